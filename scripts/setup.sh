@@ -1,0 +1,28 @@
+# Sourced by ./run and ./test: installs the Debian packages the build, the game and the tests
+# need (only those missing), then configures and builds into build/.
+ZARLE_PACKAGES=(
+  cmake ninja-build g++ pkg-config
+  qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-svg-dev libqt6svg6-dev
+  libqt6multimedia6 gstreamer1.0-plugins-base gstreamer1.0-plugins-good
+  libgtest-dev libgmock-dev
+  fonts-dejavu-core
+  xvfb xdotool imagemagick xauth
+)
+
+zarle_install_packages() {
+  local missing=()
+  for pkg in "${ZARLE_PACKAGES[@]}"; do
+    dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed' || missing+=("$pkg")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  echo "Installing: ${missing[*]}"
+  local sudo=""
+  [ "$(id -u)" -eq 0 ] || sudo="sudo"
+  $sudo apt-get update
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"
+}
+
+zarle_build() {
+  cmake -S . -B build -G Ninja
+  cmake --build build
+}
