@@ -1,0 +1,55 @@
+#pragma once
+// A data file of fixed-length records with no header: record n (from 1) lies at byte
+// (n - 1) x length. Reading past the end gives zero bytes, writing past the end extends the file
+// (any gap filled with zeros). Failures are reported through Error(), never thrown.
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace zarle {
+
+class RecordFile {
+  public:
+    enum class Access {
+        ReadOnly,  // the file must exist; writes are refused
+        ReadWrite, // the file must exist
+        Create,    // read-write, an absent file is created empty
+    };
+
+    RecordFile(const std::filesystem::path& path, size_t recordLength, Access access);
+
+    bool IsOpen() const { return file_ != nullptr; }
+    size_t RecordLength() const { return length_; }
+    // Why the last operation failed; empty after one that succeeded.
+    const std::string& Error() const { return error_; }
+
+    // Exactly RecordLength() bytes: zeros past the end of the file, a partial last record padded
+    // with zeros. Zeros too when the read fails (Error() then says why).
+    std::vector<uint8_t> Read(int64_t n);
+    // Writes the record whole; a shorter `bytes` is padded with zeros, a longer one is refused.
+    bool Write(int64_t n, std::span<const uint8_t> bytes);
+    // Whole records in the file.
+    int64_t Count();
+
+  private:
+    bool Fail(std::string message);
+    bool CheckRecordNumber(int64_t n);
+    int64_t FileSize();
+
+    struct Closer {
+        void operator()(std::FILE* f) const { std::fclose(f); }
+    };
+    std::unique_ptr<std::FILE, Closer> file_;
+    std::filesystem::path path_;
+    size_t length_;
+    bool writable_;
+    std::string error_;
+};
+
+} // namespace zarle
