@@ -1,0 +1,53 @@
+#pragma once
+// Sounds, pauses, message boxes and random numbers as the engine uses them.
+
+#include <string_view>
+
+namespace zarle {
+
+enum class SoundPlay { Async, ToEnd };
+
+class SoundPort {
+  public:
+    virtual ~SoundPort() = default;
+    // One of the program's own sounds (ids 105..123).
+    virtual void PlayResource(int id, SoundPlay how) = 0;
+    // A sound file by full path (personality sounds); a blank path plays nothing.
+    virtual void PlayFile(std::string_view path, SoundPlay how) = 0;
+};
+
+class WaitPort {
+  public:
+    virtual ~WaitPort() = default;
+    // Pauses while the window stays live; returns early when the program is closing.
+    virtual void Wait(float seconds) = 0;
+    // Lets pending window and socket events run once.
+    virtual void DoEvents() = 0;
+};
+
+// Message box styles and answers.
+inline constexpr int MbOkOnly = 0;
+inline constexpr int MbYesNo = 4;
+inline constexpr int MbExclamation = 48;
+inline constexpr int MbInformation = 64;
+inline constexpr int MbCritical = 16;
+inline constexpr int AnswerOk = 1;
+inline constexpr int AnswerCancel = 2;
+inline constexpr int AnswerYes = 6;
+inline constexpr int AnswerNo = 7;
+
+class MessageBoxPort {
+  public:
+    virtual ~MessageBoxPort() = default;
+    // Shows the box modally and returns the answer (1 OK, 2 Cancel, 6 Yes, 7 No).
+    virtual int MsgBox(std::string_view text, int style, std::string_view title) = 0;
+};
+
+class RandomPort {
+  public:
+    virtual ~RandomPort() = default;
+    // The next number of the one generator, in [0, 1).
+    virtual float Rnd() = 0;
+};
+
+} // namespace zarle
