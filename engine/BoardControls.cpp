@@ -31,6 +31,7 @@ const char* ControlName(Ctl family) {
     case Ctl::picPanel: return "picPanel";
     case Ctl::Command2: return "Command2";
     case Ctl::StatusBar1: return "StatusBar1";
+    case Ctl::lblHoldCard: return "lblHoldCard";
     }
     return "?";
 }

@@ -40,6 +40,7 @@ enum class Ctl : uint8_t {
     picPanel,
     Command2,
     StatusBar1,
+    lblHoldCard, // count labels over the human's hold piles, 1..8
 };
 
 struct ControlId {
