@@ -1,0 +1,19 @@
+#include "SoundResources.h"
+
+#include <QFile>
+#include <QString>
+
+namespace zarle {
+
+std::string ResourcePath(int id, std::string_view type) {
+    return ":/" + std::string(type) + "/" + std::to_string(id);
+}
+
+std::optional<std::vector<char>> LoadResource(int id, std::string_view type) {
+    QFile file(QString::fromStdString(ResourcePath(id, type)));
+    if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
+    const QByteArray bytes = file.readAll();
+    return std::vector<char>(bytes.begin(), bytes.end());
+}
+
+} // namespace zarle

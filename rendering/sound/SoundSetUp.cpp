@@ -1,0 +1,26 @@
+#include "SoundSetUp.h"
+
+#include "SoundFiles.h"
+#include "SoundIds.h"
+#include "SoundResources.h"
+
+#include <fstream>
+
+namespace zarle {
+
+long SaveResToFile(int id, std::string_view type, const std::string& path) {
+    const auto bytes = LoadResource(id, type);
+    if (!bytes) return ResourceNotFound;
+    // Truncate: a longer stale file must not keep its tail behind the new sound.
+    std::ofstream file(path, std::ios::binary | std::ios::trunc);
+    if (!file.write(bytes->data(), static_cast<std::streamsize>(bytes->size())) || !file.flush())
+        return FileAccessError;
+    return 0;
+}
+
+void SetUpSounds(const std::string& appPath) {
+    for (int id = FirstSoundId; id <= LastSoundId; ++id)
+        SaveResToFile(id, "SOUND", SoundTempPath(appPath, id));
+}
+
+} // namespace zarle

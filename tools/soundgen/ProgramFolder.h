@@ -1,0 +1,24 @@
+#pragma once
+// The sound files the program folder ships: the personalities' sounds, the intro tune and the
+// slap in `Sounds/`, and the silent stand-in `Data/empty.wav` for a personality sound that is
+// missing.
+
+#include "SoundSpec.h"
+
+#include <filesystem>
+#include <vector>
+
+namespace zarle::soundgen {
+
+std::vector<SoundSpec> ProgramFolderSounds();
+
+struct WriteCount {
+    int written = 0;
+    int kept = 0; // already there: the player's own file, never replaced
+    int failed = 0;
+};
+
+// Writes each of `specs` under `folder` that is not there yet; existing files stay untouched.
+WriteCount WriteMissingSounds(const std::filesystem::path& folder, const std::vector<SoundSpec>& specs);
+
+} // namespace zarle::soundgen
