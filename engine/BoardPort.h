@@ -9,6 +9,7 @@
 
 namespace zarle {
 
+// Colours are passed as the game stores them, &HBBGGRR.
 // ShowCard modes: 1..5 also play card effect 1..5; 0 draws silently.
 inline constexpr int ShowEmptyPile = 88; // with card 0: the empty-pile picture
 

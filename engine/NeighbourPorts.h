@@ -52,6 +52,8 @@ class NetworkPort {
     virtual void Scores_Net(std::string_view winnerName) = 0;
     // The chat window's send button.
     virtual void EnableChatSend(bool enable) = 0;
+    // Ends the network game as a lost connection does (a peer sent what cannot be used).
+    virtual void ConnectionLost() = 0;
 };
 
 } // namespace zarle

@@ -30,6 +30,10 @@ void WhosOnFirst(GameState& s);
 // PTurn from the host's seat numbering into this side's.
 void PturnCalculate(GameState& s);
 
+// The seat at this side that the host numbers hostSeat. On a remote side its own seat is host
+// seat SeatMode + 1 (2 with two players); elsewhere the numberings agree.
+int LocalSeatOfHostSeat(const GameState& s, int hostSeat);
+
 // The name of a player (the human, or another opponent than the working one) whose side top
 // has this value; "" when none.
 std::string PlayerNameOf(const GameState& s, int value);

@@ -14,6 +14,8 @@ class SoundPort {
     virtual void PlayResource(int id, SoundPlay how) = 0;
     // A sound file by full path (personality sounds); a blank path plays nothing.
     virtual void PlayFile(std::string_view path, SoundPlay how) = 0;
+    // Card sound 1..5 of the current skin's set, asynchronously, unless sounds are off.
+    virtual void PlayCardSound(int effect) = 0;
 };
 
 class WaitPort {

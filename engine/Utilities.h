@@ -1,0 +1,22 @@
+#pragma once
+// Shared utilities that need no game: file tests, name checks and the read-only text store.
+
+#include "ServicePorts.h"
+
+#include <string>
+#include <string_view>
+
+namespace zarle {
+
+// True when the path names a file or folder, or when a pattern with * and ? in its last part
+// matches at least one. Names compare without regard to case; "\" separates like "/".
+bool FileExists(std::string_view path);
+
+// True, after a box that lists the characters, when the name holds one that a file name cannot.
+bool BadFileNameChars(MessageBoxPort& box, std::string_view name);
+
+// Records first..last of Data/snack.ade under the program folder, each trimmed and followed by one
+// blank. A missing store gives "".
+std::string ReadDataText(std::string_view appPath, int first, int last);
+
+} // namespace zarle
