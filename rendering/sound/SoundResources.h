@@ -10,9 +10,9 @@
 namespace zarle {
 
 // ":/<type>/<id>", e.g. ":/SOUND/105".
-std::string ResourcePath(int id, std::string_view type = "SOUND");
+std::string ProgramResourcePath(int id, std::string_view type = "SOUND");
 
 // The bytes of a resource; nothing when the program carries no such resource.
-std::optional<std::vector<char>> LoadResource(int id, std::string_view type = "SOUND");
+std::optional<std::vector<char>> ReadProgramResource(int id, std::string_view type = "SOUND");
 
 } // namespace zarle

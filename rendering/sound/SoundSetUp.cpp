@@ -9,7 +9,7 @@
 namespace zarle {
 
 long SaveResToFile(int id, std::string_view type, const std::string& path) {
-    const auto bytes = LoadResource(id, type);
+    const auto bytes = ReadProgramResource(id, type);
     if (!bytes) return ResourceNotFound;
     // Truncate: a longer stale file must not keep its tail behind the new sound.
     std::ofstream file(path, std::ios::binary | std::ios::trunc);

@@ -16,7 +16,7 @@ using namespace zarle::test;
 TEST(SoundResources, EveryIdIsAMonoPcmWaveOfItsFormatAndASensibleSound) {
     for (int id = FirstSoundId; id <= LastSoundId; ++id) {
         SCOPED_TRACE(id);
-        const auto bytes = LoadResource(id);
+        const auto bytes = ReadProgramResource(id);
         ASSERT_TRUE(bytes);
         const auto wave = ParseWave(*bytes);
         ASSERT_TRUE(wave) << "not a well-formed wave file";
@@ -41,8 +41,8 @@ TEST(SoundResources, EveryIdIsAMonoPcmWaveOfItsFormatAndASensibleSound) {
 
 TEST(SoundResources, UnknownIdIsNotFoundAndWritesNothing) {
     TempFolder folder;
-    EXPECT_FALSE(LoadResource(124));
-    EXPECT_FALSE(LoadResource(105, "CURSOR"));
+    EXPECT_FALSE(ReadProgramResource(124));
+    EXPECT_FALSE(ReadProgramResource(105, "CURSOR"));
     const auto target = folder.Path() / "x.tmp";
     EXPECT_EQ(SaveResToFile(124, "SOUND", target.string()), ResourceNotFound);
     EXPECT_FALSE(std::filesystem::exists(target));
@@ -60,7 +60,7 @@ TEST(SoundResources, SetUpSoundsWritesEveryResourceUnchanged) {
         SCOPED_TRACE(id);
         const std::string path = SoundTempPath(app.Str(), id);
         EXPECT_EQ(path, (app.Path() / "Data" / ("~" + std::to_string(id) + ".tmp")).string());
-        const auto bytes = LoadResource(id);
+        const auto bytes = ReadProgramResource(id);
         ASSERT_TRUE(bytes);
         EXPECT_EQ(ReadAll(path), std::string(bytes->begin(), bytes->end()));
     }
