@@ -41,19 +41,19 @@ constexpr std::array<Singer, PersonalityNames.size()> Singers{{
 
 } // namespace
 
-std::vector<SoundSpec> PersonalitySounds() {
-    std::vector<SoundSpec> specs;
+std::vector<SoundRecipe> PersonalitySounds() {
+    std::vector<SoundRecipe> recipes;
     for (size_t p = 0; p < PersonalityNames.size(); ++p) {
         for (size_t e = 0; e < SoundEventNames.size(); ++e) {
             const std::string file =
                 std::string(PersonalityNames[p]) + std::string(SoundEventNames[e]) + ".wav";
             const Singer& singer = Singers[p];
             const std::vector<Note>& tune = Tunes[e];
-            specs.push_back({"Sounds/" + file, Rate, 16,
-                             [&singer, &tune](int rate) { return Perform(singer, tune, rate); }});
+            recipes.push_back({"Sounds/" + file, Rate, 16,
+                               [&singer, &tune](int rate) { return Perform(singer, tune, rate); }});
         }
     }
-    return specs;
+    return recipes;
 }
 
 } // namespace zarle::soundgen

@@ -2,7 +2,7 @@
 // The sounds of the four computer personalities: fifteen events each, sung by each
 // personality's own voice, in files of `Sounds/` named after the personality and the event.
 
-#include "SoundSpec.h"
+#include "SoundRecipe.h"
 
 #include <array>
 #include <string_view>
@@ -18,6 +18,6 @@ inline constexpr std::array<std::string_view, 15> SoundEventNames{
     "Lose3",    "Lose4",    "Whining", "Thanks", "Yeah", "Winner", "Loser"};
 
 // "Sounds/<personality><event>.wav", e.g. "Sounds/ZarleWildCard.wav".
-std::vector<SoundSpec> PersonalitySounds();
+std::vector<SoundRecipe> PersonalitySounds();
 
 } // namespace zarle::soundgen

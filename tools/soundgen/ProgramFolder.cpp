@@ -58,18 +58,18 @@ Signal Silence(int rate) {
 
 } // namespace
 
-std::vector<SoundSpec> ProgramFolderSounds() {
-    std::vector<SoundSpec> specs = PersonalitySounds();
-    specs.push_back({"Sounds/IntroB.wav", Rate, 16, IntroTune});
-    specs.push_back({"Sounds/slap.wav", Rate, 16, Slap});
-    specs.push_back({"Data/empty.wav", Rate, 16, Silence});
-    return specs;
+std::vector<SoundRecipe> ProgramFolderSounds() {
+    std::vector<SoundRecipe> recipes = PersonalitySounds();
+    recipes.push_back({"Sounds/IntroB.wav", Rate, 16, IntroTune});
+    recipes.push_back({"Sounds/slap.wav", Rate, 16, Slap});
+    recipes.push_back({"Data/empty.wav", Rate, 16, Silence});
+    return recipes;
 }
 
-WriteCount WriteMissingSounds(const std::filesystem::path& folder, const std::vector<SoundSpec>& specs) {
+WriteCount WriteMissingSounds(const std::filesystem::path& folder, const std::vector<SoundRecipe>& recipes) {
     WriteCount count;
-    for (const SoundSpec& spec : specs) {
-        const std::filesystem::path target = folder / spec.path;
+    for (const SoundRecipe& recipe : recipes) {
+        const std::filesystem::path target = folder / recipe.path;
         std::error_code error;
         const bool present = std::filesystem::exists(target, error);
         if (error) {
@@ -81,7 +81,7 @@ WriteCount WriteMissingSounds(const std::filesystem::path& folder, const std::ve
             continue;
         }
         std::filesystem::create_directories(target.parent_path(), error);
-        if (WriteNewFileBytes(target, RenderWave(spec))) {
+        if (WriteNewFileBytes(target, RenderWave(recipe))) {
             ++count.written;
         } else {
             ++count.failed;

@@ -3,14 +3,14 @@
 // slap in `Sounds/`, and the silent stand-in `Data/empty.wav` for a personality sound that is
 // missing.
 
-#include "SoundSpec.h"
+#include "SoundRecipe.h"
 
 #include <filesystem>
 #include <vector>
 
 namespace zarle::soundgen {
 
-std::vector<SoundSpec> ProgramFolderSounds();
+std::vector<SoundRecipe> ProgramFolderSounds();
 
 struct WriteCount {
     int written = 0;
@@ -18,7 +18,7 @@ struct WriteCount {
     int failed = 0;
 };
 
-// Writes each of `specs` under `folder` that is not there yet; existing files stay untouched.
-WriteCount WriteMissingSounds(const std::filesystem::path& folder, const std::vector<SoundSpec>& specs);
+// Writes each of `recipes` under `folder` that is not there yet; existing files stay untouched.
+WriteCount WriteMissingSounds(const std::filesystem::path& folder, const std::vector<SoundRecipe>& recipes);
 
 } // namespace zarle::soundgen

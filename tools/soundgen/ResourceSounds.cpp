@@ -12,7 +12,7 @@ namespace {
 
 constexpr int Rate = 22050;
 
-SoundSpec Resource(int id, Signal (*make)(int), int rate = Rate, int bits = 16) {
+SoundRecipe Resource(int id, Signal (*make)(int), int rate = Rate, int bits = 16) {
     return {std::to_string(id) + ".wav", rate, bits, make};
 }
 
@@ -22,7 +22,7 @@ template <Signal (*Card)(int, Table), Table table> Signal OnTable(int rate) {
 
 } // namespace
 
-std::vector<SoundSpec> ResourceSounds() {
+std::vector<SoundRecipe> ResourceSounds() {
     using enum Table;
     return {
         Resource(105, RemarkChime),
@@ -52,8 +52,8 @@ std::vector<SoundSpec> ResourceSounds() {
 bool WriteResourceSounds(const std::filesystem::path& folder) {
     std::filesystem::create_directories(folder);
     bool ok = true;
-    for (const SoundSpec& spec : ResourceSounds())
-        ok = WriteFileBytes(folder / spec.path, RenderWave(spec)) && ok;
+    for (const SoundRecipe& recipe : ResourceSounds())
+        ok = WriteFileBytes(folder / recipe.path, RenderWave(recipe)) && ok;
     return ok;
 }
 

@@ -14,12 +14,12 @@ namespace {
 
 using namespace zarle::soundgen;
 
-void Report(const std::vector<SoundSpec>& specs) {
-    for (const SoundSpec& spec : specs) {
-        const Signal s = spec.make(spec.rate);
+void Report(const std::vector<SoundRecipe>& recipes) {
+    for (const SoundRecipe& recipe : recipes) {
+        const Signal s = recipe.make(recipe.rate);
         const float peak = Peak(s);
-        std::printf("%-32s %5d Hz %2d bit %6.3f s  peak %6.1f dBFS\n", spec.path.c_str(), spec.rate,
-                    spec.bits, s.Seconds(), peak > 0 ? 20 * std::log10(peak) : -INFINITY);
+        std::printf("%-32s %5d Hz %2d bit %6.3f s  peak %6.1f dBFS\n", recipe.path.c_str(), recipe.rate,
+                    recipe.bits, s.Seconds(), peak > 0 ? 20 * std::log10(peak) : -INFINITY);
     }
 }
 

@@ -15,9 +15,9 @@ namespace fs = std::filesystem;
 namespace {
 
 // A few of the program folder's sounds: writing all of them is slower and shows nothing more.
-std::vector<SoundSpec> SomeProgramSounds() {
-    std::vector<SoundSpec> some;
-    for (const SoundSpec& s : ProgramFolderSounds())
+std::vector<SoundRecipe> SomeProgramSounds() {
+    std::vector<SoundRecipe> some;
+    for (const SoundRecipe& s : ProgramFolderSounds())
         if (s.path == "Sounds/slap.wav" || s.path == "Data/empty.wav" || s.path == "Sounds/ZadureYeah.wav")
             some.push_back(s);
     return some;
@@ -28,10 +28,10 @@ std::vector<SoundSpec> SomeProgramSounds() {
 TEST(SoundGenerator, NeverReplacesAFileThatIsAlreadyInTheProgramFolder) {
     TempFolder game;
     const std::string own = game.Write("Sounds/slap.wav", "the player's own slap");
-    const auto specs = SomeProgramSounds();
-    ASSERT_EQ(specs.size(), 3u);
+    const auto recipes = SomeProgramSounds();
+    ASSERT_EQ(recipes.size(), 3u);
 
-    const WriteCount first = WriteMissingSounds(game.Path(), specs);
+    const WriteCount first = WriteMissingSounds(game.Path(), recipes);
     EXPECT_EQ(first.written, 2);
     EXPECT_EQ(first.kept, 1);
     EXPECT_EQ(first.failed, 0);
@@ -45,7 +45,7 @@ TEST(SoundGenerator, NeverReplacesAFileThatIsAlreadyInTheProgramFolder) {
     EXPECT_EQ(empty->rate, 22050u);
     EXPECT_TRUE(std::all_of(empty->samples.begin(), empty->samples.end(), [](double s) { return s == 0; }));
 
-    const WriteCount again = WriteMissingSounds(game.Path(), specs);
+    const WriteCount again = WriteMissingSounds(game.Path(), recipes);
     EXPECT_EQ(again.written, 0);
     EXPECT_EQ(again.kept, 3);
 }
@@ -60,9 +60,9 @@ TEST(SoundGenerator, AFolderThatCannotBeWrittenIsCountedAsFailed) {
 
 TEST(SoundGenerator, PersonalitySoundNamesFitThePersonalityRecord) {
     // The personality file keeps each sound file name in 30 characters.
-    const auto specs = PersonalitySounds();
-    EXPECT_EQ(specs.size(), PersonalityNames.size() * SoundEventNames.size());
-    for (const SoundSpec& s : specs) {
+    const auto recipes = PersonalitySounds();
+    EXPECT_EQ(recipes.size(), PersonalityNames.size() * SoundEventNames.size());
+    for (const SoundRecipe& s : recipes) {
         const std::string name = fs::path(s.path).filename().string();
         EXPECT_LE(name.size(), 30u) << name;
         EXPECT_EQ(fs::path(s.path).parent_path(), "Sounds");

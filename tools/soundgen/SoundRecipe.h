@@ -10,14 +10,14 @@
 
 namespace zarle::soundgen {
 
-struct SoundSpec {
+struct SoundRecipe {
     std::string path; // relative to the folder it is written into
     int rate;
     int bits;
     std::function<Signal(int rate)> make;
 };
 
-// The complete wave file of a spec.
-std::vector<uint8_t> RenderWave(const SoundSpec& spec);
+// The complete wave file of a recipe.
+std::vector<uint8_t> RenderWave(const SoundRecipe& recipe);
 
 } // namespace zarle::soundgen
