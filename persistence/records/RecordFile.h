@@ -53,3 +53,17 @@ class RecordFile {
 };
 
 } // namespace zarle
+
+namespace zarle {
+
+// Typed access for the record structs of this library (each has Size, Decode and Encode).
+template <class Record> Record ReadRecord(RecordFile& file, int64_t n) {
+    return Record::Decode(file.Read(n));
+}
+
+template <class Record> bool WriteRecord(RecordFile& file, int64_t n, const Record& record) {
+    const auto bytes = record.Encode();
+    return file.Write(n, bytes);
+}
+
+} // namespace zarle
