@@ -52,11 +52,8 @@ class RecordFile {
     std::string error_;
 };
 
-} // namespace zarle
-
-namespace zarle {
-
-// Typed access for the record structs of this library (each has Size, Decode and Encode).
+// Typed access for the record structs of this library (each has Size, Decode and Encode); the
+// file is opened with that record's Size.
 template <class Record> Record ReadRecord(RecordFile& file, int64_t n) {
     return Record::Decode(file.Read(n));
 }
