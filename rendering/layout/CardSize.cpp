@@ -130,7 +130,8 @@ void BoardLayout::SizeFormToBoard() {
     const int height =
         VbRound(m_.Get(Ctl::StatusBar1).Height + sidePile.Height + sidePile.Top + BoardHeightMarginTw);
     int width = VbRound(m_.Get(Ctl::Picture7, 10).Left + BoardWidthMarginTw);
-    if (width > gs_.ScreenTwips) width = gs_.ScreenTwips;
+    if (gs_.ScreenTwips > 0 && width > gs_.ScreenTwips)
+        width = gs_.ScreenTwips; // an unmeasured screen caps nothing
     {
         BoardWindow& w = m_.EditWindow();
         w.BoardHeight = height;

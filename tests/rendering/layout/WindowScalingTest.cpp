@@ -146,7 +146,8 @@ TEST_P(FitTest, WindowFitsItsPilesButNotWiderThanTheScreen) {
 
 INSTANTIATE_TEST_SUITE_P(Screens, FitTest,
                          ::testing::Values(FitCase{2, 12000, 12000}, FitCase{2, 20000, 640 * 15 + 4260},
-                                           FitCase{4, 20000, 673 * 15 + 4260}, FitCase{4, 12000, 12000}));
+                                           FitCase{2, 0, 640 * 15 + 4260}, FitCase{4, 20000, 673 * 15 + 4260},
+                                           FitCase{4, 12000, 12000}));
 
 TEST(FormResize, NothingHappensWhileStartingUp) {
     LaidOutBoard b(2, 3);
