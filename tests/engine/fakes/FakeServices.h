@@ -1,0 +1,60 @@
+#pragma once
+// Recording sounds, waits that return at once, message boxes answered from a script, and random
+// numbers drawn from a script and then from a seeded generator.
+
+#include "ServicePorts.h"
+#include "Transcript.h"
+
+#include <deque>
+#include <functional>
+#include <random>
+
+namespace zarle::testing {
+
+class FakeSound : public SoundPort {
+  public:
+    explicit FakeSound(Transcript& transcript) : t_(transcript) {}
+    void PlayResource(int id, SoundPlay how) override;
+    void PlayFile(std::string_view path, SoundPlay how) override;
+    void PlayCardSound(int effect) override { t_.Add("CardSound " + std::to_string(effect)); }
+
+  private:
+    Transcript& t_;
+};
+
+class FakeWaiter : public WaitPort {
+  public:
+    explicit FakeWaiter(Transcript& transcript) : t_(transcript) {}
+    void Wait(float seconds) override;
+    void DoEvents() override;
+    // Runs at every wait and event dispatch: what other handlers would do meanwhile.
+    std::function<void()> OnEvents;
+
+  private:
+    Transcript& t_;
+};
+
+class FakeMessageBox : public MessageBoxPort {
+  public:
+    explicit FakeMessageBox(Transcript& transcript) : t_(transcript) {}
+    int MsgBox(std::string_view text, int style, std::string_view title) override;
+    // Answers in order; when none is left a box is answered OK (Yes for a Yes/No box).
+    std::deque<int> Answers;
+
+  private:
+    Transcript& t_;
+};
+
+class FakeRandom : public RandomPort {
+  public:
+    explicit FakeRandom(unsigned seed = 1) : engine_(seed) {}
+    float Rnd() override;
+    // Numbers in [0, 1) to hand out first.
+    std::deque<float> Script;
+    int Draws = 0;
+
+  private:
+    std::mt19937 engine_;
+};
+
+} // namespace zarle::testing
