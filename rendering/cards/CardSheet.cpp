@@ -1,0 +1,42 @@
+#include "CardSheet.h"
+
+#include "BackDesigns.h"
+#include "CardGeometry.h"
+
+namespace zarle {
+
+int FoldCardId(int id) {
+    return id >= 1 ? (id - 1) % CardsPerPack + 1 : id;
+}
+
+int SheetRow(int id) {
+    return (FoldCardId(id) - 1) / SheetColumns + 1;
+}
+
+int SheetX(int id) {
+    const int folded = FoldCardId(id);
+    return (folded - SheetColumns * (SheetRow(folded) - 1) - 1) * LargeCardW + SheetLeftMargin;
+}
+
+int SheetY(int id) {
+    return (SheetRow(id) - 1) * LargeCardH;
+}
+
+int CardRank(int id) {
+    const int rank = id % SheetColumns;
+    return rank == 0 ? SheetColumns : rank;
+}
+
+int EffectiveCardStyle(int cardStyle) {
+    return cardStyle >= FirstRankStyle && cardStyle <= LastCardStyle ? cardStyle : BuiltInSheetStyle;
+}
+
+bool IsRankStyle(int cardStyle) {
+    return cardStyle >= FirstRankStyle && cardStyle <= LastRankStyle;
+}
+
+int EffectiveBackDesign(int backDesign) {
+    return backDesign >= 0 && backDesign <= BackDesignCount ? backDesign : 0;
+}
+
+} // namespace zarle
