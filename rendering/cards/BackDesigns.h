@@ -12,19 +12,18 @@ constexpr int32_t VbRgb(int r, int g, int b) {
 }
 
 struct BackDesignInfo {
-    const char* name;
     int32_t groundColour;
 };
 
 inline constexpr std::array<BackDesignInfo, 8> BackDesigns{{
-    {"Rosette", VbRgb(255, 224, 192)},
-    {"Lattice", VbRgb(28, 52, 120)},
-    {"Vines", VbRgb(34, 96, 58)},
-    {"Argyle", VbRgb(150, 24, 38)},
-    {"Steel", VbRgb(192, 192, 192)},
-    {"Waves", VbRgb(18, 110, 120)},
-    {"Night", VbRgb(40, 30, 90)},
-    {"Emblem", VbRgb(110, 66, 36)},
+    {VbRgb(255, 224, 192)}, // Rosette
+    {VbRgb(28, 52, 120)},   // Lattice
+    {VbRgb(34, 96, 58)},    // Vines
+    {VbRgb(150, 24, 38)},   // Argyle
+    {VbRgb(192, 192, 192)}, // Steel
+    {VbRgb(18, 110, 120)},  // Waves
+    {VbRgb(40, 30, 90)},    // Night
+    {VbRgb(110, 66, 36)},   // Emblem
 }};
 
 inline constexpr int BackDesignCount = static_cast<int>(BackDesigns.size());

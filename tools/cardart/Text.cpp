@@ -46,7 +46,6 @@ QPainterPath CapText(const QString& text, Face face, const QRectF& box, HAlign a
     const double squeeze = width > box.width() ? box.width() / width : 1.0;
     double left = box.left();
     if (align == HAlign::Centre) left = box.center().x() - width * squeeze / 2;
-    if (align == HAlign::Right) left = box.right() - width * squeeze;
     QTransform t;
     t.translate(left, box.bottom());
     t.scale(squeeze, 1.0);

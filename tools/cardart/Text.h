@@ -15,7 +15,7 @@ enum class Face { Sans, Serif, Mono };
 void LoadFonts(const QString& fontDir);
 QFont BoldFont(Face face);
 
-enum class HAlign { Left, Centre, Right };
+enum class HAlign { Left, Centre };
 
 // Outline of `text` whose capital height fills `box` and whose baseline sits on its bottom edge
 // (descenders hang below); squeezed sideways to fit the box's width; `slant` leans it (0.2 = italic).
