@@ -1,0 +1,145 @@
+// The player file: the list of players, saving the profile and the opponent's name on the board.
+
+#include "Profiles.h"
+#include "VbText.h"
+
+#include <algorithm>
+#include <limits>
+
+namespace zarle {
+
+namespace {
+
+// Record numbers are 16-bit in the game state.
+constexpr int64_t LastUsableRecord = std::numeric_limits<int16_t>::max();
+
+void ClearStatistics(PlayerRecord& rec) {
+    rec.BestRuns = {};
+    rec.Games = {};
+    rec.Wins = {};
+    rec.Margin = {};
+}
+
+} // namespace
+
+Profiles::Profiles(GameState& state, ProfileState& profile, ProfilePorts ports)
+    : s_(state), p_(profile), ports_(ports) {}
+
+std::filesystem::path Profiles::DataPath(std::string_view relative) const {
+    return std::filesystem::path(s_.AppPath) / relative;
+}
+
+void Profiles::ReportWriteFailure(const std::filesystem::path& file) {
+    if (p_.WriteFailureReported) return;
+    p_.WriteFailureReported = true;
+    const std::string crlf(CRLF);
+    ports_.Box.MsgBox("ZarleNET cannot write to " + file.string() + crlf + crlf +
+                          "Your profile, settings and scores will not be kept until the program folder "
+                          "can be written to.",
+                      MbExclamation, "Files cannot be saved");
+}
+
+RecordFile Profiles::OpenPlayerFile() {
+    const auto path = PlayersFile();
+    std::error_code error;
+    if (!std::filesystem::exists(path, error))
+        return RecordFile(path, PlayerRecord::Size, RecordFile::Access::ReadOnly);
+    RecordFile file(path, PlayerRecord::Size, RecordFile::Access::ReadWrite);
+    if (file.IsOpen()) return file;
+    ReportWriteFailure(path);
+    return RecordFile(path, PlayerRecord::Size, RecordFile::Access::ReadOnly);
+}
+
+void Profiles::WriteProfile(RecordFile& players, int recNo, const PlayerRecord& rec) {
+    if (!players.IsOpen()) return;
+    if (!WriteRecord(players, recNo, rec)) ReportWriteFailure(PlayersFile());
+}
+
+void Profiles::Get_Players() {
+    p_.PlayerNames.clear();
+    RecordFile players = OpenPlayerFile();
+    p_.PlayerRec = ReadRecord<PlayerRecord>(players, 1);
+    p_.LastPlayerName = p_.PlayerRec.Seats[0].Name;
+    s_.PlayerRecNo = 1;
+    // The players are listed even under a blank header, so that a new player is always added
+    // after the last record instead of over one.
+    const int64_t count = std::min(players.Count(), LastUsableRecord);
+    for (int64_t n = 2; n <= count; ++n) {
+        const std::string name = ReadRecord<PlayerRecord>(players, n).Seats[0].Name;
+        p_.PlayerNames.push_back(name);
+        if (!p_.LastPlayerName.empty() && name == p_.LastPlayerName) s_.PlayerRecNo = static_cast<int16_t>(n);
+    }
+    Get_Preferences(players, s_.PlayerRecNo);
+}
+
+void Profiles::SavePlayer(bool reload) {
+    RecordFile players = OpenPlayerFile();
+    PlayerRecord header = ReadRecord<PlayerRecord>(players, 1);
+    header.Seats[0].Name = p_.LastPlayerName;
+    WriteProfile(players, 1, header);
+
+    const int recNo = s_.PlayerRecNo;
+    if (p_.SavePrefs && recNo >= 2) {
+        PlayerRecord& rec = p_.PlayerRec;
+        rec = ReadRecord<PlayerRecord>(players, recNo);
+        rec.Seats[0].Avatar = s_.AvatarFile;
+        rec.Seats[0].Name = p_.LastPlayerName;
+        rec.FontColor = p_.FontColor;
+        rec.MatColor = static_cast<int32_t>(s_.MatColor);
+        rec.DeckColor = static_cast<int32_t>(s_.DeckColor);
+        rec.MsgFontSize = p_.MsgFontSize;
+        rec.TableBack = p_.TableBack;
+        rec.SpeedLevel = p_.SpeedLevel;
+        rec.AnimSpeed = s_.AnimSpeed;
+        rec.SoundLevel = s_.SoundLevel;
+        rec.BackgroundIdx = s_.BackgroundIdx;
+        rec.CardStyle = s_.CardStyle;
+        rec.BackDesign = s_.BackDesign;
+        rec.HoldWinLeft = p_.HoldWinLeft;
+        rec.HoldWinTop = p_.HoldWinTop;
+        rec.FontBackdrop = p_.FontBackdrop;
+        rec.NoLoseAnimation = ToVbBool(s_.NoLoseAnimation);
+        rec.NoWinAnimation = ToVbBool(s_.NoWinAnimation);
+        rec.NumPlayers = s_.NumPlayers;
+        rec.NumCenters = s_.NumCenters;
+        rec.SideSizeM1 = s_.SideSizeM1;
+        rec.ForcedMask = s_.ForcedMask;
+        rec.ShuffleApart = ToVbBool(s_.ShuffleApart);
+        rec.NoWildAce = ToVbBool(s_.NoWildAce);
+        rec.StatusBarOn = ToVbBool(ports_.View.IsVisible({Ctl::StatusBar1}));
+        rec.AvatarOn = ToVbBool(ports_.View.IsVisible({Ctl::ImgAvatar}));
+        rec.AutoSave = ToVbBool(s_.TempMovesOpen);
+        WriteProfile(players, recNo, rec);
+    } else if (!p_.SavePrefs && recNo >= 2 && recNo > players.Count()) {
+        // A new player: the header's starting profile under the new name, with no games yet.
+        // Without an accepted name nothing but the header is written, so no existing profile
+        // is ever replaced by the header's copy, and the header never takes a player's profile.
+        p_.PlayerRec = header;
+        ClearStatistics(p_.PlayerRec);
+        WriteProfile(players, recNo, p_.PlayerRec);
+    }
+    if (reload) {
+        Get_Preferences(players, recNo);
+        ChangePreferences();
+    }
+}
+
+int Profiles::PersonalityCount() const {
+    return static_cast<int>(s_.Personalities[1].size()) - 1;
+}
+
+void Profiles::ChangePerson() {
+    const std::string& name = s_.SeatRec1.Name;
+    ports_.View.SetCaption({Ctl::Label9, 4}, name);
+    s_.OppName1 = name;
+    const auto& names = s_.Personalities[1];
+    const auto match = std::ranges::find(names, name);
+    p_.PersonalityIdx = static_cast<int16_t>(match - names.begin());
+    if (match == names.end()) p_.PersonalityIdx = static_cast<int16_t>(PersonalityCount() + 1);
+    if (p_.PersonalityIdx == 0 && p_.ReloadLeadPictures) {
+        ports_.View.ReloadLeadPersonalityPictures();
+        p_.ReloadLeadPictures = false;
+    }
+}
+
+} // namespace zarle

@@ -1,0 +1,149 @@
+#include "WelcomePrompt.h"
+
+#include "ProfileText.h"
+#include "Utilities.h"
+#include "VbText.h"
+
+#include <algorithm>
+
+namespace zarle {
+
+namespace {
+
+constexpr int HoldWindowDrop = 3200; // twips below the board's top for a new player
+
+// The name as the player file will hold it: single-byte characters, so anything it cannot hold
+// (and any control character) shows as "?" and is refused like the other unusable characters.
+std::string AsStored(std::string_view name) {
+    std::string stored = Latin1ToUtf8(Utf8ToLatin1(name));
+    for (char& c : stored) {
+        if (static_cast<unsigned char>(c) < 0x20) c = '?';
+    }
+    return stored;
+}
+
+} // namespace
+
+const std::vector<std::string>& WelcomePrompt::Form_Load() {
+    GameState& s = profiles_.State();
+    const ProfileState& p = profiles_.Profile();
+    if (s.PlayerName.empty()) s.PlayerName = Trim(p.LastPlayerName);
+    entries_ = {s.PlayerName};
+    for (const auto& name : p.PlayerNames) {
+        if (name != s.PlayerName) entries_.push_back(name);
+    }
+    entries_.emplace_back();
+    return entries_;
+}
+
+void WelcomePrompt::Combo1_Click(int index) {
+    if (index >= 0 && index < static_cast<int>(entries_.size()))
+        profiles_.State().PlayerName = entries_[index];
+}
+
+bool WelcomePrompt::PickedFromList(int picked) const {
+    return picked >= 0 && picked + 1 < static_cast<int>(entries_.size());
+}
+
+bool WelcomePrompt::RefusedName(const std::string& upperName) {
+    MessageBoxPort& box = profiles_.Ports().Box;
+    const std::string crlf(CRLF);
+    if (upperName == "ZARLE") {
+        box.MsgBox("There can ONLY be" + crlf + "ONE Zarle" + crlf + "and that's me!" + crlf +
+                       "Enter your real name please.",
+                   MbExclamation, "Impersonator Alert");
+        return true;
+    }
+    if (upperName == "QUENOR") {
+        box.MsgBox("Sorry dear, that name has been taken..." + crlf + "Enter another name please.",
+                   MbExclamation, "Impersonator Alert");
+        return true;
+    }
+    return false;
+}
+
+WelcomeAnswer WelcomePrompt::Command1_Click(std::string_view text, int picked) {
+    GameState& s = profiles_.State();
+    ProfileState& p = profiles_.Profile();
+    ProfilePorts& ports = profiles_.Ports();
+    // The player file keeps 20 characters of a name.
+    const std::string name = Trim(FixedWidth(Trim(text), OpponentSlot::NameWidth));
+    s.PlayerName = name;
+    const std::string upperName = Upper(name);
+    if (RefusedName(upperName)) return WelcomeAnswer::TryAgainEmpty;
+    if (name.empty()) {
+        ports.Box.MsgBox("Please enter a name..." + std::string(CRLF) +
+                             "I'd like to know who I'm playing with!",
+                         MbExclamation, "Unknown Player");
+        return WelcomeAnswer::TryAgain;
+    }
+    const bool fromList = PickedFromList(picked);
+    if (name != Trim(p.LastPlayerName)) {
+        // A game under way keeps what its player has done so far.
+        if (!ports.View.IsVisible({Ctl::Command2})) profiles_.SavePlayer(false);
+        if (!fromList && BadFileNameChars(ports.Box, AsStored(name))) return WelcomeAnswer::TryAgain;
+    }
+
+    const auto known = std::ranges::find_if(
+        p.PlayerNames, [&](const std::string& n) { return Upper(Trim(n)) == upperName; });
+    if (known == p.PlayerNames.end()) {
+        p.LastPlayerName = s.PlayerName;
+        AddPlayer();
+    } else {
+        p.SavePrefs = true;
+        if (fromList) s.PlayerName = Trim(entries_[picked]);
+        const int recNo = static_cast<int>(known - p.PlayerNames.begin()) + 2;
+        // The same name again keeps the profile in force, unless that is not this player's own
+        // record (the header, when the last name matched no record exactly).
+        if (s.PlayerName != Trim(p.LastPlayerName) || !RecordInForceHolds(upperName)) SwitchToPlayer(recNo);
+        p.LastPlayerName = s.PlayerName;
+    }
+    ports.View.SetCaption({Ctl::Label9, 3}, s.PlayerName);
+    return WelcomeAnswer::Accepted;
+}
+
+bool WelcomePrompt::RecordInForceHolds(const std::string& upperName) const {
+    const int recNo = profiles_.State().PlayerRecNo;
+    const auto& names = profiles_.Profile().PlayerNames;
+    return recNo >= 2 && recNo - 2 < static_cast<int>(names.size()) &&
+           Upper(Trim(names[recNo - 2])) == upperName;
+}
+
+void WelcomePrompt::SwitchToPlayer(int recNo) {
+    GameState& s = profiles_.State();
+    s.PlayerRecNo = static_cast<int16_t>(recNo);
+    if (s.TempMovesOpen) profiles_.Ports().Calls.TempMoves_Open(false);
+    RecordFile players = profiles_.OpenPlayerFile();
+    profiles_.Get_Preferences(players, recNo);
+    profiles_.ChangePreferences();
+}
+
+void WelcomePrompt::AddPlayer() {
+    GameState& s = profiles_.State();
+    ProfileState& p = profiles_.Profile();
+    ProfileView& view = profiles_.Ports().View;
+    p.SavePrefs = false;
+    p.PlayerNames.push_back(s.PlayerName);
+    s.PlayerRecNo = static_cast<int16_t>(p.PlayerNameCount() + 1);
+    profiles_.SavePlayer(true);
+    p.HoldWinLeft = static_cast<int16_t>(view.LeftTwips({Ctl::Picture7, 2}));
+    p.HoldWinTop = static_cast<int16_t>(view.BoardTopTwips() + HoldWindowDrop);
+    p.SavePrefs = true;
+}
+
+int32_t WelcomePrompt::TableColor() const {
+    return static_cast<int32_t>(profiles_.State().MatColor);
+}
+
+int32_t WelcomePrompt::TextColor() const {
+    return profiles_.Profile().FontColor;
+}
+
+std::optional<std::filesystem::path> WelcomePrompt::TablePicture() const {
+    const GameState& s = profiles_.State();
+    const auto& list = profiles_.Profile().BackList;
+    if (s.BackIdx < 1 || s.BackIdx > static_cast<int>(list.size())) return std::nullopt;
+    return profiles_.DataPath("backgrounds/" + list[s.BackIdx - 1]);
+}
+
+} // namespace zarle

@@ -1,0 +1,45 @@
+#pragma once
+// A program folder of its own for each test, with the profile code wired to a recording host.
+
+#include "FakeProfileHost.h"
+#include "GameState.h"
+#include "PlayerRecord.h"
+#include "ProfileState.h"
+#include "Profiles.h"
+#include "TempDir.h"
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace zarle::testing {
+
+class ProfilesTest : public TempDir {
+  protected:
+    void SetUp() override;
+
+    std::filesystem::path Root() const { return root_; }
+    // An empty file (or one with the given text) under the program folder.
+    void Touch(const std::string& relative, const std::string& text = "");
+
+    // A sound starting profile: two players, three centers, the lead personality in every seat.
+    static PlayerRecord Header(const std::string& lastPlayer);
+    static PlayerRecord Player(const std::string& name);
+    void WritePlayers(const std::vector<PlayerRecord>& records);
+    std::vector<uint8_t> PlayersBytes() const;
+    // Fields of record `recNo` (from 1) of a record file's bytes.
+    static int16_t Int16At(const std::vector<uint8_t>& file, size_t recordLength, int recNo, size_t offset);
+    static std::string TextAt(const std::vector<uint8_t>& file, size_t recordLength, int recNo, size_t offset,
+                              size_t width);
+    PlayerRecord StoredPlayer(int recNo) const;
+
+    GameState state;
+    ProfileState profile;
+    FakeProfileHost host;
+    Profiles profiles{state, profile, host.Ports()};
+
+  private:
+    std::filesystem::path root_;
+};
+
+} // namespace zarle::testing
