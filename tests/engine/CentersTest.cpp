@@ -49,7 +49,9 @@ TEST_F(CentersTest, LegalityOfAPlay) {
         Hold(c.value, c.centerCount);
         table.Game.Legal();
         EXPECT_EQ(s.PTurn, c.legal ? 1 : 99) << c.name;
-        if (c.report != nullptr) EXPECT_TRUE(table.Log.Has(c.report)) << c.name << "\n" << table.Log.Dump();
+        if (c.report != nullptr) {
+            EXPECT_TRUE(table.Log.Has(c.report)) << c.name << "\n" << table.Log.Dump();
+        }
         const bool cheatReported = table.Log.Has("Sound 109");
         EXPECT_EQ(cheatReported, !c.legal && c.value != 13)
             << c.name << ": only the sequence rule reports a cheat";
