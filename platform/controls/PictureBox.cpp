@@ -1,0 +1,69 @@
+#include "controls/PictureBox.h"
+
+#include <QPaintEvent>
+#include <QPainter>
+#include <qdrawutil.h>
+
+namespace zarle {
+
+namespace {
+
+constexpr int SunkenBorderWidth = 2;
+
+} // namespace
+
+PictureBox::PictureBox(QWidget* parent)
+    : VbControl<QWidget>(parent), backColor_(palette().color(QPalette::Button)) {
+    // Every pixel is painted here: nothing beneath needs drawing first.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::ClickFocus);
+}
+
+void PictureBox::SetPicture(const QPixmap& picture) {
+    if (picture.cacheKey() == picture_.cacheKey()) return;
+    picture_ = picture;
+    update();
+}
+
+void PictureBox::SetBackColor(const QColor& color) {
+    if (color == backColor_) return;
+    backColor_ = color;
+    update();
+}
+
+void PictureBox::SetBorderStyle(int style) {
+    borderStyle_ = style == 1 ? 1 : 0;
+    update();
+}
+
+int PictureBox::BorderWidth() const {
+    return borderStyle_ == 1 ? SunkenBorderWidth : 0;
+}
+
+void PictureBox::CopyLook(const PictureBox& from) {
+    picture_ = from.picture_;
+    backColor_ = from.backColor_;
+    borderStyle_ = from.borderStyle_;
+    SetScaleMode(from.GetScaleMode());
+    update();
+}
+
+void PictureBox::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    const int border = BorderWidth();
+    const QRect inside = rect().adjusted(border, border, -border, -border);
+    const QRect pictureArea(inside.topLeft(), picture_.deviceIndependentSize().toSize());
+    // The back colour goes where the picture leaves anything to see through.
+    QRegion ground(event->rect() & inside);
+    if (!picture_.hasAlphaChannel()) ground -= pictureArea;
+    for (const QRect& part : ground) painter.fillRect(part, backColor_);
+    if (!picture_.isNull()) {
+        painter.save();
+        painter.setClipRect(inside);
+        painter.drawPixmap(inside.topLeft(), picture_);
+        painter.restore();
+    }
+    if (border) qDrawShadePanel(&painter, rect(), palette(), true, border);
+}
+
+} // namespace zarle

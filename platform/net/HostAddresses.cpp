@@ -1,0 +1,26 @@
+#include "net/HostAddresses.h"
+
+#include <QHostInfo>
+#include <QNetworkInterface>
+
+namespace zarle {
+
+QString LocalHostName() {
+    return QHostInfo::localHostName();
+}
+
+QStringList LocalIPv4Addresses() {
+    QStringList found;
+    for (const QNetworkInterface& nic : QNetworkInterface::allInterfaces()) {
+        const auto flags = nic.flags();
+        if (!(flags & QNetworkInterface::IsUp) || !(flags & QNetworkInterface::IsRunning) ||
+            (flags & QNetworkInterface::IsLoopBack))
+            continue;
+        for (const QNetworkAddressEntry& entry : nic.addressEntries())
+            if (entry.ip().protocol() == QAbstractSocket::IPv4Protocol) found << entry.ip().toString();
+    }
+    if (found.isEmpty()) found << QHostAddress(QHostAddress::LocalHost).toString();
+    return found;
+}
+
+} // namespace zarle

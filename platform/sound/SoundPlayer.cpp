@@ -1,0 +1,66 @@
+#include "sound/SoundPlayer.h"
+
+#include "sound/WavFile.h"
+#include "wait/Wait.h"
+
+#include <QCoreApplication>
+#include <QFile>
+
+namespace zarle {
+
+namespace {
+
+// A device that never reports the end must not hold the game: the wait gives up this long
+// after the sound should have ended.
+constexpr double EndGraceSeconds = 1.0;
+
+} // namespace
+
+SoundPlayer::SoundPlayer(std::unique_ptr<AudioOutput> output) : output_(std::move(output)) {}
+
+SoundPlayer::~SoundPlayer() {
+    Stop();
+}
+
+void SoundPlayer::Play(const QString& path, bool untilEnd) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        Stop();
+        return;
+    }
+    PlayBytes(file.readAll(), untilEnd);
+}
+
+void SoundPlayer::PlayBytes(const QByteArray& wave, bool untilEnd) {
+    Stop();
+    const std::optional<PcmSound> sound = DecodeWav(wave);
+    if (!sound || sound->FrameCount() == 0) return;
+    const unsigned long long mine = ++started_;
+    playing_ = output_->Start(*sound, [this, mine] {
+        if (mine == started_) playing_ = false;
+    });
+    if (!playing_ || !untilEnd) return;
+    Wait(sound->Seconds() + EndGraceSeconds, {[this, mine] { return mine != started_ || !playing_; }, {}});
+    if (mine == started_ && playing_) Stop();
+}
+
+void SoundPlayer::Stop() {
+    ++started_;
+    playing_ = false;
+    output_->Stop();
+}
+
+SoundPlayer& ProgramSound() {
+    static SoundPlayer* player = nullptr;
+    if (!player) {
+        player = new SoundPlayer;
+        // Silenced and gone while the application still exists, not after it.
+        qAddPostRoutine([] {
+            delete player;
+            player = nullptr;
+        });
+    }
+    return *player;
+}
+
+} // namespace zarle

@@ -1,0 +1,41 @@
+#pragma once
+// The one sound channel of the program. Playing a sound cuts off the one playing; a file
+// that is missing, unreadable or not a sound plays nothing at all, not even a beep, and
+// so does a machine without an audio device.
+
+#include "sound/AudioOutput.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <memory>
+
+namespace zarle {
+
+class SoundPlayer {
+  public:
+    explicit SoundPlayer(std::unique_ptr<AudioOutput> output = MakeDeviceAudioOutput());
+    ~SoundPlayer();
+    SoundPlayer(const SoundPlayer&) = delete;
+    SoundPlayer& operator=(const SoundPlayer&) = delete;
+
+    // Plays a WAVE file. With `untilEnd` it returns when the sound is over (played out,
+    // cut off by another sound, or stopped), keeping the windows live meanwhile; without,
+    // at once.
+    void Play(const QString& path, bool untilEnd);
+    // The same for a sound held in memory (a resource).
+    void PlayBytes(const QByteArray& wave, bool untilEnd);
+    void Stop();
+    bool IsPlaying() const { return playing_; }
+
+  private:
+    std::unique_ptr<AudioOutput> output_;
+    // Counts the sounds started, so that a wait knows whether its own sound is still on.
+    unsigned long long started_ = 0;
+    bool playing_ = false;
+};
+
+// The program's channel, made on first use.
+SoundPlayer& ProgramSound();
+
+} // namespace zarle

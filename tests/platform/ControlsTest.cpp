@@ -1,0 +1,169 @@
+#include "controls/Geometry.h"
+#include "controls/ImageBox.h"
+#include "controls/Label.h"
+#include "controls/ListBox.h"
+#include "controls/PictureBox.h"
+#include "controls/StatusBar.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+#include "QtPrinting.h"
+
+#include <gtest/gtest.h>
+
+using namespace zarle;
+
+namespace {
+
+QPixmap Filled(int w, int h, const QColor& color) {
+    QPixmap pixmap(w, h);
+    pixmap.fill(color);
+    return pixmap;
+}
+
+QColor PixelAt(QWidget& widget, int x, int y) {
+    return widget.grab().toImage().pixelColor(x, y);
+}
+
+} // namespace
+
+TEST(PictureBox, DrawsItsPictureAtTheCornerOverTheBackColour) {
+    PictureBox box;
+    box.resize(40, 30);
+    box.SetBackColor(Qt::green);
+    box.SetPicture(Filled(10, 10, Qt::red));
+    EXPECT_EQ(PixelAt(box, 0, 0), QColor(Qt::red));
+    EXPECT_EQ(PixelAt(box, 9, 9), QColor(Qt::red));
+    EXPECT_EQ(PixelAt(box, 10, 5), QColor(Qt::green)) << "not stretched";
+    EXPECT_EQ(PixelAt(box, 39, 29), QColor(Qt::green));
+
+    box.SetBorderStyle(1);
+    EXPECT_EQ(PixelAt(box, 2, 2), QColor(Qt::red)) << "the picture starts inside the border";
+    EXPECT_NE(PixelAt(box, 0, 0), QColor(Qt::red));
+
+    QPixmap seeThrough(10, 10);
+    seeThrough.fill(Qt::transparent);
+    box.SetBorderStyle(0);
+    box.SetPicture(seeThrough);
+    EXPECT_EQ(PixelAt(box, 5, 5), QColor(Qt::green)) << "the back colour shows through a transparent picture";
+
+    box.SetPicture(QPixmap());
+    EXPECT_EQ(PixelAt(box, 5, 5), QColor(Qt::green));
+}
+
+TEST(ImageBox, TakesThePicturesSizeUnlessStretched) {
+    ImageBox image;
+    image.resize(100, 100);
+    image.SetPicture(Filled(20, 10, Qt::blue));
+    EXPECT_EQ(image.size(), QSize(20, 10));
+
+    image.SetStretch(true);
+    image.resize(60, 40);
+    image.SetPicture(Filled(20, 10, Qt::blue));
+    EXPECT_EQ(image.size(), QSize(60, 40));
+    EXPECT_EQ(PixelAt(image, 59, 39), QColor(Qt::blue));
+}
+
+TEST(Label, ShowsCaptionsAsTheyAre) {
+    Label label;
+    label.SetCaption(QStringLiteral("<b>Bob</b> says\r\nhello"));
+    EXPECT_EQ(label.Caption(), QStringLiteral("<b>Bob</b> says\r\nhello"));
+    EXPECT_EQ(label.textFormat(), Qt::PlainText) << "a peer's text must not turn into markup";
+    EXPECT_EQ(label.text(), QStringLiteral("<b>Bob</b> says\nhello"));
+}
+
+TEST(Label, AutoSizeFollowsTheCaption) {
+    Label label;
+    label.resize(20, 10);
+    label.SetAutoSize(true);
+    label.SetCaption(QStringLiteral("A caption much wider than twenty pixels"));
+    EXPECT_GT(label.width(), 100);
+    const int oneLine = label.height();
+
+    label.resize(80, oneLine);
+    label.SetWordWrap(true);
+    EXPECT_EQ(label.width(), 80) << "a wrapping label keeps its width";
+    EXPECT_GT(label.height(), oneLine);
+}
+
+TEST(StatusBar, PanelsByNumberAndKey) {
+    QWidget board;
+    board.resize(600, 400);
+    StatusBar bar(&board);
+    bar.AddPanel(QStringLiteral("Player"), QStringLiteral("Bob"), 100);
+    bar.AddPanel(QStringLiteral("Undo"), QStringLiteral("Undo"), 60);
+    const int spring = bar.AddPanel(QStringLiteral("OppName"));
+    bar.SetAutoSize(spring, StatusBar::Spring);
+    bar.SetMinWidth(2, 700 / 15);
+    board.show();
+
+    EXPECT_EQ(bar.geometry().bottom(), board.rect().bottom()) << "docked at the bottom";
+    EXPECT_EQ(bar.width(), 600);
+    EXPECT_EQ(bar.PanelWithKey(QStringLiteral("OppName")), 3);
+    EXPECT_EQ(bar.PanelWithKey(QStringLiteral("none")), 0);
+    EXPECT_EQ(bar.Width(2), 60);
+    bar.SetWidth(2, 10);
+    EXPECT_EQ(bar.Width(2), 46) << "never below the minimum width";
+    EXPECT_GT(bar.Width(3), 300) << "the spring takes the rest";
+
+    bar.SetText(9, QStringLiteral("nowhere"));
+    EXPECT_EQ(bar.Text(9), QString());
+    EXPECT_EQ(bar.Text(0), QString());
+
+    board.resize(800, 400);
+    EXPECT_EQ(bar.width(), 800) << "follows its window";
+}
+
+TEST(StatusBar, AClickOnAPanelNamesIt) {
+    QWidget board;
+    board.resize(600, 400);
+    StatusBar bar(&board);
+    bar.AddPanel({}, {}, 100);
+    bar.AddPanel(QStringLiteral("Undo"), QStringLiteral("Undo"), 100);
+    QSignalSpy clicks(&bar, &StatusBar::PanelClick);
+    QTest::mouseClick(&bar, Qt::LeftButton, {}, bar.PanelRect(2).center());
+    QTest::mousePress(&bar, Qt::LeftButton, {}, bar.PanelRect(1).center());
+    QTest::mouseRelease(&bar, Qt::LeftButton, {}, bar.PanelRect(2).center());
+    ASSERT_EQ(clicks.size(), 1) << "a press on one panel and a release on another is no click";
+    EXPECT_EQ(clicks[0][0].toInt(), 2);
+}
+
+TEST(ListBox, EntryUnderTheMouseAndTabStops) {
+    ListBox list;
+    list.resize(200, 200);
+    for (const char* entry : {"New\tF2", "Save\tCtrl+S", "Restore\tCtrl+R"}) list.AddItem(entry);
+    list.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&list));
+
+    const int rowHeight = list.ItemHeight();
+    ASSERT_GT(rowHeight, 0);
+    const QPoint secondRow = list.viewport()->mapToGlobal(QPoint(10, rowHeight + rowHeight / 2));
+    EXPECT_EQ(list.ItemFromPoint(secondRow), 1);
+    EXPECT_EQ(list.ItemFromPoint(list.viewport()->mapToGlobal(QPoint(10, 190))), -1) << "below the entries";
+    EXPECT_EQ(list.ItemFromPoint(list.mapToGlobal(QPoint(-20, 5))), -1) << "outside the list";
+
+    EXPECT_EQ(list.ListIndex(), -1);
+    list.SetListIndex(2);
+    EXPECT_EQ(list.ListIndex(), 2);
+    list.SetListIndex(-1);
+    EXPECT_EQ(list.ListIndex(), -1);
+
+    list.SetTabStop(100);
+    EXPECT_EQ(list.TabStopPixels(), 25 * list.fontMetrics().averageCharWidth());
+}
+
+TEST(Geometry, PlacesControlsInTwipsOrPixels) {
+    QWidget board;
+    QWidget card(&board);
+    MoveControl(card, 1500, 300, ScaleMode::Twips);
+    ResizeControl(card, 1065, 1440, ScaleMode::Twips);
+    EXPECT_EQ(card.geometry(), QRect(100, 20, 71, 96));
+    MoveControl(card, 1507.5, 22.5, ScaleMode::Twips); // 100.5 and 1.5 pixels
+    EXPECT_EQ(card.pos(), QPoint(100, 2));
+
+    const Bounds b = BoundsOf(card, ScaleMode::Twips);
+    EXPECT_DOUBLE_EQ(b.left, 1500);
+    EXPECT_DOUBLE_EQ(b.width, 1065);
+    EXPECT_DOUBLE_EQ(BoundsOf(card, ScaleMode::Pixels).height, 96);
+}

@@ -1,0 +1,144 @@
+#include "forms/Form.h"
+#include "controls/Label.h"
+#include "controls/PictureBox.h"
+#include "forms/Class1.h"
+
+#include <QSignalSpy>
+#include <QTest>
+#include <QWindow>
+
+#include "QtPrinting.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+using namespace zarle;
+
+namespace {
+
+// A window that remembers why it was asked to close, and refuses when told to.
+class AskingForm : public Form {
+  public:
+    std::vector<int> asked;
+    bool refuse = false;
+
+  protected:
+    bool QueryUnload(int unloadMode) override {
+        asked.push_back(unloadMode);
+        return refuse;
+    }
+};
+
+} // namespace
+
+TEST(Form, QueryUnloadTellsUserFromCodeAndCanRefuse) {
+    AskingForm form;
+    QSignalSpy unloaded(&form, &Form::Unloaded);
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+
+    form.refuse = true;
+    form.windowHandle()->close();
+    EXPECT_TRUE(form.isVisible()) << "the window stays open when refused";
+    EXPECT_FALSE(form.Unload());
+    EXPECT_EQ(form.asked, (std::vector<int>{Form::UnloadByUser, Form::UnloadByCode}));
+    EXPECT_EQ(unloaded.size(), 0);
+
+    form.refuse = false;
+    EXPECT_TRUE(form.Unload());
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_EQ(unloaded.size(), 1);
+}
+
+TEST(Form, ScaleSizeAndWindowState) {
+    Form form;
+    form.resize(800, 600);
+    form.SetScaleMode(ScaleMode::Twips);
+    EXPECT_DOUBLE_EQ(form.ScaleWidth(), 12000);
+    EXPECT_DOUBLE_EQ(form.ScaleHeight(), 9000);
+    form.SetScaleMode(ScaleMode::Pixels);
+    EXPECT_DOUBLE_EQ(form.ScaleWidth(), 800);
+
+    form.show();
+    EXPECT_EQ(form.WindowState(), Form::Normal);
+    form.SetWindowState(Form::Minimized);
+    EXPECT_EQ(form.WindowState(), Form::Minimized);
+    form.SetWindowState(Form::Normal);
+    EXPECT_EQ(form.WindowState(), Form::Normal);
+}
+
+TEST(Form, KeyPreviewSeesKeysBeforeTheControlAndOnlyOnce) {
+    Form form;
+    form.resize(300, 200);
+    auto* card = new PictureBox(&form);
+    card->setGeometry(10, 10, 71, 96);
+    QStringList log;
+    QObject::connect(&form.Events(), &ControlEvents::KeyDown,
+                     [&](int code, int shift) { log << QStringLiteral("form %1 %2").arg(code).arg(shift); });
+    QObject::connect(&card->Events(), &ControlEvents::KeyDown,
+                     [&](int code, int shift) { log << QStringLiteral("card %1 %2").arg(code).arg(shift); });
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    card->setFocus();
+
+    QTest::keyClick(form.windowHandle(), Qt::Key_F2);
+    EXPECT_EQ(log, QStringList{"card 113 0"}) << "without the preview the control alone hears it";
+
+    log.clear();
+    form.SetKeyPreview(true);
+    QTest::keyClick(form.windowHandle(), Qt::Key_P, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(log,
+              (QStringList{"form 16 1", "card 16 1", "form 17 3", "card 17 3", "form 80 3", "card 80 3"}))
+        << "the modifier keys come first, each to the window before the control";
+
+    log.clear();
+    form.setFocus();
+    QTest::keyClick(form.windowHandle(), Qt::Key_Escape);
+    EXPECT_EQ(log, QStringList{"form 27 0"}) << "a key to the window itself is reported once";
+}
+
+TEST(Form, BorderlessWindowMovesWithTheMouseAndClicksStayClicks) {
+    Form form;
+    form.SetBorderless(true);
+    form.setGeometry(100, 100, 300, 200);
+    auto* caption = new Label(&form);
+    caption->setGeometry(0, 0, 300, 30);
+    form.DragBy(caption);
+    int clicks = 0;
+    QObject::connect(&caption->Events(), &ControlEvents::Click, [&] { ++clicks; });
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+
+    QTest::mouseClick(form.windowHandle(), Qt::LeftButton, {}, QPoint(10, 10));
+    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(form.pos(), QPoint(100, 100));
+
+    // Positions are the window's own, so once it has moved the pointer is back at (10, 10).
+    QTest::mousePress(form.windowHandle(), Qt::LeftButton, {}, QPoint(10, 10));
+    QTest::mouseMove(form.windowHandle(), QPoint(60, 40));
+    QTest::mouseRelease(form.windowHandle(), Qt::LeftButton, {}, QPoint(10, 10));
+    EXPECT_EQ(form.pos(), QPoint(150, 130));
+    EXPECT_EQ(clicks, 1) << "a drag is no click";
+}
+
+TEST(Class1, KeepsAWindowOnTopOrReleasesIt) {
+    Form window;
+    window.move(40, 30);
+    window.show();
+    Class1 keeper;
+    EXPECT_FALSE(keeper.OnTop());
+
+    keeper.SetOnTop(true);
+    EXPECT_FALSE(window.windowFlags().testFlag(Qt::WindowStaysOnTopHint)) << "the flag alone changes nothing";
+    keeper.TopForm(window);
+    EXPECT_TRUE(window.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_EQ(window.pos(), QPoint(40, 30));
+
+    Class1 fresh;
+    fresh.TopForm(window);
+    EXPECT_FALSE(window.windowFlags().testFlag(Qt::WindowStaysOnTopHint))
+        << "a fresh keeper releases the window";
+    EXPECT_TRUE(window.isVisible());
+}

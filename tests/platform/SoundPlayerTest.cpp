@@ -1,0 +1,142 @@
+#include "sound/SoundPlayer.h"
+
+#include "resources/Resources.h"
+#include "sound/WavFile.h"
+
+#include "WavBuilder.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include "QtPrinting.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+using namespace zarle;
+
+namespace {
+
+// Plays each sound for its length on a timer and writes down what it was asked to do.
+class FakeOutput : public AudioOutput {
+  public:
+    FakeOutput(QStringList& log, bool deviceWorks) : log_(log), deviceWorks_(deviceWorks) {
+        timer_.setSingleShot(true);
+        timer_.setTimerType(Qt::PreciseTimer);
+    }
+
+    bool Start(const PcmSound& sound, std::function<void()> ended) override {
+        log_ << QStringLiteral("start %1ms").arg(qRound(sound.Seconds() * 1000));
+        if (!deviceWorks_) return false;
+        timer_.disconnect();
+        QObject::connect(&timer_, &QTimer::timeout, ended);
+        timer_.start(qRound(sound.Seconds() * 1000));
+        return true;
+    }
+    void Stop() override {
+        if (!timer_.isActive()) return;
+        timer_.stop();
+        log_ << QStringLiteral("stop");
+    }
+
+  private:
+    QStringList& log_;
+    bool deviceWorks_;
+    QTimer timer_;
+};
+
+class SoundPlayerTest : public ::testing::Test {
+  protected:
+    QString Tone(double seconds) {
+        const QString path = dir_.filePath(QStringLiteral("tone%1.wav").arg(seconds));
+        QFile file(path);
+        file.open(QIODevice::WriteOnly);
+        file.write(test::ToneWav(seconds));
+        return path;
+    }
+    std::unique_ptr<SoundPlayer> FakePlayer(bool deviceWorks = true) {
+        return std::make_unique<SoundPlayer>(std::make_unique<FakeOutput>(log_, deviceWorks));
+    }
+    static qint64 Timed(const std::function<void()>& play) {
+        QElapsedTimer clock;
+        clock.start();
+        play();
+        return clock.elapsed();
+    }
+
+    QTemporaryDir dir_;
+    QStringList log_;
+};
+
+} // namespace
+
+TEST_F(SoundPlayerTest, WhatIsNotASoundPlaysNothingAndReturnsAtOnce) {
+    QFile junk(dir_.filePath(QStringLiteral("junk.wav")));
+    junk.open(QIODevice::WriteOnly);
+    junk.write("this is not a wave file");
+    junk.close();
+    auto player = FakePlayer();
+    for (const QString& path :
+         {dir_.filePath(QStringLiteral("missing.wav")), dir_.path(), junk.fileName(), QString()}) {
+        EXPECT_LT(Timed([&] { player->Play(path, true); }), 50) << qPrintable(path);
+        EXPECT_FALSE(player->IsPlaying());
+    }
+    player->PlayBytes(LoadResData(99999), true);
+    EXPECT_TRUE(log_.isEmpty()) << qPrintable(log_.join(u','));
+}
+
+TEST_F(SoundPlayerTest, UntilEndReturnsWhenTheSoundIsOverWithEventsRunning) {
+    auto player = FakePlayer();
+    bool timerRan = false;
+    QTimer::singleShot(30, [&] { timerRan = true; });
+    const qint64 ms = Timed([&] { player->Play(Tone(0.3), true); });
+    EXPECT_GE(ms, 290);
+    EXPECT_LT(ms, 1500);
+    EXPECT_TRUE(timerRan);
+    EXPECT_FALSE(player->IsPlaying());
+    EXPECT_EQ(log_, QStringList{QStringLiteral("start 300ms")});
+}
+
+TEST_F(SoundPlayerTest, ANewSoundCutsTheOnePlaying) {
+    auto player = FakePlayer();
+    player->Play(Tone(0.5), false);
+    EXPECT_TRUE(player->IsPlaying());
+    player->Play(Tone(0.2), false);
+    EXPECT_EQ(log_, (QStringList{"start 500ms", "stop", "start 200ms"}));
+
+    // A sound waited for ends its wait when another one cuts it off.
+    player->Stop();
+    log_.clear();
+    QTimer::singleShot(100, [&] { player->Play(Tone(0.4), false); });
+    const qint64 ms = Timed([&] { player->Play(Tone(1.0), true); });
+    EXPECT_LT(ms, 900);
+    EXPECT_TRUE(player->IsPlaying()) << "the sound that cut in keeps playing";
+    EXPECT_EQ(log_, (QStringList{"start 1000ms", "stop", "start 400ms"}));
+
+    // Even a request that plays nothing silences the channel.
+    player->Play(dir_.filePath(QStringLiteral("missing.wav")), false);
+    EXPECT_FALSE(player->IsPlaying());
+}
+
+TEST_F(SoundPlayerTest, NoDeviceMeansSilenceWithoutWaiting) {
+    auto player = FakePlayer(false);
+    EXPECT_LT(Timed([&] { player->Play(Tone(0.5), true); }), 50);
+    EXPECT_FALSE(player->IsPlaying());
+}
+
+TEST_F(SoundPlayerTest, TheMachinesOwnDeviceNeverHangsOrCrashes) {
+    // Plays where there is an audio device, stays silent where there is none.
+    SoundPlayer player;
+    const QString tone = Tone(0.2);
+    const qint64 ms = Timed([&] { player.Play(tone, true); });
+    EXPECT_LT(ms, 200 + 1000 + 1500);
+    EXPECT_FALSE(player.IsPlaying());
+    player.Play(tone, false);
+    player.Play(tone, false);
+    player.Stop();
+    EXPECT_FALSE(player.IsPlaying());
+}

@@ -1,0 +1,53 @@
+#include "units/Twips.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+
+using namespace zarle;
+
+TEST(Units, RoundingSendsHalvesToTheEvenNeighbour) {
+    const std::array<std::pair<double, int>, 8> cases{{
+        {0.5, 0},
+        {1.5, 2},
+        {2.5, 2},
+        {-0.5, 0},
+        {-1.5, -2},
+        {2.4, 2},
+        {2.6, 3},
+        {88.75, 89},
+    }};
+    for (const auto& [value, rounded] : cases) EXPECT_EQ(VbRound(value), rounded) << value;
+}
+
+TEST(Units, TwipsAndPixelsAtTheScreensResolution) {
+    EXPECT_EQ(TwipsPerPixelAt(96), 15);
+    EXPECT_EQ(TwipsPerPixelAt(120), 12);
+    EXPECT_EQ(TwipsPerPixelAt(144), 10);
+    EXPECT_EQ(TwipsPerPixelAt(0), 15) << "an unknown resolution counts as the standard one";
+
+    struct Case {
+        double twips;
+        double twipsPerPixel;
+        int pixels;
+    };
+    const std::array<Case, 7> toPixels{{
+        {1065, 15, 71}, // a large card
+        {1440, 15, 96},
+        {885, 15, 59}, // a small card
+        {12000, 15, 800},
+        {7.5, 15, 0}, // half a pixel goes to the even neighbour
+        {22.5, 15, 2},
+        {1065, 12, 89}, // large fonts
+    }};
+    for (const Case& c : toPixels) EXPECT_EQ(TwipsToPixels(c.twips, c.twipsPerPixel), c.pixels) << c.twips;
+    EXPECT_EQ(PixelsToTwips(71, 15), 1065);
+    EXPECT_EQ(PixelsToTwips(59, 12), 708);
+}
+
+TEST(Units, ScaleModesConvertOnlyInTwips) {
+    EXPECT_DOUBLE_EQ(PixelsToScale(10.5, ScaleMode::Twips, 15), 157.5);
+    EXPECT_DOUBLE_EQ(PixelsToScale(10.5, ScaleMode::Pixels, 15), 10.5);
+    EXPECT_DOUBLE_EQ(ScaleToPixels(150, ScaleMode::Twips, 15), 10);
+    EXPECT_DOUBLE_EQ(ScaleToPixels(150, ScaleMode::Pixels, 15), 150);
+}
