@@ -1,6 +1,7 @@
 // One play of the human from a slot onto a center pile.
 
 #include "Engine.h"
+#include "Saturating.h"
 #include "SeatPictures.h"
 
 #include "VbText.h"
@@ -30,10 +31,7 @@ void Engine::Player_Move() {
     s_.LastTo = s_.CenterIdx;
     const bool wild = s_.MoveCard.Value == WildValue;
     if (wild) {
-        if (s_.SrcSlot == 1)
-            ++s_.WildSide;
-        else
-            ++s_.WildHand;
+        AddSaturating(s_.SrcSlot == 1 ? s_.WildSide : s_.WildHand, 1);
         p_.Board.WildUpdate();
     }
 
