@@ -126,6 +126,8 @@ void WelcomePrompt::AddPlayer() {
     p.PlayerNames.push_back(s.PlayerName);
     s.PlayerRecNo = static_cast<int16_t>(p.PlayerNameCount() + 1);
     profiles_.SavePlayer(true);
+    // A player file that cannot be written gave back no record: the name stays in force anyway.
+    if (s.PlayerName.empty()) s.PlayerName = p.LastPlayerName;
     p.HoldWinLeft = static_cast<int16_t>(view.LeftTwips({Ctl::Picture7, 2}));
     p.HoldWinTop = static_cast<int16_t>(view.BoardTopTwips() + HoldWindowDrop);
     p.SavePrefs = true;

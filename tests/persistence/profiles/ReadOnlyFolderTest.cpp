@@ -62,6 +62,8 @@ TEST_F(ReadOnlyFolderTest, TheProfileAppliesAndExitSavesNothingAfterOneMessage) 
         WelcomePrompt welcome(profiles);
         welcome.Form_Load();
         EXPECT_EQ(welcome.Command1_Click("Newcomer", -1), WelcomeAnswer::Accepted);
+        EXPECT_EQ(state.PlayerName, "Newcomer");
+        EXPECT_TRUE(host.Logged("Caption Label9(3) Newcomer"));
         RecordFile scoresFile(Root() / "Data/scores.ran", 28, RecordFile::Access::ReadOnly);
         profiles.SaveSettings(scoresFile);
         profiles.SavePlayer(false);
