@@ -38,9 +38,9 @@ struct ProfileState {
     std::vector<std::string> BackList;     // backgrounds/*.jpg|gif|bmp; entry i is background i + 1
     std::vector<std::string> UserList;     // users/*.ran, without the extension
     std::vector<std::string> CommentFiles; // users/*.cmt, without the extension
-    int16_t DefaultBackIdx = 0; // the entry of BackList named "tile_wood.jpg", 0 when none
-    int16_t PersonalityIdx = 0; // seat 2's entry in the personality list; count + 1 when none
-    std::string ImportedAvatar; // the avatar picture last imported or chosen on the board
+    int16_t DefaultBackIdx = 0;            // the entry of BackList named "tile_wood.jpg", 0 when none
+    int16_t PersonalityIdx = 0;            // seat 2's entry in the personality list; count + 1 when none
+    std::string ImportedAvatar;            // the avatar picture last imported or chosen on the board
 
     // --- Board bookkeeping ---
     bool BoardLaidOut = false;       // a profile has laid the board out already
