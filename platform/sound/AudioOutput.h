@@ -12,8 +12,8 @@ class AudioOutput {
   public:
     virtual ~AudioOutput() = default;
     // Starts the sound. False when there is no device or it cannot take the sound; then
-    // nothing plays. `ended` runs once, later, when the sound has played out; never when
-    // it is stopped.
+    // nothing plays. `ended` runs once, later, when the sound has played out (at most a
+    // second after its length, whatever the device does); never when it is stopped.
     virtual bool Start(const PcmSound& sound, std::function<void()> ended) = 0;
     // Silences the sound playing now, if any.
     virtual void Stop() = 0;

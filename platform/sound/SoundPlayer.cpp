@@ -10,9 +10,9 @@ namespace zarle {
 
 namespace {
 
-// A device that never reports the end must not hold the game: the wait gives up this long
+// An output that never reports the end must not hold the game: the wait gives up this long
 // after the sound should have ended.
-constexpr double EndGraceSeconds = 1.0;
+constexpr double EndGraceSeconds = 1.5;
 
 } // namespace
 
