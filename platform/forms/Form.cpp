@@ -122,13 +122,16 @@ void Form::closeEvent(QCloseEvent* event) {
 }
 
 void Form::paintEvent(QPaintEvent* event) {
-    if (picture_.isNull()) return;
     QPainter painter(this);
-    const QRect part = event->rect() & QRect(QPoint(0, 0), picture_.deviceIndependentSize().toSize());
+    const QRect pictureArea(QPoint(0, 0), picture_.deviceIndependentSize().toSize());
+    QRegion ground = event->region();
+    if (!picture_.hasAlphaChannel()) ground -= pictureArea;
+    for (const QRect& part : ground) painter.fillRect(part, BackColor());
+    const QRect shown = event->rect() & pictureArea;
     const qreal ratio = picture_.devicePixelRatio();
-    if (!part.isEmpty())
-        painter.drawPixmap(QRectF(part), picture_,
-                           QRectF(QPointF(part.topLeft()) * ratio, QSizeF(part.size()) * ratio));
+    if (!shown.isEmpty())
+        painter.drawPixmap(QRectF(shown), picture_,
+                           QRectF(QPointF(shown.topLeft()) * ratio, QSizeF(shown.size()) * ratio));
 }
 
 } // namespace zarle

@@ -68,6 +68,20 @@ TEST(Form, ScaleSizeAndWindowState) {
     EXPECT_EQ(form.WindowState(), Form::Normal);
 }
 
+TEST(Form, DrawsItsPictureAtTheCornerOverItsBackColour) {
+    Form form;
+    form.resize(100, 80);
+    form.SetBackColor(Qt::darkBlue);
+    QPixmap table(60, 40);
+    table.fill(Qt::darkGreen);
+    form.SetPicture(table);
+    const QImage shot = form.grab().toImage();
+    EXPECT_EQ(shot.pixelColor(0, 0), QColor(Qt::darkGreen));
+    EXPECT_EQ(shot.pixelColor(59, 39), QColor(Qt::darkGreen));
+    EXPECT_EQ(shot.pixelColor(60, 10), QColor(Qt::darkBlue));
+    EXPECT_EQ(shot.pixelColor(99, 79), QColor(Qt::darkBlue));
+}
+
 TEST(Form, KeyPreviewSeesKeysBeforeTheControlAndOnlyOnce) {
     Form form;
     form.resize(300, 200);
