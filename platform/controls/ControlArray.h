@@ -116,6 +116,7 @@ template <class T> class ControlArray {
     static void Release(const QPointer<T>& element) {
         if (!element) return;
         element->blockSignals(true);
+        if constexpr (requires { element->Events(); }) element->Events().blockSignals(true);
         if constexpr (std::is_base_of_v<QWidget, T>) element->hide();
         element->deleteLater();
     }

@@ -35,7 +35,7 @@ WaitFlags WaitFlags::Watching(const bool& stopWait, const bool& noDoEvents) {
 }
 
 long long WaitSpanMs(double seconds, int msSinceMidnight) {
-    const double wanted = std::ceil(std::min(seconds, double(MsPerDay)) * 1000.0);
+    const double wanted = std::ceil(std::min(seconds * 1000.0, double(MsPerDay)));
     return std::min(static_cast<long long>(wanted), MsPerDay - msSinceMidnight);
 }
 

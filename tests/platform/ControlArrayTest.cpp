@@ -63,9 +63,11 @@ TEST(ControlArray, AnElementMayUnloadItselfFromItsOwnHandler) {
     QWidget board;
     board.resize(200, 200);
     ControlArray<PictureBox> pictures(QStringLiteral("Picture8"), &board);
+    int heardAfterUnload = 0;
     pictures.OnLoad([&](int index, PictureBox& picture) {
         QObject::connect(&picture.Events(), &ControlEvents::MouseDown,
                          [&pictures, index] { pictures.Unload(index); });
+        QObject::connect(&picture.Events(), &ControlEvents::MouseUp, [&] { ++heardAfterUnload; });
     });
     PictureBox& picture = pictures.Load(3);
     picture.setGeometry(0, 0, 50, 50);
@@ -73,6 +75,7 @@ TEST(ControlArray, AnElementMayUnloadItselfFromItsOwnHandler) {
     board.show();
     QTest::mouseClick(&picture, Qt::LeftButton, {}, QPoint(10, 10));
     EXPECT_FALSE(pictures.Has(3));
+    EXPECT_EQ(heardAfterUnload, 0) << "an unloaded element raises no more events";
 }
 
 TEST(ControlArray, HoldsSocketsToo) {
