@@ -1,4 +1,8 @@
 #include "units/Twips.h"
+#include "units/VbColor.h"
+
+#include <QGuiApplication>
+#include <QPalette>
 
 #include <gtest/gtest.h>
 
@@ -50,4 +54,15 @@ TEST(Units, ScaleModesConvertOnlyInTwips) {
     EXPECT_DOUBLE_EQ(PixelsToScale(10.5, ScaleMode::Pixels, 15), 10.5);
     EXPECT_DOUBLE_EQ(ScaleToPixels(150, ScaleMode::Twips, 15), 10);
     EXPECT_DOUBLE_EQ(ScaleToPixels(150, ScaleMode::Pixels, 15), 150);
+}
+
+TEST(Units, StoredColoursAreBlueGreenRed) {
+    EXPECT_EQ(VbColor(0x0000FF), QColor(255, 0, 0));
+    EXPECT_EQ(VbColor(0xC0E0FF), QColor(0xFF, 0xE0, 0xC0));
+    EXPECT_EQ(VbColor(0x00FFFF), QColor(Qt::yellow));
+    EXPECT_EQ(VbColorValue(QColor(0xFF, 0xE0, 0xC0)), 0xC0E0FFu);
+    EXPECT_EQ(VbColorValue(VbColor(0x123456)), 0x123456u);
+    EXPECT_EQ(VbColor(0x80000018), QGuiApplication::palette().color(QPalette::ToolTipBase))
+        << "the tool-tip ground";
+    EXPECT_EQ(VbColor(0x8000000F), QGuiApplication::palette().color(QPalette::Button));
 }
