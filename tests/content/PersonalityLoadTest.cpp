@@ -1,0 +1,50 @@
+// The shipped personalities as the computer opponents load them: each one is itself, finds every
+// sound it names in the program folder and has a remark for every occasion.
+
+#include "FakeBoard.h"
+#include "GameState.h"
+#include "OpponentSlot.h"
+// By its path: the sound generator has a header of the same name.
+#include "../../opponents/Personalities.h"
+#include "PrivateFonts.h"
+#include "ProgramFolder.h"
+#include "ProgramFolderContent.h"
+#include "SeatRecord.h"
+#include "TempFolder.h"
+
+#include <gtest/gtest.h>
+
+using namespace zarle;
+
+namespace {
+
+const std::string_view Shipped[] = {"Zarle", "Quenor", "Vova", "Zadure"};
+
+TEST(ShippedPersonalities, LoadAsThemselvesWithEverySoundTheyName) {
+    TempFolder folder;
+    const auto written = content::WriteMissing(
+        folder.Path(), content::ProgramFolderContent({ZARLE_CONTENT_TEXTS, content::SystemFontFolders()}));
+    ASSERT_TRUE(written.errors.isEmpty()) << written.errors.join("\n").toStdString();
+    ASSERT_EQ(soundgen::WriteMissingSounds(folder.FsPath(), soundgen::ProgramFolderSounds()).failed, 0);
+
+    for (std::string_view name : Shipped) {
+        GameState s;
+        s.AppPath = folder.FsPath().string();
+        zarle::testing::Transcript transcript;
+        zarle::testing::FakeBoard board(transcript);
+        OpponentSlot slot{std::string(name), "", std::string(DefaultCommentSet), 0, 0};
+        SeatRecord seat;
+        ParsePersonality(seat, slot);
+        LoadOpponent(s, board, seat, 1);
+
+        EXPECT_EQ(seat.Name, name) << "fell back to the lead personality";
+        EXPECT_EQ(seat.Avatar, std::string(name) + ".jpg");
+        for (int k = 1; k < SoundEvents; ++k) {
+            EXPECT_FALSE(seat.Sounds[k].ends_with("empty.wav")) << name << " sound " << k << " is missing";
+            EXPECT_TRUE(std::filesystem::exists(seat.Sounds[k])) << seat.Sounds[k];
+        }
+        for (int line = 1; line <= 35; ++line) EXPECT_NE(s.Comments[line], "") << name << " line " << line;
+    }
+}
+
+} // namespace
