@@ -54,7 +54,7 @@ PlayerRecord StartingProfile() {
     PlayerRecord rec;
     rec.FontColor = VbColour(0, 0, 0);
     rec.MatColor = VbColour(0, 128, 0);
-    rec.DeckColor = VbColour(255, 224, 192); // the plain back's colour
+    rec.DeckColor = 0; // not set: the plain back takes the colour that suits the screen
     rec.NumPlayers = 2;
     rec.NumCenters = 3;
     rec.MsgFontSize = 12;
