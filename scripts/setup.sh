@@ -5,7 +5,7 @@ ZARLE_PACKAGES=(
   qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-svg-dev libqt6svg6-dev
   libqt6multimedia6 gstreamer1.0-plugins-base gstreamer1.0-plugins-good
   libgtest-dev libgmock-dev
-  fonts-dejavu-core
+  fonts-dejavu-core fonts-dejavu-extra fonts-freefont-ttf
   xvfb xdotool imagemagick xauth
 )
 
