@@ -5,7 +5,7 @@
 #include "GameState.h"
 #include "OpponentSlot.h"
 // By its path: the sound generator has a header of the same name.
-#include "../../opponents/Personalities.h"
+#include "Personalities.h"
 #include "PrivateFonts.h"
 #include "ProgramFolder.h"
 #include "ProgramFolderContent.h"

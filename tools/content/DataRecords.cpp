@@ -2,7 +2,7 @@
 
 #include "CommentRecord.h"
 #include "HighScoreRecord.h"
-#include "Personalities.h"
+#include "PersonalitySounds.h"
 #include "PersonalityRecord.h"
 #include "ScoreRecord.h"
 #include "VbText.h"

@@ -4,7 +4,7 @@
 #include "Emoticons.h"
 #include "GifWriter.h"
 #include "PaletteImage.h"
-#include "Personalities.h"
+#include "PersonalitySounds.h"
 #include "PrivateFonts.h"
 #include "TextSheet.h"
 #include "Tiles.h"

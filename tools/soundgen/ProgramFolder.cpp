@@ -1,7 +1,7 @@
 #include "ProgramFolder.h"
 
 #include "Filters.h"
-#include "Personalities.h"
+#include "PersonalitySounds.h"
 #include "Sources.h"
 #include "WaveFile.h"
 

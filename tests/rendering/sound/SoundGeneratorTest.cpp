@@ -1,4 +1,4 @@
-#include "Personalities.h"
+#include "PersonalitySounds.h"
 #include "ProgramFolder.h"
 #include "TempFolder.h"
 #include "WaveInfo.h"
