@@ -1,0 +1,39 @@
+#pragma once
+// The engine's pauses, message boxes and random numbers on the platform.
+
+#include "GameState.h"
+#include "ServicePorts.h"
+
+#include <random>
+
+namespace zarle {
+
+// Waits keep the window live; they end early when the program is closing, and keep mouse and
+// keys out while a computer seat's card is in flight.
+class BoardWaiter : public WaitPort {
+  public:
+    explicit BoardWaiter(const GameState& game) : game_(game) {}
+    // Dispatching happens whatever the flags say: only waits hold input out.
+    void Wait(float seconds) override;
+    void DoEvents() override;
+
+  private:
+    const GameState& game_;
+};
+
+class BoardMessageBox : public MessageBoxPort {
+  public:
+    int MsgBox(std::string_view text, int style, std::string_view title) override;
+};
+
+// One generator for the whole program, seeded once from the clock.
+class ClockRandom : public RandomPort {
+  public:
+    ClockRandom();
+    float Rnd() override;
+
+  private:
+    std::mt19937 generator_;
+};
+
+} // namespace zarle

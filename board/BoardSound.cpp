@@ -1,0 +1,32 @@
+#include "BoardSound.h"
+
+#include "SoundEffects.h"
+#include "sound/SoundPlayer.h"
+
+namespace zarle {
+
+namespace {
+
+SoundSettings SettingsOf(const GameState& game) {
+    return SoundSettings{game.AppPath, game.SoundLevel, game.BackgroundIdx};
+}
+
+} // namespace
+
+void ChannelOutput::PlayFile(const std::string& path, bool untilEnd) {
+    ProgramSound().Play(QString::fromStdString(path), untilEnd);
+}
+
+void BoardSound::PlayResource(int id, SoundPlay how) {
+    PlayResourceSound(out_, SettingsOf(game_), id, how == SoundPlay::ToEnd);
+}
+
+void BoardSound::PlayFile(std::string_view path, SoundPlay how) {
+    PlaySoundFile(out_, SettingsOf(game_), std::string(path), how == SoundPlay::ToEnd);
+}
+
+void BoardSound::PlayCardSound(int effect) {
+    zarle::PlayCardSound(out_, SettingsOf(game_), effect);
+}
+
+} // namespace zarle

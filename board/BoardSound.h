@@ -1,0 +1,30 @@
+#pragma once
+// The engine's sounds on the program's one sound channel: the sound resources' temporary files,
+// the skin's card sounds and sound files, at the game's sound level.
+
+#include "GameState.h"
+#include "ServicePorts.h"
+#include "SoundOutput.h"
+
+namespace zarle {
+
+// The platform's sound player as the sound effects' output.
+class ChannelOutput : public SoundOutput {
+  public:
+    void PlayFile(const std::string& path, bool untilEnd) override;
+};
+
+class BoardSound : public SoundPort {
+  public:
+    BoardSound(const GameState& game, SoundOutput& output) : game_(game), out_(output) {}
+
+    void PlayResource(int id, SoundPlay how) override;
+    void PlayFile(std::string_view path, SoundPlay how) override;
+    void PlayCardSound(int effect) override;
+
+  private:
+    const GameState& game_;
+    SoundOutput& out_;
+};
+
+} // namespace zarle

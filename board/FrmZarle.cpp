@@ -1,0 +1,250 @@
+#include "FrmZarle.h"
+
+#include "controls/CommandButton.h"
+#include "controls/ImageBox.h"
+#include "controls/Label.h"
+#include "controls/PictureBox.h"
+#include "controls/Shape.h"
+#include "controls/StatusBar.h"
+#include "units/Twips.h"
+
+#include <QEvent>
+
+namespace zarle {
+
+namespace {
+
+constexpr int StatusPanels = 8;
+constexpr int UndoPanel = 3;
+constexpr int OpponentNamePanel = 5;
+
+int Key(ControlId id) {
+    return static_cast<int>(id.family) * 1024 + id.index;
+}
+
+bool IsMenuStripCaption(Ctl family) {
+    return family == Ctl::lblRules || family == Ctl::lblLevel;
+}
+
+ControlId IdOfKey(int key) {
+    return ControlId{static_cast<Ctl>(key / 1024), key % 1024};
+}
+
+// The game keeps colours as &HBBGGRR.
+QColor ToQColor(uint32_t color) {
+    return QColor(static_cast<int>(color & 0xFF), static_cast<int>((color >> 8) & 0xFF),
+                  static_cast<int>((color >> 16) & 0xFF));
+}
+
+// The board's pixels are 15 twips whatever the screen, as its layout counts them.
+double BoardTwipsPerPixel() {
+    return TwipsPerPixelAt(StandardDpi);
+}
+
+QString ToQString(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+} // namespace
+
+std::unique_ptr<BoardSurface> CreateFrmZarle(CardPictureBank& pictures) {
+    return std::make_unique<FrmZarle>(pictures);
+}
+
+FrmZarle::FrmZarle(CardPictureBank& pictures)
+    : arrays_(*this), pictures_(pictures), layerDivider_(new QWidget(this)) {
+    setObjectName("frmZarle");
+    setWindowTitle("ZarleNET");
+    layerDivider_->hide();
+}
+
+FrmZarle::~FrmZarle() = default;
+
+void FrmZarle::LoadWidget(ControlId id) {
+    QWidget* w = arrays_.Load(id);
+    if (!w) return;
+    if (auto* image = dynamic_cast<ImageBox*>(w)) image->SetStretch(true);
+    if (auto* label = dynamic_cast<Label*>(w)) {
+        label->SetWordWrap(true);
+        if (id.family == Ctl::LblWild) label->SetAlignment(Label::Center);
+    }
+    if (auto* shape = dynamic_cast<Shape*>(w)) shape->SetFillStyle(0);
+    if (id.family == Ctl::StatusBar1) SetUpStatusBar(*w);
+    if (IsMenuStripCaption(id.family) || id.family == Ctl::picPanel) HoldCaptionsInMenuStrip();
+}
+
+// The rules and level captions lie on the menu strip and show only with it.
+void FrmZarle::HoldCaptionsInMenuStrip() {
+    QWidget* strip = arrays_.At({Ctl::picPanel, 0});
+    if (!strip) return;
+    for (const Ctl caption : {Ctl::lblRules, Ctl::lblLevel})
+        if (QWidget* w = arrays_.At({caption, 0}); w && w->parentWidget() != strip) {
+            const bool shown = !w->isHidden();
+            w->setParent(strip);
+            w->setVisible(shown);
+        }
+}
+
+void FrmZarle::SetUpStatusBar(QWidget& widget) {
+    auto& bar = static_cast<StatusBar&>(widget);
+    for (int panel = bar.PanelCount() + 1; panel <= StatusPanels; ++panel) {
+        const QString key = panel == UndoPanel ? "Undo" : panel == OpponentNamePanel ? "OppName" : "";
+        bar.AddPanel(key);
+    }
+    for (const auto& [panel, text] : panelTexts_) bar.SetText(panel, ToQString(text));
+    for (const auto& [panel, tip] : panelTips_) bar.SetToolTipText(panel, ToQString(tip));
+}
+
+void FrmZarle::UnloadWidget(ControlId id) {
+    pictureKeys_.erase(Key(id));
+    arrays_.Unload(id);
+}
+
+void FrmZarle::SetBounds(ControlId id, PixelBounds b) {
+    // The status bar keeps to the bottom edge by itself.
+    if (id.family == Ctl::StatusBar1) return;
+    if (QWidget* w = arrays_.At(id))
+        w->setGeometry(b.Left, b.Top, std::max(0, b.Width), std::max(0, b.Height));
+}
+
+void FrmZarle::SetVisible(ControlId id, bool visible) {
+    if (QWidget* w = arrays_.At(id)) w->setVisible(visible);
+}
+
+void FrmZarle::SetEnabled(ControlId id, bool enabled) {
+    if (QWidget* w = arrays_.At(id)) w->setEnabled(enabled);
+}
+
+void FrmZarle::SetCaption(ControlId id, const std::string& caption) {
+    QWidget* w = arrays_.At(id);
+    if (auto* label = dynamic_cast<Label*>(w)) label->SetCaption(ToQString(caption));
+    if (auto* button = dynamic_cast<CommandButton*>(w)) button->SetCaption(ToQString(caption));
+}
+
+void FrmZarle::SetToolTip(ControlId id, const std::string& tip) {
+    if (QWidget* w = arrays_.At(id)) w->setToolTip(ToQString(tip));
+}
+
+void FrmZarle::SetFont(ControlId id, double points, bool italic) {
+    QWidget* w = arrays_.At(id);
+    if (!w || !(points > 0)) return;
+    QFont font = w->font();
+    font.setPointSizeF(points);
+    font.setItalic(italic);
+    w->setFont(font);
+}
+
+void FrmZarle::SetColors(ControlId id, uint32_t back, uint32_t fore, uint32_t fill, bool transparentBack) {
+    QWidget* w = arrays_.At(id);
+    if (auto* picture = dynamic_cast<PictureBox*>(w)) picture->SetBackColor(ToQColor(back));
+    if (auto* label = dynamic_cast<Label*>(w)) {
+        label->SetBackColor(ToQColor(back));
+        label->SetForeColor(ToQColor(fore));
+        label->SetBackStyle(transparentBack ? 0 : 1);
+    }
+    if (auto* shape = dynamic_cast<Shape*>(w)) {
+        shape->SetBackColor(ToQColor(back));
+        shape->SetBackStyle(transparentBack ? 0 : 1);
+        shape->SetFillColor(ToQColor(fill));
+    }
+}
+
+void FrmZarle::SetBorderStyle(ControlId id, int style) {
+    QWidget* w = arrays_.At(id);
+    if (auto* picture = dynamic_cast<PictureBox*>(w)) picture->SetBorderStyle(style);
+    if (auto* label = dynamic_cast<Label*>(w)) label->SetBorderStyle(style);
+    if (auto* shape = dynamic_cast<Shape*>(w)) shape->SetBorderStyle(style);
+}
+
+void FrmZarle::SetPicture(ControlId id, const std::string& key) {
+    QWidget* w = arrays_.At(id);
+    if (!w) return;
+    pictureKeys_[Key(id)] = key;
+    // A picture that cannot be read leaves the control showing what it had.
+    if (const auto picture = pictures_.Resolve(key)) ShowPicture(*w, *picture);
+}
+
+void FrmZarle::ShowPicture(QWidget& widget, const QPixmap& picture) {
+    if (auto* box = dynamic_cast<PictureBox*>(&widget)) box->SetPicture(picture);
+    if (auto* image = dynamic_cast<ImageBox*>(&widget)) image->SetPicture(picture);
+}
+
+void FrmZarle::BringToFront(ControlId id) {
+    QWidget* w = arrays_.At(id);
+    if (!w) return;
+    if (BoardControlArrays::DrawnOnForm(id.family) && w->parentWidget() == this)
+        w->stackUnder(layerDivider_);
+    else
+        w->raise();
+}
+
+void FrmZarle::SetWindowBounds(double left, double top, double width, double height) {
+    const double tpp = BoardTwipsPerPixel();
+    const QSize frameExtra = isVisible() ? frameGeometry().size() - geometry().size() : QSize();
+    move(TwipsToPixels(left, tpp), TwipsToPixels(top, tpp));
+    resize(std::max(1, TwipsToPixels(width, tpp) - frameExtra.width()),
+           std::max(1, TwipsToPixels(height, tpp) - frameExtra.height()));
+}
+
+void FrmZarle::SetWindowState(int state) {
+    Form::SetWindowState(state);
+}
+
+void FrmZarle::SetTableColor(uint32_t color) {
+    SetBackColor(ToQColor(color));
+}
+
+void FrmZarle::SetPainting(bool on) {
+    setUpdatesEnabled(on);
+}
+
+void FrmZarle::ClearPainted() {
+    Form::SetPicture(QPixmap());
+}
+
+SurfaceFrame FrmZarle::Frame() const {
+    const double tpp = BoardTwipsPerPixel();
+    const QRect outer = frameGeometry();
+    return SurfaceFrame{
+        outer.x() * tpp, outer.y() * tpp, outer.width() * tpp, outer.height() * tpp, WindowState(),
+        width(),         height()};
+}
+
+void FrmZarle::RepaintNow(ControlId id) {
+    if (QWidget* w = arrays_.At(id)) w->repaint();
+}
+
+void FrmZarle::PicturesChanged() {
+    pictures_.Clear();
+    for (const auto& [key, picture] : pictureKeys_)
+        if (QWidget* w = arrays_.At(IdOfKey(key)))
+            if (const auto resolved = pictures_.Resolve(picture)) ShowPicture(*w, *resolved);
+}
+
+void FrmZarle::SetPanelText(int panel, const std::string& text) {
+    panelTexts_[panel] = text;
+    if (auto* bar = static_cast<StatusBar*>(arrays_.At({Ctl::StatusBar1, 0})))
+        bar->SetText(panel, ToQString(text));
+}
+
+void FrmZarle::SetPanelToolTip(int panel, const std::string& tip) {
+    panelTips_[panel] = tip;
+    if (auto* bar = static_cast<StatusBar*>(arrays_.At({Ctl::StatusBar1, 0})))
+        bar->SetToolTipText(panel, ToQString(tip));
+}
+
+void FrmZarle::resizeEvent(QResizeEvent* event) {
+    Form::resizeEvent(event);
+    ReportFrame();
+}
+
+void FrmZarle::changeEvent(QEvent* event) {
+    Form::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange) ReportFrame();
+}
+
+void FrmZarle::ReportFrame() {
+    if (events_) events_->SurfaceResized(Frame());
+}
+
+} // namespace zarle

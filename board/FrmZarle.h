@@ -1,0 +1,70 @@
+#pragma once
+// The board window frmZarle: the platform's controls in control arrays, set from the board model
+// through the binding, with the card pictures drawn from the card banks.
+
+#include "BoardControlArrays.h"
+#include "BoardSurface.h"
+#include "PictureCache.h"
+#include "forms/Form.h"
+
+#include <map>
+#include <unordered_map>
+
+namespace zarle {
+
+class FrmZarle final : public Form, public BoardSurface {
+  public:
+    explicit FrmZarle(CardPictureBank& pictures);
+    ~FrmZarle() override;
+
+    void LoadWidget(ControlId id) override;
+    void UnloadWidget(ControlId id) override;
+    void SetBounds(ControlId id, PixelBounds bounds) override;
+    void SetVisible(ControlId id, bool visible) override;
+    void SetEnabled(ControlId id, bool enabled) override;
+    void SetCaption(ControlId id, const std::string& caption) override;
+    void SetToolTip(ControlId id, const std::string& tip) override;
+    void SetFont(ControlId id, double points, bool italic) override;
+    void SetColors(ControlId id, uint32_t back, uint32_t fore, uint32_t fill, bool transparentBack) override;
+    void SetBorderStyle(ControlId id, int style) override;
+    void SetPicture(ControlId id, const std::string& key) override;
+    void BringToFront(ControlId id) override;
+
+    void SetWindowBounds(double left, double top, double width, double height) override;
+    void SetWindowState(int state) override;
+    void SetTableColor(uint32_t color) override;
+    void SetPainting(bool on) override;
+    void ClearPainted() override;
+    SurfaceFrame Frame() const override;
+    void RepaintNow(ControlId id) override;
+    void PicturesChanged() override;
+    void SetPanelText(int panel, const std::string& text) override;
+    void SetPanelToolTip(int panel, const std::string& tip) override;
+    void SetEvents(SurfaceEvents* events) override { events_ = events; }
+    QWidget& Widget() override { return *this; }
+
+    // The widget of a control, or null when it is not loaded.
+    QWidget* ControlWidget(ControlId id) const { return arrays_.At(id); }
+    const BoardControlArrays& Controls() const { return arrays_; }
+
+  protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+  private:
+    void ShowPicture(QWidget& widget, const QPixmap& picture);
+    void SetUpStatusBar(QWidget& bar);
+    void HoldCaptionsInMenuStrip();
+    void ReportFrame();
+
+    BoardControlArrays arrays_;
+    PictureCache pictures_;
+    // Under it lie the controls drawn on the form, above it the windowed ones.
+    QWidget* layerDivider_;
+    std::unordered_map<int, std::string> pictureKeys_;
+    std::map<int, std::string> panelTexts_;
+    std::map<int, std::string> panelTips_;
+    SurfaceEvents* events_ = nullptr;
+};
+
+} // namespace zarle
