@@ -36,8 +36,8 @@ class ControlEvents : public QObject {
     // `surface` is the widget whose coordinates the events are reported in.
     explicit ControlEvents(QWidget* surface);
 
-    ScaleMode Scale() const { return scale_; }
-    void SetScale(ScaleMode scale) { scale_ = scale; }
+    ScaleUnit Scale() const { return scale_; }
+    void SetScale(ScaleUnit scale) { scale_ = scale; }
 
     void Press(const QMouseEvent& event);
     void Move(const QMouseEvent& event);
@@ -60,7 +60,7 @@ class ControlEvents : public QObject {
     MouseArgs ArgsOf(const QMouseEvent& event, int button) const;
 
     QWidget* surface_;
-    ScaleMode scale_ = ScaleMode::Pixels;
+    ScaleUnit scale_ = ScaleUnit::Pixels;
     // A press began here and its release may still be a click.
     bool clickPending_ = false;
 };

@@ -25,32 +25,32 @@ QRect OuterRect(const QWidget& control) {
     return control.isWindow() ? control.frameGeometry() : control.geometry();
 }
 
-int PixelsX(const QWidget& w, double value, ScaleMode mode) {
-    return VbRound(ScaleToPixels(value, mode, TppX(w)));
+int PixelsX(const QWidget& w, double value, ScaleUnit mode) {
+    return WholePixels(value, mode, TppX(w));
 }
-int PixelsY(const QWidget& w, double value, ScaleMode mode) {
-    return VbRound(ScaleToPixels(value, mode, TppY(w)));
+int PixelsY(const QWidget& w, double value, ScaleUnit mode) {
+    return WholePixels(value, mode, TppY(w));
 }
 
 } // namespace
 
-Bounds BoundsOf(const QWidget& control, ScaleMode mode) {
+Bounds BoundsOf(const QWidget& control, ScaleUnit mode) {
     const QRect r = OuterRect(control);
     return {PixelsToScale(r.x(), mode, TppX(control)), PixelsToScale(r.y(), mode, TppY(control)),
             PixelsToScale(r.width(), mode, TppX(control)), PixelsToScale(r.height(), mode, TppY(control))};
 }
 
-void MoveControl(QWidget& control, double left, double top, ScaleMode mode) {
+void MoveControl(QWidget& control, double left, double top, ScaleUnit mode) {
     control.move(PixelsX(control, left, mode), PixelsY(control, top, mode));
 }
 
-void ResizeControl(QWidget& control, double width, double height, ScaleMode mode) {
+void ResizeControl(QWidget& control, double width, double height, ScaleUnit mode) {
     const QSize extra = FrameExtra(control);
     control.resize(std::max(0, PixelsX(control, width, mode) - extra.width()),
                    std::max(0, PixelsY(control, height, mode) - extra.height()));
 }
 
-void SetBounds(QWidget& control, const Bounds& bounds, ScaleMode mode) {
+void SetBounds(QWidget& control, const Bounds& bounds, ScaleUnit mode) {
     MoveControl(control, bounds.left, bounds.top, mode);
     ResizeControl(control, bounds.width, bounds.height, mode);
 }

@@ -15,10 +15,10 @@ struct Bounds {
     double height = 0;
 };
 
-Bounds BoundsOf(const QWidget& control, ScaleMode mode);
-void SetBounds(QWidget& control, const Bounds& bounds, ScaleMode mode);
-void MoveControl(QWidget& control, double left, double top, ScaleMode mode);
-void ResizeControl(QWidget& control, double width, double height, ScaleMode mode);
+Bounds BoundsOf(const QWidget& control, ScaleUnit mode);
+void SetBounds(QWidget& control, const Bounds& bounds, ScaleUnit mode);
+void MoveControl(QWidget& control, double left, double top, ScaleUnit mode);
+void ResizeControl(QWidget& control, double width, double height, ScaleUnit mode);
 
 // 0 brings the control in front of its siblings, 1 sends it behind them.
 void ZOrder(QWidget& control, int position = 0);

@@ -24,8 +24,8 @@ template <class Base> class VbControl : public Base {
 
     ControlEvents& Events() { return events_; }
     // The scale the mouse positions are reported in (pixels unless set).
-    void SetScaleMode(ScaleMode mode) { events_.SetScale(mode); }
-    ScaleMode GetScaleMode() const { return events_.Scale(); }
+    void SetScaleMode(ScaleUnit mode) { events_.SetScale(mode); }
+    ScaleUnit GetScaleMode() const { return events_.Scale(); }
 
   protected:
     void mousePressEvent(QMouseEvent* event) override {

@@ -7,16 +7,16 @@
 
 namespace zarle {
 
-// nearbyint follows the default rounding mode, which sends halves to the even neighbour.
-int VbRound(double value) {
-    return static_cast<int>(std::nearbyint(value));
-}
-
 double TwipsPerPixelAt(double logicalDpi) {
     return logicalDpi > 0 ? TwipsPerInch / logicalDpi : TwipsPerInch / StandardDpi;
 }
 
 namespace {
+
+// nearbyint follows the default rounding mode, which sends halves to the even neighbour.
+int RoundHalfEven(double value) {
+    return static_cast<int>(std::nearbyint(value));
+}
 
 const QScreen* PrimaryScreen() {
     return qobject_cast<QGuiApplication*>(QCoreApplication::instance()) ? QGuiApplication::primaryScreen()
@@ -36,19 +36,23 @@ double TwipsPerPixelY() {
 }
 
 int PixelsToTwips(double pixels, double twipsPerPixel) {
-    return VbRound(pixels * twipsPerPixel);
+    return RoundHalfEven(pixels * twipsPerPixel);
 }
 
 int TwipsToPixels(double twips, double twipsPerPixel) {
-    return VbRound(twips / twipsPerPixel);
+    return RoundHalfEven(twips / twipsPerPixel);
 }
 
-double PixelsToScale(double pixels, ScaleMode mode, double twipsPerPixel) {
-    return mode == ScaleMode::Twips ? pixels * twipsPerPixel : pixels;
+double PixelsToScale(double pixels, ScaleUnit unit, double twipsPerPixel) {
+    return unit == ScaleUnit::Twips ? pixels * twipsPerPixel : pixels;
 }
 
-double ScaleToPixels(double value, ScaleMode mode, double twipsPerPixel) {
-    return mode == ScaleMode::Twips ? value / twipsPerPixel : value;
+double ScaleToPixels(double value, ScaleUnit unit, double twipsPerPixel) {
+    return unit == ScaleUnit::Twips ? value / twipsPerPixel : value;
+}
+
+int WholePixels(double value, ScaleUnit unit, double twipsPerPixel) {
+    return RoundHalfEven(ScaleToPixels(value, unit, twipsPerPixel));
 }
 
 } // namespace zarle

@@ -4,14 +4,12 @@
 
 namespace zarle {
 
-// The coordinate unit a window or picture reports and takes positions in.
-enum class ScaleMode : int { Twips = 1, Pixels = 3 };
+// The coordinate unit a window or picture reports and takes positions in (its scale mode,
+// numbered as the game numbers it: twips 1, pixels 3).
+enum class ScaleUnit : int { Twips = 1, Pixels = 3 };
 
 inline constexpr double TwipsPerInch = 1440.0;
 inline constexpr double StandardDpi = 96.0;
-
-// Nearest whole number, halves to the even neighbour (2.5 -> 2, 3.5 -> 4).
-int VbRound(double value);
 
 // Twips per pixel at a logical resolution: 15 at 96 dpi, 12 at 120 dpi.
 double TwipsPerPixelAt(double logicalDpi);
@@ -20,11 +18,14 @@ double TwipsPerPixelAt(double logicalDpi);
 double TwipsPerPixelX();
 double TwipsPerPixelY();
 
+// Whole twips or pixels: the nearest, a half going to the even neighbour (22.5 twips are
+// 1.5 pixels, which make 2; 7.5 twips make 0).
 int PixelsToTwips(double pixels, double twipsPerPixel);
 int TwipsToPixels(double twips, double twipsPerPixel);
 
-// A length in pixels expressed in a scale mode, and back.
-double PixelsToScale(double pixels, ScaleMode mode, double twipsPerPixel);
-double ScaleToPixels(double value, ScaleMode mode, double twipsPerPixel);
+// A length in pixels expressed in a scale unit, and back; WholePixels rounds as above.
+double PixelsToScale(double pixels, ScaleUnit unit, double twipsPerPixel);
+double ScaleToPixels(double value, ScaleUnit unit, double twipsPerPixel);
+int WholePixels(double value, ScaleUnit unit, double twipsPerPixel);
 
 } // namespace zarle

@@ -69,7 +69,7 @@ TEST_F(MouseLog, PressDragAndReleaseReportButtonShiftAndPosition) {
 }
 
 TEST_F(MouseLog, RightButtonWithCtrlAndTwips) {
-    picture_->SetScaleMode(ScaleMode::Twips);
+    picture_->SetScaleMode(ScaleUnit::Twips);
     PointAt(QPoint(102, 53));
     QTest::mouseClick(Window(), Qt::RightButton, Qt::ControlModifier, QPoint(102, 53));
     EXPECT_EQ(log_, (QStringList{"down 2 2 30,45", "up 2 2 30,45", "click"}));

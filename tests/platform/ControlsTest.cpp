@@ -156,14 +156,14 @@ TEST(ListBox, EntryUnderTheMouseAndTabStops) {
 TEST(Geometry, PlacesControlsInTwipsOrPixels) {
     QWidget board;
     QWidget card(&board);
-    MoveControl(card, 1500, 300, ScaleMode::Twips);
-    ResizeControl(card, 1065, 1440, ScaleMode::Twips);
+    MoveControl(card, 1500, 300, ScaleUnit::Twips);
+    ResizeControl(card, 1065, 1440, ScaleUnit::Twips);
     EXPECT_EQ(card.geometry(), QRect(100, 20, 71, 96));
-    MoveControl(card, 1507.5, 22.5, ScaleMode::Twips); // 100.5 and 1.5 pixels
+    MoveControl(card, 1507.5, 22.5, ScaleUnit::Twips); // 100.5 and 1.5 pixels
     EXPECT_EQ(card.pos(), QPoint(100, 2));
 
-    const Bounds b = BoundsOf(card, ScaleMode::Twips);
+    const Bounds b = BoundsOf(card, ScaleUnit::Twips);
     EXPECT_DOUBLE_EQ(b.left, 1500);
     EXPECT_DOUBLE_EQ(b.width, 1065);
-    EXPECT_DOUBLE_EQ(BoundsOf(card, ScaleMode::Pixels).height, 96);
+    EXPECT_DOUBLE_EQ(BoundsOf(card, ScaleUnit::Pixels).height, 96);
 }

@@ -54,10 +54,10 @@ TEST(Form, QueryUnloadTellsUserFromCodeAndCanRefuse) {
 TEST(Form, ScaleSizeAndWindowState) {
     Form form;
     form.resize(800, 600);
-    form.SetScaleMode(ScaleMode::Twips);
+    form.SetScaleMode(ScaleUnit::Twips);
     EXPECT_DOUBLE_EQ(form.ScaleWidth(), 12000);
     EXPECT_DOUBLE_EQ(form.ScaleHeight(), 9000);
-    form.SetScaleMode(ScaleMode::Pixels);
+    form.SetScaleMode(ScaleUnit::Pixels);
     EXPECT_DOUBLE_EQ(form.ScaleWidth(), 800);
 
     form.show();

@@ -10,20 +10,6 @@
 
 using namespace zarle;
 
-TEST(Units, RoundingSendsHalvesToTheEvenNeighbour) {
-    const std::array<std::pair<double, int>, 8> cases{{
-        {0.5, 0},
-        {1.5, 2},
-        {2.5, 2},
-        {-0.5, 0},
-        {-1.5, -2},
-        {2.4, 2},
-        {2.6, 3},
-        {88.75, 89},
-    }};
-    for (const auto& [value, rounded] : cases) EXPECT_EQ(VbRound(value), rounded) << value;
-}
-
 TEST(Units, TwipsAndPixelsAtTheScreensResolution) {
     EXPECT_EQ(TwipsPerPixelAt(96), 15);
     EXPECT_EQ(TwipsPerPixelAt(120), 12);
@@ -35,25 +21,30 @@ TEST(Units, TwipsAndPixelsAtTheScreensResolution) {
         double twipsPerPixel;
         int pixels;
     };
-    const std::array<Case, 7> toPixels{{
+    const std::array<Case, 10> toPixels{{
         {1065, 15, 71}, // a large card
         {1440, 15, 96},
         {885, 15, 59}, // a small card
         {12000, 15, 800},
         {7.5, 15, 0}, // half a pixel goes to the even neighbour
         {22.5, 15, 2},
-        {1065, 12, 89}, // large fonts
+        {37.5, 15, 2},
+        {-7.5, 15, 0},
+        {-22.5, 15, -2},
+        {1065, 12, 89}, // large fonts: 88.75
     }};
     for (const Case& c : toPixels) EXPECT_EQ(TwipsToPixels(c.twips, c.twipsPerPixel), c.pixels) << c.twips;
     EXPECT_EQ(PixelsToTwips(71, 15), 1065);
     EXPECT_EQ(PixelsToTwips(59, 12), 708);
 }
 
-TEST(Units, ScaleModesConvertOnlyInTwips) {
-    EXPECT_DOUBLE_EQ(PixelsToScale(10.5, ScaleMode::Twips, 15), 157.5);
-    EXPECT_DOUBLE_EQ(PixelsToScale(10.5, ScaleMode::Pixels, 15), 10.5);
-    EXPECT_DOUBLE_EQ(ScaleToPixels(150, ScaleMode::Twips, 15), 10);
-    EXPECT_DOUBLE_EQ(ScaleToPixels(150, ScaleMode::Pixels, 15), 150);
+TEST(Units, ScaleUnitsConvertOnlyInTwips) {
+    EXPECT_DOUBLE_EQ(PixelsToScale(10.5, ScaleUnit::Twips, 15), 157.5);
+    EXPECT_DOUBLE_EQ(PixelsToScale(10.5, ScaleUnit::Pixels, 15), 10.5);
+    EXPECT_DOUBLE_EQ(ScaleToPixels(150, ScaleUnit::Twips, 15), 10);
+    EXPECT_DOUBLE_EQ(ScaleToPixels(150, ScaleUnit::Pixels, 15), 150);
+    EXPECT_EQ(WholePixels(2.5, ScaleUnit::Pixels, 15), 2);
+    EXPECT_EQ(WholePixels(1507.5, ScaleUnit::Twips, 15), 100);
 }
 
 TEST(Units, StoredColoursAreBlueGreenRed) {
