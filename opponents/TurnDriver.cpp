@@ -53,11 +53,12 @@ void ComputerPlayer::ComputerTurn() {
             if (NetGameBroken(s_.NetState) || p_.Remote == nullptr) return;
             p_.Remote->Opponent();
             if (s_.NetMode == 0) return;
-            continue;
+        } else {
+            if (s_.NumPlayers > 2) p_.Board.SetCaption({Ctl::lblLevel, 0}, s_.LevelNames[s_.Level]);
+            Computer();
         }
-        if (s_.NumPlayers > 2) p_.Board.SetCaption({Ctl::lblLevel, 0}, s_.LevelNames[s_.Level]);
-        Computer();
-        // Every local turn hands the move on or ends the game; anything else would repeat forever.
+        // Every turn hands the move on or ends the game; a seat that still holds it would only
+        // be asked again and again.
         if (s_.PTurn == seat) break;
     }
     s_.GameBusy = false;

@@ -1,0 +1,194 @@
+// Personality files and comment sets in a program folder of their own: what a seat says and plays,
+// and the stand-ins for what is missing, short or named unsafely.
+
+#include "Personalities.h"
+#include "BoardPort.h"
+#include "CommentRecord.h"
+#include "FakeBoard.h"
+#include "PersonalityRecord.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <set>
+#include <unistd.h>
+
+namespace zarle::testing {
+namespace {
+
+namespace fs = std::filesystem;
+
+class PersonalitiesTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+        app_ = fs::temp_directory_path() /
+               ("zarle-personalities-" + std::string(info->name()) + "-" + std::to_string(::getpid()));
+        fs::remove_all(app_);
+        for (const char* dir : {"Data/PMS", "Sounds", "users"}) fs::create_directories(app_ / dir);
+        s.AppPath = app_.string();
+        WritePersonality("Zarle", 15);
+        WritePersonality("Quenor", 16);
+        Write("Data/PMS/Broken.pms", std::string(100, 'x'));
+        WriteCommentSet("Custom", 20);
+        WriteCommentSet("Short", 5);
+    }
+    void TearDown() override { fs::remove_all(app_); }
+
+    void Write(const std::string& relative, const std::string& bytes) {
+        std::ofstream(app_ / relative, std::ios::binary) << bytes;
+    }
+    // Comment lines "<name> k"; sound files <name><k>.wav (set 0) and <name>Alt<k>.wav (set 1), of
+    // which the events below `soundsPresent` exist.
+    void WritePersonality(const std::string& name, int soundsPresent) {
+        PersonalityRecord rec;
+        for (int k = 1; k < PersonalityRecord::CommentLines; ++k)
+            rec.Comments[k] = name + " " + std::to_string(k);
+        rec.Sounds[0][0] = "3";
+        for (int k = 1; k < PersonalityRecord::SoundEvents; ++k) {
+            rec.Sounds[0][k] = name + std::to_string(k) + ".wav";
+            rec.Sounds[1][k] = name + "Alt" + std::to_string(k) + ".wav";
+            if (k >= soundsPresent) continue;
+            Write("Sounds/" + rec.Sounds[0][k], "RIFF");
+            Write("Sounds/" + rec.Sounds[1][k], "RIFF");
+        }
+        rec.Picture = name + ".jpg";
+        const auto bytes = rec.Encode();
+        Write("Data/PMS/" + name + ".pms", std::string(bytes.begin(), bytes.end()));
+    }
+    void WriteCommentSet(const std::string& name, int lines) {
+        std::string bytes;
+        for (int n = 1; n <= lines; ++n) {
+            const auto line = CommentRecord{name + " line " + std::to_string(n)}.Encode();
+            bytes.append(line.begin(), line.end());
+        }
+        Write("users/" + name + ".cmt", bytes);
+    }
+    std::set<std::string> Files() const {
+        std::set<std::string> files;
+        for (const auto& entry : fs::recursive_directory_iterator(app_)) files.insert(entry.path().string());
+        return files;
+    }
+    std::string SoundPath(const std::string& file) const { return (app_ / "Sounds" / file).string(); }
+    std::string Silent() const { return (app_ / "Data" / "empty.wav").string(); }
+
+    // A seat chosen in the profile, parsed and loaded as opponent `entry`.
+    SeatRecord Load(OpponentSlot slot, int entry = 2) {
+        SeatRecord rec;
+        ParsePersonality(rec, slot);
+        LoadOpponent(s, board, rec, entry);
+        return rec;
+    }
+
+    GameState s;
+    Transcript log;
+    FakeBoard board{log};
+
+  private:
+    fs::path app_;
+};
+
+OpponentSlot Slot(std::string name, std::string comments = "Default Personality", int16_t soundSet = 0) {
+    OpponentSlot slot;
+    slot.Name = std::move(name);
+    slot.Comments = std::move(comments);
+    slot.SoundSet = soundSet;
+    return slot;
+}
+
+TEST_F(PersonalitiesTest, APersonalityBringsItsLinesSoundsAndPicture) {
+    const SeatRecord rec = Load(Slot("Quenor"));
+    EXPECT_EQ(rec.Name, "Quenor");
+    EXPECT_EQ(rec.Comments[1], "Quenor 1");
+    EXPECT_EQ(rec.Comments[33], "Quenor 33");
+    EXPECT_EQ(rec.Sounds[0], " 3");
+    EXPECT_EQ(rec.Sounds[1], SoundPath("Quenor1.wav"));
+    EXPECT_EQ(rec.Avatar, "Quenor.jpg");
+    EXPECT_EQ(s.PersonalityPicture, "Quenor.jpg");
+}
+
+TEST_F(PersonalitiesTest, SoundSetOneTakesTheSecondNameAndAMissingSoundIsSilent) {
+    const SeatRecord rec = Load(Slot("Zarle", "Default Personality", 1));
+    EXPECT_EQ(rec.Sounds[2], SoundPath("ZarleAlt2.wav"));
+    EXPECT_EQ(rec.Sounds[15], Silent());
+}
+
+struct StandIn {
+    const char* name;
+    const char* personality;
+};
+
+class LeadPersonalityTest : public PersonalitiesTest, public ::testing::WithParamInterface<StandIn> {};
+
+TEST_P(LeadPersonalityTest, TheLeadPersonalityStandsInAndNothingIsCreated) {
+    const std::set<std::string> before = Files();
+    const SeatRecord rec = Load(Slot(GetParam().personality));
+    EXPECT_EQ(rec.Name, "Zarle");
+    EXPECT_EQ(rec.Comments[1], "Zarle 1");
+    EXPECT_EQ(rec.Sounds[1], SoundPath("Zarle1.wav"));
+    EXPECT_EQ(Files(), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(Names, LeadPersonalityTest,
+                         ::testing::Values(StandIn{"Missing", "Nobody"}, StandIn{"ShortFile", "Broken"},
+                                           StandIn{"UpAndAcross", "../PMS/Quenor"},
+                                           StandIn{"FromTheRoot", "/etc/passwd"}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(PersonalitiesTest, ACommentSetReplacesTheFirstTwentyLines) {
+    const SeatRecord rec = Load(Slot("Quenor", "Custom"));
+    EXPECT_EQ(rec.Comments[1], "Custom line 1");
+    EXPECT_EQ(rec.Comments[20], "Custom line 20");
+    EXPECT_EQ(rec.Comments[21], "Quenor 21");
+}
+
+TEST_F(PersonalitiesTest, AMissingShortOrUnsafeCommentSetLeavesThePersonalitysOwnLines) {
+    for (const char* set : {"Nowhere", "Short", "../users/Custom"}) {
+        const SeatRecord rec = Load(Slot("Quenor", set));
+        EXPECT_EQ(rec.CommentSet, "Default Personality") << set;
+        EXPECT_EQ(rec.Comments[1], "Quenor 1") << set;
+    }
+}
+
+TEST_F(PersonalitiesTest, NoCommentsSilencesTheFirstOpponentButKeepsItsHelpLines) {
+    const SeatRecord rec = Load(Slot("Quenor", "No Comments"), 1);
+    EXPECT_TRUE(s.NoComments);
+    EXPECT_EQ(s.Comments[1], "");
+    EXPECT_EQ(s.Comments[33], "");
+    EXPECT_EQ(s.Comments[34], "Quenor 34");
+    EXPECT_EQ(rec.Comments[35], "Quenor 35");
+    EXPECT_TRUE(log.Has("ScaleAvatar \"Quenor.jpg\""));
+}
+
+TEST_F(PersonalitiesTest, AnEmptySeatBecomesTheLeadPersonalityAndALevelIsKeptInRange) {
+    OpponentSlot empty = Slot("   ");
+    SeatRecord rec;
+    ParsePersonality(rec, empty);
+    EXPECT_EQ(empty.Name, "Zarle");
+    EXPECT_EQ(rec.Avatar, "Zarle.jpg");
+    EXPECT_EQ(rec.CommentSet, "Default Personality");
+
+    for (auto [stored, level] : {std::pair<int16_t, int16_t>{7, 2}, {-3, 0}, {1, 1}}) {
+        OpponentSlot slot = Slot(" Quenor ");
+        slot.Level = stored;
+        ParsePersonality(rec, slot);
+        EXPECT_EQ(rec.Level, level);
+        EXPECT_EQ(slot.Name, "Quenor");
+    }
+}
+
+TEST_F(PersonalitiesTest, ThePersonalityAndCommentFilesFillTheFirstTwentyLines) {
+    LoadPersonalityFile(s, "Quenor");
+    EXPECT_EQ(s.Comments[20], "Quenor 20");
+    EXPECT_EQ(s.Comments[21], "");
+    LoadCommentFile(s, "Custom");
+    EXPECT_EQ(s.Comments[1], "Custom line 1");
+    LoadCommentFile(s, "Short");
+    EXPECT_EQ(s.Comments[1], "Custom line 1");
+    LoadPersonalityFile(s, "Nobody");
+    EXPECT_EQ(s.Comments[1], "Zarle 1");
+}
+
+} // namespace
+} // namespace zarle::testing
