@@ -39,7 +39,7 @@ bool ComputerPlayer::Comp_Play() {
         const int lastSlot = plan_.PlanSteps[c][steps];
         if (CommentsOn() && s_.WorkSlots[lastSlot].Value == human) {
             SayComment(26);
-            line2ShowsPlanRemark_ = true;
+            reactions_.PlanRemarkShown = true;
             Pause(s_.MoveDelay);
         }
 
@@ -112,7 +112,7 @@ void ComputerPlayer::Comp_Flip(int slot, int target, Pics seatPics) {
     const bool local = s_.NetMode == 0;
     plan_.DropPile = static_cast<int16_t>(slot);
     s_.CenterIdx = static_cast<int16_t>(target);
-    if (local && !line2ShowsPlanRemark_) Say(2, "");
+    if (local && !reactions_.PlanRemarkShown) Say(2, "");
     const bool wild = s_.MoveCard.Value == WildValue;
     if (slot == 1 && wild) {
         if (local) {

@@ -163,11 +163,8 @@ class ComputerPlayer : public OpponentsPort {
     Engine& engine_;
     OpponentsPorts p_;
     PlannerState plan_;
-    // The comment line shown while a plan builds toward the human's side value is on line 2.
-    bool line2ShowsPlanRemark_ = false;
+    ReactionState reactions_;
     long cardsPlayed_ = 0;
-    int16_t lastSoundPick_ = 0;
-    int16_t lastCommentPick_ = 0;
 };
 
 } // namespace zarle

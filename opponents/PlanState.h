@@ -84,4 +84,13 @@ struct PlannerState {
     CardRec HoldTopNext;
 };
 
+// What the personality's reactions remember between remarks.
+struct ReactionState {
+    // The last random sound (3..6) and comment line (11..20) chosen: the next pick differs.
+    int16_t LastSoundPick = 0;
+    int16_t LastCommentPick = 0;
+    // Message line 2 shows the remark made while a plan builds toward the human's side value.
+    bool PlanRemarkShown = false;
+};
+
 } // namespace zarle

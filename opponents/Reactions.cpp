@@ -19,7 +19,7 @@ constexpr int PickTries = 16;
 } // namespace
 
 void ComputerPlayer::Say(int line, std::string_view text) {
-    if (line == 2) line2ShowsPlanRemark_ = false;
+    if (line == 2) reactions_.PlanRemarkShown = false;
     p_.Board.SetCaption({Ctl::Label9, line}, text);
 }
 
@@ -45,7 +45,7 @@ int ComputerPlayer::PickDifferent(int n, int base, int16_t& last) {
 }
 
 void ComputerPlayer::PlayReactionSound() {
-    const int k = PickDifferent(4, 3, lastSoundPick_);
+    const int k = PickDifferent(4, 3, reactions_.LastSoundPick);
     p_.Sound.PlayFile(s_.Sounds[k], SoundPlay::ToEnd);
 }
 
@@ -64,7 +64,7 @@ void ComputerPlayer::Comp_SideCompare(int slot) {
         p_.Waiter.DoEvents();
         if (human && s_.SoundLevel == 0) PlayReactionSound();
     } else if (!wild) {
-        const int k = PickDifferent(10, 11, lastCommentPick_);
+        const int k = PickDifferent(10, 11, reactions_.LastCommentPick);
         if (!human) {
             if (!CommentsOn()) return;
             Say(2, name + ", " + s_.Comments[k]);

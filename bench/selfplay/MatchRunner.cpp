@@ -101,10 +101,7 @@ class Referee {
 
     void TurnEnds() {
         if (open_) {
-            const long long took = ThreadNanoseconds() - start_;
-            if (took > r_.LongestComputerTurnNs) r_.LongestComputerTurnNs = took;
-            auto& histogram = r_.TurnMicrosHistogram;
-            ++histogram[std::min<size_t>(static_cast<size_t>(took / 1000), histogram.size() - 1)];
+            r_.ComputerTurnNs.push_back(ThreadNanoseconds() - start_);
             open_ = false;
         }
         // A stalemate that was given up leaves the board as it stood.
@@ -146,9 +143,7 @@ class Referee {
     long long start_ = 0;
 };
 
-} // namespace
-
-MatchResult RunMatch(const MatchSettings& settings) {
+MatchResult PlayOnce(const MatchSettings& settings) {
     MatchResult result;
     Table table(settings);
     Referee referee(table, result);
@@ -161,16 +156,28 @@ MatchResult RunMatch(const MatchSettings& settings) {
     return result;
 }
 
-long long TurnMicrosWithin(const MatchResult& result, double share) {
-    const auto& histogram = result.TurnMicrosHistogram;
-    long long total = 0;
-    for (long long n : histogram) total += n;
-    long long seen = 0;
-    for (size_t micros = 0; micros < histogram.size(); ++micros) {
-        seen += histogram[micros];
-        if (seen >= share * static_cast<double>(total)) return static_cast<long long>(micros);
+} // namespace
+
+MatchResult RunMatch(const MatchSettings& settings) {
+    MatchResult result = PlayOnce(settings);
+    for (int again = 1; again < settings.Repeats && result.Problem.empty(); ++again) {
+        // The games are the same each time: only the times differ.
+        const MatchResult repeat = PlayOnce(settings);
+        result.Seconds = std::min(result.Seconds, repeat.Seconds);
+        const size_t turns = std::min(result.ComputerTurnNs.size(), repeat.ComputerTurnNs.size());
+        for (size_t i = 0; i < turns; ++i)
+            result.ComputerTurnNs[i] = std::min(result.ComputerTurnNs[i], repeat.ComputerTurnNs[i]);
     }
-    return static_cast<long long>(histogram.size() - 1);
+    return result;
+}
+
+long long ComputerTurnNsWithin(const MatchResult& result, double share) {
+    std::vector<long long> sorted = result.ComputerTurnNs;
+    if (sorted.empty()) return 0;
+    std::sort(sorted.begin(), sorted.end());
+    const double rank = std::clamp(share, 0.0, 1.0) * static_cast<double>(sorted.size());
+    const size_t index = std::min(sorted.size() - 1, static_cast<size_t>(std::max(rank - 1.0, 0.0)));
+    return sorted[index];
 }
 
 } // namespace zarle::selfplay

@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace zarle::selfplay {
 
@@ -16,24 +17,27 @@ struct MatchSettings {
     int SideSize = 20;
     int ForcedMask = 0;
     bool NoWildAce = false;
+    // The same games played this many times; each computer turn counts with its shortest time,
+    // so that time other programs took from this one is not charged to the planner.
+    int Repeats = 1;
 };
 
 struct MatchResult {
     int Games = 0;
     long long Turns = 0; // every seat's turns, the human's included
-    long long LongestComputerTurnNs = 0;
-    // Computer turns by their length in whole microseconds; the last entry counts every longer one.
-    std::array<long long, 2001> TurnMicrosHistogram{};
+    // Each computer turn's processor time, in the order played.
+    std::vector<long long> ComputerTurnNs;
     std::array<int, 5> Wins{}; // by seat
     int Stalemates = 0;        // games given up for want of cards
     int Unfinished = 0;        // games stopped at the turn limit
-    double Seconds = 0;
-    std::string Problem; // the first broken invariant, "" when none
+    double Seconds = 0;        // the quickest of the repeats
+    std::string Problem;       // the first broken invariant, "" when none
 };
 
 MatchResult RunMatch(const MatchSettings& settings);
 
-// The length in microseconds within which the given share (0..1) of the computer turns stayed.
-long long TurnMicrosWithin(const MatchResult& result, double share);
+// The time within which the given share (0..1] of the computer turns stayed, in nanoseconds:
+// 1 gives the longest turn.
+long long ComputerTurnNsWithin(const MatchResult& result, double share);
 
 } // namespace zarle::selfplay
