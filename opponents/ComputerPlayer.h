@@ -64,8 +64,6 @@ class ComputerPlayer : public OpponentsPort {
 
     PlannerState& Plan() { return plan_; }
     const PlannerState& Plan() const { return plan_; }
-    // Cards moved by this player since it was made.
-    long CardsPlayed() const { return cardsPlayed_; }
 
   private:
     // Driver steps.
@@ -118,9 +116,12 @@ class ComputerPlayer : public OpponentsPort {
     void ReviewCenters(int valueSought);
     bool ReviewCenter(int center, int valueSought);
     bool PlayRuleHolds(int center);
-    bool CentreShows(int value, int except) const;
+    bool CenterShows(int value, int except) const;
 
     // Wild and look-ahead helpers.
+    // A Ruthless seat's plan with wilds toward the human's side center first: 0 when none is
+    // ready, 1 when it was played up to the side card, 2 when played and the side card is to go
+    // where the wild is best placed.
     int RuthlessWildPlan();
     int FarBelowHumanCenter() const;
     int CommonWildChoice() const;
@@ -164,6 +165,7 @@ class ComputerPlayer : public OpponentsPort {
     OpponentsPorts p_;
     PlannerState plan_;
     ReactionState reactions_;
+    // Cards moved onto the centers, to tell a pass that played from one that did not.
     long cardsPlayed_ = 0;
 };
 

@@ -80,7 +80,7 @@ bool ComputerPlayer::BetweenBestCenterAndSide(int value) const {
     return value > CenterValue(plan_.BestCenter) && value < s_.WorkSlots[1].Value;
 }
 
-bool ComputerPlayer::CentreShows(int value, int except) const {
+bool ComputerPlayer::CenterShows(int value, int except) const {
     for (int c = 1; c <= s_.NumCenters; ++c) {
         if (c != except && s_.CenterCount[c] == value) return true;
     }
@@ -434,7 +434,7 @@ bool ComputerPlayer::PlayRuleHolds(int c) {
         return true;
     if (last == human) return true;
     if (s_.Level >= 1 && planned == human) return true;
-    if (CentreShows(planned, c)) return true;
+    if (CenterShows(planned, c)) return true;
     Move_WaitOpps();
     if (plan_.PlanReady == 1) return true;
     if (plan_.PlanState[c][1] == 0) return false;

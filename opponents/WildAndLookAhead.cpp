@@ -141,7 +141,7 @@ void ComputerPlayer::CheckOppsSide(int sideValue) {
     for (int k = 1; k <= s_.Level + 2; ++k) {
         const int p = plan_.PlanState[c][0];
         if (p + k != sideValue) continue;
-        if (CentreShows(p, c)) return;
+        if (CenterShows(p, c)) return;
         if (Move_ReduceSet()) return;
     }
 }
@@ -177,7 +177,7 @@ void ComputerPlayer::Move_Wait(const SlotRow& slots) {
             (s_.Level < 2 || last == s_.PlayerCards[1].Value)) {
             plan_.PlanReady = 1;
         }
-        if (planned != 0 && CentreShows(planned, c)) {
+        if (planned != 0 && CenterShows(planned, c)) {
             plan_.PlanReady = 1;
             return;
         }
