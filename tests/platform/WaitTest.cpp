@@ -90,7 +90,7 @@ TEST(Wait, InputStaysOutWhileNoDoEventsIsSetButTimersRun) {
     QTimer::singleShot(100, [&] { noDoEvents = false; });
     QTimer::singleShot(150, [&] { QTest::keyClick(&window, Qt::Key_B); });
 
-    Wait(0.25, WaitFlags::Watching(stop, noDoEvents));
+    Wait(0.4, WaitFlags::Watching(stop, noDoEvents));
 
     EXPECT_EQ(keysWhileHeld, 0) << "a key pressed while a card flies is skipped";
     EXPECT_EQ(window.keys, 1) << "once the flag is clear, keys reach the window again";
