@@ -1,0 +1,90 @@
+// The real window follows the board model: what the engine and the layout change shows on the
+// widgets, elements come and go with the seats, labels and frames stay under the piles, and a
+// resize by the user reaches the layout.
+
+#include "BoardTable.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+#include <gtest/gtest.h>
+
+namespace zarle::test {
+namespace {
+
+int StackingIndex(const QWidget* w) {
+    return static_cast<int>(w->parentWidget()->children().indexOf(const_cast<QWidget*>(w)));
+}
+
+TEST(BoardWidgets, WhatTheEngineSetsShowsOnTheWidgets) {
+    BoardTable t;
+    BoardPresenter& board = t.Board();
+    board.SetCaption({Ctl::Label9, 2}, "YOU go first");
+    board.SetCaption({Ctl::Command2, 0}, "Deal");
+    board.MoveTo({Ctl::Picture7, 3}, 123, 321);
+    board.SetVisible({Ctl::ImgTurn1, 0}, true);
+    board.SetToolTip({Ctl::PicCenter, 2}, " 7");
+    board.SetEnabled({Ctl::Picture7, 4}, false);
+
+    EXPECT_EQ(static_cast<QLabel*>(t.Widget({Ctl::Label9, 2}))->text(), "YOU go first");
+    EXPECT_EQ(static_cast<QPushButton*>(t.Widget({Ctl::Command2, 0}))->text(), "Deal");
+    EXPECT_EQ(t.Widget({Ctl::Picture7, 3})->pos(), QPoint(123, 321));
+    EXPECT_FALSE(t.Widget({Ctl::ImgTurn1, 0})->isHidden());
+    EXPECT_EQ(t.Widget({Ctl::PicCenter, 2})->toolTip(), " 7");
+    EXPECT_FALSE(t.Widget({Ctl::Picture7, 4})->isEnabled());
+}
+
+TEST(BoardWidgets, OnlyTheHumansSlotsThatHoldACardAreEnabled) {
+    BoardTable t;
+    t.Game.PlayerCards[2] = CardOfId(3);
+    t.Game.PlayerCards[7] = CardOfId(4);
+    t.Board().EnablePic(Pics::Picture7, true, 1, 10);
+    for (int slot = 1; slot <= 10; ++slot)
+        EXPECT_EQ(t.Widget({Ctl::Picture7, slot})->isEnabled(), slot == 2 || slot == 7) << slot;
+}
+
+TEST(BoardWidgets, SeatsComeAndGoWithTheirWidgets) {
+    BoardTable t({4});
+    ASSERT_NE(t.Widget({Ctl::Picture3, 5}), nullptr);
+    ASSERT_NE(t.Widget({Ctl::Stack, 90}), nullptr);
+    t.Game.NumPlayers = 2;
+    t.Game.NumCenters = 3;
+    t.Board().Layout().ChangeLayout(2, 3);
+    t.Board().Present();
+    EXPECT_EQ(t.Widget({Ctl::Picture3, 5}), nullptr);
+    EXPECT_EQ(t.Widget({Ctl::Stack, 90}), nullptr);
+    EXPECT_EQ(t.Widget({Ctl::PicCenter, 4}), nullptr);
+    EXPECT_TRUE(t.Widget({Ctl::Picture3, 1})->isHidden());
+}
+
+TEST(BoardWidgets, BoxesFramesAndImagesLieUnderThePiles) {
+    BoardTable t({3});
+    // Brought forward after the piles, they still stay beneath every picture box.
+    t.Board().BringToFront({Ctl::Label1, 0});
+    t.Board().BringToFront({Ctl::Stack, 25});
+    t.Board().BringToFront({Ctl::ImgHold, 0});
+    for (const ControlId under :
+         {ControlId{Ctl::Label1, 0}, ControlId{Ctl::Stack, 25}, ControlId{Ctl::ImgHold, 0}})
+        for (const ControlId pile : {ControlId{Ctl::PicCenter, 0}, ControlId{Ctl::Picture7, 1}})
+            EXPECT_LT(StackingIndex(t.Widget(under)), StackingIndex(t.Widget(pile)))
+                << ControlName(under.family) << " under " << ControlName(pile.family);
+    // Among the piles the one brought forward last lies in front.
+    t.Board().BringToFront({Ctl::Picture7, 2});
+    EXPECT_GT(StackingIndex(t.Widget({Ctl::Picture7, 2})), StackingIndex(t.Widget({Ctl::Picture7, 3})));
+}
+
+TEST(BoardWidgets, AResizeByTheUserKeepsTheAvatarAtTheRightEdge) {
+    BoardTable t;
+    QWidget& window = t.Window->Window();
+    window.show();
+    window.resize(window.width() + 100, window.height() + 40);
+    QWidget* avatar = t.Widget({Ctl::ImgAvatar, 0});
+    // The board's width counts the window's frame, as the avatar's place does.
+    const int outerWidth = window.frameGeometry().width();
+    EXPECT_EQ(t.Board().Model().Window().BoardWidth, outerWidth * 15);
+    EXPECT_EQ(avatar->x() + avatar->width(), outerWidth);
+    window.close();
+}
+
+} // namespace
+} // namespace zarle::test
