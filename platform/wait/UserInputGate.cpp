@@ -1,6 +1,6 @@
 #include "wait/UserInputGate.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QEvent>
 
 #include <vector>
@@ -34,8 +34,11 @@ UserInputGate::Scope::~Scope() {
 }
 
 bool UserInputGate::IsUserInput(const QEvent& event) {
-    if (!event.spontaneous()) return false;
     switch (event.type()) {
+    // A key that triggers a shortcut reaches it through events of their own.
+    case QEvent::ShortcutOverride:
+    case QEvent::Shortcut:
+        return true;
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonRelease:
     case QEvent::MouseButtonDblClick:
@@ -46,7 +49,6 @@ bool UserInputGate::IsUserInput(const QEvent& event) {
     case QEvent::Wheel:
     case QEvent::KeyPress:
     case QEvent::KeyRelease:
-    case QEvent::ShortcutOverride:
     case QEvent::ContextMenu:
     case QEvent::TouchBegin:
     case QEvent::TouchUpdate:
@@ -54,14 +56,16 @@ bool UserInputGate::IsUserInput(const QEvent& event) {
     case QEvent::TabletPress:
     case QEvent::TabletMove:
     case QEvent::TabletRelease:
-        return true;
+        return event.spontaneous();
     default:
         return false;
     }
 }
 
+// A modal box opened meanwhile (a message about a lost connection) must still be
+// answerable; it keeps input away from the other windows itself.
 bool UserInputGate::eventFilter(QObject* watched, QEvent* event) {
-    const bool keepOut = !Rules().empty() && Rules().back();
+    const bool keepOut = !Rules().empty() && Rules().back() && !QApplication::activeModalWidget();
     if (keepOut && IsUserInput(*event)) return true;
     return QObject::eventFilter(watched, event);
 }

@@ -1,6 +1,7 @@
 #pragma once
 // Keeps mouse, wheel and keyboard input away from the program's windows while the
-// innermost open scope says so. Other events (paint, timers, sockets) pass.
+// innermost open scope says so, unless a modal box is up. Other events (paint, timers,
+// sockets) pass.
 
 #include <QObject>
 
@@ -18,7 +19,8 @@ class UserInputGate : public QObject {
         Scope& operator=(const Scope&) = delete;
     };
 
-    // True for the spontaneous input events the gate holds out.
+    // True for the events the gate holds out: input from the user (not events the program
+    // sends itself) and the shortcuts a key triggers.
     static bool IsUserInput(const QEvent& event);
 
   protected:

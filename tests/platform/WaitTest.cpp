@@ -1,4 +1,7 @@
 #include "wait/Wait.h"
+#include "dialogs/MsgBox.h"
+
+#include <QMessageBox>
 
 #include <QElapsedTimer>
 #include <QKeyEvent>
@@ -98,6 +101,22 @@ TEST(Wait, InputStaysOutWhileNoDoEventsIsSetButTimersRun) {
 
     QTest::keyClick(&window, Qt::Key_C);
     EXPECT_EQ(window.keys, 2) << "after the wait input flows as ever";
+}
+
+TEST(Wait, AModalBoxOpenedDuringTheWaitCanStillBeAnswered) {
+    const bool stop = false;
+    const bool noDoEvents = true;
+    int answer = 0;
+    QTimer::singleShot(20, [&] {
+        const auto box = BuildMsgBox({QStringLiteral("Connection lost"), 4, {}});
+        QTimer::singleShot(30, box.get(), [&] { QTest::keyClick(box.get(), Qt::Key_Y, Qt::AltModifier); });
+        // Without input the box would never close; this ends the test instead of hanging it.
+        QTimer::singleShot(3000, box.get(), [&] { box->done(0); });
+        box->exec();
+        answer = MsgBoxAnswer(*box);
+    });
+    Wait(0.1, WaitFlags::Watching(stop, noDoEvents));
+    EXPECT_EQ(answer, 6);
 }
 
 TEST(Wait, SleepsInsteadOfSpinning) {
