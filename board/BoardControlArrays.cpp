@@ -30,7 +30,6 @@ template <class T> void BoardControlArrays::Add(Ctl family, QWidget& form) {
         [array](int i) -> QWidget* { return &array->Load(i); },
         [array](int i) { array->Unload(i); },
         [array](int i) -> QWidget* { return array->At(i); },
-        [array] { return array->Indices(); },
     };
 }
 
@@ -64,12 +63,6 @@ void BoardControlArrays::Unload(ControlId id) {
 QWidget* BoardControlArrays::At(ControlId id) const {
     const auto found = families_.find(id.family);
     return found == families_.end() ? nullptr : found->second.at(id.index);
-}
-
-void BoardControlArrays::ForEach(const std::function<void(ControlId, QWidget&)>& visit) const {
-    for (const auto& [family, array] : families_)
-        for (const int index : array.indices())
-            if (QWidget* w = array.at(index)) visit(ControlId{family, index}, *w);
 }
 
 } // namespace zarle

@@ -22,8 +22,6 @@ class BoardControlArrays {
     void Unload(ControlId id);
     // The element, or null when it is not loaded.
     QWidget* At(ControlId id) const;
-    // Every loaded element, by family and index.
-    void ForEach(const std::function<void(ControlId, QWidget&)>& visit) const;
 
     // Labels, shapes and images are drawn on the form itself: they lie under every picture box,
     // button and the status bar, whatever order they were brought forward in.
@@ -34,7 +32,6 @@ class BoardControlArrays {
         std::function<QWidget*(int)> load;
         std::function<void(int)> unload;
         std::function<QWidget*(int)> at;
-        std::function<std::vector<int>()> indices;
     };
     template <class T> void Add(Ctl family, QWidget& form);
 

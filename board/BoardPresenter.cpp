@@ -62,6 +62,11 @@ void BoardPresenter::Present() {
         binding_.Apply(model_, surface_);
     } while (presentAgain_);
     presenting_ = false;
+    if (!refreshes_.empty()) {
+        const std::vector<ControlId> painting = std::move(refreshes_);
+        refreshes_.clear();
+        surface_.RepaintNow(painting);
+    }
 }
 
 void BoardPresenter::SurfaceResized(const SurfaceFrame& frame) {
@@ -117,9 +122,10 @@ void BoardPresenter::ClearPicture(ControlId control) {
     model_.Edit(control).Picture.clear();
 }
 
+// Painted at once, together with the other controls refreshed in the same call.
 void BoardPresenter::Refresh(ControlId control) {
-    Present();
-    surface_.RepaintNow(control);
+    Batch batch(*this);
+    refreshes_.push_back(control);
 }
 
 void BoardPresenter::BringToFront(ControlId control) {

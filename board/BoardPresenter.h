@@ -15,6 +15,7 @@
 
 #include <functional>
 #include <optional>
+#include <vector>
 
 namespace zarle {
 
@@ -38,7 +39,6 @@ class BoardPresenter : public BoardPort, public LayoutHost, private SurfaceEvent
 
     BoardModel& Model() { return model_; }
     BoardLayout& Layout() { return layout_; }
-    BoardSurface& Surface() { return surface_; }
 
     // The screen runs at other than 96 dots per inch (start-up measures it).
     void SetLargeFonts(bool largeFonts) { largeFonts_ = largeFonts; }
@@ -142,6 +142,7 @@ class BoardPresenter : public BoardPort, public LayoutHost, private SurfaceEvent
     int batchDepth_ = 0;
     bool presenting_ = false;
     bool presentAgain_ = false;
+    std::vector<ControlId> refreshes_; // painted when the changes reach the widgets
 };
 
 } // namespace zarle

@@ -6,6 +6,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 class QWidget;
 
@@ -42,8 +43,8 @@ class BoardSurface : public ControlWidgets {
     virtual void ClearPainted() = 0;
     virtual SurfaceFrame Frame() const = 0;
 
-    // Paints the control now rather than when the window next gets to it.
-    virtual void RepaintNow(ControlId id) = 0;
+    // Paints these controls now rather than when the window next gets to them, in one go.
+    virtual void RepaintNow(const std::vector<ControlId>& ids) = 0;
     // The card banks now hold other pictures under the same keys (a face style, back design or
     // skin was applied): every control draws its picture again.
     virtual void PicturesChanged() = 0;

@@ -9,6 +9,7 @@
 #include "units/Twips.h"
 
 #include <QEvent>
+#include <QRegion>
 
 namespace zarle {
 
@@ -210,8 +211,12 @@ SurfaceFrame FrmZarle::Frame() const {
         width(),         height()};
 }
 
-void FrmZarle::RepaintNow(ControlId id) {
-    if (QWidget* w = arrays_.At(id)) w->repaint();
+void FrmZarle::RepaintNow(const std::vector<ControlId>& ids) {
+    QRegion dirty;
+    for (const ControlId id : ids)
+        if (const QWidget* w = arrays_.At(id); w && w->isVisible())
+            dirty += QRect(w->mapTo(this, QPoint()), w->size());
+    if (!dirty.isEmpty()) repaint(dirty);
 }
 
 void FrmZarle::PicturesChanged() {

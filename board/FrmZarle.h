@@ -36,7 +36,7 @@ class FrmZarle final : public Form, public BoardSurface {
     void SetPainting(bool on) override;
     void ClearPainted() override;
     SurfaceFrame Frame() const override;
-    void RepaintNow(ControlId id) override;
+    void RepaintNow(const std::vector<ControlId>& ids) override;
     void PicturesChanged() override;
     void SetPanelText(int panel, const std::string& text) override;
     void SetPanelToolTip(int panel, const std::string& tip) override;
@@ -45,7 +45,6 @@ class FrmZarle final : public Form, public BoardSurface {
 
     // The widget of a control, or null when it is not loaded.
     QWidget* ControlWidget(ControlId id) const { return arrays_.At(id); }
-    const BoardControlArrays& Controls() const { return arrays_; }
 
   protected:
     void resizeEvent(QResizeEvent* event) override;

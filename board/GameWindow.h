@@ -30,7 +30,6 @@ class GameWindow {
     GameWindow& operator=(const GameWindow&) = delete;
 
     GameState& Game() { return game_; }
-    Engine& Rules() { return engine_; }
     BoardPresenter& Board() { return board_; }
     BoardSurface& Surface() { return *surface_; }
     QWidget& Window() { return surface_->Widget(); }

@@ -38,7 +38,7 @@ class RecordingSurface : public BoardSurface {
     void SetPainting(bool) override { Calls.push_back("Painting"); }
     void ClearPainted() override {}
     SurfaceFrame Frame() const override { return {}; }
-    void RepaintNow(ControlId) override {}
+    void RepaintNow(const std::vector<ControlId>&) override {}
     void PicturesChanged() override {}
     void SetPanelText(int, const std::string&) override {}
     void SetPanelToolTip(int, const std::string&) override {}
