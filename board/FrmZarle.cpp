@@ -18,6 +18,7 @@ namespace {
 constexpr int StatusPanels = 8;
 constexpr int UndoPanel = 3;
 constexpr int OpponentNamePanel = 5;
+const QColor CardEdgeColor(0x55, 0x55, 0x55);
 
 int Key(ControlId id) {
     return static_cast<int>(id.family) * 1024 + id.index;
@@ -69,7 +70,11 @@ void FrmZarle::LoadWidget(ControlId id) {
         label->SetWordWrap(true);
         if (id.family == Ctl::LblWild) label->SetAlignment(Label::Center);
     }
-    if (auto* shape = dynamic_cast<Shape*>(w)) shape->SetFillStyle(0);
+    if (auto* shape = dynamic_cast<Shape*>(w)) {
+        // Side-pile frames: the deck colour inside the grey edge the cards have.
+        shape->SetFillStyle(0);
+        shape->SetBorderColor(CardEdgeColor);
+    }
     if (id.family == Ctl::StatusBar1) SetUpStatusBar(*w);
     if (IsMenuStripCaption(id.family) || id.family == Ctl::picPanel) HoldCaptionsInMenuStrip();
 }
