@@ -16,6 +16,7 @@ namespace {
 
 constexpr uint32_t White = 0xFFFFFF;
 constexpr int ControlArrayElementMissing = 340;
+
 } // namespace
 
 CardLook BoardPresenter::Look() const {

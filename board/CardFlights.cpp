@@ -13,6 +13,7 @@ namespace {
 
 constexpr ControlId Spare{Ctl::Picture1, 0};
 constexpr float SettleSeconds = 0.001f;
+
 } // namespace
 
 void BoardPresenter::AnimateCard(Pics srcPics, int srcIndex, Pics dstPics, int dstIndex) {
