@@ -86,9 +86,11 @@ struct PlannerState {
 
 // What the personality's reactions remember between remarks.
 struct ReactionState {
-    // The last random sound (3..6) and comment line (11..20) chosen: the next pick differs.
+    // The last random sound (3..6), comment line (11..20) and impatience remark (1..3) chosen:
+    // the next pick of each kind differs.
     int16_t LastSoundPick = 0;
     int16_t LastCommentPick = 0;
+    int16_t LastImpatiencePick = 0;
     // Message line 2 shows the remark made while a plan builds toward the human's side value.
     bool PlanRemarkShown = false;
 };

@@ -113,8 +113,8 @@ void ComputerPlayer::ImpatienceDue(double start) {
         p_.Board.ScaleAvatar(s_.SeatRec1.Avatar);
         s_.AvatarSwapped = true;
     }
-    static constexpr int Lines[] = {29, 30, 28};
-    const int line = Lines[RndInt(3)];
+    static constexpr int Lines[] = {0, 29, 30, 28};
+    const int line = Lines[PickDifferent(3, 1, reactions_.LastImpatiencePick)];
     if (CommentsOn()) SayComment(line);
     s_.AwaitHuman = false; // one remark per wait
 }
