@@ -22,11 +22,6 @@ int SheetY(int id) {
     return (SheetRow(id) - 1) * LargeCardH;
 }
 
-int CardRank(int id) {
-    const int rank = id % SheetColumns;
-    return rank == 0 ? SheetColumns : rank;
-}
-
 int EffectiveCardStyle(int cardStyle) {
     return cardStyle >= FirstRankStyle && cardStyle <= LastCardStyle ? cardStyle : BuiltInSheetStyle;
 }

@@ -3,6 +3,8 @@
 // Ids count on over every 52-card pack of the deck (1..52 per pack); the picture depends only on
 // the position inside the pack.
 
+#include "Card.h" // CardRank: the rank a rank-picture style shows
+
 namespace zarle {
 
 // The id within its pack, 1..52 (ids of later packs fold onto the first). Ids below 1 stay as they are.
@@ -12,8 +14,6 @@ int SheetRow(int id);
 // Corner of the id's cell on a face sheet, in sheet pixels.
 int SheetX(int id);
 int SheetY(int id);
-// The rank a rank-picture style shows: id mod 13 with 0 standing for 13 (the King).
-int CardRank(int id);
 
 // A card style from a profile, or the built-in sheet when it names none of the eight.
 int EffectiveCardStyle(int cardStyle);

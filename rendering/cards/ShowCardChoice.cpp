@@ -37,8 +37,10 @@ void ChooseFace(CardShown& shown, Pics pics, int index, int card, const CardLook
 
 void ChooseEmptyOrBack(CardShown& shown, Pics pics, int mode, const CardLook& look) {
     if (mode == EmptyPileMode) {
-        const bool large =
-            LargeDisplay(look) && (look.NumPlayers == 2 || pics == Pics::Picture7 || look.PTurn == 1);
+        // The centers are large piles in every board: a small empty picture would leave a band of
+        // the pile's colour around it.
+        const bool largePile = pics == Pics::Picture7 || pics == Pics::PicCenter;
+        const bool large = LargeDisplay(look) && (look.NumPlayers == 2 || largePile || look.PTurn == 1);
         shown.picture = large ? CardPicture::LargeEmpty : CardPicture::SmallEmpty;
         return;
     }

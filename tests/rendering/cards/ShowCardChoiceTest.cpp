@@ -30,7 +30,8 @@ TEST(ShowCardChoice, EmptyPilePictureFollowsTheDisplayAndWhoseTurnItIs) {
         {Pics::Picture7, 3, 2, 0, CardPicture::LargeEmpty},
         {Pics::Picture2, 3, 1, 0, CardPicture::LargeEmpty},
         {Pics::Picture2, 3, 3, 0, CardPicture::SmallEmpty},
-        {Pics::PicCenter, 4, 2, 0, CardPicture::SmallEmpty},
+        {Pics::PicCenter, 4, 2, 0, CardPicture::LargeEmpty},
+        {Pics::PicCenter, 4, 2, 2, CardPicture::SmallEmpty},
         {Pics::Picture7, 2, 1, 2, CardPicture::SmallEmpty},
         {Pics::Picture7, 4, 1, 3, CardPicture::SmallEmpty},
     };
