@@ -38,13 +38,13 @@ constexpr DesignControl Design[] = {
     {Ctl::Label9, 2, 20, 120, 340, 60, true, 10, "", 0},
     {Ctl::Label9, 3, 177, 494, 200, 17, true, 8, "", 0},
     {Ctl::Label9, 4, 151, 102, 200, 17, true, 10, "", 0},
-    {Ctl::Label3, 0, 395, 265, 324, 112, true, 8, "HOLD piles", 1},
-    {Ctl::Label3, 1, 395, 120, 324, 112, true, 8, "HOLD piles", 1},
+    {Ctl::Label3, 0, 395, 265, 324, 112, true, 6, "HOLD piles", 1},
+    {Ctl::Label3, 1, 395, 120, 324, 112, true, 6, "HOLD piles", 1},
     {Ctl::Label1, 0, 695, 187, 69, 90, true, 8, "", 1},
     {Ctl::Label10, 0, 127, 182, 246, 122, true, 8, "Centers", 1},
     {Ctl::LabelPeek, 0, 3, 392, 160, 17, false, 8, "", 0},
-    {Ctl::lblRules, 0, 420, 4, 120, 16, true, 8, "", 0},
-    {Ctl::lblLevel, 0, 550, 4, 120, 16, true, 8, "", 0},
+    {Ctl::lblRules, 0, 420, 1, 120, 12, true, 8, "", 0},
+    {Ctl::lblLevel, 0, 550, 13, 120, 12, true, 8, "", 0},
     {Ctl::lblHighlight, 0, 0, 0, 81, 106, false, 8, "", 1},
     {Ctl::StatusMsg, 0, 250, 300, 200, 20, false, 10, "", 1},
     {Ctl::Stack, 0, 0, 0, 71, 96, false, 8, "", 1},
@@ -61,6 +61,10 @@ constexpr DesignControl Design[] = {
     {Ctl::lblHoldCard, 1, 399, 271, 73, 99, true, 10, "", 0},
 };
 
+bool IsTableCaption(Ctl family) {
+    return family == Ctl::Label9 || family == Ctl::Label3 || family == Ctl::Label10 || family == Ctl::Label1;
+}
+
 } // namespace
 
 void LoadDesignBoard(BoardModel& board) {
@@ -76,8 +80,10 @@ void LoadDesignBoard(BoardModel& board) {
         c.Caption = d.caption;
         c.BorderStyle = d.borderStyle;
         const ControlKind kind = BoardModel::Family(d.family)->Kind;
-        c.BackTransparent = kind == ControlKind::Label && d.borderStyle == 0;
-        c.ForeColor = d.family == Ctl::Label9 ? MessageColor : 0;
+        // Labels are drawn on the table, the boxes around the piles included; only the network
+        // status line has a ground of its own.
+        c.BackTransparent = kind == ControlKind::Label && d.family != Ctl::StatusMsg;
+        c.ForeColor = IsTableCaption(d.family) ? MessageColor : 0;
         c.BackColor = d.family == Ctl::PicCenter && d.index > 0 ? EmptyCenterColor : White;
     }
     BoardWindow& w = board.EditWindow();
