@@ -51,22 +51,22 @@ std::vector<std::string> Pictures(const fs::path& folder) {
 } // namespace
 
 void Profiles::ReadAvatars() {
-    p_.Avatars = Pictures(DataPath("Avatars"));
+    s_.Avatars = Pictures(DataPath("Avatars"));
 }
 
 void Profiles::ReadBacks() {
-    p_.BackList = Pictures(DataPath("backgrounds"));
-    s_.BackCount = static_cast<int16_t>(p_.BackList.size());
-    const auto wood = std::ranges::find(p_.BackList, "tile_wood.jpg");
-    p_.DefaultBackIdx = static_cast<int16_t>(wood == p_.BackList.end() ? 0 : wood - p_.BackList.begin() + 1);
+    s_.BackList = Pictures(DataPath("backgrounds"));
+    s_.BackCount = static_cast<int16_t>(s_.BackList.size());
+    const auto wood = std::ranges::find(s_.BackList, "tile_wood.jpg");
+    s_.DefaultBackIdx = static_cast<int16_t>(wood == s_.BackList.end() ? 0 : wood - s_.BackList.begin() + 1);
 }
 
 void Profiles::Read_Users() {
-    p_.UserList = Stems(ListFiles(DataPath("users"), {"RAN"}));
+    s_.UserList = Stems(ListFiles(DataPath("users"), {"RAN"}));
 }
 
 void Profiles::ReadComments() {
-    p_.CommentFiles = Stems(ListFiles(DataPath("users"), {"CMT"}));
+    s_.CommentFiles = Stems(ListFiles(DataPath("users"), {"CMT"}));
 }
 
 void Profiles::ReadPeople() {
@@ -94,7 +94,7 @@ void Profiles::ReadPeople() {
 
     std::vector<std::string> descriptions(names.size());
     if (files.size() == 1 && !zarleFile.empty()) {
-        p_.PersonalityIdx = 0;
+        s_.PersonalityIdx = 0;
     } else {
         for (size_t i = 0; i < names.size(); ++i) {
             if (fileOf[i].empty()) continue;
@@ -122,7 +122,7 @@ void Profiles::Get_Avatars() {
         std::error_code error;
         fs::copy_file(source, target, fs::copy_options::overwrite_existing, error);
     }
-    p_.ImportedAvatar = bare;
+    s_.ImportedAvatar = bare;
     view.ScaleAvatar(bare);
 }
 

@@ -22,16 +22,15 @@ void ClearStatistics(PlayerRecord& rec) {
 
 } // namespace
 
-Profiles::Profiles(GameState& state, ProfileState& profile, ProfilePorts ports)
-    : s_(state), p_(profile), ports_(ports) {}
+Profiles::Profiles(GameState& state, ProfilePorts ports) : s_(state), ports_(ports) {}
 
 std::filesystem::path Profiles::DataPath(std::string_view relative) const {
     return std::filesystem::path(s_.AppPath) / relative;
 }
 
 void Profiles::ReportWriteFailure(const std::filesystem::path& file) {
-    if (p_.WriteFailureReported) return;
-    p_.WriteFailureReported = true;
+    if (writeFailureReported_) return;
+    writeFailureReported_ = true;
     const std::string crlf(CRLF);
     ports_.Box.MsgBox("ZarleNET cannot write to " + file.string() + crlf + crlf +
                           "Your profile, settings and scores will not be kept until the program folder "
@@ -56,18 +55,18 @@ void Profiles::WriteProfile(RecordFile& players, int recNo, const PlayerRecord& 
 }
 
 void Profiles::Get_Players() {
-    p_.PlayerNames.clear();
+    s_.PlayerNames.clear();
     RecordFile players = OpenPlayerFile();
-    p_.PlayerRec = ReadRecord<PlayerRecord>(players, 1);
-    p_.LastPlayerName = p_.PlayerRec.Seats[0].Name;
+    s_.PlayerRec = ReadRecord<PlayerRecord>(players, 1);
+    s_.LastPlayerName = s_.PlayerRec.Seats[0].Name;
     s_.PlayerRecNo = 1;
     // The players are listed even under a blank header, so that a new player is always added
     // after the last record instead of over one.
     const int64_t count = std::min(players.Count(), LastUsableRecord);
     for (int64_t n = 2; n <= count; ++n) {
         const std::string name = ReadRecord<PlayerRecord>(players, n).Seats[0].Name;
-        p_.PlayerNames.push_back(name);
-        if (!p_.LastPlayerName.empty() && name == p_.LastPlayerName) s_.PlayerRecNo = static_cast<int16_t>(n);
+        s_.PlayerNames.push_back(name);
+        if (!s_.LastPlayerName.empty() && name == s_.LastPlayerName) s_.PlayerRecNo = static_cast<int16_t>(n);
     }
     Get_Preferences(players, s_.PlayerRecNo);
 }
@@ -75,29 +74,29 @@ void Profiles::Get_Players() {
 void Profiles::SavePlayer(bool reload) {
     RecordFile players = OpenPlayerFile();
     PlayerRecord header = ReadRecord<PlayerRecord>(players, 1);
-    header.Seats[0].Name = p_.LastPlayerName;
+    header.Seats[0].Name = s_.LastPlayerName;
     WriteProfile(players, 1, header);
 
     const int recNo = s_.PlayerRecNo;
-    if (p_.SavePrefs && recNo >= 2) {
-        PlayerRecord& rec = p_.PlayerRec;
+    if (s_.SavePrefs && recNo >= 2) {
+        PlayerRecord& rec = s_.PlayerRec;
         rec = ReadRecord<PlayerRecord>(players, recNo);
         rec.Seats[0].Avatar = s_.AvatarFile;
-        rec.Seats[0].Name = p_.LastPlayerName;
-        rec.FontColor = p_.FontColor;
+        rec.Seats[0].Name = s_.LastPlayerName;
+        rec.FontColor = s_.FontColor;
         rec.MatColor = static_cast<int32_t>(s_.MatColor);
         rec.DeckColor = static_cast<int32_t>(s_.DeckColor);
-        rec.MsgFontSize = p_.MsgFontSize;
-        rec.TableBack = p_.TableBack;
-        rec.SpeedLevel = p_.SpeedLevel;
+        rec.MsgFontSize = s_.MsgFontSize;
+        rec.TableBack = s_.TableBack;
+        rec.SpeedLevel = s_.SpeedLevel;
         rec.AnimSpeed = s_.AnimSpeed;
         rec.SoundLevel = s_.SoundLevel;
         rec.BackgroundIdx = s_.BackgroundIdx;
         rec.CardStyle = s_.CardStyle;
         rec.BackDesign = s_.BackDesign;
-        rec.HoldWinLeft = p_.HoldWinLeft;
-        rec.HoldWinTop = p_.HoldWinTop;
-        rec.FontBackdrop = p_.FontBackdrop;
+        rec.HoldWinLeft = s_.HoldWinLeft;
+        rec.HoldWinTop = s_.HoldWinTop;
+        rec.FontBackdrop = s_.FontBackdrop;
         rec.NoLoseAnimation = ToVbBool(s_.NoLoseAnimation);
         rec.NoWinAnimation = ToVbBool(s_.NoWinAnimation);
         rec.NumPlayers = s_.NumPlayers;
@@ -110,13 +109,13 @@ void Profiles::SavePlayer(bool reload) {
         rec.AvatarOn = ToVbBool(ports_.View.IsVisible({Ctl::ImgAvatar}));
         rec.AutoSave = ToVbBool(s_.TempMovesOpen);
         WriteProfile(players, recNo, rec);
-    } else if (!p_.SavePrefs && recNo >= 2 && recNo > players.Count()) {
+    } else if (!s_.SavePrefs && recNo >= 2 && recNo > players.Count()) {
         // A new player: the header's starting profile under the new name, with no games yet.
         // Without an accepted name nothing but the header is written, so no existing profile
         // is ever replaced by the header's copy, and the header never takes a player's profile.
-        p_.PlayerRec = header;
-        ClearStatistics(p_.PlayerRec);
-        WriteProfile(players, recNo, p_.PlayerRec);
+        s_.PlayerRec = header;
+        ClearStatistics(s_.PlayerRec);
+        WriteProfile(players, recNo, s_.PlayerRec);
     }
     if (reload) {
         Get_Preferences(players, recNo);
@@ -134,11 +133,11 @@ void Profiles::ChangePerson() {
     s_.OppName1 = name;
     const auto& names = s_.Personalities[1];
     const auto match = std::ranges::find(names, name);
-    p_.PersonalityIdx = static_cast<int16_t>(match - names.begin());
-    if (match == names.end()) p_.PersonalityIdx = static_cast<int16_t>(PersonalityCount() + 1);
-    if (p_.PersonalityIdx == 0 && p_.ReloadLeadPictures) {
+    s_.PersonalityIdx = static_cast<int16_t>(match - names.begin());
+    if (match == names.end()) s_.PersonalityIdx = static_cast<int16_t>(PersonalityCount() + 1);
+    if (s_.PersonalityIdx == 0 && s_.ReloadLeadPictures) {
         ports_.View.ReloadLeadPersonalityPictures();
-        p_.ReloadLeadPictures = false;
+        s_.ReloadLeadPictures = false;
     }
 }
 

@@ -26,9 +26,9 @@ bool IsPlainFileName(const std::string& name) {
 } // namespace
 
 void Profiles::Get_Preferences(RecordFile& players, int recNo) {
-    p_.PrevNumPlayers = s_.NumPlayers;
-    p_.PrevNumCenters = s_.NumCenters;
-    p_.PlayerRec = ReadRecord<PlayerRecord>(players, recNo);
+    s_.PrevNumPlayers = s_.NumPlayers;
+    s_.PrevNumCenters = s_.NumCenters;
+    s_.PlayerRec = ReadRecord<PlayerRecord>(players, recNo);
     RepairAndApply(ports_.View.GetBacksQuantity());
     CheckPlayerFiles();
     if (s_.StartingUp && s_.SoundLevel == 0) {
@@ -41,7 +41,7 @@ void Profiles::Get_Preferences(RecordFile& players, int recNo) {
     if (s_.StartingUp) ports_.View.CreateFrames();
     LoadOpponentSeats();
     // The repairs and corrections above are kept.
-    WriteProfile(players, recNo, p_.PlayerRec);
+    WriteProfile(players, recNo, s_.PlayerRec);
     s_.DeckSize = static_cast<int16_t>(s_.NumPlayers * PackSize);
     ports_.Calls.RulesRefresh();
     PlaceHoldWindow();
@@ -50,23 +50,23 @@ void Profiles::Get_Preferences(RecordFile& players, int recNo) {
 }
 
 void Profiles::RepairAndApply(int backsQuantity) {
-    PlayerRecord& rec = p_.PlayerRec;
+    PlayerRecord& rec = s_.PlayerRec;
     RepairProfile(rec, backsQuantity);
     s_.PlayerName = rec.Seats[0].Name;
     s_.AvatarFile = rec.Seats[0].Avatar;
-    p_.FontColor = rec.FontColor;
+    s_.FontColor = rec.FontColor;
     s_.MatColor = static_cast<uint32_t>(rec.MatColor);
-    p_.MsgFontSize = rec.MsgFontSize;
-    p_.TableBack = rec.TableBack;
-    p_.FontBackdrop = rec.FontBackdrop;
-    p_.SpeedLevel = rec.SpeedLevel;
+    s_.MsgFontSize = rec.MsgFontSize;
+    s_.TableBack = rec.TableBack;
+    s_.FontBackdrop = rec.FontBackdrop;
+    s_.SpeedLevel = rec.SpeedLevel;
     s_.AnimSpeed = rec.AnimSpeed;
     s_.SoundLevel = rec.SoundLevel;
     s_.BackgroundIdx = rec.BackgroundIdx;
     s_.CardStyle = rec.CardStyle;
     s_.BackDesign = rec.BackDesign;
-    p_.HoldWinLeft = rec.HoldWinLeft;
-    p_.HoldWinTop = rec.HoldWinTop;
+    s_.HoldWinLeft = rec.HoldWinLeft;
+    s_.HoldWinTop = rec.HoldWinTop;
     s_.NumPlayers = rec.NumPlayers;
     s_.NumCenters = rec.NumCenters;
     s_.NoLoseAnimation = FromVbBool(rec.NoLoseAnimation);
@@ -79,7 +79,7 @@ void Profiles::RepairAndApply(int backsQuantity) {
 
 // A comment set or avatar whose file is gone (or whose name is no plain file name) is dropped.
 void Profiles::CheckPlayerFiles() {
-    std::string& comments = p_.PlayerRec.Seats[0].Comments;
+    std::string& comments = s_.PlayerRec.Seats[0].Comments;
     if (comments != "No Comments" && comments != "Default Personality" &&
         (!IsPlainFileName(comments) || !FileExists(DataPath("users/" + comments + ".cmt").string())))
         comments = "Default Personality";
@@ -88,9 +88,9 @@ void Profiles::CheckPlayerFiles() {
 }
 
 void Profiles::ApplyDeckAndSwitches() {
-    const PlayerRecord& rec = p_.PlayerRec;
+    const PlayerRecord& rec = s_.PlayerRec;
     int32_t deck = rec.DeckColor;
-    if (deck == 0) deck = p_.ColorBits >= 16 ? PlainDeckColorRich : PlainDeckColorPoor;
+    if (deck == 0) deck = s_.BitsPerPixel >= 16 ? PlainDeckColorRich : PlainDeckColorPoor;
     s_.DeckColor = static_cast<uint32_t>(deck);
     ports_.View.SetPlainBackColor(deck);
 
@@ -118,12 +118,12 @@ void Profiles::ApplyCardPictures() {
 }
 
 void Profiles::LoadOpponentSeats() {
-    auto& seats = p_.PlayerRec.Seats;
+    auto& seats = s_.PlayerRec.Seats;
     for (int entry = 1; entry <= 3; ++entry) {
         ports_.Calls.LoadOpponentSeat(s_.Seat(entry + 1), entry, seats[entry]);
         if (entry == 1) {
             ChangePerson();
-            p_.ReloadLeadPictures = false;
+            s_.ReloadLeadPictures = false;
         }
     }
     const int level = std::clamp<int>(seats[1].Level, 0, static_cast<int>(s_.LevelNames.size()) - 1);
@@ -131,22 +131,22 @@ void Profiles::LoadOpponentSeats() {
 }
 
 void Profiles::PlaceHoldWindow() {
-    const int left = p_.HoldWinLeft;
-    const int top = p_.HoldWinTop;
+    const int left = s_.HoldWinLeft;
+    const int top = s_.HoldWinTop;
     const bool usable = left >= 0 && top >= 0 && left < s_.ScreenTwips &&
                         top < ports_.View.BoardHeightTwips() &&
                         !(left == UnplacedHoldWindow && top == UnplacedHoldWindow);
     if (usable) return;
     const TwipsPoint place = ports_.View.DefaultHoldWindowPlace();
-    p_.HoldWinLeft = static_cast<int16_t>(place.Left);
-    p_.HoldWinTop = static_cast<int16_t>(place.Top);
+    s_.HoldWinLeft = static_cast<int16_t>(place.Left);
+    s_.HoldWinTop = static_cast<int16_t>(place.Top);
 }
 
 void Profiles::LayOutBoard() {
     ProfileView& view = ports_.View;
-    if (p_.BoardLaidOut) {
-        if (s_.NumPlayers != p_.PrevNumPlayers || s_.NumCenters != p_.PrevNumCenters)
-            view.ChangeLayout(p_.PrevNumPlayers, p_.PrevNumCenters);
+    if (s_.BoardLaidOut) {
+        if (s_.NumPlayers != s_.PrevNumPlayers || s_.NumCenters != s_.PrevNumCenters)
+            view.ChangeLayout(s_.PrevNumPlayers, s_.PrevNumCenters);
         ports_.Calls.ClearBoard();
     } else {
         // The first layout starts from the two-player board and grows it to the profile's counts.
@@ -166,7 +166,7 @@ void Profiles::LayOutBoard() {
                 if (s_.Seat4Shown) view.SetVisible({Ctl::Picture3, i}, false);
             }
         }
-        p_.BoardLaidOut = true;
+        s_.BoardLaidOut = true;
     }
     view.NameCaptions();
     view.GetImgHoldpic();
@@ -174,28 +174,28 @@ void Profiles::LayOutBoard() {
 
 void Profiles::ChangePreferences() {
     ProfileView& view = ports_.View;
-    if (Trim(s_.PlayerName) != Trim(p_.LastPlayerName) && !GameInProgress()) view.ApplyTableLook();
+    if (Trim(s_.PlayerName) != Trim(s_.LastPlayerName) && !GameInProgress()) view.ApplyTableLook();
 
     const int backCount = s_.BackCount;
-    if (p_.TableBack == 0 && p_.ColorBits < 16) p_.TableBack = static_cast<int16_t>(backCount + 1);
-    if (p_.TableBack > backCount) {
+    if (s_.TableBack == 0 && s_.BitsPerPixel < 16) s_.TableBack = static_cast<int16_t>(backCount + 1);
+    if (s_.TableBack > backCount) {
         s_.BackIdx = static_cast<int16_t>(backCount + 1);
         view.ClearBackgroundPicture();
-    } else if (p_.TableBack == 0) {
-        s_.BackIdx = p_.DefaultBackIdx != 0 ? p_.DefaultBackIdx : int16_t{1};
+    } else if (s_.TableBack == 0) {
+        s_.BackIdx = s_.DefaultBackIdx != 0 ? s_.DefaultBackIdx : int16_t{1};
     } else {
-        s_.BackIdx = p_.TableBack;
+        s_.BackIdx = s_.TableBack;
     }
-    s_.MoveDelay = SpeedDelays[std::clamp<int>(p_.SpeedLevel, 0, static_cast<int>(SpeedDelays.size()) - 1)];
+    s_.MoveDelay = SpeedDelays[std::clamp<int>(s_.SpeedLevel, 0, static_cast<int>(SpeedDelays.size()) - 1)];
     for (int line = 0; line < MessageLines; ++line) {
-        view.SetForeColor({Ctl::Label9, line}, p_.FontColor);
-        view.SetFontSize({Ctl::Label9, line}, p_.MsgFontSize);
+        view.SetForeColor({Ctl::Label9, line}, s_.FontColor);
+        view.SetFontSize({Ctl::Label9, line}, s_.MsgFontSize);
     }
     const bool plainTable = s_.BackIdx == backCount + 1 || s_.BackIdx == 0;
     if (!plainTable) view.BackgroundPaint();
     // The board is drawn once start-up has built it.
     if (s_.StartingUp) return;
-    for (int c = 1; c <= s_.NumCenters; ++c) view.SetFontSize({Ctl::LblWild, c}, p_.MsgFontSize);
+    for (int c = 1; c <= s_.NumCenters; ++c) view.SetFontSize({Ctl::LblWild, c}, s_.MsgFontSize);
     view.Redraw();
 }
 

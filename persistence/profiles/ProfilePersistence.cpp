@@ -24,7 +24,7 @@ void ProfilePersistence::WritePlayerScores(const ScoreCategoryTable& scores) {
     if (recNo < 2) return;
     RecordFile players = profiles_.OpenPlayerFile();
     if (!players.IsOpen() || players.Count() < recNo) return;
-    PlayerRecord& rec = profiles_.Profile().PlayerRec;
+    PlayerRecord& rec = profiles_.State().PlayerRec;
     rec = ReadRecord<PlayerRecord>(players, recNo);
     for (int c = 0; c < ScoreCategories; ++c) {
         rec.Games[c] = scores[c].Games;

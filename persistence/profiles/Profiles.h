@@ -1,11 +1,10 @@
 #pragma once
 // Player profiles, preferences, the settings records and the scans of the data folders. Every
-// routine works on the game state, the profile state and the record files under AppPath, and
-// reaches the board only through the ports.
+// routine works on the game state and the record files under AppPath, and reaches the board only
+// through the ports.
 
 #include "GameState.h"
 #include "ProfilePorts.h"
-#include "ProfileState.h"
 #include "RecordFile.h"
 
 #include <filesystem>
@@ -16,10 +15,9 @@ namespace zarle {
 
 class Profiles {
   public:
-    Profiles(GameState& state, ProfileState& profile, ProfilePorts ports);
+    Profiles(GameState& state, ProfilePorts ports);
 
     GameState& State() { return s_; }
-    ProfileState& Profile() { return p_; }
 
     // --- The player file ---
     // Reads the player file, lists the players and applies the last player's profile.
@@ -74,8 +72,8 @@ class Profiles {
     bool GameInProgress() const { return s_.PTurn != 0; }
 
     GameState& s_;
-    ProfileState& p_;
     ProfilePorts ports_;
+    bool writeFailureReported_ = false;
 };
 
 } // namespace zarle

@@ -23,22 +23,22 @@ void Profiles::SaveSettings(RecordFile& scores) {
     ProfileView& view = ports_.View;
 
     ScoreRecord first = ReadRecord<ScoreRecord>(scores, 1);
-    first.Name = Str(p_.FontColor);
+    first.Name = Str(s_.FontColor);
     first.Value3 = s_.Level;
     write(1, first);
 
     // Records 12 to 17 share one buffer: a field a record does not set keeps the one before.
     ScoreRecord rec;
-    rec.Name = Trim(p_.ImportedAvatar);
+    rec.Name = Trim(s_.ImportedAvatar);
     rec.Value0 = ToVbBool(s_.NoLoseAnimation);
-    rec.Value1 = p_.FontBackdrop;
+    rec.Value1 = s_.FontBackdrop;
     rec.Value2 = 0;
     rec.Value3 = s_.CardStyle;
     write(12, rec);
 
     rec.Name = s_.PlayerName;
-    rec.Value0 = p_.TableBack;
-    rec.Value1 = p_.SpeedLevel;
+    rec.Value0 = s_.TableBack;
+    rec.Value1 = s_.SpeedLevel;
     rec.Value2 = s_.SoundLevel;
     write(13, rec);
 
@@ -52,7 +52,7 @@ void Profiles::SaveSettings(RecordFile& scores) {
     rec.Name = Str(s_.MatColor);
     rec.Value0 = static_cast<int16_t>(std::lrint(view.FontSize({Ctl::Label9, 2})));
     rec.Value1 = ToVbBool(s_.NoWinAnimation);
-    rec.Value3 = p_.PersonalityIdx;
+    rec.Value3 = s_.PersonalityIdx;
     write(17, rec);
 
     ScoreRecord rules = ReadRecord<ScoreRecord>(scores, 18);

@@ -26,10 +26,9 @@ std::string AsStored(std::string_view name) {
 
 const std::vector<std::string>& WelcomePrompt::Form_Load() {
     GameState& s = profiles_.State();
-    const ProfileState& p = profiles_.Profile();
-    if (s.PlayerName.empty()) s.PlayerName = Trim(p.LastPlayerName);
+    if (s.PlayerName.empty()) s.PlayerName = Trim(s.LastPlayerName);
     entries_ = {s.PlayerName};
-    for (const auto& name : p.PlayerNames) {
+    for (const auto& name : s.PlayerNames) {
         if (name != s.PlayerName) entries_.push_back(name);
     }
     entries_.emplace_back();
@@ -64,7 +63,6 @@ bool WelcomePrompt::RefusedName(const std::string& upperName) {
 
 WelcomeAnswer WelcomePrompt::Command1_Click(std::string_view text, int picked) {
     GameState& s = profiles_.State();
-    ProfileState& p = profiles_.Profile();
     ProfilePorts& ports = profiles_.Ports();
     // The player file keeps 20 characters of a name.
     const std::string name = Trim(FixedWidth(Trim(text), OpponentSlot::NameWidth));
@@ -78,25 +76,25 @@ WelcomeAnswer WelcomePrompt::Command1_Click(std::string_view text, int picked) {
         return WelcomeAnswer::TryAgain;
     }
     const bool fromList = PickedFromList(picked);
-    if (name != Trim(p.LastPlayerName)) {
+    if (name != Trim(s.LastPlayerName)) {
         // A game under way keeps what its player has done so far.
         if (!ports.View.IsVisible({Ctl::Command2})) profiles_.SavePlayer(false);
         if (!fromList && BadFileNameChars(ports.Box, AsStored(name))) return WelcomeAnswer::TryAgain;
     }
 
     const auto known = std::ranges::find_if(
-        p.PlayerNames, [&](const std::string& n) { return Upper(Trim(n)) == upperName; });
-    if (known == p.PlayerNames.end()) {
-        p.LastPlayerName = s.PlayerName;
+        s.PlayerNames, [&](const std::string& n) { return Upper(Trim(n)) == upperName; });
+    if (known == s.PlayerNames.end()) {
+        s.LastPlayerName = s.PlayerName;
         AddPlayer();
     } else {
-        p.SavePrefs = true;
+        s.SavePrefs = true;
         if (fromList) s.PlayerName = Trim(entries_[picked]);
-        const int recNo = static_cast<int>(known - p.PlayerNames.begin()) + 2;
+        const int recNo = static_cast<int>(known - s.PlayerNames.begin()) + 2;
         // The same name again keeps the profile in force, unless that is not this player's own
         // record (the header, when the last name matched no record exactly).
-        if (s.PlayerName != Trim(p.LastPlayerName) || !RecordInForceHolds(upperName)) SwitchToPlayer(recNo);
-        p.LastPlayerName = s.PlayerName;
+        if (s.PlayerName != Trim(s.LastPlayerName) || !RecordInForceHolds(upperName)) SwitchToPlayer(recNo);
+        s.LastPlayerName = s.PlayerName;
     }
     ports.View.SetCaption({Ctl::Label9, 3}, s.PlayerName);
     return WelcomeAnswer::Accepted;
@@ -104,7 +102,7 @@ WelcomeAnswer WelcomePrompt::Command1_Click(std::string_view text, int picked) {
 
 bool WelcomePrompt::RecordInForceHolds(const std::string& upperName) const {
     const int recNo = profiles_.State().PlayerRecNo;
-    const auto& names = profiles_.Profile().PlayerNames;
+    const auto& names = profiles_.State().PlayerNames;
     return recNo >= 2 && recNo - 2 < static_cast<int>(names.size()) &&
            Upper(Trim(names[recNo - 2])) == upperName;
 }
@@ -120,17 +118,16 @@ void WelcomePrompt::SwitchToPlayer(int recNo) {
 
 void WelcomePrompt::AddPlayer() {
     GameState& s = profiles_.State();
-    ProfileState& p = profiles_.Profile();
     ProfileView& view = profiles_.Ports().View;
-    p.SavePrefs = false;
-    p.PlayerNames.push_back(s.PlayerName);
-    s.PlayerRecNo = static_cast<int16_t>(p.PlayerNameCount() + 1);
+    s.SavePrefs = false;
+    s.PlayerNames.push_back(s.PlayerName);
+    s.PlayerRecNo = static_cast<int16_t>(s.PlayerNameCount() + 1);
     profiles_.SavePlayer(true);
     // A player file that cannot be written gave back no record: the name stays in force anyway.
-    if (s.PlayerName.empty()) s.PlayerName = p.LastPlayerName;
-    p.HoldWinLeft = static_cast<int16_t>(view.LeftTwips({Ctl::Picture7, 2}));
-    p.HoldWinTop = static_cast<int16_t>(view.BoardTopTwips() + HoldWindowDrop);
-    p.SavePrefs = true;
+    if (s.PlayerName.empty()) s.PlayerName = s.LastPlayerName;
+    s.HoldWinLeft = static_cast<int16_t>(view.LeftTwips({Ctl::Picture7, 2}));
+    s.HoldWinTop = static_cast<int16_t>(view.BoardTopTwips() + HoldWindowDrop);
+    s.SavePrefs = true;
 }
 
 int32_t WelcomePrompt::TableColor() const {
@@ -138,12 +135,12 @@ int32_t WelcomePrompt::TableColor() const {
 }
 
 int32_t WelcomePrompt::TextColor() const {
-    return profiles_.Profile().FontColor;
+    return profiles_.State().FontColor;
 }
 
 std::optional<std::filesystem::path> WelcomePrompt::TablePicture() const {
     const GameState& s = profiles_.State();
-    const auto& list = profiles_.Profile().BackList;
+    const auto& list = s.BackList;
     if (s.BackIdx < 1 || s.BackIdx > static_cast<int>(list.size())) return std::nullopt;
     return profiles_.DataPath("backgrounds/" + list[s.BackIdx - 1]);
 }

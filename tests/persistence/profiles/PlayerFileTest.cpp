@@ -35,11 +35,11 @@ TEST_F(ProfilesTest, PlayersAreListedAndTheLastPlayerIsFoundByItsExactName) {
         std::vector<PlayerRecord> records{Header(c.header)};
         for (const auto& name : c.players) records.push_back(Player(name));
         WritePlayers(records);
-        profile = ProfileState{};
+        FreshState();
         profiles.Get_Players();
-        EXPECT_EQ(profile.PlayerNames, c.players);
+        EXPECT_EQ(state.PlayerNames, c.players);
         EXPECT_EQ(state.PlayerRecNo, c.recNo);
-        EXPECT_EQ(profile.LastPlayerName, c.header);
+        EXPECT_EQ(state.LastPlayerName, c.header);
     }
 }
 
@@ -48,7 +48,7 @@ TEST_F(ProfilesTest, WithoutAnAcceptedNameOnlyTheHeaderIsWritten) {
     profiles.Get_Players();
     ASSERT_EQ(state.PlayerRecNo, 3);
     const auto before = PlayersBytes();
-    profile.LastPlayerName = "Ann";
+    state.LastPlayerName = "Ann";
     state.AnimSpeed = 200;
 
     profiles.SavePlayer(false);
@@ -64,9 +64,9 @@ TEST_F(ProfilesTest, ExitStoresThePreferencesInThePlayersOwnRecord) {
     PlayerRecord header = Header("Ann");
     WritePlayers({header, Player("Ann")});
     profiles.Get_Players();
-    profile.SavePrefs = true;
-    profile.FontColor = 0x123456;
-    profile.HoldWinLeft = 500;
+    state.SavePrefs = true;
+    state.FontColor = 0x123456;
+    state.HoldWinLeft = 500;
     state.AnimSpeed = 150;
     state.CardStyle = 2;
     state.NumPlayers = 3;

@@ -57,10 +57,10 @@ TEST_F(ProfilesTest, AnEmptyOrCutShortPlayerFileStartsFromTheDefaults) {
     for (size_t size : {size_t{0}, size_t{100}, Rec}) {
         SCOPED_TRACE(size);
         WriteBytes(Root() / "Data/Players.sav", std::vector<uint8_t>(size, 0));
-        profile = ProfileState{};
+        FreshState();
         profiles.Get_Players();
         EXPECT_EQ(state.PlayerRecNo, 1);
-        EXPECT_TRUE(profile.PlayerNames.empty());
+        EXPECT_TRUE(state.PlayerNames.empty());
         const auto bytes = PlayersBytes();
         ASSERT_EQ(bytes.size(), Rec) << "the repaired header is written back";
         EXPECT_EQ(Int16At(bytes, Rec, 1, 12), 2);
@@ -141,7 +141,7 @@ TEST_F(ProfilesTest, StartUpAppliesTheProfileInOrder) {
     EXPECT_TRUE(state.PeekOn) << "the status bar waits for the finished board";
     EXPECT_EQ(state.DeckSize, 156);
     EXPECT_EQ(state.OppName1, "Vova");
-    EXPECT_TRUE(profile.BoardLaidOut);
+    EXPECT_TRUE(state.BoardLaidOut);
 
     // A later profile with other counts re-lays the board from the counts before it.
     host.Log.clear();
@@ -171,8 +171,8 @@ TEST_F(ProfilesTest, TheHiddenCardsWindowKeepsOnlyAPlaceOnTheBoard) {
         ann.HoldWinTop = c.top;
         WritePlayers({Header("Ann"), ann});
         profiles.Get_Players();
-        EXPECT_EQ(profile.HoldWinLeft, c.kept ? c.left : host.HoldDefault.Left);
-        EXPECT_EQ(profile.HoldWinTop, c.kept ? c.top : host.HoldDefault.Top);
+        EXPECT_EQ(state.HoldWinLeft, c.kept ? c.left : host.HoldDefault.Left);
+        EXPECT_EQ(state.HoldWinTop, c.kept ? c.top : host.HoldDefault.Top);
     }
 }
 
@@ -198,9 +198,9 @@ TEST_F(ProfilesTest, TheTableBackgroundAndPaceFollowThePreferences) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.tableBack);
         host.Log.clear();
-        profile.TableBack = c.tableBack;
-        profile.ColorBits = c.colorBits;
-        profile.SpeedLevel = c.speedLevel;
+        state.TableBack = c.tableBack;
+        state.BitsPerPixel = c.colorBits;
+        state.SpeedLevel = c.speedLevel;
         profiles.ChangePreferences();
         EXPECT_EQ(state.BackIdx, c.backIdx);
         EXPECT_FLOAT_EQ(state.MoveDelay, c.moveDelay);

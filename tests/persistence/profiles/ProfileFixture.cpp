@@ -16,6 +16,11 @@ void ProfilesTest::SetUp() {
     state.AppPath = root_.string();
 }
 
+void ProfilesTest::FreshState() {
+    state = GameState{};
+    state.AppPath = root_.string();
+}
+
 void ProfilesTest::Touch(const std::string& relative, const std::string& text) {
     std::ofstream(root_ / relative, std::ios::binary) << text;
 }

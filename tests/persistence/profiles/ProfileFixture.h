@@ -4,7 +4,6 @@
 #include "FakeProfileHost.h"
 #include "GameState.h"
 #include "PlayerRecord.h"
-#include "ProfileState.h"
 #include "Profiles.h"
 #include "TempDir.h"
 
@@ -19,6 +18,8 @@ class ProfilesTest : public TempDir {
     void SetUp() override;
 
     std::filesystem::path Root() const { return root_; }
+    // A game state as a fresh start has it, on this program folder.
+    void FreshState();
     // An empty file (or one with the given text) under the program folder.
     void Touch(const std::string& relative, const std::string& text = "");
 
@@ -34,9 +35,8 @@ class ProfilesTest : public TempDir {
     PlayerRecord StoredPlayer(int recNo) const;
 
     GameState state;
-    ProfileState profile;
     FakeProfileHost host;
-    Profiles profiles{state, profile, host.Ports()};
+    Profiles profiles{state, host.Ports()};
 
   private:
     std::filesystem::path root_;

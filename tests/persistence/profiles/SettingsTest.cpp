@@ -28,12 +28,12 @@ TEST_F(SettingsTest, ExitWritesRecordsOneAndTwelveToEighteen) {
         RecordFile scores(Scores(), Rec, RecordFile::Access::Create);
         WriteRecord(scores, 1, Of("old", 5, 6, 7, 8));
     }
-    profile.FontColor = 255;
-    profile.ImportedAvatar = " Me.jpg";
-    profile.FontBackdrop = -1;
-    profile.TableBack = 3;
-    profile.SpeedLevel = 4;
-    profile.PersonalityIdx = 2;
+    state.FontColor = 255;
+    state.ImportedAvatar = " Me.jpg";
+    state.FontBackdrop = -1;
+    state.TableBack = 3;
+    state.SpeedLevel = 4;
+    state.PersonalityIdx = 2;
     state.Level = 2;
     state.NoLoseAnimation = true;
     state.CardStyle = 7;

@@ -59,10 +59,10 @@ TEST_F(WelcomeTest, ANewPlayerIsAppendedAsACopyOfTheHeaderWithNoStatistics) {
     EXPECT_EQ(Int16At(after, Rec, 1, 80), 99) << "the header was rewritten with other statistics";
     EXPECT_EQ(state.PlayerRecNo, 3);
     EXPECT_EQ(state.AnimSpeed, 70);
-    EXPECT_TRUE(profile.SavePrefs);
-    EXPECT_EQ(profile.PlayerNames.back(), "Carl");
-    EXPECT_EQ(profile.HoldWinLeft, host.HandLeft);
-    EXPECT_EQ(profile.HoldWinTop, host.BoardTop + 3200);
+    EXPECT_TRUE(state.SavePrefs);
+    EXPECT_EQ(state.PlayerNames.back(), "Carl");
+    EXPECT_EQ(state.HoldWinLeft, host.HandLeft);
+    EXPECT_EQ(state.HoldWinTop, host.BoardTop + 3200);
     EXPECT_TRUE(host.Logged("Caption Label9(3) Carl"));
 }
 
@@ -77,9 +77,7 @@ TEST_F(WelcomeTest, AKnownPlayerIsFoundWhateverTheCaseAndKeepsTheirRecord) {
                           {"picked from the list", "Ann", true}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.label);
-        state = GameState{};
-        state.AppPath = Root().string();
-        profile = ProfileState{};
+        FreshState();
         Start({Header("Bob"), Player("Ann"), Player("Bob")});
         const auto sizeBefore = PlayersBytes().size();
 
@@ -120,7 +118,7 @@ TEST_F(WelcomeTest, TheSameNameAgainNeitherReloadsNorSaves) {
     EXPECT_EQ(PlayersBytes(), before);
     EXPECT_TRUE(host.Lines("SetCardSizePics").empty()) << "the profile was applied again";
     EXPECT_EQ(state.AnimSpeed, 180);
-    EXPECT_TRUE(profile.SavePrefs);
+    EXPECT_TRUE(state.SavePrefs);
 }
 
 TEST_F(WelcomeTest, UnusableNamesAreRefusedWithTheirMessages) {
@@ -157,7 +155,7 @@ TEST_F(WelcomeTest, UnusableNamesAreRefusedWithTheirMessages) {
         EXPECT_TRUE(boxes[0].starts_with(c.message)) << boxes[0];
     }
     EXPECT_EQ(PlayersBytes(), before);
-    EXPECT_EQ(profile.PlayerNames, std::vector<std::string>{"Ann"});
+    EXPECT_EQ(state.PlayerNames, std::vector<std::string>{"Ann"});
     EXPECT_EQ(welcome.Command1_Click("Zoë", -1), WelcomeAnswer::Accepted) << "single-byte letters are fine";
 }
 

@@ -73,7 +73,7 @@ TEST_F(WelcomeWindowTest, TheTablePictureIsTiledOverTheWindow) {
     red.fill(Qt::red);
     ASSERT_TRUE(red.save(QString::fromStdString((Root() / "backgrounds/red.bmp").string())));
     profiles.ReadBacks();
-    profile.TableBack = 1;
+    state.TableBack = 1;
     profiles.ChangePreferences();
     frmWelcome window(prompt);
     window.show();
