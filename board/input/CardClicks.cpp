@@ -4,6 +4,7 @@
 
 #include "VbText.h"
 
+#include "input/KeyCodes.h"
 #include "net/HostAddresses.h"
 
 #include <QApplication>
@@ -12,9 +13,8 @@ namespace zarle {
 
 namespace {
 
-constexpr int CtrlAlone = 2;
-constexpr int CtrlShift = 3;
-constexpr int CtrlShiftAlt = 7;
+constexpr int CtrlShift = CtrlMask | ShiftMask;
+constexpr int CtrlShiftAlt = CtrlMask | ShiftMask | AltMask;
 constexpr int KeyA = 65;
 constexpr int KeyP = 80;
 constexpr int KeyS = 83;
@@ -104,7 +104,7 @@ void BoardInput::OpponentPicture_MouseDown(int seat, int index, int button) {
 void BoardInput::ShowSideTip(const SeatRecord& rec, int seat) {
     const bool live = s_.PTurn == seat;
     const int slot = st_.InfoSlot;
-    if (slot >= 7 && slot <= SlotCount) {
+    if (IsHoldSlot(slot)) {
         ShowHidden(HoldInfo(slot, live ? s_.WorkHoldCards : rec.HoldCards,
                             live ? s_.WorkHoldInfo : rec.HoldInfo, rec.Name),
                    1);
@@ -125,7 +125,7 @@ void BoardInput::PicCenter_DblClick(int index) {
 
 void BoardInput::PicCenter_MouseDown(int index, int button, int shift) {
     if (index != 0 || button != RightButton) return;
-    if (shift == CtrlAlone && s_.DevMode) {
+    if (shift == CtrlMask && s_.DevMode) {
         st_.InfoSlot = 0;
         ShowHidden(HoldInfo(s_.Deck, s_.StockCount), 0);
         return;

@@ -2,22 +2,12 @@
 
 #include "input/BoardInput.h"
 
-#include "SeatPictures.h"
 #include "VbRound.h"
 #include "VbText.h"
+#include "input/KeyCodes.h"
 #include "input/SlideHome.h"
 
 namespace zarle {
-
-namespace {
-
-constexpr int CtrlAlone = 2;
-
-bool HoldSlot(int slot) {
-    return slot >= 7 && slot <= SlotCount;
-}
-
-} // namespace
 
 void BoardInput::Picture7_MouseDown(int index, int button, int shift, float x, float y) {
     if (index < 1 || index > SlotCount) return;
@@ -29,7 +19,7 @@ void BoardInput::Picture7_MouseDown(int index, int button, int shift, float x, f
         if (s_.NoDoEvents) return;
         st_.InfoSlot = static_cast<int16_t>(index);
         // A right press on a hand card picks it up like a left one.
-        if (index != 1 && !HoldSlot(index)) {
+        if (index != 1 && !IsHoldSlot(index)) {
             st_.RightPressed = false;
             StartDrag(index, x, y);
             return;
@@ -59,11 +49,11 @@ void BoardInput::CloseMenuStrip() {
 }
 
 void BoardInput::RightPressInfo(int index, int shift) {
-    if (HoldSlot(index)) {
+    if (IsHoldSlot(index)) {
         ShowHidden(HoldInfo(index, s_.HoldCards, s_.HoldCount), 0);
         return;
     }
-    if ((shift == CtrlAlone && s_.DevMode) || GameOver()) {
+    if ((shift == CtrlMask && s_.DevMode) || GameOver()) {
         ShowHidden(HoldInfo(s_.SideCards, s_.SideCount), 0);
         return;
     }
@@ -85,7 +75,7 @@ void BoardInput::StartDrag(int index, float x, float y) {
     const PilePlace home = PlaceOf({Ctl::Picture7, index});
     s_.HomeLeft = static_cast<int16_t>(VbRound(home.Left));
     s_.HomeTop = static_cast<int16_t>(VbRound(home.Top));
-    if (HoldSlot(index)) ShowCardBeneathHoldTop(index);
+    if (IsHoldSlot(index)) ShowCardBeneathHoldTop(index);
     st_.GrabX = static_cast<int16_t>(VbRound(x));
     st_.GrabY = static_cast<int16_t>(VbRound(y));
     p_.Board.BringToFront({Ctl::Picture7, index});
@@ -158,7 +148,7 @@ void BoardInput::DropOnOwnPile(int index, int target) {
     s_.LastFrom = s_.SrcSlot;
     s_.LastTo = s_.TargetSlot;
     p_.Board.EnablePic(Pics::Picture7, false, 2, 6);
-    if (HoldSlot(target)) {
+    if (IsHoldSlot(target)) {
         p_.GameEngine.Player_EndTurn();
         if (s_.StopWait) p_.Board.UnloadBoard();
         return;

@@ -21,14 +21,10 @@ HoldListing List(std::string caption, int hidden, int capacity, const std::funct
     return listing;
 }
 
-bool HoldSlot(int infoSlot) {
-    return infoSlot >= 7 && infoSlot <= SlotCount;
-}
-
 } // namespace
 
 HoldListing HoldInfo(int infoSlot, const HoldTable& cards, const std::array<int16_t, HoldPiles + 1>& counts) {
-    if (!HoldSlot(infoSlot)) return {};
+    if (!IsHoldSlot(infoSlot)) return {};
     const int pile = infoSlot - 6;
     HoldListing listing =
         List(" Hold Cards Hidden:", counts[pile], HoldDepth, [&](int k) { return cards[pile][k].Id; });
@@ -38,7 +34,7 @@ HoldListing HoldInfo(int infoSlot, const HoldTable& cards, const std::array<int1
 
 HoldListing HoldInfo(int infoSlot, const HoldTable& cards, const HoldInfoTable& counts,
                      std::string_view name) {
-    if (!HoldSlot(infoSlot)) return {};
+    if (!IsHoldSlot(infoSlot)) return {};
     const int pile = infoSlot - 6;
     const int hidden = std::max(counts[pile][1] - 1, 0);
     HoldListing listing = List(" " + std::string(name) + "'s Hold Cards Hidden:", hidden, HoldDepth,

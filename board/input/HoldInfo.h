@@ -15,6 +15,10 @@ inline constexpr int InfoStock = 0;
 inline constexpr int InfoSide = 1;
 inline constexpr int HiddenCardsShown = 10;
 
+constexpr bool IsHoldSlot(int slot) {
+    return slot >= 7 && slot <= SlotCount;
+}
+
 struct HoldListing {
     bool Listed = false; // false for a slot that has no hidden cards to list (a hand card)
     std::string Caption;

@@ -142,13 +142,16 @@ TEST_F(DragAndDrop, AHandCardDroppedOnAnotherMovesItThere) {
     EXPECT_EQ(t.Game.LastFrom, 6);
     EXPECT_EQ(t.Game.LastTo, 2);
 
-    // With the hand order kept for the peers, the cards stay but the hand can be picked up again.
+    // With the hand order kept for the peers, the cards stay but the hand can be picked up again;
+    // an empty pile stays disabled.
     t.Game.HandSortOn = true;
+    t.Game.PlayerCards[10] = CardRec{};
     t.DragOnto(3, {Ctl::Picture7, 5});
     for (int slot = 2; slot <= 6; ++slot) {
         EXPECT_EQ(t.Game.PlayerCards[slot].Id, expected[slot - 2]) << slot;
         EXPECT_TRUE(t.Model({Ctl::Picture7, slot}).Enabled) << slot;
     }
+    EXPECT_FALSE(t.Model({Ctl::Picture7, 10}).Enabled);
 }
 
 TEST_F(DragAndDrop, NoDragOutOfTurn) {
