@@ -1,21 +1,38 @@
 #include "GameWindow.h"
 
+#include "FrmZarle.h"
+
 namespace zarle {
 
 GameWindow::GameWindow(GameState& game, GameWindowServices services)
     : game_(game), pictures_(game.AppPath), surface_(CreateFrmZarle(pictures_)), sound_(game, channel_),
-      waiter_(game), opponents_(game), board_(game, pictures_, *surface_,
-                                              BoardServices{services.Sound ? *services.Sound : sound_,
-                                                            services.Waiter ? *services.Waiter : waiter_,
-                                                            services.Box ? *services.Box : box_}),
+      waiter_(game), soundPort_(services.Sound ? *services.Sound : sound_),
+      waitPort_(services.Waiter ? *services.Waiter : waiter_), boxPort_(services.Box ? *services.Box : box_),
+      opponents_(game, engine_,
+                 OpponentsPorts{board_, soundPort_, waitPort_, random_, persistence_, net_, opponentWindow_,
+                                opponentWindow_}),
+      board_(game, pictures_, *surface_, BoardServices{soundPort_, waitPort_, boxPort_}),
+      opponentWindow_(game, board_), profileView_(game, board_, *surface_, pictures_),
+      profileCalls_(game, engine_, board_),
+      profiles_(game, ProfilePorts{profileView_, profileCalls_, soundPort_, waitPort_, boxPort_}),
+      welcomePrompt_(profiles_), welcomeWindow_(welcomePrompt_, &surface_->Widget()),
+      welcomePort_(services.Welcome ? *services.Welcome : welcomeWindow_),
+      persistence_(profiles_, welcomePort_),
       engine_(game,
-              EnginePorts{board_, services.Sound ? *services.Sound : sound_,
-                          services.Waiter ? *services.Waiter : waiter_, services.Box ? *services.Box : box_,
-                          random_, opponents_, persistence_, net_}) {
+              EnginePorts{board_, soundPort_, waitPort_, boxPort_, random_, opponents_, persistence_, net_}),
+      input_(BoardInputParts{game, static_cast<FrmZarle&>(*surface_), board_, pictures_, engine_, soundPort_,
+                             net_}),
+      startUp_(Parts()), shutDown_(Parts()),
+      closeRequests_(surface_->Widget(), [this] { return shutDown_.Form_QueryUnload(); }) {
     board_.SetRulesRefresh([this] { engine_.RulesRefresh(); });
 }
 
 GameWindow::~GameWindow() = default;
+
+BoardParts GameWindow::Parts() {
+    return BoardParts{game_,        board_,     *surface_, pictures_, profiles_,    engine_,
+                      welcomePort_, soundPort_, waitPort_, boxPort_,  startUpState_};
+}
 
 void GameWindow::Deal() {
     engine_.ClearBoard();

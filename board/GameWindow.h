@@ -1,25 +1,38 @@
 #pragma once
 // The board window with everything behind it on one game state: the card banks, the window's
-// widgets and logic, sounds, waits, message boxes, random numbers and the engine, with the
-// neighbouring subsystems standing idle until they are wired in. Tests and tools can put in
-// their own sounds, waits and boxes.
+// widgets and logic, sounds, waits, message boxes, random numbers, the engine, the computer
+// opponents, the human's input, the player profiles with the welcome window, and the start-up and
+// shut-down of the program. Tests and tools can put in their own sounds, waits, boxes and welcome.
 
 #include "BoardPresenter.h"
 #include "BoardServices.h"
 #include "BoardSound.h"
 #include "CardPictureBank.h"
+#include "ComputerPlayer.h"
 #include "Engine.h"
+#include "ProfilePersistence.h"
+#include "Profiles.h"
 #include "StandInNeighbours.h"
 #include "StartUpLayout.h"
+#include "WelcomePrompt.h"
+#include "frmWelcome.h"
+#include "input/BoardInput.h"
+#include "input/OpponentWindowPorts.h"
+#include "startup/BoardProfileNeighbours.h"
+#include "startup/BoardProfileView.h"
+#include "startup/CloseRequestFilter.h"
+#include "startup/ShutDown.h"
+#include "startup/StartUp.h"
 
 #include <memory>
 
 namespace zarle {
 
 struct GameWindowServices {
-    SoundPort* Sound = nullptr; // null: the program's sound channel
-    WaitPort* Waiter = nullptr; // null: waits that keep the window live
-    MessageBoxPort* Box = nullptr;
+    SoundPort* Sound = nullptr;           // null: the program's sound channel
+    WaitPort* Waiter = nullptr;           // null: waits that keep the window live
+    MessageBoxPort* Box = nullptr;        // null: message boxes on the screen
+    WelcomeWindowPort* Welcome = nullptr; // null: the welcome window over the board
 };
 
 class GameWindow {
@@ -34,13 +47,26 @@ class GameWindow {
     BoardSurface& Surface() { return *surface_; }
     QWidget& Window() { return surface_->Widget(); }
     CardPictureBank& Pictures() { return pictures_; }
+    Engine& TheEngine() { return engine_; }
+    Profiles& PlayerProfiles() { return profiles_; }
+    StartUpState& StartUpValues() { return startUpState_; }
+    BoardInput& Input() { return input_; }
 
-    // Lays the board out as start-up does, for the game state's counts and settings.
+    // Loading the board window: the program's start. Anything but Running means the program ends.
+    StartOutcome Start(const StartOptions& options) { return startUp_.Form_Load(options); }
+    // The shut-down sequence (it runs by itself when the window closes); mode 0 also closes the
+    // window.
+    void ExitLeft(int mode) { shutDown_.ExitLeft(mode); }
+
+    // Lays the board out as start-up does, for the game state's counts and settings, without a
+    // player's profile.
     void LayOut(const BoardScreen& screen) { LayOutBoard(board_, game_, screen); }
     // A new game: the board cleared, the deck shuffled, the side piles and hands dealt.
     void Deal();
 
   private:
+    BoardParts Parts();
+
     GameState& game_;
     CardPictureBank pictures_;
     std::unique_ptr<BoardSurface> surface_;
@@ -49,11 +75,26 @@ class GameWindow {
     BoardWaiter waiter_;
     BoardMessageBox box_;
     ClockRandom random_;
-    IdleOpponents opponents_;
-    NoPersistence persistence_;
+    SoundPort& soundPort_;
+    WaitPort& waitPort_;
+    MessageBoxPort& boxPort_;
+    ComputerPlayer opponents_;
     NoNetwork net_;
     BoardPresenter board_;
+    OpponentWindowPorts opponentWindow_;
+    BoardProfileView profileView_;
+    BoardProfileNeighbours profileCalls_;
+    Profiles profiles_;
+    WelcomePrompt welcomePrompt_;
+    WelcomeWindow welcomeWindow_;
+    WelcomeWindowPort& welcomePort_;
+    ProfilePersistence persistence_;
     Engine engine_;
+    BoardInput input_;
+    StartUpState startUpState_;
+    StartUp startUp_;
+    ShutDown shutDown_;
+    CloseRequestFilter closeRequests_;
 };
 
 } // namespace zarle

@@ -9,9 +9,6 @@ constexpr int32_t WideScreenTwips = 12000;
 constexpr int SmallDropSpan = 66;
 constexpr double MessageFontSize = 10;
 constexpr uint32_t MessageColor = 0x00FFFF;
-constexpr double HoldCaptionFontSize = 6;
-constexpr double RulesCaptionTop = 1;
-constexpr double LevelCaptionTop = 13;
 
 // The display size the settings hold, replayed from large cards with the rows down.
 void ReplayDisplaySize(BoardLayout& layout, GameState& game) {
@@ -37,44 +34,39 @@ void ReplayDisplaySize(BoardLayout& layout, GameState& game) {
     }
 }
 
-// The boxes around the piles are frames on the table, their captions in the message colour; the
-// two captions of the menu strip sit one above the other.
-void DressTable(BoardModel& model, uint32_t captionColor) {
-    for (const ControlId box : {ControlId{Ctl::Label3, 0}, ControlId{Ctl::Label3, 1},
-                                ControlId{Ctl::Label10, 0}, ControlId{Ctl::Label1, 0}}) {
-        Control& c = model.Edit(box);
-        c.BackTransparent = true;
-        c.ForeColor = captionColor;
-    }
-    for (const int box : {0, 1}) model.Edit(Ctl::Label3, box).FontSize = HoldCaptionFontSize;
-    model.Edit(Ctl::lblRules).Top = ToTwips(RulesCaptionTop);
-    model.Edit(Ctl::lblLevel).Top = ToTwips(LevelCaptionTop);
+void SetCardConstants(LayoutState& st) {
+    st.CardW = 71;
+    st.CardH = 96;
+    st.CardWTw = 1065;
+    st.CardHTw = 1440;
+    st.SlotPitchTw = 1205;
+    st.SlotPitch = 80;
+    st.DropSpan = 82;
+    st.DropSpanHalf = 41;
 }
 
 } // namespace
 
-void LayOutBoard(BoardPresenter& board, GameState& game, const BoardScreen& screen) {
+void PrepareBoard(BoardPresenter& board, GameState& game, const BoardScreen& screen) {
+    BoardLayout& layout = board.Layout();
+    game.ScreenTwips = screen.WidthTw;
+    layout.State().ScreenHeightTw = screen.HeightTw;
+    board.SetLargeFonts(screen.LargeFonts);
+    if (screen.LargeFonts) {
+        BoardModel& model = board.Model();
+        for (const int line : {1, 2}) model.Edit(Ctl::Label9, line).FontSize = 10;
+        for (const Ctl caption : {Ctl::lblRules, Ctl::lblLevel, Ctl::LabelPeek})
+            model.Edit(caption).FontSize = 8;
+        for (const Ctl caption : {Ctl::lblRules, Ctl::lblLevel}) model.Edit(caption).Width = ToTwips(100);
+    }
+    layout.LoadSeatSlots();
+    SetCardConstants(layout.State());
+}
+
+void DrawLoadedBoard(BoardPresenter& board, GameState& game) {
     BoardLayout& layout = board.Layout();
     LayoutState& st = layout.State();
-    game.StartingUp = true;
-    game.ScreenTwips = screen.WidthTw;
-    st.ScreenHeightTw = screen.HeightTw;
-    st.LabelFontSize = MessageFontSize;
-    st.FontColor = MessageColor;
-    st.BackPicA = "empty:large";
-    board.SetLargeFonts(screen.LargeFonts);
-
-    DressTable(board.Model(), st.FontColor);
-    layout.LoadSeatSlots();
-    layout.CreateFrames();
-    board.ApplyCardLook();
-    // The board is laid out with large cards and the rows down; the stored size is replayed below.
-    const int16_t storedDisplaySize = game.DisplaySize;
-    game.DisplaySize = 0;
-    layout.ChangeLayout(game.NumPlayers, game.NumCenters);
-    game.DisplaySize = storedDisplaySize;
-    layout.SizeFormToBoard();
-
+    BoardModel& model = board.Model();
     if (game.ScreenTwips < SmallScreenTwips) {
         game.DisplaySize = 2;
         st.DisplayMenu.RowsEnabled = false;
@@ -86,15 +78,39 @@ void LayOutBoard(BoardPresenter& board, GameState& game, const BoardScreen& scre
     game.StartingUp = false;
     layout.Redraw();
 
-    BoardModel& model = board.Model();
+    st.LabelFontSize = game.MsgFontSize;
     model.Edit(Ctl::Label9, 2).FontSize = st.LabelFontSize;
     for (int c = 1; c <= game.NumCenters; ++c) model.Edit(Ctl::LblWild, c).FontSize = st.LabelFontSize;
     layout.ScaleAvatar(game.SeatRec1.Avatar);
     if (game.SeatRec1.Level >= 0 && game.SeatRec1.Level <= 2)
         model.Edit(Ctl::lblLevel).Caption = game.LevelNames[game.SeatRec1.Level];
-    model.Edit(Ctl::PicCenter, 0).Visible = true;
-    if (game.ScreenTwips > WideScreenTwips) layout.LayoutAvatarAndTurn();
-    model.Edit(Ctl::Command2).Visible = true;
+    board.Present();
+}
+
+void FinishShownBoard(BoardPresenter& board, GameState& game) {
+    board.Model().Edit(Ctl::PicCenter, 0).Visible = true;
+    if (game.ScreenTwips > WideScreenTwips) board.Layout().LayoutAvatarAndTurn();
+    board.Present();
+}
+
+void LayOutBoard(BoardPresenter& board, GameState& game, const BoardScreen& screen) {
+    BoardLayout& layout = board.Layout();
+    LayoutState& st = layout.State();
+    game.StartingUp = true;
+    PrepareBoard(board, game, screen);
+    game.MsgFontSize = static_cast<int16_t>(MessageFontSize);
+    st.FontColor = MessageColor;
+    layout.CreateFrames();
+    board.ApplyCardLook();
+    // The board is laid out with large cards and the rows down; the stored size is replayed below.
+    const int16_t storedDisplaySize = game.DisplaySize;
+    game.DisplaySize = 0;
+    layout.ChangeLayout(game.NumPlayers, game.NumCenters);
+    game.DisplaySize = storedDisplaySize;
+    layout.SizeFormToBoard();
+    DrawLoadedBoard(board, game);
+    FinishShownBoard(board, game);
+    board.Model().Edit(Ctl::Command2).Visible = true;
     board.RulesRefresh();
     board.Present();
 }

@@ -33,13 +33,13 @@ bool WriteWindowSettings(RecordFile& scores, int displaySize, const WindowPlacem
 
     rec.Value0 = rec.Value1 = rec.Value2 = rec.Value3 = 0;
     switch (placement.State) {
-    case WindowState::Maximised:
+    case PlacementState::Maximised:
         rec.Value0 = MaximisedHeight;
         break;
-    case WindowState::Minimised:
+    case PlacementState::Minimised:
         rec.Value0 = MinimisedHeight;
         break;
-    case WindowState::Normal:
+    case PlacementState::Normal:
         rec.Value0 = Stored(placement.Height);
         rec.Value1 = Stored(placement.Width);
         rec.Value2 = Stored(placement.Left);
@@ -74,7 +74,7 @@ StoredWindow ReadWindowSettings(RecordFile& scores, ScreenTwips screen, int leas
         w.WindowMode = 2;
     } else {
         w.HasPlacement = true;
-        const WindowPlacement saved{WindowState::Normal, rec.Value2, rec.Value3, rec.Value1, rec.Value0};
+        const WindowPlacement saved{PlacementState::Normal, rec.Value2, rec.Value3, rec.Value1, rec.Value0};
         w.Placement = FitOnScreen(saved, screen, w.DisplaySize < 2 ? leastHeight : 0);
     }
     return w;

@@ -8,10 +8,10 @@
 
 namespace zarle {
 
-enum class WindowState { Normal, Maximised, Minimised };
+enum class PlacementState { Normal, Maximised, Minimised };
 
 struct WindowPlacement {
-    WindowState State = WindowState::Normal;
+    PlacementState State = PlacementState::Normal;
     // The normal window's edges; only a normal window stores them.
     int Left = 0;
     int Top = 0;

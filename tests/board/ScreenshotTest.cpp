@@ -87,7 +87,10 @@ TEST(BoardScreenshots, DealtBoardsKeepTheirPilesApartAndShowEveryPile) {
         const std::vector<Shown> shown = ShownControls(t);
         for (size_t i = 0; i < shown.size(); ++i) {
             const Shown& a = shown[i];
-            if (a.pile) {
+            // A hand card a computer seat has played leaves its slot empty, in the empty-slot colour.
+            const bool playedOut =
+                a.group >= 2 && a.group <= 4 && HandCard(a) && t.Game.Seat(a.group).Slots[a.slot].Value == 0;
+            if (a.pile && !playedOut) {
                 EXPECT_FALSE(PictureOf(a.widget).isNull()) << a.name << " shows no picture";
             }
             for (size_t j = i + 1; j < shown.size(); ++j) {

@@ -54,7 +54,7 @@ TEST_F(SettingsTest, ExitWritesRecordsOneAndTwelveToEighteen) {
     {
         RecordFile scores(Scores(), Rec, RecordFile::Access::ReadWrite);
         profiles.SaveSettings(scores);
-        WriteWindowSettings(scores, 1, {WindowState::Normal, 150, 300, 11000, 8000});
+        WriteWindowSettings(scores, 1, {PlacementState::Normal, 150, 300, 11000, 8000});
     }
 
     EXPECT_EQ(ReadBytes(Scores()).size(), 18 * Rec);
@@ -79,11 +79,11 @@ TEST_F(SettingsTest, TheWindowPlacementIsRestoredAtTheNextStart) {
         int16_t windowMode;
         bool hasPlacement;
     };
-    const WindowPlacement normal{WindowState::Normal, 150, 300, 12000, 9000};
+    const WindowPlacement normal{PlacementState::Normal, 150, 300, 12000, 9000};
     const Case cases[] = {
         {"normal", normal, 0, true},
-        {"maximised", WindowPlacement{WindowState::Maximised, 1, 2, 3, 4}, 2, false},
-        {"minimised", WindowPlacement{WindowState::Minimised, 1, 2, 3, 4}, 3, false},
+        {"maximised", WindowPlacement{PlacementState::Maximised, 1, 2, 3, 4}, 2, false},
+        {"minimised", WindowPlacement{PlacementState::Minimised, 1, 2, 3, 4}, 3, false},
         {"never saved", std::nullopt, 0, false},
     };
     for (const auto& c : cases) {
@@ -118,17 +118,17 @@ TEST_F(SettingsTest, ABadOrHugePlacementIsFittedOntoTheScreen) {
         {"off to the right",
          Of("", 9000, 12000, 14000, 100),
          0,
-         {WindowState::Normal, 3360, 100, 12000, 9000}},
+         {PlacementState::Normal, 3360, 100, 12000, 9000}},
         {"larger than the screen",
          Of("", 32767, 32767, -32768, 32767),
          0,
-         {WindowState::Normal, 0, 0, 15360, 11520}},
+         {PlacementState::Normal, 0, 0, 15360, 11520}},
         {"too short for the hand row",
          Of("", 3000, 12000, 0, 0),
          0,
-         {WindowState::Normal, 0, 0, 12000, 7000}},
-        {"short with small cards", Of("", 3000, 12000, 0, 0), 2, {WindowState::Normal, 0, 0, 12000, 3000}},
-        {"a damaged height", Of("", -5, 1, 0, 0), 2, {WindowState::Normal, 0, 0, 1500, 1500}},
+         {PlacementState::Normal, 0, 0, 12000, 7000}},
+        {"short with small cards", Of("", 3000, 12000, 0, 0), 2, {PlacementState::Normal, 0, 0, 12000, 3000}},
+        {"a damaged height", Of("", -5, 1, 0, 0), 2, {PlacementState::Normal, 0, 0, 1500, 1500}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.label);

@@ -1,0 +1,26 @@
+#pragma once
+// The board window's parts that its start-up and shut-down work with.
+
+#include "BoardPresenter.h"
+#include "CardPictureBank.h"
+#include "Engine.h"
+#include "Profiles.h"
+#include "startup/StartUpState.h"
+
+namespace zarle {
+
+struct BoardParts {
+    GameState& Game;
+    BoardPresenter& Board;
+    BoardSurface& Surface;
+    CardPictureBank& Pictures;
+    Profiles& Players;
+    Engine& Rules;
+    WelcomeWindowPort& Welcome;
+    SoundPort& Sound;
+    WaitPort& Waiter;
+    MessageBoxPort& Box;
+    StartUpState& StartUp;
+};
+
+} // namespace zarle

@@ -1,0 +1,18 @@
+#pragma once
+// The two clean-ups of shut-down (and of a start-up that broke off).
+
+#include "GameState.h"
+#include "ServicePorts.h"
+
+class QWidget;
+
+namespace zarle {
+
+// The personality's goodbye (all sounds on only), then every Data/*.tmp and Sounds/*.pmw file
+// deleted.
+void CleanUpSounds(const GameState& game, SoundPort& sound);
+
+// The private fonts removed and every window but the board closed.
+void CleanUpFontsAndForms(const GameState& game, const QWidget& board);
+
+} // namespace zarle

@@ -1,0 +1,94 @@
+#pragma once
+// A copy of the default program folder for each test, and the program started on it in this
+// process: sounds and message boxes recorded, waits instant, the welcome window answered by a
+// typed name.
+
+#include "GameWindow.h"
+#include "ScoreRecord.h"
+
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace zarle::test {
+
+class RecordingSound : public SoundPort {
+  public:
+    std::vector<std::string> Files;
+    void PlayResource(int, SoundPlay) override {}
+    void PlayFile(std::string_view path, SoundPlay) override { Files.emplace_back(path); }
+    void PlayCardSound(int) override {}
+};
+
+// Returns at once; runs OnWait first, as the events during a wait would.
+class InstantWaiter : public WaitPort {
+  public:
+    std::function<void()> OnWait;
+    void Wait(float) override {
+        if (OnWait) OnWait();
+    }
+    void DoEvents() override {}
+};
+
+struct BoxShown {
+    std::string Text;
+    int Style = 0;
+};
+
+class RecordingBox : public MessageBoxPort {
+  public:
+    std::vector<BoxShown> Shown;
+    int MsgBox(std::string_view text, int style, std::string_view) override {
+        Shown.push_back({std::string(text), style});
+        return AnswerOk;
+    }
+};
+
+// Every file under a folder with its bytes.
+using FolderSnapshot = std::map<std::string, std::string>;
+
+class ProgramFolderTest : public ::testing::Test {
+  protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    std::filesystem::path Root() const { return root_; }
+    std::filesystem::path File(const std::string& relative) const { return root_ / relative; }
+    FolderSnapshot Snapshot() const;
+    // Files under the folder whose names end with `ending`, in any case.
+    std::vector<std::string> FilesEndingWith(const std::string& folder, const std::string& ending) const;
+    ScoreRecord SettingsRecord(int n) const;
+    void WriteSettingsRecord(int n, const ScoreRecord& rec);
+
+    // A fresh game state and board window on the folder, started; the welcome window is answered
+    // with `name` (nothing: it is left to the test).
+    StartOutcome Start(const std::string& name = "Tester", const std::string& commandLine = "");
+    // The running program's window closed as the player closes it.
+    void Close();
+
+    QString InstanceName() const { return instanceName_; }
+
+    RecordingSound Sound;
+    InstantWaiter Waiter;
+    RecordingBox Box;
+    std::unique_ptr<GameState> Game;
+    std::unique_ptr<GameWindow> Window;
+
+  private:
+    void AnswerWelcomeWith(const std::string& name);
+
+    QTemporaryDir folder_;
+    QTimer welcomeAnswer_;
+    std::filesystem::path root_;
+    QString instanceName_;
+};
+
+} // namespace zarle::test

@@ -1,0 +1,96 @@
+// Closing the board: refused while a deal is being set up and carried out once it is done; the
+// window placement stored at exit and restored at the next start, a damaged one fitted onto the
+// screen.
+
+#include "ProgramFolderFixture.h"
+
+#include <QWidget>
+
+namespace zarle::test {
+namespace {
+
+class ShutDownTest : public ProgramFolderTest {
+  protected:
+    const BoardWindow& ModelWindow() { return Window->Board().Model().Window(); }
+    int ScreenWidthTw() { return Game->ScreenTwips; }
+    int ScreenHeightTw() { return Window->Board().Layout().State().ScreenHeightTw; }
+};
+
+TEST_F(ShutDownTest, AClosingDuringTheDealWaitsForTheDealToEnd) {
+    ASSERT_EQ(Start(), StartOutcome::Running);
+    bool stayedOpen = false;
+    Waiter.OnWait = [&] {
+        if (!Game->GameBusy || stayedOpen) return;
+        Close();
+        stayedOpen = Window->Window().isVisible();
+    };
+    Window->TheEngine().Command2_Click();
+
+    EXPECT_TRUE(stayedOpen) << "the close was refused while the deal ran";
+    EXPECT_TRUE(Window->StartUpValues().SettingsChanged);
+    EXPECT_FALSE(Window->Window().isVisible()) << "the close followed the deal";
+    EXPECT_TRUE(FilesEndingWith("Data", ".tmp").empty()) << "the shut-down ran";
+    EXPECT_EQ(SettingsRecord(13).Name, "Tester");
+}
+
+TEST_F(ShutDownTest, TheWindowOpensAsItWasClosed) {
+    enum class Closed { Normal, Maximised, Minimised };
+    struct Case {
+        const char* label;
+        Closed state;
+        int storedHeight; // record 15's first field: the height, 2 maximised, 0 minimised
+    };
+    const Case cases[] = {{"normal", Closed::Normal, 8700},
+                          {"maximised", Closed::Maximised, 2},
+                          {"minimised", Closed::Minimised, 0}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.label);
+        SetUp();
+        ASSERT_EQ(Start(), StartOutcome::Running);
+        QWidget& w = Window->Window();
+        if (c.state == Closed::Normal) {
+            w.move(20, 10);
+            w.resize(700, 580);
+        } else if (c.state == Closed::Maximised) {
+            w.showMaximized();
+        } else {
+            w.showMinimized();
+        }
+        const QRect frame = w.frameGeometry();
+        Close();
+        const ScoreRecord placement = SettingsRecord(15);
+        EXPECT_EQ(SettingsRecord(14).Value2, 20 + Game->DisplaySize);
+        EXPECT_EQ(SettingsRecord(14).Value3, 20);
+        EXPECT_EQ(placement.Value0, c.state == Closed::Normal ? frame.height() * 15 : c.storedHeight);
+
+        ASSERT_EQ(Start(), StartOutcome::Running);
+        EXPECT_EQ(Window->Window().isMaximized(), c.state == Closed::Maximised);
+        EXPECT_FALSE(Window->Window().isMinimized());
+        if (c.state == Closed::Normal) {
+            EXPECT_EQ(Window->Window().frameGeometry(), frame) << "restored where it was closed";
+        } else if (c.state == Closed::Minimised) {
+            EXPECT_EQ(Window->StartUpValues().WindowMode, 3);
+            EXPECT_EQ(ModelWindow().Left, 0) << "opened at the default place";
+        }
+        TearDown();
+    }
+}
+
+TEST_F(ShutDownTest, ADamagedPlacementIsFittedOntoTheScreen) {
+    ScoreRecord sizes = SettingsRecord(14);
+    sizes.Value2 = 20;
+    sizes.Value3 = 20;
+    WriteSettingsRecord(14, sizes);
+    WriteSettingsRecord(15, ScoreRecord{"", 32000, 32000, -4000, 31000});
+
+    ASSERT_EQ(Start(), StartOutcome::Running);
+    const BoardWindow& w = ModelWindow();
+    EXPECT_GE(w.Left, 0);
+    EXPECT_GE(w.Top, 0);
+    EXPECT_LE(w.Left + w.Width, ScreenWidthTw());
+    EXPECT_LE(w.Top + w.Height, ScreenHeightTw());
+    EXPECT_TRUE(Window->Window().isVisible());
+}
+
+} // namespace
+} // namespace zarle::test

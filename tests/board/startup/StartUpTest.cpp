@@ -1,0 +1,179 @@
+// The program started on a copy of the default program folder: a whole run from the welcome to
+// the close, the data files test, one running copy only, damaged profiles and the developer switch.
+
+#include "FrmZarle.h"
+#include "PlayerRecord.h"
+#include "ProgramFolderFixture.h"
+#include "RecordFile.h"
+#include "VbText.h"
+#include "shell/InstanceLock.h"
+#include "startup/CommandLine.h"
+
+#include <QAbstractButton>
+#include <QWidget>
+
+#include <fstream>
+
+namespace zarle::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+class StartUpTest : public ProgramFolderTest {};
+
+// The human plays the first hand card that continues a center, then discards onto hold pile 1.
+void PlayHumanTurn(GameState& g, Engine& engine) {
+    for (int slot = 2; slot <= 6; ++slot) {
+        const CardRec card = g.PlayerCards[slot];
+        if (card.Value == 0 || card.Value == WildValue) continue;
+        for (int c = 1; c <= g.NumCenters; ++c) {
+            if (card.Value != g.CenterCount[c] + 1) continue;
+            g.SrcSlot = static_cast<int16_t>(slot);
+            g.CenterIdx = static_cast<int16_t>(c);
+            engine.Legal();
+            ASSERT_EQ(g.PTurn, 1) << "a card that continues a center was refused";
+            engine.Player_Move();
+            slot = 7;
+            break;
+        }
+    }
+    if (g.PTurn != 1) return;
+    int src = 2;
+    while (src <= 6 && g.PlayerCards[src].Value == 0) ++src;
+    ASSERT_LE(src, 6) << "a hand card is left to discard";
+    g.SrcSlot = static_cast<int16_t>(src);
+    g.TargetSlot = 7;
+    engine.Player_EndTurn();
+}
+
+TEST_F(StartUpTest, AWholeRunFromTheWelcomeToTheCloseLeavesNoTemporaryFile) {
+    std::ofstream(File("Sounds/chat.pmw")) << "a chat sound received";
+    ASSERT_EQ(Start("Tester"), StartOutcome::Running);
+    GameState& g = *Game;
+    EXPECT_TRUE(Window->Window().isVisible());
+    EXPECT_EQ(g.PlayerName, "Tester");
+    EXPECT_EQ(Window->Board().Model().Get(Ctl::Label9, 2).Caption, "\r\nWelcome Tester to Zarle's World");
+    EXPECT_TRUE(Window->Board().Model().Get(Ctl::Command2).Visible);
+    EXPECT_EQ(FilesEndingWith("Data", ".tmp").size(), 19u + 52u) << "sounds and small card faces";
+    EXPECT_TRUE(fs::exists(File("~tempmoves.sav"))) << "the profile keeps an undo log";
+
+    auto* deal = qobject_cast<QAbstractButton*>(
+        static_cast<FrmZarle&>(Window->Surface()).ControlWidget({Ctl::Command2}));
+    ASSERT_NE(deal, nullptr);
+    deal->click();
+    ASSERT_EQ(g.PTurn, 1) << "after the deal, and any computer turn, the human moves";
+    for (int turn = 1; turn <= 3 && g.PTurn == 1; ++turn) {
+        PlayHumanTurn(g, Window->TheEngine());
+        EXPECT_TRUE(g.PTurn == 1 || g.PTurn == 0) << "the computer seats played and handed back";
+    }
+    EXPECT_GT(g.HoldCount[1] + (g.PlayerCards[7].Value != 0), 0) << "the human discarded";
+    Close();
+
+    EXPECT_FALSE(Window->Window().isVisible());
+    EXPECT_TRUE(FilesEndingWith("Data", ".tmp").empty());
+    EXPECT_TRUE(FilesEndingWith("Sounds", ".pmw").empty());
+    EXPECT_FALSE(fs::exists(File("~tempmoves.sav")));
+    EXPECT_EQ(SettingsRecord(13).Name, "Tester");
+    EXPECT_EQ(SettingsRecord(14).Value3, 20) << "a window placement is stored";
+    EXPECT_EQ(SettingsRecord(18).Name, CStr(g.AnimSpeed));
+    RecordFile players(File("Data/Players.sav"), PlayerRecord::Size, RecordFile::Access::ReadOnly);
+    EXPECT_EQ(ReadRecord<PlayerRecord>(players, 1).Seats[0].Name, "Tester");
+    EXPECT_EQ(ReadRecord<PlayerRecord>(players, g.PlayerRecNo).Seats[0].Name, "Tester");
+}
+
+TEST_F(StartUpTest, AMissingDataFileEndsTheProgramWithoutWritingAnything) {
+    for (const char* missing : {"Data/Players.sav", "Data/scores.ran"}) {
+        SCOPED_TRACE(missing);
+        SetUp();
+        fs::remove(File(missing));
+        const FolderSnapshot before = Snapshot();
+        Box.Shown.clear();
+
+        EXPECT_EQ(Start(""), StartOutcome::FilesMissing);
+        ASSERT_EQ(Box.Shown.size(), 1u);
+        EXPECT_EQ(Box.Shown[0].Text, "Unable to start ZarleNET!\r\n\r\nFiles are missing.");
+        EXPECT_EQ(Box.Shown[0].Style, MbCritical);
+        EXPECT_FALSE(Window->Window().isVisible());
+        EXPECT_TRUE(Snapshot() == before) << "a file was created or changed";
+        TearDown();
+    }
+}
+
+TEST_F(StartUpTest, ASecondCopyOnlyPointsToTheRunningOne) {
+    const InstanceLock running(InstanceName());
+    ASSERT_FALSE(running.AnotherIsRunning());
+    const FolderSnapshot before = Snapshot();
+
+    EXPECT_EQ(Start(""), StartOutcome::AlreadyRunning);
+    ASSERT_EQ(Box.Shown.size(), 1u);
+    EXPECT_EQ(Box.Shown[0].Text,
+              "The game is already running. Check your Windows task bar to bring it up or use "
+              "the Task Manager to end the game.");
+    EXPECT_FALSE(Window->Window().isVisible());
+    EXPECT_TRUE(Snapshot() == before);
+}
+
+TEST_F(StartUpTest, TheBoardIsLaidOutForTheRepairedProfile) {
+    struct Case {
+        const char* label;
+        void (*damage)(PlayerRecord&);
+        int players;
+        int centers;
+    };
+    const Case cases[] = {
+        {"a zeroed header", [](PlayerRecord& rec) { rec = PlayerRecord{}; }, 2, 3},
+        {"values out of range",
+         [](PlayerRecord& rec) {
+             rec.NumPlayers = 9;
+             rec.NumCenters = 0;
+             rec.CardStyle = 99;
+             rec.AnimSpeed = 0;
+         },
+         2, 3},
+        {"four players on three centers",
+         [](PlayerRecord& rec) {
+             rec.NumPlayers = 4;
+             rec.NumCenters = 3;
+         },
+         4, 4},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.label);
+        SetUp();
+        {
+            RecordFile players(File("Data/Players.sav"), PlayerRecord::Size, RecordFile::Access::ReadWrite);
+            PlayerRecord header = ReadRecord<PlayerRecord>(players, 1);
+            c.damage(header);
+            ASSERT_TRUE(WriteRecord(players, 1, header));
+        }
+        ASSERT_EQ(Start("Tester"), StartOutcome::Running);
+        const GameState& g = *Game;
+        const BoardModel& model = Window->Board().Model();
+        EXPECT_EQ(g.NumPlayers, c.players);
+        EXPECT_EQ(g.NumCenters, c.centers);
+        EXPECT_TRUE(g.CardStyle >= 1 && g.CardStyle <= 8);
+        EXPECT_GT(g.AnimSpeed, 0);
+        EXPECT_EQ(g.Seat3Shown, c.players >= 3);
+        EXPECT_EQ(g.Seat4Shown, c.players == 4);
+        EXPECT_EQ(model.IsLoaded(Ctl::PicCenter, 4) && model.Get(Ctl::PicCenter, 4).Visible, c.centers == 4);
+        RecordFile players(File("Data/Players.sav"), PlayerRecord::Size, RecordFile::Access::ReadOnly);
+        const PlayerRecord stored = ReadRecord<PlayerRecord>(players, 1);
+        EXPECT_EQ(stored.NumPlayers, c.players) << "the repaired header is written back";
+        EXPECT_EQ(stored.NumCenters, c.centers);
+        TearDown();
+    }
+}
+
+TEST(DeveloperSwitch, IsReadFromTheFirstSixCharactersInAnyCase) {
+    struct Case {
+        const char* commandLine;
+        bool on;
+    };
+    const Case cases[] = {{"/DODUV", true}, {"/doduv and more", true}, {"/DoDuVx", true}, {"/DODU", false},
+                          {"", false},      {" /DODUV", false}};
+    for (const auto& c : cases)
+        EXPECT_EQ(IsDeveloperSwitch(c.commandLine), c.on) << '"' << c.commandLine << '"';
+}
+
+} // namespace
+} // namespace zarle::test
