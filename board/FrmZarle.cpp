@@ -71,8 +71,8 @@ void FrmZarle::LoadWidget(ControlId id) {
         if (id.family == Ctl::LblWild) label->SetAlignment(Label::Center);
     }
     if (auto* shape = dynamic_cast<Shape*>(w)) {
-        // Side-pile frames: the deck colour inside the grey edge the cards have.
-        shape->SetFillStyle(0);
+        // Side-pile frames are outlines only: the fan shows one card edge for every hidden card.
+        shape->SetFillStyle(1);
         shape->SetBorderColor(CardEdgeColor);
     }
     if (id.family == Ctl::StatusBar1) SetUpStatusBar(*w);
@@ -150,7 +150,6 @@ void FrmZarle::SetColors(ControlId id, uint32_t back, uint32_t fore, uint32_t fi
     }
     if (auto* shape = dynamic_cast<Shape*>(w)) {
         shape->SetBackColor(ToQColor(back));
-        shape->SetBackStyle(transparentBack ? 0 : 1);
         shape->SetFillColor(ToQColor(fill));
     }
 }
