@@ -52,7 +52,7 @@ OpponentSlot LeadPersonalitySeat() {
 
 PlayerRecord StartingProfile() {
     PlayerRecord rec;
-    rec.FontColor = VbColour(0, 0, 0);
+    rec.FontColor = VbColour(255, 255, 0); // yellow message lines read well on the green table and the wood
     rec.MatColor = VbColour(0, 128, 0);
     rec.DeckColor = 0; // not set: the plain back takes the colour that suits the screen
     rec.NumPlayers = 2;
