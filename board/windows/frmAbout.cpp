@@ -6,23 +6,21 @@
 #include "windows/CardFan.h"
 #include "windows/ProgramInfo.h"
 
+#include <QBoxLayout>
 #include <QEventLoop>
 
 namespace zarle {
 
 namespace {
 
-constexpr int WindowW = 520;
-constexpr int WindowH = 430;
-constexpr int TextLeft = 150;
-constexpr int TextW = WindowW - TextLeft - 16;
+constexpr int TextWidth = 360;
 constexpr int AboutSound = 119;
 
 QString Q(const std::string& text) {
     return QString::fromStdString(text);
 }
 
-Label* TextBlock(QWidget* parent, QRect bounds, int points = 9, bool bold = false) {
+Label* TextBlock(QWidget* parent, int points = 9, bool bold = false) {
     auto* label = new Label(parent);
     label->SetWordWrap(true);
     label->SetBackStyle(0);
@@ -30,7 +28,6 @@ Label* TextBlock(QWidget* parent, QRect bounds, int points = 9, bool bold = fals
     font.setPointSize(points);
     font.setBold(bold);
     label->setFont(font);
-    label->setGeometry(bounds);
     return label;
 }
 
@@ -41,25 +38,39 @@ frmAbout::frmAbout(std::string appPath, CardPictureBank& pictures, SoundPort& so
     setObjectName("frmAbout");
     setWindowTitle("About ZarleNET");
     setWindowModality(Qt::ApplicationModal);
-    setFixedSize(WindowW, WindowH);
 
     picIcon = new ImageBox(this);
     picIcon->SetPicture(KingsFan(pictures, 110));
-    picIcon->move(12, 16);
+    picIcon->setFixedSize(picIcon->Picture().size());
     picIcon->setCursor(Qt::PointingHandCursor);
-    lblTitle = TextBlock(this, {TextLeft, 12, TextW, 44}, 12, true);
-    lblVersion = TextBlock(this, {TextLeft, 60, TextW, 58});
-    lblDescription = TextBlock(this, {TextLeft, 122, TextW, 50});
-    LblSite = TextBlock(this, {TextLeft, 176, TextW, 34});
-    Label3 = TextBlock(this, {16, 216, WindowW - 32, 64});
-    Label2 = TextBlock(this, {16, 284, WindowW - 32, 20}, 9, true);
-    lblDis = TextBlock(this, {16, 304, WindowW - 32, 34});
-    credit = TextBlock(this, {16, 340, WindowW - 32, 70}, 8);
+    lblTitle = TextBlock(this, 12, true);
+    lblVersion = TextBlock(this);
+    lblDescription = TextBlock(this);
+    LblSite = TextBlock(this);
+    Label3 = TextBlock(this);
+    Label2 = TextBlock(this, 9, true);
+    lblDis = TextBlock(this);
+    credit = TextBlock(this, 8);
     credit->hide();
     cmdOK = new CommandButton(this);
     cmdOK->SetCaption("OK");
     cmdOK->setDefault(true);
-    cmdOK->setGeometry(WindowW - 100, WindowH - 40, 84, 28);
+
+    auto* heading = new QVBoxLayout;
+    for (Label* label : {lblTitle, lblVersion, lblDescription, LblSite}) {
+        label->setFixedWidth(TextWidth);
+        heading->addWidget(label);
+    }
+    auto* top = new QHBoxLayout;
+    top->addWidget(picIcon, 0, Qt::AlignTop);
+    top->addLayout(heading);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(14, 12, 14, 12);
+    layout->setSpacing(8);
+    layout->addLayout(top);
+    for (Label* label : {Label3, Label2, lblDis, credit}) layout->addWidget(label);
+    layout->addWidget(cmdOK, 0, Qt::AlignRight);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(cmdOK, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
     connect(&picIcon->Events(), &ControlEvents::Click, this, [this] { picIcon_Click(); });

@@ -47,10 +47,10 @@ frmSplash::frmSplash(CardPictureBank& pictures) {
     Frame1->setGeometry(8, 8, WindowW - 16, WindowH - 16);
 
     Image1 = new ImageBox(Frame1);
-    Image1->SetPicture(KingsFan(pictures, 200));
-    Image1->move(16, 26);
+    Image1->SetPicture(KingsFan(pictures, 165));
+    Image1->move(10, 40);
 
-    const int textLeft = 230;
+    const int textLeft = 240;
     const int textW = WindowW - 16 - textLeft - 16;
     Label1 = TextLine(Frame1, "ZarleNET", {textLeft, 24, textW, 48}, 30, Gold, true);
     lblPlatform = TextLine(Frame1, "Multiplayer Edition for Linux", {textLeft, 76, textW, 22}, 11, Cream);

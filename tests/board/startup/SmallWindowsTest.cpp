@@ -1,5 +1,5 @@
 // The splash and about windows: their texts, a key or click closing the splash, and the about
-// icon's sound and credits.
+// icon's sound and credits. Both are saved as pictures under window-shots/ to look at.
 
 #include "CardPictureBank.h"
 #include "ProgramFolderFixture.h"
@@ -8,6 +8,7 @@
 #include "windows/frmSplash.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QKeyEvent>
 #include <QMouseEvent>
 
@@ -25,6 +26,11 @@ class SmallWindowsTest : public ProgramFolderTest {
     std::unique_ptr<CardPictureBank> pictures_;
 };
 
+void SavePicture(QWidget& window, const QString& name) {
+    QDir().mkpath("window-shots");
+    EXPECT_TRUE(window.grab().save("window-shots/" + name + ".png"));
+}
+
 void ClickWith(QWidget& widget, Qt::MouseButton button) {
     const QPointF at(4, 4);
     QMouseEvent press(QEvent::MouseButtonPress, at, widget.mapToGlobal(at), button, button, Qt::NoModifier);
@@ -41,6 +47,7 @@ TEST_F(SmallWindowsTest, TheSplashShowsTheVersionAndClosesOnAKeyOrAClick) {
         splash.show();
         EXPECT_EQ(splash.lblVersion->Caption(), "Version 8.2.0");
         EXPECT_TRUE(splash.lblNotice->Caption().startsWith("Copyright (C) "));
+        SavePicture(splash, "splash");
         if (std::string(how) == "key") {
             QKeyEvent key(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, " ");
             QApplication::sendEvent(&splash, &key);
@@ -63,6 +70,7 @@ TEST_F(SmallWindowsTest, TheAboutWindowShowsTheTextStoreAndItsIconRevealsTheCred
 
     ClickWith(*about.picIcon, Qt::RightButton);
     EXPECT_TRUE(about.credit->isVisible());
+    SavePicture(about, "about");
     EXPECT_EQ(about.credit->Caption().toStdString(), ReadDataText(appPath, 23, 28));
 
     ClickWith(*about.picIcon, Qt::LeftButton);
