@@ -71,7 +71,10 @@ void ShutDown::ExitLeft(int mode) {
     }
     CleanUpSounds(g, p_.Sound);
     PassOver([&] {
-        if (g.TempMovesOpen) p_.Rules.TempMoves_Open(false);
+        // The log closes, but the AutoSave setting it stands for is still saved below.
+        const bool autoSave = g.TempMovesOpen;
+        if (autoSave) p_.Rules.TempMoves_Open(false);
+        g.TempMovesOpen = autoSave;
         const auto undoLog = std::filesystem::path(g.AppPath) / UndoLogFileName;
         if (FileExists(undoLog.string())) std::filesystem::remove(undoLog);
     });

@@ -73,12 +73,29 @@ TEST_F(StartUpTest, AWholeRunFromTheWelcomeToTheCloseLeavesNoTemporaryFile) {
     EXPECT_TRUE(FilesEndingWith("Data", ".tmp").empty());
     EXPECT_TRUE(FilesEndingWith("Sounds", ".pmw").empty());
     EXPECT_FALSE(fs::exists(File("~tempmoves.sav")));
-    EXPECT_EQ(SettingsRecord(13).Name, "Tester");
-    EXPECT_EQ(SettingsRecord(14).Value3, 20) << "a window placement is stored";
-    EXPECT_EQ(SettingsRecord(18).Name, CStr(g.AnimSpeed));
+    // The settings records as the exit leaves them, from the state the game ended in.
+    const ScoreRecord written[] = {
+        {CStr(g.FontColor), SettingsRecord(1).Value0, SettingsRecord(1).Value1, SettingsRecord(1).Value2,
+         g.Level},
+        {"", 0, g.FontBackdrop, 0, g.CardStyle},
+        {"Tester", g.TableBack, g.SpeedLevel, g.SoundLevel, g.CardStyle},
+        {SettingsRecord(14).Name, SettingsRecord(14).Value0, SettingsRecord(14).Value1,
+         static_cast<int16_t>(20 + g.DisplaySize), 20},
+        {CStr(g.DeckColor), g.BackDesign, 1, 1, 1},
+        {CStr(g.MatColor), g.MsgFontSize, 0, 1, g.PersonalityIdx},
+        {CStr(g.AnimSpeed), g.SideSizeM1, g.ForcedMask, 0, 0},
+    };
+    const int records[] = {1, 12, 13, 14, 16, 17, 18};
+    for (size_t i = 0; i < std::size(records); ++i)
+        EXPECT_EQ(SettingsRecord(records[i]), written[i]) << "record " << records[i];
+    const ScoreRecord placement = SettingsRecord(15);
+    EXPECT_GT(placement.Value0, 2) << "a normal window's height";
+
     RecordFile players(File("Data/Players.sav"), PlayerRecord::Size, RecordFile::Access::ReadOnly);
     EXPECT_EQ(ReadRecord<PlayerRecord>(players, 1).Seats[0].Name, "Tester");
-    EXPECT_EQ(ReadRecord<PlayerRecord>(players, g.PlayerRecNo).Seats[0].Name, "Tester");
+    const PlayerRecord profile = ReadRecord<PlayerRecord>(players, g.PlayerRecNo);
+    EXPECT_EQ(profile.Seats[0].Name, "Tester");
+    EXPECT_EQ(profile.AutoSave, VbTrue) << "closing the undo log keeps the AutoSave setting";
 }
 
 TEST_F(StartUpTest, AMissingDataFileEndsTheProgramWithoutWritingAnything) {
