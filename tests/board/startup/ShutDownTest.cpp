@@ -1,9 +1,11 @@
-// Closing the board: refused while a deal is being set up and carried out once it is done; the
-// window placement stored at exit and restored at the next start, a damaged one fitted onto the
-// screen.
+// Closing the board: refused while a deal is being set up or a computer seat plays, and carried out
+// once that is done; the window placement stored at exit and restored at the next start,
+// a damaged one fitted onto the screen.
 
 #include "ProgramFolderFixture.h"
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QWidget>
 
 namespace zarle::test {
@@ -31,6 +33,31 @@ TEST_F(ShutDownTest, AClosingDuringTheDealWaitsForTheDealToEnd) {
     EXPECT_FALSE(Window->Window().isVisible()) << "the close followed the deal";
     EXPECT_TRUE(FilesEndingWith("Data", ".tmp").empty()) << "the shut-down ran";
     EXPECT_EQ(SettingsRecord(13).Name, "Tester");
+}
+
+TEST_F(ShutDownTest, AClosingDuringAComputerTurnEndsTheTurnAndThenTheProgram) {
+    ASSERT_EQ(Start(), StartOutcome::Running);
+    Window->TheEngine().Command2_Click();
+    ASSERT_EQ(Game->PTurn, 1);
+    bool stayedOpen = false;
+    Waiter.OnWait = [&] {
+        if (Game->PTurn < 2 || Game->StopWait) return;
+        Close();
+        stayedOpen = Window->Window().isVisible();
+    };
+    int hand = 2;
+    while (Game->PlayerCards[hand].Value == 0) ++hand;
+    Game->SrcSlot = static_cast<int16_t>(hand);
+    Game->TargetSlot = 7;
+    Window->TheEngine().Player_EndTurn();
+    EXPECT_TRUE(stayedOpen) << "the close was refused while the computer played";
+
+    // Back in the event loop the close the player asked for goes through.
+    QElapsedTimer clock;
+    clock.start();
+    while (Window->Window().isVisible() && clock.elapsed() < 2000) QCoreApplication::processEvents();
+    EXPECT_FALSE(Window->Window().isVisible());
+    EXPECT_TRUE(FilesEndingWith("Data", ".tmp").empty()) << "the shut-down ran";
 }
 
 TEST_F(ShutDownTest, TheWindowOpensAsItWasClosed) {
