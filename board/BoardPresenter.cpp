@@ -205,12 +205,13 @@ void BoardPresenter::CounterUpdate() {}
 void BoardPresenter::Flash(int) {}
 void BoardPresenter::AnimateCardsFlow(int) {}
 
-// The board is the only window open beside it so far.
 bool BoardPresenter::IsFormLoaded(std::string_view formName) {
-    return formName == "frmZarle";
+    return formName == "frmZarle" || (smallWindowLoaded_ && smallWindowLoaded_(formName));
 }
 
-void BoardPresenter::UnloadForm(std::string_view) {}
+void BoardPresenter::UnloadForm(std::string_view formName) {
+    if (unloadSmallWindow_) unloadSmallWindow_(formName);
+}
 
 void BoardPresenter::UnloadBoard() {
     surface_.Widget().close();

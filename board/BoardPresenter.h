@@ -44,6 +44,12 @@ class BoardPresenter : public BoardPort, public LayoutHost, private SurfaceEvent
     void SetLargeFonts(bool largeFonts) { largeFonts_ = largeFonts; }
     // The rules and level captions are the engine's; the layout asks for them now and then.
     void SetRulesRefresh(std::function<void()> refresh) { rulesRefresh_ = std::move(refresh); }
+    // The small windows beside the board (the hidden-cards window, ...), by form name.
+    void SetSmallWindows(std::function<bool(std::string_view)> isLoaded,
+                         std::function<void(std::string_view)> unload) {
+        smallWindowLoaded_ = std::move(isLoaded);
+        unloadSmallWindow_ = std::move(unload);
+    }
 
     // Card pictures and the table's look, as a player's profile applies them.
     void LoadCardSkin();
@@ -138,6 +144,8 @@ class BoardPresenter : public BoardPort, public LayoutHost, private SurfaceEvent
     BoardLayout layout_;
     ModelBinding binding_;
     std::function<void()> rulesRefresh_;
+    std::function<bool(std::string_view)> smallWindowLoaded_;
+    std::function<void(std::string_view)> unloadSmallWindow_;
     bool largeFonts_ = false;
     int batchDepth_ = 0;
     bool presenting_ = false;

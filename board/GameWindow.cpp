@@ -25,6 +25,11 @@ GameWindow::GameWindow(GameState& game, GameWindowServices services)
       startUp_(Parts()), shutDown_(Parts()),
       closeRequests_(surface_->Widget(), [this] { return shutDown_.Form_QueryUnload(); }) {
     board_.SetRulesRefresh([this] { engine_.RulesRefresh(); });
+    board_.SetSmallWindows(
+        [this](std::string_view name) { return name == "frmHold" && input_.HoldWindowLoaded(); },
+        [this](std::string_view name) {
+            if (name == "frmHold") input_.UnloadHoldWindow();
+        });
 }
 
 GameWindow::~GameWindow() = default;

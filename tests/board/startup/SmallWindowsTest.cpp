@@ -1,12 +1,15 @@
 // The splash and about windows: their texts, a key or click closing the splash, and the about
-// icon's sound and credits. Both are saved as pictures under window-shots/ to look at.
+// icon's sound and credits; the hidden-cards window as the board knows it. Both are saved as pictures under
+// window-shots/ to look at.
 
 #include "CardPictureBank.h"
+#include "FrmZarle.h"
 #include "ProgramFolderFixture.h"
 #include "Utilities.h"
 #include "windows/frmAbout.h"
 #include "windows/frmSplash.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <QKeyEvent>
@@ -38,6 +41,31 @@ void ClickWith(QWidget& widget, Qt::MouseButton button) {
                         Qt::NoModifier);
     QApplication::sendEvent(&widget, &press);
     QApplication::sendEvent(&widget, &release);
+}
+
+TEST_F(SmallWindowsTest, TheBoardKnowsAndClosesTheHiddenCardsWindow) {
+    ASSERT_EQ(Start("Tester"), StartOutcome::Running);
+    GameState& g = *Game;
+    auto& form = static_cast<FrmZarle&>(Window->Surface());
+    auto* deal = qobject_cast<QAbstractButton*>(form.ControlWidget({Ctl::Command2}));
+    ASSERT_NE(deal, nullptr);
+    deal->click();
+    ASSERT_EQ(g.PTurn, 1);
+    g.PlayerCards[7] = CardOfId(40);
+    g.HoldCount[1] = 2;
+    g.HoldCards[1][1] = CardOfId(1);
+    g.HoldCards[1][2] = CardOfId(2);
+    BoardPort& board = Window->Board();
+    board.EnablePic(Pics::Picture7, true, 1, SlotCount); // the new hold pile takes clicks
+    EXPECT_FALSE(board.IsFormLoaded("frmHold"));
+
+    ClickWith(*form.ControlWidget({Ctl::Picture7, 7}), Qt::RightButton);
+    ASSERT_TRUE(Window->Input().HoldWindowLoaded());
+    EXPECT_TRUE(board.IsFormLoaded("frmHold"));
+    board.UnloadForm("frmHold"); // as a new game does
+    EXPECT_FALSE(Window->Input().HoldWindowLoaded());
+    EXPECT_FALSE(board.IsFormLoaded("frmHold"));
+    Close();
 }
 
 TEST_F(SmallWindowsTest, TheSplashShowsTheVersionAndClosesOnAKeyOrAClick) {
