@@ -21,11 +21,8 @@ int BoardMessageBox::MsgBox(std::string_view text, int style, std::string_view t
 }
 
 // The time of day to the millisecond, so that two quick starts deal apart.
-ClockRandom::ClockRandom() : generator_(static_cast<unsigned>(QTime::currentTime().msecsSinceStartOfDay())) {}
-
-float ClockRandom::Rnd() {
-    // 24 random bits: every value is exactly representable and below 1.
-    return static_cast<float>(generator_() >> 8) / 16777216.0f;
+uint32_t ClockSeed() {
+    return static_cast<uint32_t>(QTime::currentTime().msecsSinceStartOfDay());
 }
 
 } // namespace zarle

@@ -4,7 +4,7 @@
 #include "GameState.h"
 #include "ServicePorts.h"
 
-#include <random>
+#include <cstdint>
 
 namespace zarle {
 
@@ -26,14 +26,7 @@ class BoardMessageBox : public MessageBoxPort {
     int MsgBox(std::string_view text, int style, std::string_view title) override;
 };
 
-// One generator for the whole program, seeded once from the clock.
-class ClockRandom : public RandomPort {
-  public:
-    ClockRandom();
-    float Rnd() override;
-
-  private:
-    std::mt19937 generator_;
-};
+// The whole program's one generator, seeded once from the clock.
+uint32_t ClockSeed();
 
 } // namespace zarle

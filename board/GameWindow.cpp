@@ -6,7 +6,7 @@ namespace zarle {
 
 GameWindow::GameWindow(GameState& game, GameWindowServices services)
     : game_(game), pictures_(game.AppPath), surface_(CreateFrmZarle(pictures_)), sound_(game, channel_),
-      waiter_(game), soundPort_(services.Sound ? *services.Sound : sound_),
+      waiter_(game), random_(ClockSeed()), soundPort_(services.Sound ? *services.Sound : sound_),
       waitPort_(services.Waiter ? *services.Waiter : waiter_), boxPort_(services.Box ? *services.Box : box_),
       opponents_(game, engine_,
                  OpponentsPorts{board_, soundPort_, waitPort_, random_, persistence_, net_, opponentWindow_,

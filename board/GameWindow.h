@@ -10,9 +10,10 @@
 #include "CardPictureBank.h"
 #include "ComputerPlayer.h"
 #include "Engine.h"
+#include "IdleServices.h"
 #include "ProfilePersistence.h"
 #include "Profiles.h"
-#include "StandInNeighbours.h"
+#include "SeededRandom.h"
 #include "StartUpLayout.h"
 #include "WelcomePrompt.h"
 #include "frmWelcome.h"
@@ -74,7 +75,7 @@ class GameWindow {
     BoardSound sound_;
     BoardWaiter waiter_;
     BoardMessageBox box_;
-    ClockRandom random_;
+    SeededRandom random_;
     SoundPort& soundPort_;
     WaitPort& waitPort_;
     MessageBoxPort& boxPort_;

@@ -54,8 +54,8 @@ struct Table {
     NullWaiter Waiter;
     YesBox Box;
     SeededRandom Random;
-    NullPersistence Persistence;
-    NullNetwork Net;
+    NoSavedGames Persistence;
+    NoNetwork Net;
     WatchingWindow Window;
     NullTimer Timer;
     ComputerPlayer Opponents;

@@ -4,13 +4,13 @@
 // generator.
 
 #include "BoardPort.h"
-#include "NeighbourPorts.h"
+#include "IdleServices.h"
 #include "OpponentsPorts.h"
+#include "SeededRandom.h"
 #include "ServicePorts.h"
 
 #include <cstdint>
 #include <functional>
-#include <random>
 
 namespace zarle::selfplay {
 
@@ -69,39 +69,6 @@ class YesBox : public MessageBoxPort {
     int MsgBox(std::string_view, int style, std::string_view) override {
         return (style & 0xF) == MbYesNo ? AnswerYes : AnswerOk;
     }
-};
-
-class SeededRandom : public RandomPort {
-  public:
-    explicit SeededRandom(uint64_t seed) : generator_(seed) {}
-    float Rnd() override { return static_cast<float>(generator_() >> 40) / 16777216.0f; }
-
-  private:
-    std::mt19937_64 generator_;
-};
-
-class NullPersistence : public PersistencePort {
-  public:
-    std::vector<uint8_t> Saving() override { return {}; }
-    void SaveAuto() override {}
-    void StatsAdd(int, int) override {}
-    void StatsCk(int, int) override {}
-    void StatsSave(int, int) override {}
-    void ShowWelcome() override {}
-    bool ReadPlayerScores(ScoreCategoryTable&) override { return false; }
-    void WritePlayerScores(const ScoreCategoryTable&) override {}
-};
-
-class NullNetwork : public NetworkPort {
-  public:
-    void NetSend(std::string_view, int) override {}
-    void NetBroadcast(std::string_view, int) override {}
-    void NetWaitReply(int) override {}
-    void Move_Transmit() override {}
-    void Move_Transmit_Done() override {}
-    void Scores_Net(std::string_view) override {}
-    void EnableChatSend(bool) override {}
-    void ConnectionLost() override {}
 };
 
 // Tells the match runner when a computer seat's turn starts.

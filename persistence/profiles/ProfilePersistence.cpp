@@ -1,13 +1,6 @@
 #include "ProfilePersistence.h"
 
-#include "SavedGameRecord.h"
-
 namespace zarle {
-
-std::vector<uint8_t> SavedGameAndStatsStubs::Saving() {
-    const auto record = SavedGameRecord{}.Encode();
-    return {record.begin(), record.end()};
-}
 
 bool ProfilePersistence::ReadPlayerScores(ScoreCategoryTable& scores) {
     const int recNo = profiles_.State().PlayerRecNo;

@@ -2,24 +2,13 @@
 // The engine's calls into the player files: the welcome prompt and the profile's score
 // categories. Saved games and statistics come later; until then their calls do nothing.
 
-#include "NeighbourPorts.h"
+#include "IdleServices.h"
 #include "ProfilePorts.h"
 #include "Profiles.h"
 
 namespace zarle {
 
-// Saved games, autosave and the play statistics are not kept yet: their calls change nothing
-// and a saved state is an empty record.
-class SavedGameAndStatsStubs : public PersistencePort {
-  public:
-    std::vector<uint8_t> Saving() override;
-    void SaveAuto() override {}
-    void StatsAdd(int, int) override {}
-    void StatsCk(int, int) override {}
-    void StatsSave(int, int) override {}
-};
-
-class ProfilePersistence final : public SavedGameAndStatsStubs {
+class ProfilePersistence final : public NoSavedGames {
   public:
     ProfilePersistence(Profiles& profiles, WelcomeWindowPort& welcome)
         : profiles_(profiles), welcome_(welcome) {}

@@ -9,13 +9,14 @@
 #include "ComputerPlayer.h"
 #include "Engine.h"
 #include "FrmZarle.h"
+#include "IdleServices.h"
+#include "SeededRandom.h"
 #include "input/BoardInput.h"
 #include "input/OpponentWindowPorts.h"
 
 #include <QPoint>
 #include <QTemporaryDir>
 
-#include <random>
 #include <string>
 #include <vector>
 
@@ -45,39 +46,6 @@ class AnsweringBox : public MessageBoxPort {
     }
 };
 
-class SeededRandom : public RandomPort {
-  public:
-    explicit SeededRandom(unsigned seed) : generator_(seed) {}
-    float Rnd() override { return static_cast<float>(generator_() >> 8) / 16777216.0f; }
-
-  private:
-    std::mt19937 generator_;
-};
-
-class NoFiles : public PersistencePort {
-  public:
-    std::vector<uint8_t> Saving() override { return {}; }
-    void SaveAuto() override {}
-    void StatsAdd(int, int) override {}
-    void StatsCk(int, int) override {}
-    void StatsSave(int, int) override {}
-    void ShowWelcome() override {}
-    bool ReadPlayerScores(ScoreCategoryTable&) override { return false; }
-    void WritePlayerScores(const ScoreCategoryTable&) override {}
-};
-
-class NoPeers : public NetworkPort {
-  public:
-    void NetSend(std::string_view, int) override {}
-    void NetBroadcast(std::string_view, int) override {}
-    void NetWaitReply(int) override {}
-    void Move_Transmit() override {}
-    void Move_Transmit_Done() override {}
-    void Scores_Net(std::string_view) override {}
-    void EnableChatSend(bool) override {}
-    void ConnectionLost() override {}
-};
-
 class InputTable {
   public:
     explicit InputTable(int players = 2, unsigned seed = 7);
@@ -89,8 +57,8 @@ class InputTable {
     InstantWaiter Waiter;
     AnsweringBox Box;
     SeededRandom Random;
-    NoFiles Files;
-    NoPeers Peers;
+    NoSavedGames Files;
+    NoNetwork Peers;
     CardPictureBank Pictures;
     std::unique_ptr<BoardSurface> Surface;
     BoardPresenter Board;
