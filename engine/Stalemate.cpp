@@ -68,7 +68,11 @@ void Engine::STALEMATE() {
 void Engine::GiveUpStalemate() {
     s_.PTurn = 0;
     p_.Board.EnablePic(Pics::Picture7, false, 1, SlotCount);
-    if (Host()) ClearBoard();
+    if (Host()) {
+        ClearBoard();
+        // The play or turn that ran into the stalemate must still see that the game was given up.
+        s_.StaleState = 1;
+    }
     p_.Board.Redraw();
 }
 

@@ -183,10 +183,21 @@ TEST_F(StalemateTest, APlayThatEmptiesTheHandIntoAStalemateStopsThere) {
     s.CenterIdx = 2;
     s.SrcSlot = 6;
     s.TempMovesOpen = true;
-    table.Box.Answers = {AnswerNo};
-    table.Game.Player_Move();
-    EXPECT_EQ(s.StaleState, 1);
-    EXPECT_TRUE(table.Log.Starting({"Saving", "EnablePic Picture7 True"}).empty());
+    const GameState position = s;
+    // A host that gives the game up also clears its board; the play must stop all the same.
+    for (const bool host : {false, true}) {
+        s = position;
+        s.NetMode = host ? 1 : 0;
+        s.IsHost = host ? 1 : 0;
+        table.Log.Clear();
+        table.Box.Answers = {AnswerNo};
+        table.Game.Player_Move();
+        EXPECT_EQ(s.StaleState, 1) << "host " << host;
+        EXPECT_EQ(s.PTurn, 0) << "host " << host;
+        EXPECT_EQ(s.MoveRecNo, 0) << "no undo record, host " << host;
+        EXPECT_TRUE(table.Log.Starting({"EnablePic Picture7 True"}).empty()) << "host " << host;
+        EXPECT_EQ(s.PlayerCards == SlotRow{}, host) << "only the host clears its board";
+    }
 }
 
 } // namespace
