@@ -176,16 +176,20 @@ void Engine::SetResultText(bool humanWon, int margin) {
 void Engine::UpdateLocalScores() {
     s_.TotWins = 0;
     s_.TotGames = 0;
-    // An unreadable profile is left alone rather than overwritten with made-up totals.
-    if (!p_.Persistence.ReadPlayerScores(s_.PlayerScores)) return;
-    DoTheUpdate(0);
-    s_.MsgText = s_.PlayerName + Crlf + "Games Won:" + Str(s_.TotWins) + Crlf +
-                 "Games Lost:" + Str(s_.TotGames - s_.TotWins);
-    DoTheUpdate(s_.SeatRec1.Level + 1);
-    DoTheUpdate(s_.NumPlayers + 2);
+    // An unreadable profile is left alone rather than overwritten with made-up totals, and no
+    // summary is shown for it; the game's statistics are kept all the same.
+    const bool readable = p_.Persistence.ReadPlayerScores(s_.PlayerScores);
+    s_.MsgText.clear();
+    if (readable) {
+        DoTheUpdate(0);
+        s_.MsgText = s_.PlayerName + Crlf + "Games Won:" + Str(s_.TotWins) + Crlf +
+                     "Games Lost:" + Str(s_.TotGames - s_.TotWins);
+        DoTheUpdate(s_.SeatRec1.Level + 1);
+        DoTheUpdate(s_.NumPlayers + 2);
+    }
     p_.Persistence.StatsSave(2, 0);
     p_.Persistence.StatsSave(4, 5);
-    p_.Persistence.WritePlayerScores(s_.PlayerScores);
+    if (readable) p_.Persistence.WritePlayerScores(s_.PlayerScores);
 }
 
 bool Engine::UpdateNetScores(bool humanWon, const std::string& winnerName) {

@@ -137,8 +137,12 @@ TEST_F(GameEndTest, ALossCannotTakeTheMarginBelowItsRange) {
 
 TEST_F(GameEndTest, AnUnreadableProfileIsLeftAsItWas) {
     table.Persistence.ProfileReadable = false;
+    s.MsgText = "Pat\r\nGames Won: 5\r\nGames Lost: 6"; // the last game's summary
     HumanWins(2, {3});
     EXPECT_FALSE(table.Log.Has("WritePlayerScores"));
+    EXPECT_EQ(table.Log.Starting({"StatsSave"}),
+              (std::vector<std::string>{"StatsSave 2 0", "StatsSave 4 5"}));
+    EXPECT_EQ(table.Board.Captions["Label9(2)"], "") << "no totals of another game";
     EXPECT_FALSE(s.GameBusy);
 }
 
