@@ -42,6 +42,11 @@ bool Matches(std::string_view pattern, std::string_view name) {
 
 } // namespace
 
+void OpenBrowser(MessageBoxPort& box, const std::function<bool(std::string_view)>& launch,
+                 std::string_view address) {
+    if (!launch(address)) box.MsgBox("Unable to launch default browser", MbOkOnly, "");
+}
+
 bool FileExists(std::string_view path) {
     std::string normal(path);
     for (char& c : normal) {

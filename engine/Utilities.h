@@ -3,10 +3,16 @@
 
 #include "ServicePorts.h"
 
+#include <functional>
 #include <string>
 #include <string_view>
 
 namespace zarle {
+
+// Opens a web page through `launch`, the platform's start of the default browser (false when it
+// could not start one); a failed start is reported to the user.
+void OpenBrowser(MessageBoxPort& box, const std::function<bool(std::string_view)>& launch,
+                 std::string_view address);
 
 // True when the path names a file or folder, or when a pattern with * and ? in its last part
 // matches at least one. Names compare without regard to case; "\" separates like "/".

@@ -1,5 +1,5 @@
-// File tests, name checks, the read-only text store, the rules captions, the undo log and the
-// "#"-separated numbers of the network messages.
+// The browser start, file tests, name checks, the read-only text store, the rules captions, the
+// undo log and the "#"-separated numbers of the network messages.
 
 #include "Utilities.h"
 #include "DeckMessage.h"
@@ -36,6 +36,25 @@ TEST(FileExistsTest, FilesAndPatterns) {
     EXPECT_FALSE(FileExists(root + "/Data/Vova.pms"));
     EXPECT_FALSE(FileExists(root + "/Nowhere/*.tmp"));
     EXPECT_FALSE(FileExists(""));
+}
+
+TEST(OpenBrowserTest, AFailedStartIsReported) {
+    Transcript log;
+    FakeMessageBox box(log);
+    std::vector<std::string> opened;
+    for (const bool started : {true, false}) {
+        OpenBrowser(
+            box,
+            [&](std::string_view address) {
+                opened.emplace_back(address);
+                return started;
+            },
+            "https://example.org/online/ipaddress.html");
+    }
+    EXPECT_EQ(opened.size(), 2u);
+    EXPECT_EQ(opened[1], "https://example.org/online/ipaddress.html");
+    EXPECT_EQ(log.Lines(),
+              std::vector<std::string>{"MsgBox \"Unable to launch default browser\" 0 \"\" -> 1"});
 }
 
 TEST(BadFileNameCharsTest, OneBoxForTheFirstForbiddenCharacter) {
