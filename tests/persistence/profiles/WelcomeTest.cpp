@@ -69,27 +69,30 @@ TEST_F(WelcomeTest, ANewPlayerIsAppendedAsACopyOfTheHeaderWithNoStatistics) {
 TEST_F(WelcomeTest, AKnownPlayerIsFoundWhateverTheCaseAndKeepsTheirRecord) {
     struct Case {
         const char* label;
+        std::string stored;
         std::string text;
         bool picked;
     };
-    const Case cases[] = {{"typed in capitals", "ANN", false},
-                          {"typed with blanks", "  ann ", false},
-                          {"picked from the list", "Ann", true}};
+    const Case cases[] = {{"typed in capitals", "Ann", "ANN", false},
+                          {"typed with blanks", "Ann", "  ann ", false},
+                          {"picked from the list", "Ann", "Ann", true},
+                          {"accented letters typed in capitals", "Zoë Béla", "ZOË BÉLA", false}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.label);
         FreshState();
-        Start({Header("Bob"), Player("Ann"), Player("Bob")});
+        Start({Header("Bob"), Player(c.stored), Player("Bob")});
         const auto sizeBefore = PlayersBytes().size();
 
-        EXPECT_EQ(welcome.Command1_Click(c.text, c.picked ? ListIndex("Ann") : -1), WelcomeAnswer::Accepted);
+        EXPECT_EQ(welcome.Command1_Click(c.text, c.picked ? ListIndex(c.stored) : -1),
+                  WelcomeAnswer::Accepted);
         EXPECT_EQ(state.PlayerRecNo, 2);
-        EXPECT_EQ(state.PlayerName, "Ann") << "the stored spelling is used";
-        EXPECT_EQ(state.AnimSpeed, 120) << "Ann's profile is in force";
+        EXPECT_EQ(state.PlayerName, c.stored) << "the stored spelling is used";
+        EXPECT_EQ(state.AnimSpeed, 120) << "the player's own profile is in force";
         profiles.SavePlayer(false);
         const auto bytes = PlayersBytes();
         EXPECT_EQ(bytes.size(), sizeBefore);
-        EXPECT_EQ(TextAt(bytes, Rec, 1, 122, 20), "Ann");
-        EXPECT_EQ(TextAt(bytes, Rec, 2, 122, 20), "Ann");
+        EXPECT_EQ(TextAt(bytes, Rec, 1, 122, 20), c.stored);
+        EXPECT_EQ(TextAt(bytes, Rec, 2, 122, 20), c.stored);
         EXPECT_EQ(Int16At(bytes, Rec, 2, 80), 7);
     }
 }
