@@ -123,10 +123,14 @@ TEST_F(WrittenFolder, PlayerFileIsOneHeaderWithAPlayableStartingProfile) {
     EXPECT_GE(header.BackDesign, 1);
     EXPECT_TRUE(header.Games == decltype(header.Games){} && header.Wins == decltype(header.Wins){} &&
                 header.Margin == decltype(header.Margin){});
+    // Each opponent seat a different personality that ships, in its own picture.
+    const std::string opponents[] = {"Zarle", "Quenor", "Vova"};
     for (int seat = 1; seat <= 3; ++seat) {
-        EXPECT_EQ(header.Seats[seat].Name, "Zarle");
-        EXPECT_EQ(header.Seats[seat].Avatar, "Zarle.jpg");
+        const std::string& name = opponents[seat - 1];
+        EXPECT_EQ(header.Seats[seat].Name, name);
+        EXPECT_EQ(header.Seats[seat].Avatar, name + ".jpg");
         EXPECT_EQ(header.Seats[seat].Comments, "Default Personality");
+        EXPECT_TRUE(QFile::exists(File(QString::fromStdString("Data/PMS/" + name + ".pms")))) << name;
     }
 }
 

@@ -40,10 +40,11 @@ CommentRecord CommentLine(const TextSheet& sheet, const std::string& text, int n
     return {Fitted(sheet, text, CommentRecord::Size, "line " + std::to_string(n))};
 }
 
-OpponentSlot LeadPersonalitySeat() {
+// A personality in its own picture, speaking its own lines.
+OpponentSlot PersonalitySeat(const std::string& name) {
     OpponentSlot seat;
-    seat.Name = "Zarle";
-    seat.Avatar = "Zarle.jpg";
+    seat.Name = name;
+    seat.Avatar = name + ".jpg";
     seat.Comments = "Default Personality";
     return seat;
 }
@@ -76,7 +77,10 @@ PlayerRecord StartingProfile() {
     rec.ShuffleApart = VbFalse;
     rec.NoWildAce = VbFalse;
     rec.Seats[0].Comments = "Default Personality"; // Seats[0].Name stays blank: nobody has played yet
-    for (int seat = 1; seat <= 3; ++seat) rec.Seats[seat] = LeadPersonalitySeat();
+    // Zarle deals first; a bigger table brings two more faces, not copies of him.
+    rec.Seats[1] = PersonalitySeat("Zarle");
+    rec.Seats[2] = PersonalitySeat("Quenor");
+    rec.Seats[3] = PersonalitySeat("Vova");
     return rec;
 }
 
