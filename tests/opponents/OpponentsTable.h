@@ -21,11 +21,16 @@ class FakeWindow : public TurnWindowPort {
   public:
     explicit FakeWindow(Transcript& transcript) : t_(transcript) {}
     void StatusBar_PlayerCounts(const SeatRecord& rec) override { t_.Add("StatusBar " + rec.Name); }
-    void MenuGame(int index) override { t_.Add("MenuGame " + std::to_string(index)); }
+    void MenuGame(int index) override {
+        t_.Add("MenuGame " + std::to_string(index));
+        if (OnMenuGame) OnMenuGame();
+    }
     void Beep() override { t_.Add("Beep"); }
     void SetPictureSize(ControlId, int width, int height) override {
         t_.Add("PictureSize " + std::to_string(width) + "x" + std::to_string(height));
     }
+    // Runs when a Game menu command is given.
+    std::function<void()> OnMenuGame;
 
   private:
     Transcript& t_;

@@ -2,6 +2,7 @@
 // piles with equal tops, and playing a plan card by card.
 
 #include "OpponentsTable.h"
+#include "Rules.h"
 
 #include <gtest/gtest.h>
 
@@ -51,6 +52,53 @@ INSTANTIATE_TEST_SUITE_P(Depths, LookAheadTest,
                                            LookAhead{"RuthlessLooksFour", 2, 13, 5, true}),
                          [](const auto& info) { return std::string(info.param.name); });
 
+struct OtherSeat {
+    const char* name;
+    int players;
+    int playing;
+    int sixAt; // the seat whose side card is the 6 the plan stops below
+    bool cut;
+};
+
+class OtherSeatsLookAheadTest : public ::testing::TestWithParam<OtherSeat> {};
+
+// A one-card plan brings center 1 to 5, just below another seat's 6. Seat 2 looks at seats 3 and
+// 4, seat 3 at seat 4 (at seat 2 with three players), seat 4 at seat 2; with two players only the
+// human counts.
+TEST_P(OtherSeatsLookAheadTest, CutsAPlanThatEndsJustBelowTheSideCardOfASeatLookedAt) {
+    const OtherSeat& p = GetParam();
+    OpponentsTable t(p.players);
+    GameState& s = t.State;
+    t.Centers({4, 0, 9, 10});
+    t.Human({3, 11});
+    for (int seat = 2; seat <= MaxPlayers; ++seat) s.Seat(seat).Slots[1] = t.Card(seat == p.sixAt ? 6 : 12);
+    s.PTurn = static_cast<int16_t>(p.playing);
+    s.Level = 0;
+    s.WorkSlots[1] = t.Card(12);
+    s.HumanReach = 11;
+    PlannerState& plan = t.Opponents.Plan();
+    plan.BestCenter = 1;
+    plan.PlanState[1] = {5, 1};
+    plan.PlanSteps[1][1] = 2;
+    plan.PlanCards[1][1] = t.Card(5);
+    s.CenterIdx = 1;
+
+    t.Opponents.Move_WaitOpps();
+    EXPECT_EQ(plan.PlanState[1][1], p.cut ? 0 : 1);
+    EXPECT_EQ(plan.PlanReady, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Seats, OtherSeatsLookAheadTest,
+                         ::testing::Values(OtherSeat{"SeatTwoLooksAtSeatThree", 4, 2, 3, true},
+                                           OtherSeat{"SeatTwoLooksAtSeatFour", 4, 2, 4, true},
+                                           OtherSeat{"SeatThreeLooksAtSeatFour", 4, 3, 4, true},
+                                           OtherSeat{"SeatThreeOfFourSkipsSeatTwo", 4, 3, 2, false},
+                                           OtherSeat{"SeatThreeOfThreeLooksAtSeatTwo", 3, 3, 2, true},
+                                           OtherSeat{"SeatFourLooksAtSeatTwo", 4, 4, 2, true},
+                                           OtherSeat{"SeatFourSkipsSeatThree", 4, 4, 3, false},
+                                           OtherSeat{"TwoPlayersOnlyTheHuman", 2, 2, 3, false}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
 struct TwinPiles {
     const char* name;
     int level;
@@ -90,6 +138,45 @@ INSTANTIATE_TEST_SUITE_P(Piles, EqualTopsTest,
                                            TwinPiles{
                                                "RuthlessKeepsTheDeeperRun", 2, {8, 7, 6, 5}, {6, 5}, 0}),
                          [](const auto& info) { return std::string(info.param.name); });
+
+TEST(PlanRunTest, APlannedQueenEmptiesTheCenterAndTakingItBackLeavesEleven) {
+    OpponentsTable t;
+    GameState& s = t.State;
+    t.Centers({11, 0, 0});
+    t.Human({3, 7});
+    t.Seat(2, {12, 5}, {12, 6, 8, 9, 10});
+    t.StartTurnOf(2);
+    t.Opponents.SwapOpponentData(s.SeatRec1, false);
+    s.CenterIdx = 1;
+    PlannerState& plan = t.Opponents.Plan();
+    plan.PlanState[1] = {11, 0};
+    plan.HandLeft = 4;
+    plan.PlanSlot = 2;
+    t.Opponents.Move_Plan();
+    EXPECT_EQ(plan.PlanState[1], (std::array<int16_t, 2>{0, 1}));
+    EXPECT_TRUE(t.Opponents.Move_ReduceSet());
+    EXPECT_EQ(plan.PlanState[1], (std::array<int16_t, 2>{11, 0}));
+}
+
+TEST(PlanRunTest, WithNothingPlayableTheReviewEndsOnTheLastCenter) {
+    OpponentsTable t(4);
+    GameState& s = t.State;
+    t.Centers({5, 3, 1, 8});
+    t.Human({3, 12});
+    t.Seat(2, {12, 9}, {11, 11, 10, 10, 12}, {{12}, {11}});
+    t.StartTurnOf(2);
+    t.Opponents.SwapOpponentData(s.SeatRec1, false);
+    Ck_Player(s);
+    s.CenterIdx = 1;
+    PlannerState& plan = t.Opponents.Plan();
+    plan.BestCenter = 1;
+    plan.PlanStartCenter = 1;
+    plan.FirstWildSlot = 2;
+    plan.PlanMode = 0;
+    t.Opponents.Move_Comp();
+    EXPECT_EQ(plan.PlanReady, 0);
+    EXPECT_EQ(s.CenterIdx, 4);
+}
 
 class CompPlayTest : public ::testing::Test {
   protected:

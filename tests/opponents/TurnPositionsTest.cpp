@@ -2,6 +2,7 @@
 
 #include "CardCensus.h"
 #include "OpponentsTable.h"
+#include "Rules.h"
 
 #include <gtest/gtest.h>
 
@@ -55,6 +56,38 @@ TEST(TurnPositionsTest, ARunFromTheHandUpToTheSideCardIsPlayedThenTheSideCard) {
     }
 }
 
+TEST(TurnPositionsTest, ARunThatEmptiesTheHandIsPlayedWhereTheLookAheadWouldKeepIt) {
+    for (int level : {1, 2}) {
+        for (bool wholeHand : {true, false}) {
+            OpponentsTable t;
+            t.Centers({5, 0, 0});
+            t.Human({3, 10});
+            const std::vector<int> hand =
+                wholeHand ? std::vector<int>{6, 7, 8} : std::vector<int>{6, 7, 8, 2, 2};
+            t.Seat(2, {12, 11}, hand);
+            t.State.HandCount = static_cast<int16_t>(hand.size());
+            PlaySeatTwo(t, level);
+            // The 8 would end three below the side card's 11.
+            const Moves expected = wholeHand ? Moves{"2>1", "3>1", "4>1"} : Moves{};
+            EXPECT_EQ(FirstMoves(t, 3), expected) << "level " << level << " whole hand " << wholeHand;
+        }
+    }
+}
+
+TEST(TurnPositionsTest, AHoldTopEqualToAPlannedHandCardTakesItsPlace) {
+    for (int level : Levels()) {
+        OpponentsTable t;
+        t.Centers({5, 0, 0});
+        t.Human({3, 12});
+        t.Seat(2, {12, 9}, {6, 11, 11, 2, 2}, {{8, 7, 6}});
+        PlaySeatTwo(t, level);
+        EXPECT_EQ(FirstMoves(t, 4), (Moves{"7>1", "7>1", "7>1", "1>1"})) << "level " << level;
+        const SlotRow& slots = t.State.SeatRec1.Slots;
+        EXPECT_TRUE(std::any_of(slots.begin() + 2, slots.begin() + 7, [](CardRec c) { return c.Value == 6; }))
+            << "the hand's 6 stays for later";
+    }
+}
+
 struct WildSidePosition {
     const char* name;
     std::vector<int> centers;
@@ -86,6 +119,45 @@ INSTANTIATE_TEST_SUITE_P(
                       WildSidePosition{"AverageKeepsOffTheValueBelow", {4, 5, 9}, 7, 0, 1},
                       WildSidePosition{"CleverKeepsOffTheValueBelow", {4, 5, 9}, 7, 1, 3}),
     [](const auto& info) { return std::string(info.param.name); });
+
+struct WildFallback {
+    const char* name;
+    std::vector<int> centers;
+    int level;
+    int expectedCenter;
+};
+
+class NoWildAceWildChoiceTest : public ::testing::TestWithParam<WildFallback> {};
+
+// Where a King side card would go under the no-wild-Ace rule when no center keeps it away from the
+// human's 7: never an empty center while one holds cards; with all empty, center 2 (center 1 at
+// Ruthless), which the turn then refuses.
+TEST_P(NoWildAceWildChoiceTest, NamesAnEmptyCenterOnlyWhenAllAreEmpty) {
+    const WildFallback& p = GetParam();
+    OpponentsTable t;
+    GameState& s = t.State;
+    s.NoWildAce = true;
+    t.Centers(p.centers);
+    t.Human({3, 7});
+    t.Seat(2, {12, 13}, {9, 9, 10, 10, 11});
+    t.StartTurnOf(2);
+    t.Opponents.SwapOpponentData(s.SeatRec1, false);
+    s.Level = static_cast<int16_t>(p.level);
+    Ck_Player(s);
+    t.Opponents.Plan().SideBlocked = true;
+    t.Opponents.Plan().WildBlockCenter = 0;
+    t.Opponents.Move_Wild();
+    EXPECT_EQ(s.CenterIdx, p.expectedCenter);
+    EXPECT_EQ(t.Moves(), Moves{});
+}
+
+INSTANTIATE_TEST_SUITE_P(Centers, NoWildAceWildChoiceTest,
+                         ::testing::Values(WildFallback{"AverageAllEmpty", {0, 0, 0}, 0, 2},
+                                           WildFallback{"CleverAllEmpty", {0, 0, 0}, 1, 2},
+                                           WildFallback{"RuthlessAllEmpty", {0, 0, 0}, 2, 1},
+                                           WildFallback{"AverageOneFilled", {0, 0, 5}, 0, 3},
+                                           WildFallback{"RuthlessOneFilled", {0, 0, 5}, 2, 3}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(TurnPositionsTest, NoWildAceKeepsAKingSideCardWhenEveryCenterIsEmpty) {
     for (int level : Levels()) {

@@ -69,6 +69,42 @@ TEST(TurnTranscriptTest, AnEndedTurnOfANetworkGameWaitsForThePeerAndAnswersOk) {
     EXPECT_EQ(s.PTurn, 1);
 }
 
+TEST(TurnTranscriptTest, TheLastSideCardEndsTheGameAtOnceWithoutADiscard) {
+    OpponentsTable t;
+    t.Centers({4, 0, 0});
+    t.Human({3, 9});
+    t.Seat(2, {5}, {2, 9, 10, 11, 3});
+    t.FillStock();
+    t.StartTurnOf(2);
+    t.Opponents.ComputerTurn();
+    EXPECT_EQ(t.Moves(), std::vector<std::string>{"1>1"});
+    EXPECT_EQ(t.State.PTurn, 0);
+    EXPECT_EQ(t.State.SeatRec1.SideCount, 0);
+    for (int pile = 1; pile <= 4; ++pile) EXPECT_EQ(t.State.SeatRec1.HoldInfo[pile][1], 0);
+    EXPECT_TRUE(t.Log.Containing("drop a card").empty());
+    EXPECT_TRUE(t.Log.Containing("It's your turn").empty());
+}
+
+// New Game is chosen from the menu while seat 2 of three is moving.
+TEST(TurnTranscriptTest, ANewGameChosenDuringATurnStartsOnceTheTurnHasHandedOver) {
+    OpponentsTable t(3);
+    LayOutQuietSeats(t);
+    t.StartTurnOf(2);
+    t.Waiter.OnEvents = [&t] {
+        if (t.State.PTurn == 2) t.State.NewGameQueued = true;
+    };
+    int pTurnAtNewGame = -1;
+    t.Window.OnMenuGame = [&t, &pTurnAtNewGame] { pTurnAtNewGame = t.State.PTurn; };
+    t.Opponents.ComputerTurn();
+    EXPECT_EQ(t.State.SeatRec1.HoldInfo[1][1], 1) << "seat 2 still discards";
+    EXPECT_TRUE(t.Log.Containing("Quenor's turn").empty()) << "seat 3 does not start";
+    EXPECT_TRUE(t.Log.Containing("It's your turn").empty());
+    EXPECT_EQ(t.Log.Lines().back(), "MenuGame 0");
+    EXPECT_EQ(pTurnAtNewGame, 0);
+    EXPECT_FALSE(t.State.NewGameQueued);
+    EXPECT_FALSE(t.Timer.Pending()) << "nobody waits for the human";
+}
+
 // The human ended his turn with his 6 playable on center 1, and the seat holds a 6.
 TEST(TurnTranscriptTest, TheMissedMoveRemarkComesOnceWithItsSound) {
     OpponentsTable t;
@@ -152,6 +188,41 @@ INSTANTIATE_TEST_SUITE_P(Centers, WildAftermathTest,
                                                "Lucky for me...\\r\\nThere's still room to play this card.",
                                                ""}),
                          [](const auto& info) { return std::string(info.param.name); });
+
+class SideWildRemarksTest : public ::testing::TestWithParam<bool> {};
+
+// The seat's King from the side pile lands on the center the human's 5 needs and uncovers another
+// 5. A remote seat's move goes through the same flip but makes no remark and plays no sound.
+TEST_P(SideWildRemarksTest, OnlyALocalSeatRemarksOnItsWildSideCard) {
+    const bool network = GetParam();
+    OpponentsTable t;
+    GameState& s = t.State;
+    t.NumberedComments();
+    t.Centers({7, 4, 9});
+    t.Human({3, 5});
+    t.Seat(2, {12, 5, 13}, {2, 2, 3, 6, 6});
+    t.StartTurnOf(2);
+    s.NetMode = network ? 1 : 0;
+    t.Opponents.SwapOpponentData(s.SeatRec1, false);
+    s.MoveCard = s.WorkSlots[1];
+    --s.WorkSideCount;
+    ++s.WorkSidePos;
+    s.WorkSlots[1] = s.WorkSideCards[s.WorkSideCount];
+    t.Log.Clear();
+
+    t.Opponents.Comp_Flip(1, 2, Pics::Picture1);
+    EXPECT_EQ(s.CenterCount[2], 5);
+    EXPECT_EQ(s.WorkWildSide, 1);
+    const Lines remarks =
+        network ? Lines{}
+                : Lines{"Label9(2) = \"\"", "Label9(2) = \"line 23\"", "Label9(2) = \"line 25\"",
+                        "Label9(2) = \"Argh!\\r\\nThat bites! Murphy's Law!\""};
+    EXPECT_EQ(t.Line(2), remarks);
+    EXPECT_EQ(t.Log.Starting({"SoundFile"}).empty(), network);
+}
+
+INSTANTIATE_TEST_SUITE_P(Games, SideWildRemarksTest, ::testing::Bool(),
+                         [](const auto& info) { return info.param ? "Network" : "Local"; });
 
 struct FullPiles {
     const char* name;
