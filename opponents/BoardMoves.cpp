@@ -48,8 +48,8 @@ bool ComputerPlayer::Comp_Play() {
             Comp_Flip(slot, c, pics);
         } else {
             Comp_Flip(slot, c, pics);
-            if (wild && s_.CenterCount[c] == human && CommentsOn()) {
-                SayComment(27);
+            if (wild && s_.CenterCount[c] == human) {
+                if (CommentsOn()) SayComment(27);
                 Pause(3 * s_.MoveDelay);
             }
             p_.Board.Refresh({Ctl::PicCenter, c});
@@ -116,12 +116,13 @@ void ComputerPlayer::Comp_Flip(int slot, int target, Pics seatPics) {
     const bool wild = s_.MoveCard.Value == WildValue;
     if (slot == 1 && wild) {
         if (local) {
-            if (CommentsOn() && s_.CenterCount[target] + 1 == s_.PlayerCards[1].Value) {
-                SayComment(23);
+            if (s_.CenterCount[target] + 1 == s_.PlayerCards[1].Value) {
+                if (CommentsOn()) SayComment(23);
                 Pause(0.5f);
             }
             PlayPersonality(1, SoundPlay::ToEnd);
         }
+        // A remote seat's wild from its side pile is counted like its wilds from hand and hold.
         ++s_.WorkWildSide;
         p_.Board.WildUpdate();
     }

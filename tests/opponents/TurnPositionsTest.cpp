@@ -115,6 +115,8 @@ INSTANTIATE_TEST_SUITE_P(
     Positions, WildSideCardTest,
     ::testing::Values(WildSidePosition{"AverageBlocksTheHumansCenter", {7, 4, 9}, 5, 0, 2},
                       WildSidePosition{"CleverBlocksTheHumansCenter", {7, 4, 9}, 5, 1, 2},
+                      // Ruthless reaches the same center through its plan with the side card as a wild.
+                      WildSidePosition{"RuthlessBlocksTheHumansCenter", {7, 4, 9}, 5, 2, 2},
                       // Center 2 would then show 6, one below the human's 7.
                       WildSidePosition{"AverageKeepsOffTheValueBelow", {4, 5, 9}, 7, 0, 1},
                       WildSidePosition{"CleverKeepsOffTheValueBelow", {4, 5, 9}, 7, 1, 3}),

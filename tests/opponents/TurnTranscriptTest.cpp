@@ -224,6 +224,60 @@ TEST_P(SideWildRemarksTest, OnlyALocalSeatRemarksOnItsWildSideCard) {
 INSTANTIATE_TEST_SUITE_P(Games, SideWildRemarksTest, ::testing::Bool(),
                          [](const auto& info) { return info.param ? "Network" : "Local"; });
 
+struct WildOnHumansValue {
+    const char* name;
+    bool fromSide;
+    bool comments;
+};
+
+class WildOnHumansValueTest : public ::testing::TestWithParam<WildOnHumansValue> {};
+
+// The seat's King takes center 2 to 5, the value the human's side card needs. The remark on it is
+// made only with comments on; its pause (half a second for a side card, three move delays for a
+// hand card) is taken either way.
+TEST_P(WildOnHumansValueTest, PausesOnTheBlockWhetherOrNotItRemarks) {
+    const WildOnHumansValue& p = GetParam();
+    OpponentsTable t;
+    GameState& s = t.State;
+    t.NumberedComments();
+    t.Centers({7, 4, 9});
+    t.Human({3, 5});
+    t.Seat(2, {12, 11, 13}, {13, 2, 3, 6, 6});
+    t.FillStock();
+    t.StartTurnOf(2);
+    t.Opponents.SwapOpponentData(s.SeatRec1, false);
+    s.NoComments = !p.comments;
+    s.MoveDelay = 0.125f;
+    t.Log.Clear();
+    if (p.fromSide) {
+        s.MoveCard = s.WorkSlots[1];
+        --s.WorkSideCount;
+        ++s.WorkSidePos;
+        s.WorkSlots[1] = s.WorkSideCards[s.WorkSideCount];
+        t.Opponents.Comp_Flip(1, 2, Pics::Picture1);
+    } else {
+        PlannerState& plan = t.Opponents.Plan();
+        plan.PlanState[2] = {5, 1};
+        plan.PlanSteps[2][1] = 2;
+        s.CenterIdx = 2;
+        t.Opponents.Comp_Play();
+    }
+    ASSERT_EQ(s.CenterCount[2], 5);
+    const char* remark = p.fromSide ? "Label9(2) = \"line 23\"" : "Label9(2) = \"line 27\"";
+    EXPECT_EQ(t.Log.Has(remark), p.comments);
+    // A hand card's side-card comparison pauses three move delays as well, with comments on only.
+    const size_t pauses =
+        p.fromSide ? t.Log.Containing("Wait 0.5").size() : t.Log.Containing("Wait 0.375").size();
+    EXPECT_EQ(pauses, p.fromSide || !p.comments ? 1u : 2u);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cards, WildOnHumansValueTest,
+                         ::testing::Values(WildOnHumansValue{"SideCardCommentsOn", true, true},
+                                           WildOnHumansValue{"SideCardCommentsOff", true, false},
+                                           WildOnHumansValue{"HandCardCommentsOn", false, true},
+                                           WildOnHumansValue{"HandCardCommentsOff", false, false}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
 struct FullPiles {
     const char* name;
     std::vector<int> depths;
