@@ -181,6 +181,50 @@ TEST_F(StartUpTest, TheBoardIsLaidOutForTheRepairedProfile) {
     }
 }
 
+// Record 14 holds the display size plus 20; anything else counts as nothing stored.
+TEST_F(StartUpTest, TheStoredDisplaySizeIsReplayed) {
+    struct Case {
+        int16_t stored;
+        int size;
+        int dropSpan;
+        const char* rowsCaption;
+    };
+    const Case cases[] = {{0, 0, 82, MoveCardsUp},  {20, 0, 82, MoveCardsUp}, {21, 1, 82, MoveCardsDown},
+                          {22, 2, 66, MoveCardsUp}, {23, 2, 66, MoveCardsUp}, {31, 0, 82, MoveCardsUp}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.stored);
+        SetUp();
+        ScoreRecord sizes = SettingsRecord(14);
+        sizes.Value2 = c.stored;
+        WriteSettingsRecord(14, sizes);
+        ASSERT_EQ(Start(), StartOutcome::Running);
+        ASSERT_GE(Game->ScreenTwips, 10000) << "the test screen is wide enough for large cards";
+        const LayoutState& layout = Window->Board().Layout().State();
+        EXPECT_EQ(Game->DisplaySize, c.size);
+        EXPECT_EQ(layout.DropSpan, c.dropSpan);
+        EXPECT_EQ(layout.DisplayMenu.RowsCaption, c.rowsCaption);
+        EXPECT_FALSE(Game->StartingUp);
+        TearDown();
+    }
+}
+
+TEST_F(StartUpTest, ANarrowScreenStartsWithSmallCardsWhateverIsStored) {
+    for (const int16_t stored : {0, 1, 3}) {
+        SCOPED_TRACE(stored);
+        Window.reset();
+        Game = std::make_unique<GameState>();
+        Game->AppPath = Root().string();
+        Game->DisplaySize = stored;
+        Window = std::make_unique<GameWindow>(*Game, GameWindowServices{&Sound, &Waiter, &Box});
+        Window->LayOut(BoardScreen{9000, 6750, false});
+        const LayoutState& layout = Window->Board().Layout().State();
+        EXPECT_EQ(Game->DisplaySize, 2);
+        EXPECT_EQ(layout.DropSpan, 66);
+        EXPECT_FALSE(layout.DisplayMenu.RowsEnabled);
+        EXPECT_FALSE(layout.DisplayMenu.SizeEnabled);
+    }
+}
+
 TEST(DeveloperSwitch, IsReadFromTheFirstSixCharactersInAnyCase) {
     struct Case {
         const char* commandLine;
