@@ -8,6 +8,10 @@
 
 #include <QBoxLayout>
 #include <QEventLoop>
+#include <QGuiApplication>
+#include <QScreen>
+
+#include <algorithm>
 
 namespace zarle {
 
@@ -80,7 +84,6 @@ frmAbout::frmAbout(std::string appPath, CardPictureBank& pictures, SoundPort& so
 }
 
 void frmAbout::Form_Load() {
-    move(x(), 0);
     lblTitle->SetCaption(Q("ZarleNET: Zarle and Quenor" + std::string(CRLF) + "Multiplayer Edition"));
     lblVersion->SetCaption(Q("Version " + Str(Version.Major) + "." + Str(Version.Minor) + "." +
                              Str(Version.Revision) + std::string(CRLF) + LegalNotice + std::string(CRLF) +
@@ -94,6 +97,22 @@ void frmAbout::Form_Load() {
     lblDis->SetCaption(Q(std::string(CRLF) + "Warning: Highly addictive."));
     Label3->SetCaption(Q(ReadDataText(appPath_, 19, 21)));
     CreditText = ReadDataText(appPath_, 23, 28);
+    MoveToTopEdge();
+}
+
+// At the screen's top edge, across from the middle of the board (or of the screen).
+void frmAbout::MoveToTopEdge() {
+    adjustSize();
+    const QScreen* shown = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
+    if (!shown) {
+        move(x(), 0);
+        return;
+    }
+    const QRect area = shown->availableGeometry();
+    const int middle = parentWidget() ? parentWidget()->frameGeometry().center().x() : area.center().x();
+    const int left =
+        std::clamp(middle - width() / 2, area.left(), std::max(area.left(), area.right() + 1 - width()));
+    move(left, shown->geometry().top());
 }
 
 void frmAbout::cmdOK_Click() {

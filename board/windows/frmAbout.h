@@ -32,6 +32,7 @@ class frmAbout final : public Form {
 
   private:
     void Form_Load();
+    void MoveToTopEdge();
     void cmdOK_Click();
     void picIcon_Click();
     void picIcon_MouseDown(const MouseArgs& args);

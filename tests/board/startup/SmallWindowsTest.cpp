@@ -14,6 +14,7 @@
 #include <QDir>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QScreen>
 
 namespace zarle::test {
 namespace {
@@ -90,7 +91,9 @@ TEST_F(SmallWindowsTest, TheAboutWindowShowsTheTextStoreAndItsIconRevealsTheCred
     const std::string appPath = Root().string();
     frmAbout about(appPath, Pictures(), Sound);
     about.show();
+    const QRect screen = about.screen()->availableGeometry();
     EXPECT_EQ(about.y(), 0);
+    EXPECT_NEAR(about.geometry().center().x(), screen.center().x(), 1) << "across from the middle";
     EXPECT_TRUE(about.lblVersion->Caption().startsWith("Version  8. 2. 0\r\n"));
     EXPECT_EQ(about.Label2->Caption().toStdString(), ReadDataText(appPath, 22, 22));
     EXPECT_EQ(about.Label3->Caption().toStdString(), ReadDataText(appPath, 19, 21));
