@@ -63,7 +63,9 @@ class BoardLayout {
     void ShowFrames(bool visible);
     void LayoutRows(bool movedUp);
 
-    // The board for the player and center counts.
+    // The board for the player and center counts. The game state holds the new counts; players
+    // and centers are the ones in force before, under which the display size is taken back to
+    // large cards first.
     void ChangeLayout(int players, int centers);
     void LayoutValues();
     void LayOut();

@@ -25,10 +25,13 @@ struct LaidOutBoard {
         Relayout(players, centers);
     }
 
+    // As the program does it: the new counts are in force, the ones before are handed over.
     void Relayout(int players, int centers) {
+        const int previousPlayers = game.NumPlayers;
+        const int previousCenters = game.NumCenters;
         game.NumPlayers = static_cast<int16_t>(players);
         game.NumCenters = static_cast<int16_t>(centers);
-        layout.ChangeLayout(players, centers);
+        layout.ChangeLayout(previousPlayers, previousCenters);
     }
 
     // Pixels, as the layout computes them.
