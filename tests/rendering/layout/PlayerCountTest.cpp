@@ -125,6 +125,32 @@ TEST(PlayerCount, ABoardDoesNotDependOnTheOneBefore) {
     }
 }
 
+// The centers' contents go with a new layout only where the arrays are dimensioned again: with
+// small cards, and whenever the fourth center is created anew.
+TEST(PlayerCount, CenterPilesSurviveANewLayoutOnlyWhereTheArraysStay) {
+    struct Case {
+        int fromPlayers, fromCenters, toPlayers;
+        bool small, kept;
+    };
+    const Case cases[] = {
+        {3, 4, 4, false, true},
+        {4, 4, 3, false, true},
+        {3, 4, 4, true, false},
+        {2, 3, 3, false, false}, // the fourth center is created
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message()
+                     << c.fromPlayers << " -> " << c.toPlayers << (c.small ? " small" : ""));
+        LaidOutBoard b(c.fromPlayers, c.fromCenters);
+        if (c.small) b.layout.ChangeDisplay(1);
+        b.game.CenterCount[1] = 2;
+        b.game.CenterCards[1][2] = CardOfId(15);
+        b.Relayout(c.toPlayers, 4);
+        EXPECT_EQ(b.game.CenterCount[1], c.kept ? 2 : 0);
+        EXPECT_EQ(b.game.CenterCards[1][2], c.kept ? CardOfId(15) : CardRec{});
+    }
+}
+
 TEST(PlayerCount, OddCountsDoNotBreakTheBoard) {
     for (const int players : {0, 1, 5, -3}) {
         LaidOutBoard b(players);

@@ -149,6 +149,34 @@ INSTANTIATE_TEST_SUITE_P(Screens, FitTest,
                                            FitCase{2, 0, 640 * 15 + 4260}, FitCase{4, 20000, 673 * 15 + 4260},
                                            FitCase{4, 12000, 12000}));
 
+TEST(SizeRelative, TheAvatarKeepsToTheRightEdgeUnlessOpponentsPanelsNeedTheRoom) {
+    struct Case {
+        int players;
+        int32_t screenTwips;
+        WindowState state;
+        double rightEdge; // twips; 0: the avatar stays where it was
+    };
+    const Case cases[] = {
+        {2, 12000, WindowState::Normal, 13000},    {3, 12000, WindowState::Normal, 0},
+        {4, 12000, WindowState::Normal, 0},        {3, 12001, WindowState::Normal, 13000},
+        {4, 15360, WindowState::Maximized, 15360},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.players << " players on " << c.screenTwips);
+        LaidOutBoard b(c.players, 4, c.screenTwips);
+        BoardWindow& w = b.board.EditWindow();
+        w.BoardWidth = 13000;
+        w.State = c.state;
+        b.board.Edit(Ctl::ImgAvatar).Left = 1234;
+        b.layout.SizeRelative();
+        const Control& avatar = b.board.Get(Ctl::ImgAvatar);
+        EXPECT_EQ(avatar.Left, c.rightEdge ? c.rightEdge - avatar.Width : 1234);
+        if (c.rightEdge) {
+            EXPECT_EQ(b.board.Get(Ctl::imgSlap).Left, avatar.Left);
+        }
+    }
+}
+
 TEST(FormResize, NothingHappensWhileStartingUp) {
     LaidOutBoard b(2, 3);
     b.game.StartingUp = true;
