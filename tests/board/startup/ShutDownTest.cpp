@@ -2,11 +2,15 @@
 // once that is done; the window placement stored at exit and restored at the next start,
 // a damaged one fitted onto the screen.
 
+#include "PlayerRecord.h"
 #include "ProgramFolderFixture.h"
+#include "RecordFile.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QWidget>
+
+#include <fstream>
 
 namespace zarle::test {
 namespace {
@@ -58,6 +62,21 @@ TEST_F(ShutDownTest, AClosingDuringAComputerTurnEndsTheTurnAndThenTheProgram) {
     while (Window->Window().isVisible() && clock.elapsed() < 2000) QCoreApplication::processEvents();
     EXPECT_FALSE(Window->Window().isVisible());
     EXPECT_TRUE(FilesEndingWith("Data", ".tmp").empty()) << "the shut-down ran";
+}
+
+// A log left behind by a run that broke off goes at the next exit, though this run kept none.
+TEST_F(ShutDownTest, AnUndoLogThatIsNotOpenIsDeletedToo) {
+    {
+        RecordFile players(File("Data/Players.sav"), PlayerRecord::Size, RecordFile::Access::ReadWrite);
+        PlayerRecord header = ReadRecord<PlayerRecord>(players, 1);
+        header.AutoSave = 0;
+        ASSERT_TRUE(WriteRecord(players, 1, header));
+    }
+    std::ofstream(File("~tempmoves.sav")) << "a turn of an earlier run";
+    ASSERT_EQ(Start(), StartOutcome::Running);
+    ASSERT_FALSE(Game->TempMovesOpen);
+    Close();
+    EXPECT_FALSE(std::filesystem::exists(File("~tempmoves.sav")));
 }
 
 TEST_F(ShutDownTest, TheWindowOpensAsItWasClosed) {
