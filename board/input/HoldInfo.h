@@ -10,11 +10,9 @@
 
 namespace zarle {
 
-// Which pile is listed (InfoSlot): 0 the draw stock, 1 a side pile, 7..10 hold pile 1..4.
-inline constexpr int InfoStock = 0;
-inline constexpr int InfoSide = 1;
 inline constexpr int HiddenCardsShown = 10;
 
+// Which pile is listed (InfoSlot): 0 the draw stock, 1 a side pile, 7..10 hold pile 1..4.
 constexpr bool IsHoldSlot(int slot) {
     return slot >= 7 && slot <= SlotCount;
 }
