@@ -31,6 +31,8 @@ frmWelcome::frmWelcome(WelcomePrompt& prompt, QWidget* parent)
     Combo1 = new QComboBox(this);
     Combo1->setEditable(true);
     Combo1->setInsertPolicy(QComboBox::NoInsert);
+    // Inline completion would take the first Return for itself; a name needs one Return.
+    Combo1->setCompleter(nullptr);
     Combo1->lineEdit()->setMaxLength(NameLength);
     Combo1->setMinimumWidth(220);
     Command1 = new QPushButton("Let's play already", this);

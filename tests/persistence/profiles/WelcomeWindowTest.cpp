@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QTest>
 
 namespace zarle::testing {
 namespace {
@@ -96,6 +97,17 @@ TEST_F(WelcomeWindowTest, ARefusedNameEmptiesTheBoxAndAnAcceptedOneCloses) {
     EXPECT_FALSE(window.isVisible());
     EXPECT_EQ(state.PlayerRecNo, 3);
     EXPECT_EQ(StoredPlayer(3).Seats[0].Name, "Carl");
+}
+
+TEST_F(WelcomeWindowTest, OneReturnAcceptsTheLastPlayersName) {
+    frmWelcome window(prompt);
+    window.show();
+    window.activateWindow();
+    ASSERT_EQ(window.Combo1->currentText(), "Ann");
+    QTest::keyClick(window.Combo1->lineEdit(), Qt::Key_Return);
+    EXPECT_EQ(window.result(), QDialog::Accepted);
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(state.PlayerName, "Ann");
 }
 
 TEST_F(WelcomeWindowTest, HoldingTheLeftButtonAnywhereMovesTheWindow) {
