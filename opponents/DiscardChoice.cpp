@@ -42,7 +42,11 @@ void ComputerPlayer::Comp_Reseq(Pics seatPics) {
     }
     s_.HandCount = static_cast<int16_t>(
         std::count_if(hand.begin() + 2, hand.begin() + 7, [](CardRec c) { return c.Value != 0; }));
-    for (int slot = s_.HandCount + 2; slot <= 6; ++slot) p_.Board.ClearPicture(PicControl(seatPics, slot));
+    // The emptied slots go from the board too: a cleared picture left showing is a blank card.
+    for (int slot = s_.HandCount + 2; slot <= 6; ++slot) {
+        p_.Board.ClearPicture(PicControl(seatPics, slot));
+        p_.Board.SetVisible(PicControl(seatPics, slot), false);
+    }
     Pause(0.1f);
     plan_.FirstWildSlot = 0;
     for (int slot = 2; slot <= HandEnd(); ++slot) {

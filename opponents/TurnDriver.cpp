@@ -64,7 +64,11 @@ void ComputerPlayer::ComputerTurn() {
     s_.GameBusy = false;
 
     if (s_.PTurn == 1 && !s_.NewGameQueued && !s_.StopWait) {
-        if (s_.DisplaySize < 2) p_.Window.SetPictureSize({Ctl::Picture1, 0}, LargeCardWidth, LargeCardHeight);
+        if (s_.DisplaySize < 2) {
+            // The spare card may still lie at a seat's small side pile; grown, it would stick out.
+            p_.Board.SetVisible({Ctl::Picture1, 0}, false);
+            p_.Window.SetPictureSize({Ctl::Picture1, 0}, LargeCardWidth, LargeCardHeight);
+        }
         s_.AwaitHuman = true;
         if (s_.AvatarFile.empty() && s_.NetMode >= 3) {
             p_.Board.ClearPicture({Ctl::ImgAvatar, 0});

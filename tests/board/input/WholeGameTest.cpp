@@ -92,6 +92,15 @@ void ExpectEveryCardOnce(const GameState& s) {
     EXPECT_EQ(std::count(seen.begin() + 1, seen.end(), 1), s.DeckSize);
 }
 
+// A hand card the computer played or discarded leaves no picture behind until its next refill.
+void ExpectEmptyHandSlotsHidden(InputTable& t) {
+    const Ctl rows[] = {Ctl::Picture1, Ctl::Picture2, Ctl::Picture3};
+    for (int seat = 2; seat <= t.Game.NumPlayers; ++seat)
+        for (int slot = 2; slot <= 6; ++slot)
+            if (t.Game.Seat(seat).Slots[slot].Value == 0)
+                EXPECT_FALSE(t.Model({rows[seat - 2], slot}).Visible) << "seat " << seat << " slot " << slot;
+}
+
 TEST(WholeGame, PlayedByMouseToTheEnd) {
     struct Setting {
         int players;
@@ -103,7 +112,10 @@ TEST(WholeGame, PlayedByMouseToTheEnd) {
         QTest::mouseClick(t.Widget({Ctl::Command2, 0}), Qt::LeftButton);
         MousePlayer human(t);
         int actions = 0;
-        while (human.Act()) ASSERT_LT(++actions, 3000) << "the game does not end";
+        while (human.Act()) {
+            ASSERT_LT(++actions, 3000) << "the game does not end";
+            ExpectEmptyHandSlotsHidden(t);
+        }
 
         EXPECT_EQ(t.Game.PTurn, 0);
         EXPECT_TRUE(t.Game.SideCount == 0 || t.Game.WorkSideCount == 0);
