@@ -1,7 +1,6 @@
 #include "startup/CleanUp.h"
 
 #include "SoundEffects.h"
-#include "SoundFiles.h"
 #include "startup/GameFonts.h"
 
 #include <QApplication>
@@ -9,9 +8,26 @@
 
 namespace zarle {
 
+namespace {
+
+// The board's sound port as the sound effects' output, so that the goodbye goes where every other
+// sound of the board goes (a test's recorder included).
+class PortOutput : public SoundOutput {
+  public:
+    explicit PortOutput(SoundPort& port) : port_(port) {}
+    void PlayFile(const std::string& path, bool untilEnd) override {
+        port_.PlayFile(path, untilEnd ? SoundPlay::ToEnd : SoundPlay::Async);
+    }
+
+  private:
+    SoundPort& port_;
+};
+
+} // namespace
+
 void CleanUpSounds(const GameState& game, SoundPort& sound) {
-    if (game.SoundLevel == AllSounds) sound.PlayFile(game.Sounds[ExitSoundIndex], SoundPlay::Async);
-    DeleteTemporarySoundFiles(game.AppPath);
+    PortOutput out(sound);
+    CleanUpSounds(out, SoundSettings{game.AppPath, game.SoundLevel, game.BackgroundIdx}, game.Sounds);
 }
 
 void CleanUpFontsAndForms(const GameState& game, const QWidget& board) {

@@ -23,8 +23,12 @@ namespace zarle::test {
 class RecordingSound : public SoundPort {
   public:
     std::vector<std::string> Files;
+    std::vector<SoundPlay> Ways; // how each of `Files` was played
     void PlayResource(int, SoundPlay) override {}
-    void PlayFile(std::string_view path, SoundPlay) override { Files.emplace_back(path); }
+    void PlayFile(std::string_view path, SoundPlay how) override {
+        Files.emplace_back(path);
+        Ways.push_back(how);
+    }
     void PlayCardSound(int) override {}
 };
 

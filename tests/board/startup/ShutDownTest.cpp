@@ -79,6 +79,18 @@ TEST_F(ShutDownTest, AnUndoLogThatIsNotOpenIsDeletedToo) {
     EXPECT_FALSE(std::filesystem::exists(File("~tempmoves.sav")));
 }
 
+// The program is gone once the clean-up returns, so an asynchronous goodbye would go unheard.
+TEST_F(ShutDownTest, TheGoodbyeIsHeardToItsEnd) {
+    ASSERT_EQ(Start(), StartOutcome::Running);
+    ASSERT_FALSE(Game->Sounds[2].empty());
+    Sound.Files.clear();
+    Sound.Ways.clear();
+    Close();
+    ASSERT_EQ(Sound.Files.size(), 1u);
+    EXPECT_EQ(Sound.Files[0], Game->Sounds[2]);
+    EXPECT_EQ(Sound.Ways[0], SoundPlay::ToEnd);
+}
+
 TEST_F(ShutDownTest, TheWindowOpensAsItWasClosed) {
     enum class Closed { Normal, Maximised, Minimised };
     struct Case {
