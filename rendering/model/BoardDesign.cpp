@@ -34,7 +34,7 @@ constexpr DesignControl Design[] = {
     {Ctl::LblWild, 2, 232, 176, 33, 24, false, 12, "", 0},
     {Ctl::LblWild, 3, 312, 176, 33, 24, false, 12, "", 0},
     {Ctl::Label9, 0, 213, 330, 220, 17, false, 10, "", 0},
-    {Ctl::Label9, 1, 6, 316, 300, 52, true, 10, "", 0},
+    {Ctl::Label9, 1, 6, 316, 300, 84, true, 10, "", 0},
     {Ctl::Label9, 2, 20, 120, 340, 60, true, 10, "", 0},
     {Ctl::Label9, 3, 177, 494, 200, 17, true, 8, "", 0},
     {Ctl::Label9, 4, 151, 102, 200, 17, true, 10, "", 0},

@@ -86,5 +86,23 @@ TEST(BoardWidgets, AResizeByTheUserKeepsTheAvatarAtTheRightEdge) {
     window.close();
 }
 
+// The longest result of a game has four lines on the status line; none of it may be cut off, and
+// the line stays clear of the human's row.
+TEST(BoardWidgets, TheStatusLineHoldsTheLongestResult) {
+    const std::string result = "That was the last card, Zadure WON with a margin of 12 ! Were you SLEEPING?\r\n"
+                               "You had 12 cards left!";
+    for (const TableSetting setting : {TableSetting{2, 3}, TableSetting{2, 4}, TableSetting{3, 4},
+                                       TableSetting{4, 4}, TableSetting{4, 4, 0, 16000}}) {
+        SCOPED_TRACE(testing::Message() << setting.Players << " players, " << setting.Centers << " centers, screen "
+                                        << setting.ScreenTwips);
+        BoardTable t(setting);
+        t.Board().SetCaption({Ctl::Label9, 1}, result);
+        const auto* line = static_cast<QLabel*>(t.Widget({Ctl::Label9, 1}));
+        EXPECT_LE(line->heightForWidth(line->width()), line->height());
+        for (int slot = 1; slot <= 6; ++slot)
+            EXPECT_FALSE(line->geometry().intersects(t.Widget({Ctl::Picture7, slot})->geometry())) << slot;
+    }
+}
+
 } // namespace
 } // namespace zarle::test
