@@ -22,11 +22,8 @@ int main(int argc, char** argv) {
     game.AppPath = QCoreApplication::applicationDirPath().toStdString();
     zarle::GameWindow window(game);
     switch (window.Start({CommandLineOf(QCoreApplication::arguments())})) {
-    case zarle::StartOutcome::Running:
-        return app.exec();
-    case zarle::StartOutcome::AlreadyRunning:
-        return 0;
-    default:
-        return 1;
+    case zarle::StartOutcome::Running: return app.exec();
+    case zarle::StartOutcome::AlreadyRunning: return 0;
+    default: return 1;
     }
 }

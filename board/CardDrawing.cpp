@@ -61,16 +61,11 @@ void BoardPresenter::ReportCardProblem(Pics pics, int index, int card, int sheet
 
 const SlotRow* BoardPresenter::SlotsOf(Pics pics) const {
     switch (pics) {
-    case Pics::Picture7:
-        return &game_.PlayerCards;
-    case Pics::Picture1:
-        return &game_.SeatRec1.Slots;
-    case Pics::Picture2:
-        return &game_.SeatRec2.Slots;
-    case Pics::Picture3:
-        return &game_.SeatRec3.Slots;
-    default:
-        return nullptr;
+    case Pics::Picture7: return &game_.PlayerCards;
+    case Pics::Picture1: return &game_.SeatRec1.Slots;
+    case Pics::Picture2: return &game_.SeatRec2.Slots;
+    case Pics::Picture3: return &game_.SeatRec3.Slots;
+    default: return nullptr;
     }
 }
 

@@ -14,18 +14,12 @@ inline constexpr int FirstHoldSlot = 7;
 // The hidden-cards row and the picture bank's backs live in other windows.
 constexpr std::optional<Ctl> BoardFamily(Pics pics) {
     switch (pics) {
-    case Pics::Picture7:
-        return Ctl::Picture7;
-    case Pics::Picture1:
-        return Ctl::Picture1;
-    case Pics::Picture2:
-        return Ctl::Picture2;
-    case Pics::Picture3:
-        return Ctl::Picture3;
-    case Pics::PicCenter:
-        return Ctl::PicCenter;
-    default:
-        return std::nullopt;
+    case Pics::Picture7: return Ctl::Picture7;
+    case Pics::Picture1: return Ctl::Picture1;
+    case Pics::Picture2: return Ctl::Picture2;
+    case Pics::Picture3: return Ctl::Picture3;
+    case Pics::PicCenter: return Ctl::PicCenter;
+    default: return std::nullopt;
     }
 }
 

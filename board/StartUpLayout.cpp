@@ -28,9 +28,7 @@ void ReplayDisplaySize(BoardLayout& layout, GameState& game) {
         layout.ChangeDisplay(1);
         layout.State().DropSpan = SmallDropSpan;
         break;
-    default:
-        game.DisplaySize = 0;
-        break;
+    default: game.DisplaySize = 0; break;
     }
 }
 

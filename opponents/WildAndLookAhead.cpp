@@ -119,11 +119,8 @@ void ComputerPlayer::Move_WaitOpps() {
         Move_Wait(seat4.Slots);
         if (remain()) CheckOppsSide(seat4.Slots[1].Value);
         break;
-    case 4:
-        CheckOppsSide(seat2.Slots[1].Value);
-        break;
-    default:
-        break;
+    case 4: CheckOppsSide(seat2.Slots[1].Value); break;
+    default: break;
     }
 }
 
@@ -149,12 +146,9 @@ void ComputerPlayer::CheckOppsSide(int sideValue) {
 int ComputerPlayer::LookAheadDepth() const {
     const bool plenty = s_.UsedCount + s_.StockCount >= 13;
     switch (s_.Level) {
-    case 0:
-        return 2;
-    case 1:
-        return plenty ? 3 : 2;
-    default:
-        return plenty ? 4 : 3;
+    case 0: return 2;
+    case 1: return plenty ? 3 : 2;
+    default: return plenty ? 4 : 3;
     }
 }
 

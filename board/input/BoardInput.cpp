@@ -59,9 +59,7 @@ void BoardInput::Attach(ControlId id, QWidget* widget) {
     attached_.emplace_back(widget);
     const int index = id.index;
     switch (id.family) {
-    case Ctl::Picture7:
-        AttachCardPicture(index, widget);
-        break;
+    case Ctl::Picture7: AttachCardPicture(index, widget); break;
     case Ctl::Picture1:
     case Ctl::Picture2:
     case Ctl::Picture3:
@@ -83,8 +81,7 @@ void BoardInput::Attach(ControlId id, QWidget* widget) {
         connect(static_cast<StatusBar*>(widget), &StatusBar::PanelClick, this,
                 [this](int panel) { StatusBar1_PanelClick(panel); });
         break;
-    default:
-        break;
+    default: break;
     }
 }
 

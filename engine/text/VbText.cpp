@@ -7,23 +7,34 @@
 
 namespace zarle {
 
-std::string Str(long long n) { return n >= 0 ? " " + std::to_string(n) : std::to_string(n); }
+std::string Str(long long n) {
+    return n >= 0 ? " " + std::to_string(n) : std::to_string(n);
+}
 
-std::string CStr(long long n) { return std::to_string(n); }
+std::string CStr(long long n) {
+    return std::to_string(n);
+}
 
 namespace {
 
-bool IsLeadingSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
+bool IsLeadingSpace(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r';
+}
 
 double ValRadix(std::string_view digits, int radix) {
     double value = 0;
     for (char c : digits) {
         int d;
-        if (c >= '0' && c <= '9') d = c - '0';
-        else if (radix == 16 && c >= 'a' && c <= 'f') d = c - 'a' + 10;
-        else if (radix == 16 && c >= 'A' && c <= 'F') d = c - 'A' + 10;
-        else if (c == ' ') continue;
-        else break;
+        if (c >= '0' && c <= '9')
+            d = c - '0';
+        else if (radix == 16 && c >= 'a' && c <= 'f')
+            d = c - 'a' + 10;
+        else if (radix == 16 && c >= 'A' && c <= 'F')
+            d = c - 'A' + 10;
+        else if (c == ' ')
+            continue;
+        else
+            break;
         if (d >= radix) break;
         value = value * radix + d;
     }
@@ -51,8 +62,7 @@ double Val(std::string_view text) {
         if (c >= '0' && c <= '9') {
             number += c;
             digits = true;
-        } else if ((c == '+' || c == '-') &&
-                   (number.empty() || number.back() == 'e')) {
+        } else if ((c == '+' || c == '-') && (number.empty() || number.back() == 'e')) {
             number += c;
         } else if (c == '.' && !point && !exponent) {
             number += c;
@@ -75,7 +85,8 @@ double Val(std::string_view text) {
 
 int16_t ValInt16(std::string_view text) {
     double v = std::nearbyint(Val(text)); // the default rounding mode sends halves to even
-    v = std::clamp(v, double(std::numeric_limits<int16_t>::min()), double(std::numeric_limits<int16_t>::max()));
+    v = std::clamp(v, double(std::numeric_limits<int16_t>::min()),
+                   double(std::numeric_limits<int16_t>::max()));
     return static_cast<int16_t>(v);
 }
 
@@ -89,7 +100,9 @@ std::string RTrim(std::string_view text) {
     return e == std::string_view::npos ? std::string() : std::string(text.substr(0, e + 1));
 }
 
-std::string Trim(std::string_view text) { return RTrim(LTrim(text)); }
+std::string Trim(std::string_view text) {
+    return RTrim(LTrim(text));
+}
 
 bool EqualsNoCase(std::string_view a, std::string_view b) {
     auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? char(c + 32) : c; };

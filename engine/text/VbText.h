@@ -14,9 +14,13 @@ inline constexpr std::string_view CRLF = "\r\n";
 inline constexpr int16_t VbTrue = -1;
 inline constexpr int16_t VbFalse = 0;
 
-inline constexpr int16_t ToVbBool(bool b) { return b ? VbTrue : VbFalse; }
+inline constexpr int16_t ToVbBool(bool b) {
+    return b ? VbTrue : VbFalse;
+}
 // Any non-zero flag reads as true, whatever wrote it.
-inline constexpr bool FromVbBool(int32_t v) { return v != 0; }
+inline constexpr bool FromVbBool(int32_t v) {
+    return v != 0;
+}
 
 // A number as text, one blank in front when it is 0 or more ("-3", " 7").
 std::string Str(long long n);

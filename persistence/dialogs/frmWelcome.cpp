@@ -85,9 +85,7 @@ void frmWelcome::Command1_Click() {
         Combo1->setEditText("");
         picked_ = -1;
         [[fallthrough]];
-    case WelcomeAnswer::TryAgain:
-        Combo1->setFocus();
-        break;
+    case WelcomeAnswer::TryAgain: Combo1->setFocus(); break;
     }
 }
 

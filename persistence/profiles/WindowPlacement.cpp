@@ -33,12 +33,8 @@ bool WriteWindowSettings(RecordFile& scores, int displaySize, const WindowPlacem
 
     rec.Value0 = rec.Value1 = rec.Value2 = rec.Value3 = 0;
     switch (placement.State) {
-    case PlacementState::Maximised:
-        rec.Value0 = MaximisedHeight;
-        break;
-    case PlacementState::Minimised:
-        rec.Value0 = MinimisedHeight;
-        break;
+    case PlacementState::Maximised: rec.Value0 = MaximisedHeight; break;
+    case PlacementState::Minimised: rec.Value0 = MinimisedHeight; break;
     case PlacementState::Normal:
         rec.Value0 = Stored(placement.Height);
         rec.Value1 = Stored(placement.Width);

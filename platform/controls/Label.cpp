@@ -8,12 +8,9 @@ namespace {
 
 Qt::Alignment QtAlignmentOf(int alignment) {
     switch (alignment) {
-    case Label::RightJustify:
-        return Qt::AlignRight | Qt::AlignTop;
-    case Label::Center:
-        return Qt::AlignHCenter | Qt::AlignTop;
-    default:
-        return Qt::AlignLeft | Qt::AlignTop;
+    case Label::RightJustify: return Qt::AlignRight | Qt::AlignTop;
+    case Label::Center: return Qt::AlignHCenter | Qt::AlignTop;
+    default: return Qt::AlignLeft | Qt::AlignTop;
     }
 }
 

@@ -10,39 +10,25 @@ namespace {
 
 Qt::PenStyle PenStyleOf(int borderStyle) {
     switch (borderStyle) {
-    case 0:
-        return Qt::NoPen;
-    case 2:
-        return Qt::DashLine;
-    case 3:
-        return Qt::DotLine;
-    case 4:
-        return Qt::DashDotLine;
-    case 5:
-        return Qt::DashDotDotLine;
-    default:
-        return Qt::SolidLine;
+    case 0: return Qt::NoPen;
+    case 2: return Qt::DashLine;
+    case 3: return Qt::DotLine;
+    case 4: return Qt::DashDotLine;
+    case 5: return Qt::DashDotDotLine;
+    default: return Qt::SolidLine;
     }
 }
 
 Qt::BrushStyle BrushStyleOf(int fillStyle) {
     switch (fillStyle) {
-    case 0:
-        return Qt::SolidPattern;
-    case 2:
-        return Qt::HorPattern;
-    case 3:
-        return Qt::VerPattern;
-    case 4:
-        return Qt::BDiagPattern;
-    case 5:
-        return Qt::FDiagPattern;
-    case 6:
-        return Qt::CrossPattern;
-    case 7:
-        return Qt::DiagCrossPattern;
-    default:
-        return Qt::NoBrush;
+    case 0: return Qt::SolidPattern;
+    case 2: return Qt::HorPattern;
+    case 3: return Qt::VerPattern;
+    case 4: return Qt::BDiagPattern;
+    case 5: return Qt::FDiagPattern;
+    case 6: return Qt::CrossPattern;
+    case 7: return Qt::DiagCrossPattern;
+    default: return Qt::NoBrush;
     }
 }
 
@@ -119,15 +105,10 @@ void Shape::paintEvent(QPaintEvent*) {
     const auto draw = [&] {
         switch (kind_) {
         case Oval:
-        case Circle:
-            painter.drawEllipse(box);
-            break;
+        case Circle: painter.drawEllipse(box); break;
         case RoundedRectangle:
-        case RoundedSquare:
-            painter.drawRoundedRect(box, radius, radius);
-            break;
-        default:
-            painter.drawRect(box);
+        case RoundedSquare: painter.drawRoundedRect(box, radius, radius); break;
+        default: painter.drawRect(box);
         }
     };
     painter.setPen(Qt::NoPen);

@@ -22,33 +22,22 @@ struct ButtonSet {
 
 ButtonSet ButtonsOf(int style) {
     switch (style & 7) {
-    case 1:
-        return {{QMessageBox::Ok, QMessageBox::Cancel}, QMessageBox::Cancel};
-    case 2:
-        return {{QMessageBox::Abort, QMessageBox::Retry, QMessageBox::Ignore}, QMessageBox::Abort};
-    case 3:
-        return {{QMessageBox::Yes, QMessageBox::No, QMessageBox::Cancel}, QMessageBox::Cancel};
-    case 4:
-        return {{QMessageBox::Yes, QMessageBox::No}, QMessageBox::No};
-    case 5:
-        return {{QMessageBox::Retry, QMessageBox::Cancel}, QMessageBox::Cancel};
-    default:
-        return {{QMessageBox::Ok}, QMessageBox::Ok};
+    case 1: return {{QMessageBox::Ok, QMessageBox::Cancel}, QMessageBox::Cancel};
+    case 2: return {{QMessageBox::Abort, QMessageBox::Retry, QMessageBox::Ignore}, QMessageBox::Abort};
+    case 3: return {{QMessageBox::Yes, QMessageBox::No, QMessageBox::Cancel}, QMessageBox::Cancel};
+    case 4: return {{QMessageBox::Yes, QMessageBox::No}, QMessageBox::No};
+    case 5: return {{QMessageBox::Retry, QMessageBox::Cancel}, QMessageBox::Cancel};
+    default: return {{QMessageBox::Ok}, QMessageBox::Ok};
     }
 }
 
 QMessageBox::Icon IconOf(int style) {
     switch (style & 0x70) {
-    case 16:
-        return QMessageBox::Critical;
-    case 32:
-        return QMessageBox::Question;
-    case 48:
-        return QMessageBox::Warning;
-    case 64:
-        return QMessageBox::Information;
-    default:
-        return QMessageBox::NoIcon;
+    case 16: return QMessageBox::Critical;
+    case 32: return QMessageBox::Question;
+    case 48: return QMessageBox::Warning;
+    case 64: return QMessageBox::Information;
+    default: return QMessageBox::NoIcon;
     }
 }
 

@@ -51,8 +51,7 @@ bool WindowDragger::eventFilter(QObject* watched, QEvent* event) {
         if (moved) return true;
         break;
     }
-    default:
-        break;
+    default: break;
     }
     return QObject::eventFilter(watched, event);
 }

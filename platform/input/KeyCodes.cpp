@@ -28,20 +28,13 @@ constexpr std::array<std::pair<int, int>, 33> NamedKeys{{
 int KeypadCode(int qtKey) {
     if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9) return 96 + (qtKey - Qt::Key_0);
     switch (qtKey) {
-    case Qt::Key_Asterisk:
-        return 106;
-    case Qt::Key_Plus:
-        return 107;
-    case Qt::Key_Minus:
-        return 109;
-    case Qt::Key_Period:
-        return 110;
-    case Qt::Key_Slash:
-        return 111;
-    case Qt::Key_Enter:
-        return 13;
-    default:
-        return 0;
+    case Qt::Key_Asterisk: return 106;
+    case Qt::Key_Plus: return 107;
+    case Qt::Key_Minus: return 109;
+    case Qt::Key_Period: return 110;
+    case Qt::Key_Slash: return 111;
+    case Qt::Key_Enter: return 13;
+    default: return 0;
     }
 }
 

@@ -43,24 +43,15 @@ void Refuse(qintptr handle) {
 
 int ErrorNumber(QAbstractSocket::SocketError error) {
     switch (error) {
-    case QAbstractSocket::ConnectionRefusedError:
-        return Winsock::ErrConnectionRefused;
-    case QAbstractSocket::RemoteHostClosedError:
-        return Winsock::ErrConnectionReset;
-    case QAbstractSocket::HostNotFoundError:
-        return Winsock::ErrHostNotFound;
-    case QAbstractSocket::SocketAccessError:
-        return Winsock::ErrAccessDenied;
-    case QAbstractSocket::SocketResourceError:
-        return Winsock::ErrNoBufferSpace;
-    case QAbstractSocket::SocketTimeoutError:
-        return Winsock::ErrTimedOut;
-    case QAbstractSocket::AddressInUseError:
-        return Winsock::ErrAddressInUse;
-    case QAbstractSocket::SocketAddressNotAvailableError:
-        return Winsock::ErrAddressNotAvailable;
-    default:
-        return Winsock::ErrNetworkUnreachable;
+    case QAbstractSocket::ConnectionRefusedError: return Winsock::ErrConnectionRefused;
+    case QAbstractSocket::RemoteHostClosedError: return Winsock::ErrConnectionReset;
+    case QAbstractSocket::HostNotFoundError: return Winsock::ErrHostNotFound;
+    case QAbstractSocket::SocketAccessError: return Winsock::ErrAccessDenied;
+    case QAbstractSocket::SocketResourceError: return Winsock::ErrNoBufferSpace;
+    case QAbstractSocket::SocketTimeoutError: return Winsock::ErrTimedOut;
+    case QAbstractSocket::AddressInUseError: return Winsock::ErrAddressInUse;
+    case QAbstractSocket::SocketAddressNotAvailableError: return Winsock::ErrAddressNotAvailable;
+    default: return Winsock::ErrNetworkUnreachable;
     }
 }
 

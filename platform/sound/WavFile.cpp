@@ -53,12 +53,9 @@ bool Playable(const Format& f) {
 // One sample of the source format as a 16-bit value.
 int16_t SampleAt(const char* p, const Format& f) {
     switch (f.bits) {
-    case 8:
-        return int16_t((int(uint8_t(*p)) - 128) << 8);
-    case 16:
-        return qFromLittleEndian<int16_t>(p);
-    case 24:
-        return int16_t(qFromLittleEndian<int16_t>(p + 1));
+    case 8: return int16_t((int(uint8_t(*p)) - 128) << 8);
+    case 16: return qFromLittleEndian<int16_t>(p);
+    case 24: return int16_t(qFromLittleEndian<int16_t>(p + 1));
     default:
         if (f.tag == FormatFloat) {
             float v;

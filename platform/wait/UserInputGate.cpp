@@ -37,8 +37,7 @@ bool UserInputGate::IsUserInput(const QEvent& event) {
     switch (event.type()) {
     // A key that triggers a shortcut reaches it through events of their own.
     case QEvent::ShortcutOverride:
-    case QEvent::Shortcut:
-        return true;
+    case QEvent::Shortcut: return true;
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonRelease:
     case QEvent::MouseButtonDblClick:
@@ -55,10 +54,8 @@ bool UserInputGate::IsUserInput(const QEvent& event) {
     case QEvent::TouchEnd:
     case QEvent::TabletPress:
     case QEvent::TabletMove:
-    case QEvent::TabletRelease:
-        return event.spontaneous();
-    default:
-        return false;
+    case QEvent::TabletRelease: return event.spontaneous();
+    default: return false;
     }
 }
 

@@ -200,24 +200,15 @@ const QImage& CardPictureBank::LoadCardBitmap(int sheetCard) {
 
 const QImage& CardPictureBank::Picture(const CardShown& shown) {
     switch (shown.picture) {
-    case CardPicture::None:
-        return NoPicture();
-    case CardPicture::Face:
-        return FaceCell(shown.SheetCard);
-    case CardPicture::SmallFace:
-        return LoadCardBitmap(shown.SheetCard);
-    case CardPicture::RankPicture:
-        return Image1(shown.rank, false);
-    case CardPicture::SmallRankPicture:
-        return Image1(shown.rank, true);
-    case CardPicture::LargeBack:
-        return FilePic(0);
-    case CardPicture::SmallBack:
-        return FilePic(5);
-    case CardPicture::LargeEmpty:
-        return BackPicA();
-    case CardPicture::SmallEmpty:
-        return BackPicB();
+    case CardPicture::None: return NoPicture();
+    case CardPicture::Face: return FaceCell(shown.SheetCard);
+    case CardPicture::SmallFace: return LoadCardBitmap(shown.SheetCard);
+    case CardPicture::RankPicture: return Image1(shown.rank, false);
+    case CardPicture::SmallRankPicture: return Image1(shown.rank, true);
+    case CardPicture::LargeBack: return FilePic(0);
+    case CardPicture::SmallBack: return FilePic(5);
+    case CardPicture::LargeEmpty: return BackPicA();
+    case CardPicture::SmallEmpty: return BackPicB();
     }
     return NoPicture();
 }

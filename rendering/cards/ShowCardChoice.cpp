@@ -71,24 +71,15 @@ CardShown ShowCardChoice(Pics pics, int index, int card, int mode, const CardLoo
 
 std::string PictureKey(const CardShown& shown) {
     switch (shown.picture) {
-    case CardPicture::None:
-        return "";
-    case CardPicture::Face:
-        return "face:" + CStr(shown.SheetCard);
-    case CardPicture::SmallFace:
-        return "smallface:" + CStr(shown.SheetCard);
-    case CardPicture::RankPicture:
-        return "rank:" + CStr(shown.rank);
-    case CardPicture::SmallRankPicture:
-        return "smallrank:" + CStr(shown.rank);
-    case CardPicture::LargeBack:
-        return "back:large";
-    case CardPicture::SmallBack:
-        return "back:small";
-    case CardPicture::LargeEmpty:
-        return "empty:large";
-    case CardPicture::SmallEmpty:
-        return "empty:small";
+    case CardPicture::None: return "";
+    case CardPicture::Face: return "face:" + CStr(shown.SheetCard);
+    case CardPicture::SmallFace: return "smallface:" + CStr(shown.SheetCard);
+    case CardPicture::RankPicture: return "rank:" + CStr(shown.rank);
+    case CardPicture::SmallRankPicture: return "smallrank:" + CStr(shown.rank);
+    case CardPicture::LargeBack: return "back:large";
+    case CardPicture::SmallBack: return "back:small";
+    case CardPicture::LargeEmpty: return "empty:large";
+    case CardPicture::SmallEmpty: return "empty:small";
     }
     return "";
 }

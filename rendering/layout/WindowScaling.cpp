@@ -25,10 +25,8 @@ bool MovesWithBoard(Ctl family, int32_t screenTwips) {
     case Ctl::picPanel:
     case Ctl::imgIcon:
     case Ctl::ImgTurn1:
-    case Ctl::ImgTurn2:
-        return false;
-    default:
-        return !IsAvatarImage(family) || screenTwips < WideScreenTwips;
+    case Ctl::ImgTurn2: return false;
+    default: return !IsAvatarImage(family) || screenTwips < WideScreenTwips;
     }
 }
 

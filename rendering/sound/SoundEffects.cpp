@@ -44,14 +44,9 @@ std::string ChangeNoise(SoundOutput& out, const SoundSettings& s, const Personal
         // Played to its end, or the sign-off that follows would cut it off unheard.
         PlayPersonalitySound(out, s, sounds[CheerSoundIndex], true);
         break;
-    case FewerSounds:
-        line = "Let's hold it down a little guys!";
-        break;
-    case NoSounds:
-        line = "Ahhh... the sounds of silence...";
-        break;
-    default:
-        break;
+    case FewerSounds: line = "Let's hold it down a little guys!"; break;
+    case NoSounds: line = "Ahhh... the sounds of silence..."; break;
+    default: break;
     }
     // The sign-off answers the change at "Some Sound" too; "No Sound" stays silent.
     PlaySoundFile(out, s, sounds[ExitSoundIndex]);

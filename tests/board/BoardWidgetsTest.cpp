@@ -89,12 +89,13 @@ TEST(BoardWidgets, AResizeByTheUserKeepsTheAvatarAtTheRightEdge) {
 // The longest result of a game has four lines on the status line; none of it may be cut off, and
 // the line stays clear of the human's row.
 TEST(BoardWidgets, TheStatusLineHoldsTheLongestResult) {
-    const std::string result = "That was the last card, Zadure WON with a margin of 12 ! Were you SLEEPING?\r\n"
-                               "You had 12 cards left!";
+    const std::string result =
+        "That was the last card, Zadure WON with a margin of 12 ! Were you SLEEPING?\r\n"
+        "You had 12 cards left!";
     for (const TableSetting setting : {TableSetting{2, 3}, TableSetting{2, 4}, TableSetting{3, 4},
                                        TableSetting{4, 4}, TableSetting{4, 4, 0, 16000}}) {
-        SCOPED_TRACE(testing::Message() << setting.Players << " players, " << setting.Centers << " centers, screen "
-                                        << setting.ScreenTwips);
+        SCOPED_TRACE(testing::Message() << setting.Players << " players, " << setting.Centers
+                                        << " centers, screen " << setting.ScreenTwips);
         BoardTable t(setting);
         t.Board().SetCaption({Ctl::Label9, 1}, result);
         const auto* line = static_cast<QLabel*>(t.Widget({Ctl::Label9, 1}));

@@ -235,30 +235,14 @@ QImage CardBack(int index, bool small) {
     field.addRoundedRect(Field, 2, 2);
     p.setClipPath(field);
     switch (index) {
-    case 0:
-        Rosette(p, ground);
-        break;
-    case 1:
-        Lattice(p, ground);
-        break;
-    case 2:
-        Vines(p, ground);
-        break;
-    case 3:
-        Argyle(p, ground);
-        break;
-    case 4:
-        Steel(p, ground);
-        break;
-    case 5:
-        Waves(p, ground);
-        break;
-    case 6:
-        Night(p, ground);
-        break;
-    default:
-        Emblem(p, ground);
-        break;
+    case 0: Rosette(p, ground); break;
+    case 1: Lattice(p, ground); break;
+    case 2: Vines(p, ground); break;
+    case 3: Argyle(p, ground); break;
+    case 4: Steel(p, ground); break;
+    case 5: Waves(p, ground); break;
+    case 6: Night(p, ground); break;
+    default: Emblem(p, ground); break;
     }
     p.restore();
     const QColor rule = index == 0 ? QColor(0x8E, 0x1F, 0x2B) : QColor(255, 255, 255, 220);

@@ -33,33 +33,22 @@ std::vector<Pip> PipLayout(int rank) {
     std::vector<Pip> eight{{0, 0},         {1, 0},         {0, third}, {1, third},
                            {0, 2 * third}, {1, 2 * third}, {0, 1},     {1, 1}};
     switch (rank) {
-    case 2:
-        return {{0.5, 0}, {0.5, 1}};
-    case 3:
-        return {{0.5, 0}, {0.5, 0.5}, {0.5, 1}};
-    case 4:
-        return corners;
-    case 5:
-        corners.push_back({0.5, 0.5});
-        return corners;
-    case 6:
-        return six;
-    case 7:
-        six.push_back({0.5, 0.25});
-        return six;
+    case 2: return {{0.5, 0}, {0.5, 1}};
+    case 3: return {{0.5, 0}, {0.5, 0.5}, {0.5, 1}};
+    case 4: return corners;
+    case 5: corners.push_back({0.5, 0.5}); return corners;
+    case 6: return six;
+    case 7: six.push_back({0.5, 0.25}); return six;
     case 8:
         six.push_back({0.5, 0.25});
         six.push_back({0.5, 0.75});
         return six;
-    case 9:
-        eight.push_back({0.5, 0.5});
-        return eight;
+    case 9: eight.push_back({0.5, 0.5}); return eight;
     case 10:
         eight.push_back({0.5, sixth});
         eight.push_back({0.5, 1 - sixth});
         return eight;
-    default:
-        return {};
+    default: return {};
     }
 }
 
@@ -68,9 +57,7 @@ void PaintGround(QPainter& p, const FaceStyle& style) {
     p.save();
     p.setClipPath(outline);
     switch (style.look) {
-    case FaceLook::Standard:
-        p.fillRect(CardRect, Qt::white);
-        break;
+    case FaceLook::Standard: p.fillRect(CardRect, Qt::white); break;
     case FaceLook::Steel: {
         p.drawImage(
             0, 0,

@@ -193,21 +193,11 @@ QImage RankPicture(int style, int rank, bool small) {
     p.setRenderHint(QPainter::Antialiasing);
     p.scale(size.width() / Card.width(), size.height() / Card.height());
     switch (style) {
-    case 1:
-        Quenor(p, rank);
-        break;
-    case 2:
-        Artsy(p, rank);
-        break;
-    case 3:
-        Shout(p, rank);
-        break;
-    case 4:
-        Zarles(p, rank);
-        break;
-    default:
-        Viking(p, rank);
-        break;
+    case 1: Quenor(p, rank); break;
+    case 2: Artsy(p, rank); break;
+    case 3: Shout(p, rank); break;
+    case 4: Zarles(p, rank); break;
+    default: Viking(p, rank); break;
     }
     return img;
 }

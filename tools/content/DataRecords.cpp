@@ -2,8 +2,8 @@
 
 #include "CommentRecord.h"
 #include "HighScoreRecord.h"
-#include "PersonalitySounds.h"
 #include "PersonalityRecord.h"
+#include "PersonalitySounds.h"
 #include "ScoreRecord.h"
 #include "VbText.h"
 

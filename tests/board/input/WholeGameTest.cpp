@@ -97,8 +97,9 @@ void ExpectEmptyHandSlotsHidden(InputTable& t) {
     const Ctl rows[] = {Ctl::Picture1, Ctl::Picture2, Ctl::Picture3};
     for (int seat = 2; seat <= t.Game.NumPlayers; ++seat)
         for (int slot = 2; slot <= 6; ++slot)
-            if (t.Game.Seat(seat).Slots[slot].Value == 0)
+            if (t.Game.Seat(seat).Slots[slot].Value == 0) {
                 EXPECT_FALSE(t.Model({rows[seat - 2], slot}).Visible) << "seat " << seat << " slot " << slot;
+            }
 }
 
 TEST(WholeGame, PlayedByMouseToTheEnd) {

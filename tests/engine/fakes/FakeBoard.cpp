@@ -20,10 +20,8 @@ bool IsArray(Ctl family) {
     case Ctl::Label9:
     case Ctl::LblWild:
     case Ctl::Label3:
-    case Ctl::Stack:
-        return true;
-    default:
-        return false;
+    case Ctl::Stack: return true;
+    default: return false;
     }
 }
 
