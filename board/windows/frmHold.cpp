@@ -14,6 +14,8 @@ namespace zarle {
 
 namespace {
 
+// Sizes in pixels, not twips: on a large-fonts screen the window keeps the size it has at 96 dpi,
+// which is what shrinking a twip-sized window by 0.8 there would give back.
 constexpr int FaceW = 59;
 constexpr int FaceH = 80;
 constexpr int CardOverlap = 4; // 60 twips
