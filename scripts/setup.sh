@@ -7,6 +7,7 @@ ZARLE_PACKAGES=(
   libgtest-dev libgmock-dev
   fonts-dejavu-core fonts-dejavu-extra fonts-freefont-ttf
   xvfb xdotool imagemagick xauth
+  clang libclang-rt-14-dev
 )
 
 zarle_install_packages() {
@@ -25,4 +26,16 @@ zarle_install_packages() {
 zarle_build() {
   cmake -S . -B build -G Ninja
   cmake --build build
+}
+
+# The fuzz build in build-fuzz/ (clang with libFuzzer and the sanitizers), run for a few
+# seconds per target; skipped with a note where clang is not installed.
+zarle_fuzz_short() {
+  if ! command -v clang++ >/dev/null; then
+    echo "Fuzz targets skipped: clang++ is not installed."
+    return 0
+  fi
+  cmake -S . -B build-fuzz -G Ninja -DZARLE_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++
+  cmake --build build-fuzz
+  ctest --test-dir build-fuzz --output-on-failure -j "$(nproc)"
 }

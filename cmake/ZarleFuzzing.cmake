@@ -1,0 +1,38 @@
+# Included by the top level when ZARLE_FUZZ is on: the plain-C++ libraries built with the
+# sanitizers and libFuzzer's coverage, and every fuzz target under fuzz/.
+if(NOT CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
+  message(FATAL_ERROR "The fuzz build needs clang: configure with -DCMAKE_CXX_COMPILER=clang++")
+endif()
+set(CMAKE_BUILD_TYPE RelWithDebInfo CACHE STRING "Build type" FORCE)
+add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=undefined
+                    -fno-omit-frame-pointer)
+add_link_options(-fsanitize=address,undefined)
+enable_testing()
+include(cmake/AddChildren.cmake)
+
+# Seconds each target runs in the tests; raise it for a long search:
+#   cmake -B build-fuzz -DZARLE_FUZZ_SECONDS=600
+set(ZARLE_FUZZ_SECONDS 5 CACHE STRING "Seconds of each fuzz target's run in the tests")
+
+# zarle_add_fuzzer(<target> SOURCES <files...> LIBS <libs...> CORPUS <seed folder>)
+# One libFuzzer target and its timed run as a test. New inputs go to a corpus folder of the
+# build; the seeds in the source tree are only read.
+function(zarle_add_fuzzer target)
+  cmake_parse_arguments(ARG "" "CORPUS" "SOURCES;LIBS" ${ARGN})
+  add_executable(${target} ${ARG_SOURCES})
+  target_link_libraries(${target} PRIVATE ${ARG_LIBS})
+  target_link_options(${target} PRIVATE -fsanitize=fuzzer)
+  set(work ${CMAKE_CURRENT_BINARY_DIR}/${target}-corpus)
+  file(MAKE_DIRECTORY ${work})
+  add_test(NAME ${target}
+           COMMAND ${target} -max_total_time=${ZARLE_FUZZ_SECONDS} -timeout=10 -rss_limit_mb=2048
+                   -artifact_prefix=${CMAKE_CURRENT_BINARY_DIR}/${target}- ${work} ${ARG_CORPUS})
+  set_tests_properties(${target} PROPERTIES TIMEOUT 3600)
+endfunction()
+
+# The plain-C++ layers that read files and network lines; a folder joins once it exists.
+foreach(dir engine persistence/records persistence/profiles opponents network/protocol fuzz)
+  if(EXISTS ${CMAKE_SOURCE_DIR}/${dir}/CMakeLists.txt)
+    add_subdirectory(${dir})
+  endif()
+endforeach()
