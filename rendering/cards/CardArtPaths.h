@@ -55,6 +55,12 @@ inline std::string AvatarPointer(int which) {
     return Numbered(":/board/pointer", which);
 }
 
+// The lead personality's winner animation, frames 1..7; the other personalities bring theirs in
+// their packs.
+inline std::string LeadWinFrame(int frame) {
+    return Numbered(":/flash/zarle", frame);
+}
+
 // Avatar pictures the program folder starts with, under Avatars/.
 inline constexpr std::array<const char*, 4> DefaultAvatars{"Zarle.jpg", "Quenor.jpg", "Vova.jpg",
                                                            "Zadure.jpg"};

@@ -1,7 +1,7 @@
 // Draws every picture of the game into the build tree:
 //   zarle_cardart <output folder> <font folder>
 // The resource pictures and their list go under the output folder, the default avatars under
-// <output folder>/Avatars.
+// <output folder>/Avatars and the personalities' animation frames under <output folder>/Packs.
 
 #include "ArtWriter.h"
 #include "Avatars.h"
@@ -14,6 +14,7 @@
 #include "RankPictures.h"
 #include "TableArt.h"
 #include "Text.h"
+#include "WinFrames.h"
 
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -55,6 +56,18 @@ void DrawAvatars(ArtWriter& out) {
         out.File(QStringLiteral("Avatars/") + file, Avatar(QFileInfo(file).completeBaseName()), 92);
 }
 
+// The lead personality's frames are built in; Quenor's and Vova's go into their packs, Data/PMS/<name>/
+// of the program folder (Zadure celebrates with Vova's).
+void DrawWinFrames(ArtWriter& out) {
+    for (int frame = 1; frame <= WinFrameCount; ++frame) {
+        out.Resource(art::LeadWinFrame(frame), WinFrame("Zarle", frame));
+        for (const char* name : {"Quenor", "Vova"}) {
+            const QString person = QString::fromLatin1(name);
+            out.File(QStringLiteral("Packs/%1/%1%2.png").arg(person).arg(frame), WinFrame(person, frame));
+        }
+    }
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -68,6 +81,7 @@ int main(int argc, char** argv) {
     DrawCards(out);
     DrawTable(out);
     DrawAvatars(out);
+    DrawWinFrames(out);
     out.WriteResourceList("cardart.qrc");
     for (const QString& e : out.Errors()) std::fprintf(stderr, "zarle_cardart: %s\n", qPrintable(e));
     return out.Failed() ? 1 : 0;
