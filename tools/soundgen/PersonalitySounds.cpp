@@ -41,6 +41,10 @@ constexpr std::array<Singer, PersonalityNames.size()> Singers{{
 
 } // namespace
 
+const Singer& SingerOf(size_t index) {
+    return Singers[index];
+}
+
 std::vector<SoundRecipe> PersonalitySounds() {
     std::vector<SoundRecipe> recipes;
     for (size_t p = 0; p < PersonalityNames.size(); ++p) {

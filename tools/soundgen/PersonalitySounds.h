@@ -3,6 +3,7 @@
 // personality's own voice, in files of `Sounds/` named after the personality and the event.
 
 #include "SoundRecipe.h"
+#include "Voices.h"
 
 #include <array>
 #include <string_view>
@@ -16,6 +17,9 @@ inline constexpr std::array<std::string_view, 4> PersonalityNames{"Zarle", "Quen
 inline constexpr std::array<std::string_view, 15> SoundEventNames{
     "WildCard", "TurnOver", "Win1",    "Win2",   "Win3", "Win4",   "Lose1", "Lose2",
     "Lose3",    "Lose4",    "Whining", "Thanks", "Yeah", "Winner", "Loser"};
+
+// The voice of personality `index` of PersonalityNames.
+const Singer& SingerOf(size_t index);
 
 // "Sounds/<personality><event>.wav", e.g. "Sounds/ZarleWildCard.wav".
 std::vector<SoundRecipe> PersonalitySounds();

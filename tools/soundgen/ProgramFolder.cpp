@@ -1,5 +1,6 @@
 #include "ProgramFolder.h"
 
+#include "ChatSounds.h"
 #include "Filters.h"
 #include "PersonalitySounds.h"
 #include "Sources.h"
@@ -63,6 +64,7 @@ std::vector<SoundRecipe> ProgramFolderSounds() {
     recipes.push_back({"Sounds/IntroB.wav", Rate, 16, IntroTune});
     recipes.push_back({"Sounds/slap.wav", Rate, 16, Slap});
     recipes.push_back({"Data/empty.wav", Rate, 16, Silence});
+    for (SoundRecipe& chat : ChatSounds()) recipes.push_back(std::move(chat));
     return recipes;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // The sound files the program folder ships: the personalities' sounds, the intro tune and the
-// slap in `Sounds/`, and the silent stand-in `Data/empty.wav` for a personality sound that is
-// missing.
+// slap in `Sounds/`, the silent stand-in `Data/empty.wav` for a personality sound that is
+// missing, and the chat sounds of the personalities' packs under `Data/PMS/<name>/`.
 
 #include "SoundRecipe.h"
 
