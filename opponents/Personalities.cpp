@@ -2,6 +2,7 @@
 
 #include "CommentRecord.h"
 #include "DataFiles.h"
+#include "PersonalityPacks.h"
 #include "PersonalityRecord.h"
 #include "RecordFile.h"
 #include "VbText.h"
@@ -86,6 +87,8 @@ void LoadOpponent(GameState& s, BoardPort& board, SeatRecord& opponent, int entr
     const bool ownSet = opponent.CommentSet != NoCommentSet && opponent.CommentSet != DefaultCommentSet;
     if (ownSet && !ReadCommentSet(s, opponent.CommentSet)) opponent.CommentSet = DefaultCommentSet;
     const PersonalityRecord rec = PersonalityOrLead(s, opponent.Name);
+    // The personality's pack puts its chat sounds into Sounds/, as its own program once did.
+    InstallPackSounds(ProgramFolder(s), opponent.Name);
 
     // The personality's sound files ship in Sounds/; one that is missing plays the silent sound.
     const int set = opponent.SoundSet == 1 ? 1 : 0;

@@ -1,8 +1,9 @@
 #pragma once
 // Computer personalities: a seat of the player's table turned into an opponent seat, its
 // personality file (comment lines, sounds, picture) and the comment sets that can replace its
-// first twenty lines. Nothing is written and nothing is started; a missing, short or unsafe name
-// falls back to the lead personality, the personality's own lines, or the silent sound.
+// first twenty lines. Nothing is started and only the pack's chat sounds are written (into Sounds/);
+// a missing, short or unsafe name falls back to the lead personality, the personality's own lines,
+// or the silent sound.
 
 #include "BoardPort.h"
 #include "GameState.h"
