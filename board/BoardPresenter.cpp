@@ -5,6 +5,7 @@
 #include "SeatPictures.h"
 #include "VbRound.h"
 #include "VbText.h"
+#include "flash/WinnerFlash.h"
 
 #include <QImageReader>
 #include <QWidget>
@@ -28,7 +29,8 @@ std::string WildText(int32_t screenTwips, int side, int hand) {
 BoardPresenter::BoardPresenter(GameState& game, CardPictureBank& pictures, BoardSurface& surface,
                                BoardServices services)
     : game_(game), pictures_(pictures), surface_(surface), services_(services),
-      layout_(model_, game_, *this) {
+      layout_(model_, game_, *this),
+      flash_(std::make_unique<WinnerFlash>(game_, *this, surface_, services_.Waiter)) {
     LoadDesignBoard(model_);
     ShowFixedPicture(Ctl::ImgTurn1, art::TurnMarker(1));
     ShowFixedPicture(Ctl::ImgTurn2, art::TurnMarker(2));
@@ -198,12 +200,15 @@ void BoardPresenter::ShowFrames(bool visible) {
     layout_.ShowFrames(visible);
 }
 
-// The developer's deck view, the card counter, the winner's frames and the card-back flow live in
-// windows of their own, which this board does not open.
+// The developer's deck view, the card counter and the card-back flow live in windows of their own,
+// which this board does not open.
 void BoardPresenter::DebugShowDeck() {}
 void BoardPresenter::CounterUpdate() {}
-void BoardPresenter::Flash(int) {}
 void BoardPresenter::AnimateCardsFlow(int) {}
+
+void BoardPresenter::Flash(int winner) {
+    flash_->Flash(winner);
+}
 
 bool BoardPresenter::IsFormLoaded(std::string_view formName) {
     return formName == "frmZarle" || (smallWindowLoaded_ && smallWindowLoaded_(formName));

@@ -14,12 +14,14 @@
 #include "ShowCardChoice.h"
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <vector>
 
 namespace zarle {
 
 class CardPictureBank;
+class WinnerFlash;
 
 struct BoardServices {
     SoundPort& Sound;
@@ -38,6 +40,8 @@ class BoardPresenter : public BoardPort, public LayoutHost, private SurfaceEvent
     BoardPresenter& operator=(const BoardPresenter&) = delete;
 
     BoardModel& Model() { return model_; }
+    // The winner's animation that Flash plays.
+    WinnerFlash& WinnerAnimation() { return *flash_; }
     BoardLayout& Layout() { return layout_; }
 
     // The screen runs at other than 96 dots per inch (start-up measures it).
@@ -151,6 +155,7 @@ class BoardPresenter : public BoardPort, public LayoutHost, private SurfaceEvent
     bool presenting_ = false;
     bool presentAgain_ = false;
     std::vector<ControlId> refreshes_; // painted when the changes reach the widgets
+    std::unique_ptr<WinnerFlash> flash_;
 };
 
 } // namespace zarle

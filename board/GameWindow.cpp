@@ -23,8 +23,14 @@ GameWindow::GameWindow(GameState& game, GameWindowServices services)
       input_(BoardInputParts{game, static_cast<FrmZarle&>(*surface_), board_, pictures_, engine_, soundPort_,
                              net_}),
       startUp_(Parts()), shutDown_(Parts()),
-      closeRequests_(surface_->Widget(), [this] { return shutDown_.Form_QueryUnload(); }) {
+      closeRequests_(surface_->Widget(), [this] { return shutDown_.Form_QueryUnload(); }),
+      files_(&surface_->Widget()), manual_(QString::fromStdString(game.AppPath)),
+      dialogs_(OpponentDialogPorts{game_, profiles_, services.Files ? *services.Files : files_,
+                                   services.Help ? *services.Help : manual_, net_,
+                                   [this] { engine_.Game_New(); },
+                                   [this](int index) { opponentWindow_.MenuGame(index); }, &surface_->Widget()}) {
     board_.SetRulesRefresh([this] { engine_.RulesRefresh(); });
+    opponentWindow_.SetGameNew([this] { engine_.Game_New(); });
     board_.SetSmallWindows(
         [this](std::string_view name) { return name == "frmHold" && input_.HoldWindowLoaded(); },
         [this](std::string_view name) {

@@ -11,12 +11,15 @@
 #include "ComputerPlayer.h"
 #include "Engine.h"
 #include "IdleServices.h"
+#include "OpponentDialogs.h"
 #include "ProfilePersistence.h"
 #include "Profiles.h"
 #include "SeededRandom.h"
 #include "StartUpLayout.h"
+#include "QtFileDialogs.h"
 #include "WelcomePrompt.h"
 #include "frmWelcome.h"
+#include "help/ManualWindow.h"
 #include "input/BoardInput.h"
 #include "input/OpponentWindowPorts.h"
 #include "startup/BoardProfileNeighbours.h"
@@ -34,6 +37,8 @@ struct GameWindowServices {
     WaitPort* Waiter = nullptr;           // null: waits that keep the window live
     MessageBoxPort* Box = nullptr;        // null: message boxes on the screen
     WelcomeWindowPort* Welcome = nullptr; // null: the welcome window over the board
+    FileDialogPort* Files = nullptr;      // null: the file dialogs on the screen
+    HelpPort* Help = nullptr;             // null: the game's manual
 };
 
 class GameWindow {
@@ -52,6 +57,8 @@ class GameWindow {
     Profiles& PlayerProfiles() { return profiles_; }
     StartUpState& StartUpValues() { return startUpState_; }
     BoardInput& Input() { return input_; }
+    // The opponents setup, speed and comment-set windows, as the menus open them.
+    OpponentDialogs& Dialogs() { return dialogs_; }
 
     // Loading the board window: the program's start. Anything but Running means the program ends.
     StartOutcome Start(const StartOptions& options) { return startUp_.Form_Load(options); }
@@ -96,6 +103,9 @@ class GameWindow {
     StartUp startUp_;
     ShutDown shutDown_;
     CloseRequestFilter closeRequests_;
+    QtFileDialogs files_;
+    ManualWindow manual_;
+    OpponentDialogs dialogs_;
 };
 
 } // namespace zarle

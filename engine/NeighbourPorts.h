@@ -54,6 +54,9 @@ class NetworkPort {
     virtual void EnableChatSend(bool enable) = 0;
     // Ends the network game as a lost connection does (a peer sent what cannot be used).
     virtual void ConnectionLost() = 0;
+    // The host changed the table: the seats are assigned anew, the new layout ("LO") goes to every
+    // peer and the game's information is shown. The peers' answers arrive through NetWaitReply.
+    virtual void SendNewTable() = 0;
 };
 
 } // namespace zarle

@@ -24,8 +24,16 @@ void OpponentWindowPorts::StatusBar_PlayerCounts(const SeatRecord& rec) {
     zarle::StatusBar_PlayerCounts(board_, game_, rec);
 }
 
-// The Game menu arrives with the drawn menus; until then no new game can be queued during a turn.
-void OpponentWindowPorts::MenuGame(int) {}
+// Until the drawn menus arrive only New is here: during a computer seat's turn of a local game it
+// waits for the turn's end, where the turn calls it again.
+void OpponentWindowPorts::MenuGame(int index) {
+    if (index != 0 || game_.NewGameQueued) return;
+    if (game_.PTurn > 1 && game_.NetMode == 0) {
+        game_.NewGameQueued = true;
+        return;
+    }
+    if (gameNew_) gameNew_();
+}
 
 void OpponentWindowPorts::Beep() {
     QApplication::beep();

@@ -16,6 +16,9 @@ class OpponentWindowPorts : public TurnWindowPort, public TimerPort {
   public:
     OpponentWindowPorts(GameState& game, BoardPresenter& board);
 
+    // What the Game menu's New starts.
+    void SetGameNew(std::function<void()> gameNew) { gameNew_ = std::move(gameNew); }
+
     void StatusBar_PlayerCounts(const SeatRecord& rec) override;
     void MenuGame(int index) override;
     void Beep() override;
@@ -30,6 +33,7 @@ class OpponentWindowPorts : public TurnWindowPort, public TimerPort {
     BoardPresenter& board_;
     QTimer timer_;
     std::function<void()> onTimeout_;
+    std::function<void()> gameNew_;
 };
 
 } // namespace zarle
