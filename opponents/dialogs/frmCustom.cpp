@@ -117,7 +117,7 @@ void frmCustom::LayOut() {
 
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(Check1);
-    bottom->addWidget(Label4, 1);
+    bottom->addStretch();
     bottom->addWidget(Command1);
 
     auto* layout = new QVBoxLayout(this);
@@ -125,6 +125,7 @@ void frmCustom::LayOut() {
     layout->addLayout(top);
     layout->addLayout(lines);
     layout->addLayout(file);
+    layout->addWidget(Label4);
     layout->addLayout(bottom);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
@@ -221,8 +222,9 @@ void frmCustom::SaveSet() {
     if (!chosen) return;
     // Only sets in users/ can be used, so the set goes there under the name chosen.
     const std::string name = CommentSetName(fs::path(*chosen).filename().string());
+    if (BadFileNameChars(ports_.Ports().Box, name)) return;
     const auto target = CommentSetPath(s_.AppPath, name);
-    if (!target || BadFileNameChars(ports_.Ports().Box, name)) return;
+    if (!target) return;
     FileTxt->setText(Q(name));
     if (!WriteCommentSetFile(*target, Lines())) {
         ports_.Players.ReportWriteFailure(*target);

@@ -90,7 +90,6 @@ void frmMulti::BuildControls() {
     ckShowAvatar = new QCheckBox("Show Avatar", Frame1);
     ckNoPlayerAvatar = new QCheckBox("Show Player Avatar", Frame1);
     lblPlayer = new QLabel(Frame1);
-    lblPlayer->setWordWrap(true);
     Command1 = new QPushButton("Add new Avatar", Frame1);
     CmdApply = new QPushButton("Save Opponent", Frame1);
 
@@ -121,30 +120,28 @@ void frmMulti::LayOut() {
     sounds->addStretch();
     sounds->addWidget(cmdSounds);
 
-    auto* avatarChoice = new QVBoxLayout;
-    avatarChoice->addWidget(HScrollAvatar);
-    avatarChoice->addWidget(ckShowAvatar);
-    avatarChoice->addWidget(ckNoPlayerAvatar);
-    avatarChoice->addWidget(Command1);
-    avatarChoice->addStretch();
-
+    // The seat's fields on the left, its avatar beside them.
     auto* seat = new QGridLayout(Frame1);
     seat->addWidget(lblOppSet[0], 0, 0);
-    seat->addWidget(CboOpponent, 0, 1, 1, 2);
-    seat->addWidget(lblDescription, 1, 1, 1, 2);
+    seat->addWidget(CboOpponent, 0, 1);
+    seat->addWidget(lblDescription, 1, 1);
     seat->addWidget(lblOppSet[1], 2, 0);
-    seat->addWidget(CboOppLevel, 2, 1, 1, 2);
+    seat->addWidget(CboOppLevel, 2, 1);
     seat->addWidget(lblOppSet[2], 3, 0);
-    seat->addWidget(CboComment, 3, 1, 1, 2);
+    seat->addWidget(CboComment, 3, 1);
     seat->addWidget(lblOppSet[3], 4, 0);
-    seat->addLayout(sounds, 4, 1, 1, 2);
-    seat->addWidget(lblNoSoundNow, 5, 1, 1, 2);
-    seat->addWidget(lblAvatar, 6, 0, Qt::AlignTop);
-    seat->addWidget(imgOppAvatar, 6, 1, Qt::AlignTop);
-    seat->addLayout(avatarChoice, 6, 2);
-    seat->addWidget(lblPlayer, 7, 0, 1, 3);
-    seat->addWidget(CmdApply, 8, 2, Qt::AlignRight);
-    seat->setColumnStretch(2, 1);
+    seat->addLayout(sounds, 4, 1);
+    seat->addWidget(lblNoSoundNow, 5, 1);
+    seat->addWidget(ckShowAvatar, 6, 0, 1, 2);
+    seat->addWidget(ckNoPlayerAvatar, 7, 0, 1, 2);
+    // The player's seat has no fields: its help line takes their place.
+    seat->addWidget(lblPlayer, 0, 0, 6, 2, Qt::AlignTop);
+    seat->addWidget(lblAvatar, 0, 2);
+    seat->addWidget(imgOppAvatar, 1, 2, 4, 1, Qt::AlignCenter);
+    seat->addWidget(HScrollAvatar, 5, 2);
+    seat->addWidget(Command1, 6, 2);
+    seat->addWidget(CmdApply, 8, 2, Qt::AlignBottom);
+    seat->setColumnStretch(1, 1);
 
     auto* general = new QVBoxLayout(fraGeneral);
     general->addWidget(Label2);
@@ -209,7 +206,7 @@ void frmMulti::Form_Load() {
     HScrollAvatar->setRange(1, std::max<int>(1, static_cast<int>(s_.Avatars.size())));
     HScrollAvatar->setEnabled(!s_.Avatars.empty());
     ckShowAvatar->setChecked(session_.Ports().Ports().View.IsVisible({Ctl::ImgAvatar}));
-    for (const std::string& level : s_.LevelNames) CboOppLevel->addItem(Q(level));
+    for (const char* level : {"Average", "Clever", "Ruthless"}) CboOppLevel->addItem(level);
     const int16_t level = std::clamp<int16_t>(s_.PlayerRec.Seats[1].Level, 0, 2);
     CboOppLevel->setCurrentIndex(level);
     levelChoice_[0] = level;
@@ -238,7 +235,7 @@ bool frmMulti::IsWide() const {
 void frmMulti::SetWide(bool wide) {
     Frame2->setVisible(wide);
     if (!wide) imgPoint->hide();
-    adjustSize();
+    layout()->activate();
 }
 
 void frmMulti::Option1_Click(int index) {
@@ -278,16 +275,17 @@ void frmMulti::CmdSetup_Click(int index) {
         ShowPlayerSeat();
     else
         ShowOpponentSeat(index);
+    layout()->activate(); // the window fits the seat's controls at once
 }
 
 void frmMulti::ShowOpponentSeat(int index) {
     const int k = index + 1;
     lblAvatar->setText("Avatar:");
     CmdApply->setText("Save Opponent");
-    for (QWidget* w :
-         std::initializer_list<QWidget*>{CboOpponent, CboOppLevel, CboComment, lblDescription, cmdSounds,
-                                         lblNoSoundNow, ckShowAvatar, OptWav[0], OptWav[1]})
+    for (QWidget* w : std::initializer_list<QWidget*>{CboOpponent, CboOppLevel, CboComment, lblDescription,
+                                                      cmdSounds, ckShowAvatar, OptWav[0], OptWav[1]})
         w->show();
+    lblNoSoundNow->setVisible(!lblNoSoundNow->text().isEmpty());
     for (QLabel* label : lblOppSet) label->show();
     ckNoPlayerAvatar->hide();
     lblPlayer->hide();
@@ -300,6 +298,7 @@ void frmMulti::ShowOpponentSeat(int index) {
     // A personality whose file has gone still shows under its name (it plays as the lead one).
     if (CboOpponent->findText(Q(setupName_)) < 0) CboOpponent->addItem(Q(setupName_));
     CboOpponent->setCurrentText(Q(setupName_));
+    ShowDescription();
     const int16_t level = std::clamp<int16_t>(seat.Level, 0, 2);
     CboOppLevel->setCurrentIndex(level);
     SetAvatarScroll(Trim(seat.Avatar));
@@ -354,9 +353,9 @@ void frmMulti::ShowPlayerSeat() {
         w->hide();
     for (QLabel* label : lblOppSet) label->hide();
     lblAvatar->setText("Your Avatar:");
-    lblPlayer->setText(
-        "If you would like to use your own picture during your turn for multiplayer games, check "
-        "the Show Player Avatar box and select a picture.");
+    lblPlayer->setText("If you would like to use your own picture during your turn\n"
+                       "for multiplayer games, check the Show Player Avatar box\n"
+                       "and select a picture.");
     CmdApply->setText("Save Player");
     ChangedSetting = false;
     currentSlot_ = PlayerSlot;
@@ -368,15 +367,20 @@ void frmMulti::CboOpponent_Click() {
     ShowAvatarPicture(name + ".jpg");
     CboOppLevel->setCurrentIndex(0);
     if (currentSlot_ < PlayerSlot) levelChoice_[currentSlot_] = 0;
-    const auto& descriptions = s_.Personalities[0];
-    const int at = CboOpponent->currentIndex();
-    lblDescription->setText(at >= 0 && at < static_cast<int>(descriptions.size()) ? Q(descriptions[at]) : "");
+    ShowDescription();
     CboComment->setCurrentIndex(0);
     OptWav[0]->setChecked(true);
     OptWav_Click(0);
     SetWide(false);
     ChangedPerson = true;
     Changed();
+}
+
+// The first line of the personality's file, as the personality scan read it.
+void frmMulti::ShowDescription() {
+    const auto& descriptions = s_.Personalities[0];
+    const int at = CboOpponent->currentIndex();
+    lblDescription->setText(at >= 0 && at < static_cast<int>(descriptions.size()) ? Q(descriptions[at]) : "");
 }
 
 void frmMulti::CboOppLevel_Click() {
@@ -461,11 +465,13 @@ void frmMulti::Check1_Click() {
         OptWav_Click(0);
         for (QRadioButton* option : OptWav) option->setEnabled(false);
         lblNoSoundNow->setText("Personality sounds are turned off.");
+        lblNoSoundNow->setVisible(currentSlot_ != PlayerSlot);
         SetWide(false);
     } else {
         if (s_.SoundLevel != 0) s_.SoundLevel = 0;
         for (QRadioButton* option : OptWav) option->setEnabled(true);
         lblNoSoundNow->clear();
+        lblNoSoundNow->hide();
     }
 }
 

@@ -85,6 +85,7 @@ class frmMulti final : public OpponentChoiceForm {
     void ShowPlayerSeat();
     void FillEmptySeat(int index);
     void CboOpponent_Click();
+    void ShowDescription();
     void CboOppLevel_Click();
     void CboComment_Click();
     void HScrollAvatar_Change();

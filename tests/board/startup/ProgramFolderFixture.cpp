@@ -113,7 +113,8 @@ StartOutcome ProgramFolderTest::Start(const std::string& name, const std::string
     Window.reset();
     Game = std::make_unique<GameState>();
     Game->AppPath = root_.string();
-    Window = std::make_unique<GameWindow>(*Game, GameWindowServices{&Sound, &Waiter, &Box});
+    Window =
+        std::make_unique<GameWindow>(*Game, GameWindowServices{&Sound, &Waiter, &Box, nullptr, Files, Help});
     if (!name.empty()) AnswerWelcomeWith(name);
     const StartOutcome outcome = Window->Start({commandLine, instanceName_});
     welcomeAnswer_.stop();

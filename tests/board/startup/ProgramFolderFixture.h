@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <deque>
 #include <filesystem>
 #include <functional>
 #include <map>
@@ -36,7 +37,9 @@ class RecordingSound : public SoundPort {
 class InstantWaiter : public WaitPort {
   public:
     std::function<void()> OnWait;
-    void Wait(float) override {
+    std::vector<float> Waits;
+    void Wait(float seconds) override {
+        Waits.push_back(seconds);
         if (OnWait) OnWait();
     }
     void DoEvents() override {}
@@ -45,14 +48,20 @@ class InstantWaiter : public WaitPort {
 struct BoxShown {
     std::string Text;
     int Style = 0;
+    std::string Title;
 };
 
+// Answers OK, or the next of Answers while there are any.
 class RecordingBox : public MessageBoxPort {
   public:
     std::vector<BoxShown> Shown;
-    int MsgBox(std::string_view text, int style, std::string_view) override {
-        Shown.push_back({std::string(text), style});
-        return AnswerOk;
+    std::deque<int> Answers;
+    int MsgBox(std::string_view text, int style, std::string_view title) override {
+        Shown.push_back({std::string(text), style, std::string(title)});
+        if (Answers.empty()) return AnswerOk;
+        const int answer = Answers.front();
+        Answers.pop_front();
+        return answer;
     }
 };
 
@@ -83,6 +92,9 @@ class ProgramFolderTest : public ::testing::Test {
     RecordingSound Sound;
     InstantWaiter Waiter;
     RecordingBox Box;
+    // File dialogs and the manual for the program; null: its own.
+    FileDialogPort* Files = nullptr;
+    HelpPort* Help = nullptr;
     std::unique_ptr<GameState> Game;
     std::unique_ptr<GameWindow> Window;
 
