@@ -1,5 +1,5 @@
 // The shipped personalities as the computer opponents load them: each one is itself, finds every
-// sound it names in the program folder and has a remark for every occasion.
+// sound it names in the program folder, has a remark for every occasion and brings its chat sounds.
 
 #include "FakeBoard.h"
 #include "GameState.h"
@@ -44,6 +44,12 @@ TEST(ShippedPersonalities, LoadAsThemselvesWithEverySoundTheyName) {
             EXPECT_TRUE(std::filesystem::exists(seat.Sounds[k])) << seat.Sounds[k];
         }
         for (int line = 1; line <= 35; ++line) EXPECT_NE(s.Comments[line], "") << name << " line " << line;
+        // Its pack's chat sounds are installed (Zadure speaks with Vova's).
+        const std::string owner = name == "Zadure" ? "Vova" : std::string(name);
+        int installed = 0;
+        for (const auto& entry : std::filesystem::directory_iterator(folder.FsPath() / "Sounds"))
+            installed += entry.path().filename().string().ends_with(owner + ".pmw");
+        EXPECT_EQ(installed, 6) << name;
     }
 }
 
