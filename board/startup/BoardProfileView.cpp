@@ -141,7 +141,8 @@ void BoardProfileView::Redraw() {
     board_.Redraw();
 }
 
-// The lead personality's animation frames are read when a game ends; nothing is kept to refresh.
+// The winner's animation brings the lead personality's built-in frames back itself whenever the
+// lead personality wins; nothing else is kept to refresh.
 void BoardProfileView::ReloadLeadPersonalityPictures() {}
 
 std::optional<std::string> BoardProfileView::ShowOpen(const FileDialogRequest& request) {

@@ -9,6 +9,7 @@
 #include <QGroupBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 
 namespace zarle::test {
 namespace {
@@ -246,13 +247,15 @@ TEST_F(OpponentsSetupTest, GeneralSwitchesTakeEffectAtOnceAndStayAfterCancel) {
     });
 }
 
-TEST_F(OpponentsSetupTest, ALevelOutOfRangeInTheProfileShowsAsRuthless) {
+TEST_F(OpponentsSetupTest, ALevelOutOfRangeShowsAsRuthlessAndAnUnlistedAvatarAsTheFirstOne) {
     StartWith();
     PlayerRecord rec = StoredProfile();
     rec.Seats[1].Level = 9;
+    rec.Seats[1].Avatar = "gone.jpg";
     WriteStoredProfile(rec);
     Setup([](frmMulti& w) {
         EXPECT_EQ(w.CboOppLevel->currentText(), "Ruthless");
+        EXPECT_EQ(w.HScrollAvatar->value(), 1);
         Click(w.cmdDone);
     });
 }
