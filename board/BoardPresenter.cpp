@@ -28,8 +28,7 @@ std::string WildText(int32_t screenTwips, int side, int hand) {
 
 BoardPresenter::BoardPresenter(GameState& game, CardPictureBank& pictures, BoardSurface& surface,
                                BoardServices services)
-    : game_(game), pictures_(pictures), surface_(surface), services_(services),
-      layout_(model_, game_, *this),
+    : game_(game), pictures_(pictures), surface_(surface), services_(services), layout_(model_, game_, *this),
       flash_(std::make_unique<WinnerFlash>(game_, *this, surface_, services_.Waiter)) {
     LoadDesignBoard(model_);
     ShowFixedPicture(Ctl::ImgTurn1, art::TurnMarker(1));

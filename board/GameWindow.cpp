@@ -25,10 +25,10 @@ GameWindow::GameWindow(GameState& game, GameWindowServices services)
       startUp_(Parts()), shutDown_(Parts()),
       closeRequests_(surface_->Widget(), [this] { return shutDown_.Form_QueryUnload(); }),
       files_(&surface_->Widget()), manual_(QString::fromStdString(game.AppPath)),
-      dialogs_(OpponentDialogPorts{game_, profiles_, services.Files ? *services.Files : files_,
-                                   services.Help ? *services.Help : manual_, net_,
-                                   [this] { engine_.Game_New(); },
-                                   [this](int index) { opponentWindow_.MenuGame(index); }, &surface_->Widget()}) {
+      dialogs_(
+          OpponentDialogPorts{game_, profiles_, services.Files ? *services.Files : files_,
+                              services.Help ? *services.Help : manual_, net_, [this] { engine_.Game_New(); },
+                              [this](int index) { opponentWindow_.MenuGame(index); }, &surface_->Widget()}) {
     board_.SetRulesRefresh([this] { engine_.RulesRefresh(); });
     opponentWindow_.SetGameNew([this] { engine_.Game_New(); });
     board_.SetSmallWindows(
