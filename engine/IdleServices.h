@@ -16,6 +16,7 @@ class NoNetwork : public NetworkPort {
     void Scores_Net(std::string_view) override {}
     void EnableChatSend(bool) override {}
     void ConnectionLost() override {}
+    void SendRecover() override {}
 };
 
 class NoSavedGames : public PersistencePort {

@@ -26,6 +26,9 @@ class PersistencePort {
     virtual ~PersistencePort() = default;
     // The whole game state as one saved-game record (6038 bytes), name left as it was.
     virtual std::vector<uint8_t> Saving() = 0;
+    // Saving for the undo log, named with what an undo needs besides the board (the counts of the
+    // turn so far).
+    virtual std::vector<uint8_t> UndoRecord() { return Saving(); }
     virtual void SaveAuto() = 0;
     virtual void StatsAdd(int slot, int kind) = 0;
     virtual void StatsCk(int row, int who) = 0;
@@ -54,6 +57,8 @@ class NetworkPort {
     virtual void EnableChatSend(bool enable) = 0;
     // Ends the network game as a lost connection does (a peer sent what cannot be used).
     virtual void ConnectionLost() = 0;
+    // Sends the game just restored to every remote player and resumes play (the host).
+    virtual void SendRecover() = 0;
 };
 
 } // namespace zarle

@@ -53,6 +53,7 @@ class FakeNetwork : public NetworkPort {
     void Scores_Net(std::string_view winnerName) override { t_.Add("Scores_Net " + Quoted(winnerName)); }
     void EnableChatSend(bool enable) override { t_.Add(enable ? "ChatSend on" : "ChatSend off"); }
     void ConnectionLost() override;
+    void SendRecover() override { t_.Add("SendRecover"); }
 
     // What the peers do, one event per pass of waiting.
     std::deque<std::function<void(GameState&)>> PeerEvents;
