@@ -43,13 +43,14 @@ std::array<int16_t, 6> RunCountsOf(const std::string& name) {
 // Running the command marks it; one asked for while it runs is let go.
 class RunningMark {
   public:
-    explicit RunningMark(bool& running) : running_(running) { running_ = true; }
-    ~RunningMark() { running_ = false; }
+    explicit RunningMark(bool& running) : running_(running), before_(running) { running_ = true; }
+    ~RunningMark() { running_ = before_; }
     RunningMark(const RunningMark&) = delete;
     RunningMark& operator=(const RunningMark&) = delete;
 
   private:
     bool& running_;
+    bool before_;
 };
 
 } // namespace
@@ -179,6 +180,7 @@ bool SavedGames::NetworkRefuses(const SavedGameRecord& record) {
 }
 
 bool SavedGames::Restoring(Source from) {
+    RunningMark mark(running_);
     // The record is read and checked before anything on the board changes.
     const auto record = ReadSaved(from, s_.SaveSlot);
     dialogCancelled_ = true;
