@@ -45,6 +45,10 @@ QTableWidget* MakeGrid(QWidget* parent, const QString& name, const QStringList& 
     if (!rows.isEmpty()) grid->setVerticalHeaderLabels(rows);
     grid->verticalHeader()->setVisible(!rows.isEmpty());
     grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    // Rows as high as the text needs, whatever the style would give them.
+    grid->verticalHeader()->setMinimumSectionSize(0);
+    grid->verticalHeader()->setDefaultSectionSize(grid->fontMetrics().height() + 8);
+    grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid->setSelectionMode(QAbstractItemView::NoSelection);
     grid->setFocusPolicy(Qt::NoFocus);
@@ -64,24 +68,26 @@ void SetCell(QTableWidget* grid, int row, int column, const QString& text, bool 
     item->setTextAlignment(left ? (Qt::AlignLeft | Qt::AlignVCenter) : Qt::AlignCenter);
 }
 
-// The grid as large as its columns and `rows` rows, so that nothing scrolls but what must; the
-// first columns at least as wide as `minWidths` says (in characters like these).
+// The grid as large as its columns and `rows` rows, the first columns at least as wide as
+// `minWidths` says (in characters like these); it scrolls only for more rows. Its headers count
+// whether or not its tab is showing.
 void FitGrid(QTableWidget* grid, int rows, const QStringList& minWidths = {}) {
+    grid->ensurePolished();
     grid->resizeColumnsToContents();
+    const QFontMetrics metrics = grid->fontMetrics();
+    int width = 2 * grid->frameWidth();
+    if (!grid->verticalHeader()->isHidden()) width += grid->verticalHeader()->sizeHint().width();
     for (int c = 0; c < grid->columnCount(); ++c) {
-        const QFontMetrics metrics = grid->fontMetrics();
         const int least = c < minWidths.size() ? metrics.horizontalAdvance(minWidths[c]) : 0;
         grid->setColumnWidth(c, std::max(grid->columnWidth(c), least) + metrics.horizontalAdvance("  "));
+        width += grid->columnWidth(c);
     }
-    const int frame = 2 * grid->frameWidth();
-    int width = frame + (grid->verticalHeader()->isVisible() ? grid->verticalHeader()->sizeHint().width() : 0);
-    for (int c = 0; c < grid->columnCount(); ++c) width += grid->columnWidth(c);
-    const int rowHeight = grid->verticalHeader()->defaultSectionSize();
     const bool scrolls = grid->rowCount() > rows;
+    grid->setVerticalScrollBarPolicy(scrolls ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
     if (scrolls) width += grid->verticalScrollBar()->sizeHint().width();
-    grid->setVerticalScrollBarPolicy(scrolls ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
-    grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    grid->setFixedSize(width, frame + grid->horizontalHeader()->sizeHint().height() + rows * rowHeight);
+    const int height = 2 * grid->frameWidth() + grid->horizontalHeader()->sizeHint().height() +
+                       rows * grid->verticalHeader()->defaultSectionSize();
+    grid->setFixedSize(width, height);
 }
 
 QString Number(int32_t value) {
@@ -94,7 +100,7 @@ QString DateText(double date) {
     const auto seconds = time->time_since_epoch().count();
     const QDateTime when = QDateTime(QDate(1970, 1, 1), QTime(0, 0)).addSecs(seconds);
     const QLocale locale;
-    return locale.toString(when.date(), QLocale::ShortFormat) + " " + locale.toString(when.time(), QLocale::ShortFormat);
+    return locale.toString(when.date(), QLocale::ShortFormat) + " " + locale.toString(when.time(), "hh:mm");
 }
 
 } // namespace
@@ -159,6 +165,16 @@ QWidget* frmScoreStat::ScoresPage() {
     return page;
 }
 
+// The window grows with what its grids came to hold, at once rather than at the next pass of the
+// event loop.
+void frmScoreStat::FitWindow() {
+    if (!SSTab1 || !layout()) return; // still being built
+    for (QWidget* w = SSTab1->currentWidget(); w && w != this; w = w->parentWidget())
+        if (w->layout()) w->layout()->invalidate();
+    layout()->invalidate();
+    layout()->activate();
+}
+
 void frmScoreStat::PrintNames() {
     const ScoreListing listing = scoreboard_.PrintNames();
     const int rows = std::max<int>(GridScoresRoom, static_cast<int>(listing.Players.size()) + 1);
@@ -174,7 +190,8 @@ void frmScoreStat::PrintNames() {
     put(0, listing.Computer, listing.ComputerCaption);
     for (size_t i = 0; i < listing.Players.size(); ++i)
         put(static_cast<int>(i) + 1, listing.Players[i], listing.Players[i].Name);
-    FitGrid(GridScores, GridScoresRoom);
+    FitGrid(GridScores, GridScoresRoom, {QString(16, 'n')});
+    FitWindow();
 }
 
 void frmScoreStat::GridScores_Click(int row, int column) {
@@ -246,19 +263,30 @@ QWidget* frmScoreStat::StatisticsPage() {
     top->addWidget(Combo1);
     top->addStretch(1);
     top->addWidget(lblFkey[1]);
-    auto* runTitles = new QHBoxLayout;
-    runTitles->addWidget(Label2);
-    runTitles->addStretch(1);
-    runTitles->addWidget(Label3);
+    // The titles stand over the records' and the game's columns; they follow the grid.
+    GridRun->installEventFilter(this);
     auto* layout = new QVBoxLayout(page);
     layout->addLayout(top);
     layout->addWidget(GridStats, 0, Qt::AlignHCenter);
     layout->addSpacing(6);
-    layout->addLayout(runTitles);
+    layout->addSpacing(Label2->sizeHint().height() + 2);
     layout->addWidget(GridRun, 0, Qt::AlignHCenter);
     layout->addWidget(cmdClearStats, 0, Qt::AlignRight);
     layout->addStretch(1);
     return page;
+}
+
+bool frmScoreStat::eventFilter(QObject* watched, QEvent* event) {
+    const auto type = event->type();
+    if (watched == GridRun && (type == QEvent::Move || type == QEvent::Resize || type == QEvent::Show)) {
+        const int left = GridRun->x() + GridRun->frameWidth() + GridRun->verticalHeader()->width();
+        const int top = GridRun->y() - Label2->sizeHint().height() - 2;
+        Label2->move(left, top);
+        Label3->move(left + GridRun->horizontalHeader()->sectionPosition(5), top);
+        Label2->adjustSize();
+        Label3->adjustSize();
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void frmScoreStat::Combo1_Click(int index) {
@@ -284,6 +312,9 @@ void frmScoreStat::GetRun() {
     const RunGrid grid = scoreboard_.GetRun(runVals_);
     for (int row = 1; row <= 4; ++row)
         for (int column = 1; column <= 9; ++column) SetCell(GridRun, row - 1, column - 1, ToQ(grid[row][column]));
+    FitGrid(GridRun, GridRun->rowCount());
+    FitGrid(GridStats, GridStats->rowCount());
+    FitWindow();
 }
 
 void frmScoreStat::cmdClearStats_Click() {
@@ -358,7 +389,8 @@ void frmScoreStat::HighStuff() {
         GridHigh->item(row, sideList ? 2 : 5)->setBackground(FromBgr(RankingColumnColor));
     }
     // Room for a date and a name however short the entries are.
-    FitGrid(GridHigh, HighRows, {"00/00/0000 00:00 PM", QString(20, 'n')});
+    FitGrid(GridHigh, HighRows, {"00/00/0000 00:00", QString(20, 'n')});
+    FitWindow();
 }
 
 void frmScoreStat::cmdSwitch_Click() {

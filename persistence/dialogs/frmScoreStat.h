@@ -50,11 +50,15 @@ class frmScoreStat : public QDialog {
     // The grid row selected on the scores tab (1 the computer, 2.. the players, 0 none).
     int SelectedRow() const { return selectedRow_; }
 
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
     QWidget* ScoresPage();
     QWidget* StatisticsPage();
     QWidget* HighScoresPage();
 
+    void FitWindow();
     void PrintNames();
     void GridScores_Click(int row, int column);
     void Maintance_Click(int index);
