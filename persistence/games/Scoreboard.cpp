@@ -176,7 +176,7 @@ PlayerStats Scoreboard::GetStats(int recNo) {
 }
 
 RunGrid Scoreboard::GetRun(const RunValues& runs) const {
-    RunGrid grid{};
+    RunGrid grid; // empty texts
     // Per grid row: the records' column of RunValues, their first row, and the game's row of Stats
     // with its first column.
     struct Source {
