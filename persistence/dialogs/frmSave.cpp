@@ -17,7 +17,7 @@ namespace zarle {
 
 namespace {
 
-constexpr int NameWidth = 30;  // what the save file keeps of a name
+constexpr int NameWidth = 30;   // what the save file keeps of a name
 constexpr int NetMarkWidth = 2; // the "^^" of a network save
 
 QString ToQ(const std::string& text) {

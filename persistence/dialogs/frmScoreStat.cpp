@@ -36,7 +36,8 @@ QString ToQ(const std::string& text) {
     return QString::fromStdString(text);
 }
 
-QTableWidget* MakeGrid(QWidget* parent, const QString& name, const QStringList& columns, const QStringList& rows) {
+QTableWidget* MakeGrid(QWidget* parent, const QString& name, const QStringList& columns,
+                       const QStringList& rows) {
     auto* grid = new QTableWidget(parent);
     grid->setObjectName(name);
     grid->setColumnCount(static_cast<int>(columns.size()));
@@ -139,7 +140,8 @@ frmScoreStat::frmScoreStat(Scoreboard& scoreboard, const GameState& state, int s
 
 QWidget* frmScoreStat::ScoresPage() {
     auto* page = new QWidget(this);
-    GridScores = MakeGrid(page, "GridScores", {"Player Name", "Games Played", "Wins", "Losses", "Margin"}, {});
+    GridScores =
+        MakeGrid(page, "GridScores", {"Player Name", "Games Played", "Wins", "Losses", "Margin"}, {});
     GridScores->setSelectionBehavior(QAbstractItemView::SelectRows);
     GridScores->setSelectionMode(QAbstractItemView::SingleSelection);
     connect(GridScores, &QTableWidget::cellClicked, this, &frmScoreStat::GridScores_Click);
@@ -149,7 +151,8 @@ QWidget* frmScoreStat::ScoresPage() {
 
     fraMaintain = new QGroupBox("Scoreboard Maintenance", page);
     auto* buttons = new QGridLayout(fraMaintain);
-    const char* captions[] = {"Delete Player", "Delete ALL Players", "Clear Player Scores", "Clear ALL scores"};
+    const char* captions[] = {"Delete Player", "Delete ALL Players", "Clear Player Scores",
+                              "Clear ALL scores"};
     for (int i = 0; i < 4; ++i) {
         Maintance[i] = new QPushButton(captions[i], fraMaintain);
         Maintance[i]->setAutoDefault(false);
@@ -246,10 +249,11 @@ QWidget* frmScoreStat::StatisticsPage() {
     connect(Combo1, &QComboBox::activated, this, &frmScoreStat::Combo1_Click);
     lblFkey[1] = new QLabel("CTRL+F3", page);
     GridStats = MakeGrid(page, "GridStats", {"Games Played", "Wins", "Losses", "Margin"},
-                         {"Overall", "Level:Average", "Level:Clever", "Level:Ruthless", "2 Players", "3 Players",
-                          "4 Players"});
-    GridRun = MakeGrid(page, "GridRun", {"Side", "Hand", "Hold", "Total", "", "Side", "Hand", "Hold", "Total"},
-                       {"Best Run- Opponent", "Best Side- Opponent", "Best Run- Player", "Best Side- Player"});
+                         {"Overall", "Level:Average", "Level:Clever", "Level:Ruthless", "2 Players",
+                          "3 Players", "4 Players"});
+    GridRun =
+        MakeGrid(page, "GridRun", {"Side", "Hand", "Hold", "Total", "", "Side", "Hand", "Hold", "Total"},
+                 {"Best Run- Opponent", "Best Side- Opponent", "Best Run- Player", "Best Side- Player"});
     Label2 = new QLabel("Best Against Zarle:", page);
     Label3 = new QLabel("Current Game:", page);
     cmdClearStats = new QPushButton("Clear Run Stats", page);
@@ -311,7 +315,8 @@ void frmScoreStat::GetStats() {
 void frmScoreStat::GetRun() {
     const RunGrid grid = scoreboard_.GetRun(runVals_);
     for (int row = 1; row <= 4; ++row)
-        for (int column = 1; column <= 9; ++column) SetCell(GridRun, row - 1, column - 1, ToQ(grid[row][column]));
+        for (int column = 1; column <= 9; ++column)
+            SetCell(GridRun, row - 1, column - 1, ToQ(grid[row][column]));
     FitGrid(GridRun, GridRun->rowCount());
     FitGrid(GridStats, GridStats->rowCount());
     FitWindow();

@@ -45,7 +45,8 @@ void SaveSlotsPrompt::Form_Load() {
 }
 
 void SaveSlotsPrompt::Text1_MouseDown(int index) {
-    if (Saving() && Local() && index >= 1 && index <= UserSlots && index != SelSlot) Slots[index].Text.clear();
+    if (Saving() && Local() && index >= 1 && index <= UserSlots && index != SelSlot)
+        Slots[index].Text.clear();
 }
 
 std::string SaveSlotsPrompt::ProposedName() const {
@@ -105,8 +106,9 @@ bool SaveSlotsPrompt::cmdSave_Click() {
 
 bool SaveSlotsPrompt::Command2_Click() {
     if (Saving() && SelSlot != 0) {
-        const int answer = box_.MsgBox("Did you want to save this game?" + Crlf + "Click the Save button to save.",
-                                       MbYesNo, "Save game?");
+        const int answer =
+            box_.MsgBox("Did you want to save this game?" + Crlf + "Click the Save button to save.", MbYesNo,
+                        "Save game?");
         if (answer == AnswerYes) return false;
     }
     Cancel();

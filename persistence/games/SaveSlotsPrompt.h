@@ -31,8 +31,8 @@ class SaveSlotsPrompt {
 
     // --- Set up by the menu command before the window opens ---
     SaveMode Mode() const { return mode_; }
-    std::string Caption() const;  // of the action button: "Save", "NET Save" or "Restore"
-    std::array<Slot, 12> Slots{}; // 1..10 the user's, 11 the automatic-save entry
+    std::string Caption() const;             // of the action button: "Save", "NET Save" or "Restore"
+    std::array<Slot, 12> Slots{};            // 1..10 the user's, 11 the automatic-save entry
     std::array<std::string, 11> SlotNames{}; // what slots 1..10 show when not chosen
     bool AutoSaveVisible = false;
     bool AutoSaveTicked = false;

@@ -58,8 +58,8 @@ std::string CountsProblem(const SavedGameRecord& r) {
     const int players = r.NumPlayers;
     if (!Within(players, 2, 4)) return Count("The number of players", players) + " is not 2, 3 or 4.";
     if (!Within(r.NumCenters, 3, 4) || (r.NumCenters == 3 && players > 2))
-        return Count("The number of center piles", r.NumCenters) + " does not fit " + std::to_string(players) +
-               " players.";
+        return Count("The number of center piles", r.NumCenters) + " does not fit " +
+               std::to_string(players) + " players.";
     const int side = SideSizeOf(r) + 1;
     if (side != 10 && side != 15 && side != 20 && side != 26)
         return Count("The side-pile size", side) + " is not 10, 15, 20 or 26.";
@@ -71,7 +71,8 @@ std::string CountsProblem(const SavedGameRecord& r) {
     if (!Within(r.SideCount, 1, side) || !Within(r.WorkSideCount, 0, side))
         return "A side pile holds more cards than it can, or none.";
     for (int s = 0; s < players - 1; ++s)
-        if (!Within(r.Seats[s].SideCount, 1, side)) return "A side pile holds more cards than it can, or none.";
+        if (!Within(r.Seats[s].SideCount, 1, side))
+            return "A side pile holds more cards than it can, or none.";
     for (int c = 1; c <= r.NumCenters; ++c)
         if (!Within(r.CenterCount[c], 0, 12)) return "A center pile holds more cards than it can.";
     for (int h = 1; h <= 4; ++h) {
@@ -86,11 +87,13 @@ std::string CountsProblem(const SavedGameRecord& r) {
 // The human's slot 1 is the side pile's top, and a hold pile with cards beneath has its top.
 void CountHuman(DeckCensus& census, const SavedGameRecord& r) {
     census.AddPile(r.SideCards, r.SideCount, "your side pile");
-    if (!(r.PlayerCards[1] == r.SideCards[r.SideCount])) census.Fail("Your side card is not your side pile's top.");
+    if (!(r.PlayerCards[1] == r.SideCards[r.SideCount]))
+        census.Fail("Your side card is not your side pile's top.");
     for (int slot = 2; slot <= 10; ++slot) census.AddIfCard(r.PlayerCards[slot], "your hand or hold piles");
     for (int h = 1; h <= 4; ++h) {
         census.AddPile(r.HoldCards[h], r.HoldCount[h], "your hold piles");
-        if (r.HoldCount[h] > 0 && r.PlayerCards[h + 6] == CardRec{}) census.Fail("A hold pile has lost its top card.");
+        if (r.HoldCount[h] > 0 && r.PlayerCards[h + 6] == CardRec{})
+            census.Fail("A hold pile has lost its top card.");
     }
 }
 
@@ -119,7 +122,8 @@ std::string SavedGameProblem(const SavedGameRecord& r) {
     DeckCensus census(52 * r.NumPlayers);
     census.AddPile(r.Deck, r.StockCount, "the stock");
     census.AddPile(r.UsedCards, r.UsedCount, "the used pile");
-    for (int c = 1; c <= r.NumCenters; ++c) census.AddPile(r.CenterCards[c], r.CenterCount[c], "a center pile");
+    for (int c = 1; c <= r.NumCenters; ++c)
+        census.AddPile(r.CenterCards[c], r.CenterCount[c], "a center pile");
     CountHuman(census, r);
     for (int s = 0; s < r.NumPlayers - 1; ++s) CountSeat(census, r.Seats[s]);
     return census.Finish();

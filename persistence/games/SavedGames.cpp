@@ -170,11 +170,13 @@ bool SavedGames::NetworkRefuses(const SavedGameRecord& record) {
                     "Connect to all players first, then Send the Saved game.",
                 MbCritical, "Saved Game for" + Str(record.NumPlayers) + " players");
     } else if (peer >= std::string("52")) {
-        Message("This game was saved with features that are not compatible with non-Multiplayer edition game.",
-                MbCritical,
-                "Saved Game for" + Str(record.NumPlayers) + " players and" + Str(record.NumCenters) + " centers");
+        Message(
+            "This game was saved with features that are not compatible with non-Multiplayer edition game.",
+            MbCritical,
+            "Saved Game for" + Str(record.NumPlayers) + " players and" + Str(record.NumCenters) + " centers");
     } else {
-        Message("Unable to send a saved game.", MbCritical, "Opponent not compatible with Multiplayer Edition");
+        Message("Unable to send a saved game.", MbCritical,
+                "Opponent not compatible with Multiplayer Edition");
     }
     return true;
 }
@@ -216,7 +218,8 @@ void SavedGames::TakeUpRecord(Source from) {
     s_.SideSizeM1 = SideSizeOf(r);
     s_.ForcedMask = r.ForcedMask;
     s_.DeckSize = static_cast<int16_t>(PackSize * s_.NumPlayers);
-    if (s_.NumPlayers != prevPlayers || s_.NumCenters != prevCenters) p_.View.ChangeLayout(prevPlayers, prevCenters);
+    if (s_.NumPlayers != prevPlayers || s_.NumCenters != prevCenters)
+        p_.View.ChangeLayout(prevPlayers, prevCenters);
     // A turn played again keeps the opponents' best runs of the game, as it keeps the human's.
     std::array<SeatStatsTable, 3> seatStats{};
     for (int seat = 2; seat <= MaxPlayers; ++seat) seatStats[seat - 2] = s_.Seat(seat).SeatStats;
@@ -241,7 +244,8 @@ void SavedGames::TakeUpRecord(Source from) {
         copy.Name = AutoSaveName;
         WriteAutoSlots(TurnStartSlotEven, 2, copy);
     }
-    if (s_.NetRestore == 1) s_.SaveDesc = Trim(r.Name.size() > NetMark.size() ? r.Name.substr(NetMark.size()) : "");
+    if (s_.NetRestore == 1)
+        s_.SaveDesc = Trim(r.Name.size() > NetMark.size() ? r.Name.substr(NetMark.size()) : "");
 }
 
 void SavedGames::ResumePlay() {
@@ -259,7 +263,8 @@ void SavedGames::ResumePlay() {
     if (!turnRestart) WriteUndoStart();
 
     const bool humanMoves = s_.PTurn == 1;
-    p_.Board.SetCaption({Ctl::Label9, 1}, Crlf + (humanMoves ? "It's still your turn." : "It's NOT your turn."));
+    p_.Board.SetCaption({Ctl::Label9, 1},
+                        Crlf + (humanMoves ? "It's still your turn." : "It's NOT your turn."));
     p_.Board.SetVisible({Ctl::ImgTurn1, 0}, humanMoves);
     p_.Board.SetVisible({Ctl::ImgTurn2, 0}, !humanMoves);
     if (!humanMoves && local) p_.Waiter.Wait(1.5f);

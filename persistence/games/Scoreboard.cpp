@@ -157,7 +157,8 @@ std::vector<std::string> Scoreboard::StatsPlayers(bool& currentListed) const {
 
 int Scoreboard::RecordOf(const std::string& name) const {
     const auto& names = s_.PlayerNames;
-    const auto at = std::find_if(names.begin(), names.end(), [&](const std::string& n) { return Trim(n) == Trim(name); });
+    const auto at =
+        std::find_if(names.begin(), names.end(), [&](const std::string& n) { return Trim(n) == Trim(name); });
     return static_cast<int>(at - names.begin()) + FirstPlayerRecord;
 }
 
@@ -202,7 +203,8 @@ RunGrid Scoreboard::GetRun(const RunValues& runs) const {
 }
 
 bool Scoreboard::ClearRunStats(int recNo, const std::string& caption) {
-    if (!Ask("Are you sure you want to " + caption + Crlf + "for this player and Zarle?", "DELETE")) return false;
+    if (!Ask("Are you sure you want to " + caption + Crlf + "for this player and Zarle?", "DELETE"))
+        return false;
     ClearPlayerValues(recNo, true);
     // The game's best runs go as well, with the copies the opponent seats keep of theirs.
     s_.Stats[2] = {};
@@ -230,7 +232,8 @@ bool Scoreboard::ClearBestRuns() {
         const auto one = rec.Encode();
         bytes.insert(bytes.end(), one.begin(), one.end());
     }
-    if (!scores.WriteRange(ComputerBestRunRecord, bytes)) profiles_.ReportWriteFailure(profiles_.ScoresFile());
+    if (!scores.WriteRange(ComputerBestRunRecord, bytes))
+        profiles_.ReportWriteFailure(profiles_.ScoresFile());
     return true;
 }
 

@@ -25,8 +25,8 @@ struct ScoreRow {
 };
 
 struct ScoreListing {
-    std::string ComputerCaption; // "Zarle", or "Zarle (& friends)" against other personalities
-    ScoreRow Computer;           // grid row 1
+    std::string ComputerCaption;   // "Zarle", or "Zarle (& friends)" against other personalities
+    ScoreRow Computer;             // grid row 1
     std::vector<ScoreRow> Players; // grid rows 2, 3, ...: records 2, 3, ... of the player file
 };
 

@@ -43,7 +43,7 @@ Statistics::Statistics(GameState& state, BoardPort& board, Profiles& profiles)
 void Statistics::StatsAdd(int fromSlot, int row) {
     if (row < 0 || row > 5) return;
     StatsRow& counts = s_.Stats[row];
-    const int column = fromSlot == 1                      ? 0
+    const int column = fromSlot == 1                     ? 0
                        : fromSlot >= 2 && fromSlot <= 6  ? 1
                        : fromSlot >= 7 && fromSlot <= 10 ? 2
                                                          : -1;
@@ -142,7 +142,8 @@ void Statistics::StatsHigh(int best, int first, int last, int column, int total,
     entry.Value3 = Saturate16(total);
     if (!EnterRanked(list, first != RunListFirst, entry)) return;
     // The whole list in one write: it is never left with an entry twice or missing.
-    if (!file.Write(first, list).empty()) profiles_.ReportWriteFailure(profiles_.DataPath("Data/highscore.ran"));
+    if (!file.Write(first, list).empty())
+        profiles_.ReportWriteFailure(profiles_.DataPath("Data/highscore.ran"));
 }
 
 void Statistics::StatsNotify() {

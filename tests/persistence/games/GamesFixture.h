@@ -101,7 +101,8 @@ class GamesTest : public ProfilesTest {
     NoWelcome Welcome;
     ProfilePersistence PlayerFiles{profiles, Welcome};
     ScriptedSaveDialog Dialog;
-    SavedGames Games{state, profiles, SavedGamesPorts{Game, Board, View, Opponents, Sound, Waiter, Box, Net, Dialog}};
+    SavedGames Games{state, profiles,
+                     SavedGamesPorts{Game, Board, View, Opponents, Sound, Waiter, Box, Net, Dialog}};
     Statistics Stats{state, Board, profiles};
     GamePersistence Persistence{PlayerFiles, Games, Stats};
     Engine Game{state, EnginePorts{Board, Sound, Waiter, Box, Random, Opponents, Persistence, Net}};

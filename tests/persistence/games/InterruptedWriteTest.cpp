@@ -94,10 +94,12 @@ class InterruptedWriteTest : public GamesTest {
             for (const auto& file : DataFiles) {
                 const auto& old = before.at(file.name);
                 const auto& done = after.at(file.name);
-                const size_t records = std::max({old.size(), done.size(), now.at(file.name).size()}) / file.recordLength + 1;
+                const size_t records =
+                    std::max({old.size(), done.size(), now.at(file.name).size()}) / file.recordLength + 1;
                 for (size_t n = 0; n < records; ++n) {
                     const auto record = Record(now.at(file.name), file.recordLength, n);
-                    EXPECT_TRUE(record == Record(old, file.recordLength, n) || record == Record(done, file.recordLength, n))
+                    EXPECT_TRUE(record == Record(old, file.recordLength, n) ||
+                                record == Record(done, file.recordLength, n))
                         << file.name << " record " << n + 1 << " killed before write " << writes + 1;
                 }
             }

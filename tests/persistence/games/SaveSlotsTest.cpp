@@ -91,7 +91,8 @@ TEST_F(SaveSlotsTest, TheSaveWithNoGameOnTheTableIsRefused) {
     state.PTurn = 0;
     Games.SaveGame();
     EXPECT_EQ(Dialog.Shown, 0);
-    EXPECT_EQ(Boxes(), (std::vector<std::string>{"MsgBox \"There's no game to save!\" 0 \"Zarle & Quenor\" -> 1"}));
+    EXPECT_EQ(Boxes(),
+              (std::vector<std::string>{"MsgBox \"There's no game to save!\" 0 \"Zarle & Quenor\" -> 1"}));
 }
 
 TEST_F(SaveSlotsTest, ANetworkSaveIsMarkedAndRefusedInALocalGame) {
@@ -121,9 +122,26 @@ TEST_F(SaveSlotsTest, ANetworkSaveIsMarkedAndRefusedInALocalGame) {
         EXPECT_FALSE(p.cmdSave_Click());
     };
     Games.RestoreGame();
-    EXPECT_EQ(Boxes(), (std::vector<std::string>{"MsgBox \"Saved Internet games can only be restored online from the "
-                                                 "Internet Menu.\" 64 \"Internet Game\" -> 1"}));
+    EXPECT_EQ(Boxes(),
+              (std::vector<std::string>{"MsgBox \"Saved Internet games can only be restored online from the "
+                                        "Internet Menu.\" 64 \"Internet Game\" -> 1"}));
     EXPECT_EQ(BoardRecord(), before);
+}
+
+TEST_F(SaveSlotsTest, ANetworkSaveDuringAnOpponentsTurnKeepsWhatItHasPlayed) {
+    state.NetMode = 2;
+    state.IsHost = 1;
+    state.PTurn = 2;
+    Opponents.SwapOpponentData(state.SeatRec1, false);
+    state.WorkWildHand = 3; // the seat at play has played a wild from its hand
+    Dialog.Script = [](SaveSlotsPrompt& p) {
+        p.Text1_Click(1);
+        EXPECT_TRUE(p.cmdSave_Click());
+    };
+    Games.SaveNetGame();
+    EXPECT_EQ(SlotRecord(1).Seats[0].WildHand, 3);
+    EXPECT_EQ(SlotRecord(1).PTurn, 2);
+    EXPECT_FALSE(state.SaveFromNet);
 }
 
 TEST_F(SaveSlotsTest, ANetworkSaveIsSentAfterItIsRestored) {
@@ -140,7 +158,8 @@ TEST_F(SaveSlotsTest, ANetworkSaveIsSentAfterItIsRestored) {
     // Not connected: refused.
     Games.SendSavedNetGame(false);
     EXPECT_EQ(Dialog.Shown, 1);
-    EXPECT_EQ(Boxes().back(), "MsgBox \"You have to connect to another player first!\" 0 \"ZarleNET Not Online\" -> 1");
+    EXPECT_EQ(Boxes().back(),
+              "MsgBox \"You have to connect to another player first!\" 0 \"ZarleNET Not Online\" -> 1");
 
     state.NetMode = 2;
     state.IsHost = 1;
@@ -173,7 +192,9 @@ TEST_F(SaveSlotsTest, ANetworkGameTakesOnlyASaveForItsPlayers) {
         {"62", 2,
          "MsgBox \"This game was saved with features that are not compatible with non-Multiplayer edition "
          "game.\" 16 \"Saved Game for 3 players and 4 centers\" -> 1"},
-        {"51", 2, "MsgBox \"Unable to send a saved game.\" 16 \"Opponent not compatible with Multiplayer Edition\" -> 1"},
+        {"51", 2,
+         "MsgBox \"Unable to send a saved game.\" 16 \"Opponent not compatible with Multiplayer Edition\" -> "
+         "1"},
     };
     const SavedGameRecord before = BoardRecord();
     for (const Peer& peer : peers) {
@@ -201,7 +222,8 @@ TEST_F(SaveSlotsTest, TheAutoSaveSlotBeforeAnyTurnHasNoMove) {
     };
     const SavedGameRecord before = BoardRecord();
     Games.RestoreGame();
-    EXPECT_EQ(Boxes(), (std::vector<std::string>{"MsgBox \"No move to restore!\" 16 \"Previous Turn\" -> 1"}));
+    EXPECT_EQ(Boxes(),
+              (std::vector<std::string>{"MsgBox \"No move to restore!\" 16 \"Previous Turn\" -> 1"}));
     EXPECT_EQ(BoardRecord(), before);
 }
 

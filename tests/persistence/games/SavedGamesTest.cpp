@@ -175,7 +175,8 @@ const BadRecord BadRecords[] = {
     {"DeepHoldPile", [](SavedGameRecord& r) { r.Seats[0].HoldInfo[2][1] = 31; }, "hold pile holds more"},
     {"HandOfSix", [](SavedGameRecord& r) { r.HandCount = 6; }, "hand count (6)"},
     {"CardTwice", [](SavedGameRecord& r) { r.Deck[1] = r.Deck[2]; }, "twice"},
-    {"WrongValue", [](SavedGameRecord& r) { r.Deck[1].Value = r.Deck[1].Value % 13 + 1; }, "not a card of the deck"},
+    {"WrongValue", [](SavedGameRecord& r) { r.Deck[1].Value = r.Deck[1].Value % 13 + 1; },
+     "not a card of the deck"},
     {"CardLost", [](SavedGameRecord& r) { r.Deck[r.StockCount--] = {}; }, "missing"},
     {"SideTopElsewhere", [](SavedGameRecord& r) { std::swap(r.PlayerCards[1], r.PlayerCards[2]); },
      "not your side pile's top"},
@@ -218,8 +219,8 @@ TEST_F(SavedGamesTest, ASlotNeverWrittenOrCutShortHoldsNoGame) {
         state.SaveSlot = static_cast<int16_t>(slot);
         EXPECT_FALSE(Games.Restoring(Source::SaveFile));
         EXPECT_EQ(Log.Starting({"MsgBox"}),
-                  (std::vector<std::string>{"MsgBox \"There is no saved game in slot " + std::to_string(slot) +
-                                            ".\" 16 \"Restore Game\" -> 1"}));
+                  (std::vector<std::string>{"MsgBox \"There is no saved game in slot " +
+                                            std::to_string(slot) + ".\" 16 \"Restore Game\" -> 1"}));
         EXPECT_EQ(BoardRecord(), before);
     }
 }
@@ -366,12 +367,13 @@ TEST_P(RestartRefusalTest, SaysWhyAndChangesNothing) {
 
 INSTANTIATE_TEST_SUITE_P(
     Refusals, RestartRefusalTest,
-    ::testing::Values(
-        Refusal{"InternetGame", [](GamesTest&, GameState& s) { s.NetMode = 1; },
-                "Restart turn cannot be used during an Internet game"},
-        Refusal{"NoAutoSave", [](GamesTest&, GameState& s) { s.TempMovesOpen = false; },
-                "The AutoSave box from the Game Menu, Restore Game option,\r\nmust be checked to use this option."},
-        Refusal{"NoGame", [](GamesTest&, GameState& s) { s.PTurn = 0; }, "Huh? No turn to restart! (?)"}),
+    ::testing::Values(Refusal{"InternetGame", [](GamesTest&, GameState& s) { s.NetMode = 1; },
+                              "Restart turn cannot be used during an Internet game"},
+                      Refusal{"NoAutoSave", [](GamesTest&, GameState& s) { s.TempMovesOpen = false; },
+                              "The AutoSave box from the Game Menu, Restore Game option,\r\nmust be checked "
+                              "to use this option."},
+                      Refusal{"NoGame", [](GamesTest&, GameState& s) { s.PTurn = 0; },
+                              "Huh? No turn to restart! (?)"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(SavedGamesTest, PreviousTurnTakesTheOtherTurnStartCopy) {

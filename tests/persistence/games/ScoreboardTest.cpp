@@ -1,10 +1,10 @@
 // The scoreboard's listing and maintenance on the player file, the high-score file and the
 // computer's best runs.
 
+#include "Scoreboard.h"
 #include "GamesFixture.h"
 #include "HighScores.h"
 #include "RecordFile.h"
-#include "Scoreboard.h"
 #include "ScoreRecord.h"
 
 #include <gtest/gtest.h>
@@ -23,7 +23,8 @@ class ScoreboardTest : public GamesTest {
         bob.Games[0] = 30000;
         bob.Wins[0] = 29000;
         bob.Margin[0] = -20000;
-        for (PlayerRecord* p : {&ann, &pat, &bob, &cy}) p->BestRuns = {{{1, 2, 3}, {4, 5, 6}, {7, 8, 9}, {1, 1, 1}}};
+        for (PlayerRecord* p : {&ann, &pat, &bob, &cy})
+            p->BestRuns = {{{1, 2, 3}, {4, 5, 6}, {7, 8, 9}, {1, 1, 1}}};
         WritePlayers({Header("Pat"), ann, pat, bob, cy});
         state.PlayerNames = {"Ann", "Pat", "Bob", "Cy"};
         state.PlayerRecNo = 3;
@@ -80,7 +81,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(Refusal{"NothingSelected", Maintenance::DeletePlayer, 0, "Select a player"},
                       Refusal{"PastTheLastPlayer", Maintenance::ClearPlayerScores, 6, "Select a player"},
                       Refusal{"TheComputer", Maintenance::DeletePlayer, 1, "Sorry, Zarle stays."},
-                      Refusal{"TheComputersScores", Maintenance::ClearPlayerScores, 1, "Sorry, Zarle stays."}),
+                      Refusal{"TheComputersScores", Maintenance::ClearPlayerScores, 1,
+                              "Sorry, Zarle stays."}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(ScoreboardTest, DeletingYourOwnRowOnlyClearsYourScores) {
@@ -143,8 +145,9 @@ TEST_F(ScoreboardTest, ClearingAllScoresKeepsEveryPlayer) {
 TEST_F(ScoreboardTest, ClearRunStatsStaysCleared) {
     state.Stats[2] = {3, 3, 3, 3, 3, 3};
     EXPECT_TRUE(board.ClearRunStats(3, "Clear Run Stats"));
-    EXPECT_TRUE(Log.Has("MsgBox \"Are you sure you want to Clear Run Stats\\r\\nfor this player and Zarle?\" 4 "
-                        "\"DELETE\" -> 6"));
+    EXPECT_TRUE(
+        Log.Has("MsgBox \"Are you sure you want to Clear Run Stats\\r\\nfor this player and Zarle?\" 4 "
+                "\"DELETE\" -> 6"));
     EXPECT_EQ(StoredPlayer(3).BestRuns, PlayerRecord{}.BestRuns);
     EXPECT_EQ(StoredPlayer(3).Games[0], 30000) << "games stay";
     EXPECT_EQ(state.Stats[2], StatsRow{});
@@ -175,7 +178,8 @@ TEST_F(ScoreboardTest, TheStatisticsTabShowsAPlayersCategoriesAndRuns) {
 }
 
 TEST_F(ScoreboardTest, ClearBestRunStatsEmptiesBothListsAndTheComputersRecords) {
-    ASSERT_EQ(HighScoreFile(DataFile("highscore.ran")).Write(3, {HighScoreRecord{44000, "Pat", 1, 2, 3, 6}}), "");
+    ASSERT_EQ(HighScoreFile(DataFile("highscore.ran")).Write(3, {HighScoreRecord{44000, "Pat", 1, 2, 3, 6}}),
+              "");
     {
         RecordFile scores(DataFile("scores.ran"), ScoreRecord::Size, RecordFile::Access::ReadWrite);
         WriteRecord(scores, 10, ScoreRecord{"Best run", 1, 2, 3, 6});

@@ -67,9 +67,10 @@ TEST_F(StatisticsTest, ABetterRunBecomesTheBestOfTheGameAndTheTurnStartsAgain) {
     HumanRun({1, 2, 2, 7});
     Log.Clear();
     Stats.StatsCk(1, 2);
-    EXPECT_EQ(state.Stats[2], (StatsRow{1, 2, 1, 1, 2, 1})) << "the side run wins on an equal side count and sum";
-    EXPECT_EQ(Log.Starting({"Panel"}), (std::vector<std::string>{"Panel(3) = \" 1- 2- 1- [ 4 ]\"",
-                                                                  "Panel(2) = \" 1- 2- 1- [ 4 ]\""}));
+    EXPECT_EQ(state.Stats[2], (StatsRow{1, 2, 1, 1, 2, 1}))
+        << "the side run wins on an equal side count and sum";
+    EXPECT_EQ(Log.Starting({"Panel"}),
+              (std::vector<std::string>{"Panel(3) = \" 1- 2- 1- [ 4 ]\"", "Panel(2) = \" 1- 2- 1- [ 4 ]\""}));
     EXPECT_EQ(state.Stats[1], StatsRow{});
 
     // An equal run does not replace the best; a turn with no card shows zeros.
@@ -126,7 +127,8 @@ class RankingTest : public ::testing::TestWithParam<Ranking> {};
 TEST_P(RankingTest, ANewEntryGoesAboveEqualOnesAndTheLastDropsOut) {
     // Totals 20, 18, 18, 15, ...: side counts 10, 9, 9, 8, ...
     std::vector<HighScoreRecord> list;
-    for (int i = 0; i < 10; ++i) list.push_back(Entry("Old" + std::to_string(i), 10 - i, 10 - i - (i > 0), 0));
+    for (int i = 0; i < 10; ++i)
+        list.push_back(Entry("Old" + std::to_string(i), 10 - i, 10 - i - (i > 0), 0));
     list[2] = Entry("Old2", 9, 9, 0);
     list[3] = Entry("Old3", 8, 7, 0);
     const auto before = list;
@@ -176,7 +178,8 @@ TEST_F(StatisticsTest, AGameEndRecordEntersTheListAtItsPlaceAndNothingElseChange
 
 TEST_F(StatisticsTest, TheComputerReplacesItsOwnEntryAndItsAllTimeRecord) {
     std::vector<HighScoreRecord> runs;
-    for (int i = 0; i < 10; ++i) runs.push_back(Entry(i == 4 ? "Zarle" : "Old" + std::to_string(i), 0, 20 - i, 0));
+    for (int i = 0; i < 10; ++i)
+        runs.push_back(Entry(i == 4 ? "Zarle" : "Old" + std::to_string(i), 0, 20 - i, 0));
     WriteList(RunListFirst, runs);
     WriteScoresRecord(10, ScoreRecord{"Best run", 0, 16, 0, 16});
     state.PTurn = 0;
@@ -202,7 +205,8 @@ TEST_F(StatisticsTest, AComputerRecordBelowItsAllTimeBestEntersNeitherFile) {
     Stats.StatsSave(4, 5);
     EXPECT_EQ(ReadBytes(DataFile("highscore.ran")), highBefore);
     EXPECT_EQ(ReadBytes(DataFile("scores.ran")), scoresBefore);
-    EXPECT_EQ(state.Stats[5], (StatsRow{5, 10, 0, 5, 10, 0})) << "the player's record of the computer still grows";
+    EXPECT_EQ(state.Stats[5], (StatsRow{5, 10, 0, 5, 10, 0}))
+        << "the player's record of the computer still grows";
 }
 
 TEST_F(StatisticsTest, NetworkGamesNeverEnterTheLists) {

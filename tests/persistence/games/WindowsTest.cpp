@@ -104,7 +104,8 @@ class SaveWindowTest : public GamesTest {
         GamesTest::SetUp();
     }
     SaveWindow window{nullptr};
-    SavedGames games{state, profiles, SavedGamesPorts{Game, Board, View, Opponents, Sound, Waiter, Box, Net, window}};
+    SavedGames games{state, profiles,
+                     SavedGamesPorts{Game, Board, View, Opponents, Sound, Waiter, Box, Net, window}};
 };
 
 TEST_F(SaveWindowTest, ASaveTypedIntoASlotIsWrittenThere) {
@@ -135,7 +136,8 @@ TEST_F(SaveWindowTest, ASaveTypedIntoASlotIsWrittenThere) {
         ASSERT_EQ(file.size(), 4 * SavedGameRecord::Size);
         EXPECT_EQ(RecordBytes(file, 4, SavedGameRecord::Size), Encoded(expected));
         for (int slot = 1; slot <= 3; ++slot)
-            EXPECT_EQ(RecordBytes(file, slot, SavedGameRecord::Size), std::vector<uint8_t>(SavedGameRecord::Size, 0));
+            EXPECT_EQ(RecordBytes(file, slot, SavedGameRecord::Size),
+                      std::vector<uint8_t>(SavedGameRecord::Size, 0));
     }
 }
 
@@ -214,8 +216,8 @@ class ScoreWindowTest : public GamesTest {
         state.PersonalityIdx = 1;
         std::vector<HighScoreRecord> runs;
         for (int i = 0; i < 4; ++i)
-            runs.push_back({45270.75 - i * 31, i == 1 ? "Zarle" : "Bob", int16_t(3 - i / 2), int16_t(12 - i), 2,
-                            int16_t(17 - i - i / 2)});
+            runs.push_back({45270.75 - i * 31, i == 1 ? "Zarle" : "Bob", int16_t(3 - i / 2), int16_t(12 - i),
+                            2, int16_t(17 - i - i / 2)});
         ASSERT_EQ(HighScoreFile(DataFile("highscore.ran")).Write(RunListFirst, runs), "");
         ASSERT_EQ(HighScoreFile(DataFile("highscore.ran")).Write(SideListFirst, {runs[2]}), "");
         RecordFile scores(DataFile("scores.ran"), ScoreRecord::Size, RecordFile::Access::ReadWrite);
@@ -319,7 +321,8 @@ TEST_F(ScoreWindowTest, EveryTabAndClearBestRunStats) {
         Click(w.cmdClose);
     });
     window.ShowModal(HighScoresTab);
-    EXPECT_TRUE(Log.Has("MsgBox \"Clear all the high statistics in this table?\" 4 \"Delete Statistics\" -> 6"));
+    EXPECT_TRUE(
+        Log.Has("MsgBox \"Clear all the high statistics in this table?\" 4 \"Delete Statistics\" -> 6"));
     std::vector<uint8_t> empties;
     for (int n = 0; n < 20; ++n) {
         const auto one = HighScoreRecord{}.Encode();
