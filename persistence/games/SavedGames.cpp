@@ -329,6 +329,14 @@ void SavedGames::PreviousTurn() {
     s_.PrevTurnMode = false;
 }
 
+void SavedGames::RestoreSlot(int slot) {
+    if (Busy()) return;
+    RunningMark mark(running_);
+    s_.FlowStop = true;
+    s_.SaveSlot = static_cast<int16_t>(slot);
+    Restoring(Source::SaveFile);
+}
+
 // --- The saved-games window ---
 
 std::array<std::optional<std::string>, AutoSaveSlot + 1> SavedGames::SlotNames() {

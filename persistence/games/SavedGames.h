@@ -72,6 +72,8 @@ class SavedGames {
     void UndoPlay();
     // The Game menu's "Previous Turn": the start of the turn before this one.
     void PreviousTurn();
+    // A slot of the save file taken up directly (13: "Restart Current Game").
+    void RestoreSlot(int slot);
     // The Game menu's Save and Restore, through the saved-games window.
     void SaveGame();
     void RestoreGame();

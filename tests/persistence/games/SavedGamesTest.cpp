@@ -125,6 +125,19 @@ TEST_F(SavedGamesTest, AGameOnTheOpponentsMoveWaitsAndHandsThemTheTurn) {
     EXPECT_EQ(state.TurnOrder[1], 2);
 }
 
+TEST_F(SavedGamesTest, TheStartOfTheGameComesBackFromSlotThirteen) {
+    Deal(4);
+    const SavedGameRecord dealt = SlotRecord(GameStartSlot);
+    PlayTurns(3);
+    Opponents.PlaySeats = false; // the deal may have given the first move to an opponent
+    Games.RestoreSlot(GameStartSlot);
+    SavedGameRecord now = BoardRecord();
+    now.Name = dealt.Name;
+    now.WorkSideCount = dealt.WorkSideCount;
+    now.WorkSidePos = dealt.WorkSidePos;
+    EXPECT_EQ(now, dealt);
+}
+
 TEST_F(SavedGamesTest, ARecordOlderThanTheSidePileSizeRestoresTwentyCardSidePiles) {
     Deal(2);
     SavedGameRecord record = BoardRecord();
