@@ -9,17 +9,22 @@ GameWindow::GameWindow(GameState& game, GameWindowServices services)
       waiter_(game), random_(ClockSeed()), soundPort_(services.Sound ? *services.Sound : sound_),
       waitPort_(services.Waiter ? *services.Waiter : waiter_), boxPort_(services.Box ? *services.Box : box_),
       opponents_(game, engine_,
-                 OpponentsPorts{board_, soundPort_, waitPort_, random_, persistence_, net_, opponentWindow_,
-                                opponentWindow_}),
+                 OpponentsPorts{board_, soundPort_, waitPort_, random_, gamePersistence_, net_,
+                                opponentWindow_, opponentWindow_}),
       board_(game, pictures_, *surface_, BoardServices{soundPort_, waitPort_, boxPort_}),
       opponentWindow_(game, board_), profileView_(game, board_, *surface_, pictures_),
       profileCalls_(game, engine_, board_),
       profiles_(game, ProfilePorts{profileView_, profileCalls_, soundPort_, waitPort_, boxPort_}),
       welcomePrompt_(profiles_), welcomeWindow_(welcomePrompt_, &surface_->Widget()),
       welcomePort_(services.Welcome ? *services.Welcome : welcomeWindow_),
-      persistence_(profiles_, welcomePort_),
-      engine_(game,
-              EnginePorts{board_, soundPort_, waitPort_, boxPort_, random_, opponents_, persistence_, net_}),
+      persistence_(profiles_, welcomePort_), saveWindow_(&surface_->Widget()),
+      savedGames_(game, profiles_,
+                  SavedGamesPorts{engine_, board_, profileView_, opponents_, soundPort_, waitPort_, boxPort_,
+                                  net_, saveWindow_}),
+      statistics_(game, board_, profiles_), gamePersistence_(persistence_, savedGames_, statistics_),
+      scoreboard_(game, profiles_, boxPort_), scoreboardWindow_(scoreboard_, game, &surface_->Widget()),
+      engine_(game, EnginePorts{board_, soundPort_, waitPort_, boxPort_, random_, opponents_,
+                                gamePersistence_, net_}),
       input_(BoardInputParts{game, static_cast<FrmZarle&>(*surface_), board_, pictures_, engine_, soundPort_,
                              net_}),
       startUp_(Parts()), shutDown_(Parts()),
@@ -31,6 +36,7 @@ GameWindow::GameWindow(GameState& game, GameWindowServices services)
                               [this](int index) { opponentWindow_.MenuGame(index); }, &surface_->Widget()}) {
     board_.SetRulesRefresh([this] { engine_.RulesRefresh(); });
     opponentWindow_.SetGameNew([this] { engine_.Game_New(); });
+    input_.SetUndoPanel([this] { savedGames_.UndoPlay(); });
     board_.SetSmallWindows(
         [this](std::string_view name) { return name == "frmHold" && input_.HoldWindowLoaded(); },
         [this](std::string_view name) {

@@ -10,14 +10,19 @@
 #include "CardPictureBank.h"
 #include "ComputerPlayer.h"
 #include "Engine.h"
+#include "GamePersistence.h"
 #include "IdleServices.h"
 #include "OpponentDialogs.h"
 #include "ProfilePersistence.h"
 #include "Profiles.h"
+#include "SavedGames.h"
+#include "Scoreboard.h"
 #include "SeededRandom.h"
 #include "StartUpLayout.h"
 #include "QtFileDialogs.h"
 #include "WelcomePrompt.h"
+#include "frmSave.h"
+#include "frmScoreStat.h"
 #include "frmWelcome.h"
 #include "help/ManualWindow.h"
 #include "input/BoardInput.h"
@@ -55,6 +60,12 @@ class GameWindow {
     CardPictureBank& Pictures() { return pictures_; }
     Engine& TheEngine() { return engine_; }
     Profiles& PlayerProfiles() { return profiles_; }
+    // Saved games with their commands (Save, Restore, Previous Turn, Restart Turn, Undo), and the
+    // statistics.
+    SavedGames& Saves() { return savedGames_; }
+    Statistics& GameStatistics() { return statistics_; }
+    // "Scores and Stats" at a tab (0 scores, 1 statistics, 2 high scores), modally.
+    void ShowScoreboard(int scoreTab) { scoreboardWindow_.ShowModal(scoreTab); }
     StartUpState& StartUpValues() { return startUpState_; }
     BoardInput& Input() { return input_; }
     // The opponents setup, speed and comment-set windows, as the menus open them.
@@ -97,6 +108,12 @@ class GameWindow {
     WelcomeWindow welcomeWindow_;
     WelcomeWindowPort& welcomePort_;
     ProfilePersistence persistence_;
+    SaveWindow saveWindow_;
+    SavedGames savedGames_;
+    Statistics statistics_;
+    GamePersistence gamePersistence_;
+    Scoreboard scoreboard_;
+    ScoreboardWindow scoreboardWindow_;
     Engine engine_;
     BoardInput input_;
     StartUpState startUpState_;

@@ -31,7 +31,7 @@ function(zarle_add_fuzzer target)
 endfunction()
 
 # The plain-C++ layers that read files and network lines; a folder joins once it exists.
-foreach(dir engine persistence/records persistence/profiles opponents network/protocol fuzz)
+foreach(dir engine persistence/records persistence/profiles persistence/games opponents network/protocol fuzz)
   if(EXISTS ${CMAKE_SOURCE_DIR}/${dir}/CMakeLists.txt)
     add_subdirectory(${dir})
   endif()

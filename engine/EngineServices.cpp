@@ -21,7 +21,7 @@ void Engine::TempMoves_Open(bool open) {
 
 void Engine::WriteUndoRecord(int recordNo) {
     if (!undoLog_) return;
-    undoLog_->Write(recordNo, p_.Persistence.Saving());
+    undoLog_->Write(recordNo, p_.Persistence.UndoRecord());
 }
 
 void Engine::RulesRefresh() {

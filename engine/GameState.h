@@ -166,6 +166,12 @@ struct GameState {
     int16_t PlanCenter = 1;
     std::array<int16_t, MaxCenters + 1> CenterNeed{};
 
+    // --- Saved games ---
+    int16_t SaveSlot = 0;     // the record of the save file to read or write
+    std::string SaveDesc;     // the name the chosen slot is saved under
+    bool SaveFromNet = false; // the network code saves: the seat at play is stored back first
+    bool SecureSave = false;  // the slot being restored holds a network save ("^^")
+
     // --- End of game and scores ---
     std::string ResultText;
     int16_t LastMargin = 0;

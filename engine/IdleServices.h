@@ -17,6 +17,7 @@ class NoNetwork : public NetworkPort {
     void EnableChatSend(bool) override {}
     void ConnectionLost() override {}
     void SendNewTable() override {}
+    void SendRecover() override {}
 };
 
 class NoSavedGames : public PersistencePort {

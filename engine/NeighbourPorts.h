@@ -26,6 +26,9 @@ class PersistencePort {
     virtual ~PersistencePort() = default;
     // The whole game state as one saved-game record (6038 bytes), name left as it was.
     virtual std::vector<uint8_t> Saving() = 0;
+    // Saving for the undo log, named with what an undo needs besides the board (the counts of the
+    // turn so far).
+    virtual std::vector<uint8_t> UndoRecord() { return Saving(); }
     virtual void SaveAuto() = 0;
     virtual void StatsAdd(int slot, int kind) = 0;
     virtual void StatsCk(int row, int who) = 0;
@@ -57,6 +60,8 @@ class NetworkPort {
     // The host changed the table: the seats are assigned anew, the new layout ("LO") goes to every
     // peer and the game's information is shown. The peers' answers arrive through NetWaitReply.
     virtual void SendNewTable() = 0;
+    // Sends the game just restored to every remote player and resumes play (the host).
+    virtual void SendRecover() = 0;
 };
 
 } // namespace zarle

@@ -454,7 +454,7 @@ void ComputerPlayer::HandOver() {
     ++s_.TurnCounter;
     p_.Persistence.SaveAuto();
     if (UndoLog* log = engine_.UndoLogFile()) {
-        log->Write(1, p_.Persistence.Saving());
+        log->Write(1, p_.Persistence.UndoRecord());
         s_.MoveRecNo = 1;
     }
 }

@@ -113,8 +113,13 @@ void BoardInput::Command2_Click() {
 
 void BoardInput::StatusBar1_PanelClick(int panel) {
     auto* bar = static_cast<StatusBar*>(p_.Form.ControlWidget({Ctl::StatusBar1, 0}));
-    if (!bar || bar->Key(panel) != "OppName") return;
-    // The "Undo" panel restarts the turn once saved games are in; every other panel is only shown.
+    if (!bar) return;
+    if (bar->Key(panel) == "Undo") {
+        if (s_.PTurn == 1 && s_.MoveRecNo != 0 && undoPanel_) undoPanel_();
+        return;
+    }
+    // Every other panel is only shown.
+    if (bar->Key(panel) != "OppName") return;
     st_.ShownOpponent = NextShownOpponent(st_.ShownOpponent, s_.NumPlayers);
     StatusBar_PlayerCounts(p_.Board, s_, s_.Seat(st_.ShownOpponent + 1));
 }

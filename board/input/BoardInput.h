@@ -14,6 +14,7 @@
 #include <QObject>
 #include <QPointer>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -73,6 +74,8 @@ class BoardInput : public QObject {
     void PicCenter_MouseDown(int index, int button, int shift);
     void StatusBar1_PanelClick(int panel);
     void Command2_Click();
+    // What the status bar's "Undo" panel runs during the human's turn after a play.
+    void SetUndoPanel(std::function<void()> undo) { undoPanel_ = std::move(undo); }
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -111,6 +114,7 @@ class BoardInput : public QObject {
     InputState st_;
     QPointer<frmHold> hold_;
     std::vector<QPointer<QWidget>> attached_;
+    std::function<void()> undoPanel_;
 };
 
 } // namespace zarle

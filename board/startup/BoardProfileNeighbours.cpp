@@ -1,6 +1,7 @@
 #include "startup/BoardProfileNeighbours.h"
 
 #include "Personalities.h"
+#include "Statistics.h"
 
 namespace zarle {
 
@@ -10,13 +11,7 @@ void BoardProfileNeighbours::LoadOpponentSeat(SeatRecord& opponent, int entry, O
 }
 
 void BoardProfileNeighbours::ChangeBestRun() {
-    const auto& runs = game_.PlayerRec.BestRuns;
-    for (int k = 0; k < 3; ++k) {
-        game_.Stats[0][k] = runs[0][k];
-        game_.Stats[0][k + 3] = runs[1][k];
-        game_.Stats[5][k] = runs[2][k];
-        game_.Stats[5][k + 3] = runs[3][k];
-    }
+    zarle::ChangeBestRun(game_);
 }
 
 } // namespace zarle

@@ -18,7 +18,10 @@ void ProfilePersistence::WritePlayerScores(const ScoreCategoryTable& scores) {
     RecordFile players = profiles_.OpenPlayerFile();
     if (!players.IsOpen() || players.Count() < recNo) return;
     PlayerRecord& rec = profiles_.State().PlayerRec;
+    // The best runs of the game's end are in memory; the rest of the record is the file's.
+    const auto bestRuns = rec.BestRuns;
     rec = ReadRecord<PlayerRecord>(players, recNo);
+    rec.BestRuns = bestRuns;
     for (int c = 0; c < ScoreCategories; ++c) {
         rec.Games[c] = scores[c].Games;
         rec.Wins[c] = scores[c].Wins;

@@ -1,6 +1,6 @@
 #pragma once
 // The engine's calls into the player files: the welcome prompt and the profile's score
-// categories. Saved games and statistics come later; until then their calls do nothing.
+// categories with its best runs. Saved games and statistics are answered elsewhere.
 
 #include "IdleServices.h"
 #include "ProfilePorts.h"

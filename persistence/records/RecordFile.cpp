@@ -1,7 +1,6 @@
 #include "RecordFile.h"
 
 #include <algorithm>
-#include <array>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -17,7 +16,36 @@ std::string SystemError() {
     return std::strerror(errno);
 }
 
+// One pwrite for the whole buffer; a regular file takes a short write only when it runs out of
+// room, and the rest is then tried once more to get the reason.
+bool WriteAll(int fd, const uint8_t* data, size_t size, off_t offset) {
+    while (size > 0) {
+        const ssize_t done = ::pwrite(fd, data, size, offset);
+        if (done < 0 && errno == EINTR) continue;
+        if (done <= 0) {
+            if (done == 0) errno = ENOSPC;
+            return false;
+        }
+        data += done;
+        size -= size_t(done);
+        offset += done;
+    }
+    return true;
+}
+
 } // namespace
+
+RecordFile::Descriptor& RecordFile::Descriptor::operator=(Descriptor&& other) noexcept {
+    if (this != &other) {
+        if (fd >= 0) ::close(fd);
+        fd = std::exchange(other.fd, -1);
+    }
+    return *this;
+}
+
+RecordFile::Descriptor::~Descriptor() {
+    if (fd >= 0) ::close(fd);
+}
 
 RecordFile::RecordFile(const std::filesystem::path& path, size_t recordLength, Access access)
     : path_(path), length_(recordLength), writable_(access != Access::ReadOnly) {
@@ -27,22 +55,17 @@ RecordFile::RecordFile(const std::filesystem::path& path, size_t recordLength, A
     }
     int flags = writable_ ? O_RDWR : O_RDONLY;
     if (access == Access::Create) flags |= O_CREAT;
-    int fd = ::open(path_.c_str(), flags | O_CLOEXEC, 0644);
-    if (fd < 0) {
+    Descriptor fd(::open(path_.c_str(), flags | O_CLOEXEC, 0644));
+    if (fd.fd < 0) {
         Fail("Cannot open " + path_.string() + ": " + SystemError());
         return;
     }
     struct stat info {};
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+    if (::fstat(fd.fd, &info) != 0 || !S_ISREG(info.st_mode)) {
         Fail("Cannot open " + path_.string() + ": not a file");
-        ::close(fd);
         return;
     }
-    file_.reset(::fdopen(fd, writable_ ? "r+b" : "rb"));
-    if (!file_) {
-        Fail("Cannot open " + path_.string() + ": " + SystemError());
-        ::close(fd);
-    }
+    file_ = std::move(fd);
 }
 
 bool RecordFile::Fail(std::string message) {
@@ -51,66 +74,67 @@ bool RecordFile::Fail(std::string message) {
 }
 
 bool RecordFile::CheckRecordNumber(int64_t n) {
-    if (!file_) return Fail(path_.string() + " is not open");
+    if (!IsOpen()) return Fail(path_.string() + " is not open");
     if (n < 1 || n > std::numeric_limits<off_t>::max() / off_t(length_))
         return Fail("Bad record number " + std::to_string(n) + " in " + path_.string());
     return true;
 }
 
 int64_t RecordFile::FileSize() {
-    if (::fseeko(file_.get(), 0, SEEK_END) != 0) return -1;
-    return ::ftello(file_.get());
+    struct stat info {};
+    if (::fstat(file_.fd, &info) != 0) return -1;
+    return info.st_size;
 }
 
 std::vector<uint8_t> RecordFile::Read(int64_t n) {
     std::vector<uint8_t> record(length_, 0);
     if (!CheckRecordNumber(n)) return record;
-    std::FILE* f = file_.get();
-    std::clearerr(f);
-    if (::fseeko(f, off_t(n - 1) * off_t(length_), SEEK_SET) != 0) {
-        Fail("Cannot read record " + std::to_string(n) + " of " + path_.string() + ": " + SystemError());
-        return record;
+    off_t offset = off_t(n - 1) * off_t(length_);
+    size_t got = 0;
+    while (got < length_) {
+        const ssize_t done = ::pread(file_.fd, record.data() + got, length_ - got, offset + off_t(got));
+        if (done < 0 && errno == EINTR) continue;
+        if (done < 0) {
+            std::fill(record.begin(), record.end(), 0);
+            Fail("Cannot read record " + std::to_string(n) + " of " + path_.string() + ": " + SystemError());
+            return record;
+        }
+        if (done == 0) break; // the end of the file: the rest stays zero
+        got += size_t(done);
     }
-    size_t got = std::fread(record.data(), 1, length_, f);
-    if (std::ferror(f)) {
-        std::fill(record.begin(), record.end(), 0);
-        Fail("Cannot read record " + std::to_string(n) + " of " + path_.string() + ": " + SystemError());
-        return record;
-    }
-    std::fill(record.begin() + ptrdiff_t(got), record.end(), 0);
     error_.clear();
     return record;
 }
 
 bool RecordFile::Write(int64_t n, std::span<const uint8_t> bytes) {
     if (!CheckRecordNumber(n)) return false;
-    if (!writable_) return Fail(path_.string() + " is open for reading only");
     if (bytes.size() > length_)
         return Fail("A record of " + std::to_string(bytes.size()) + " bytes does not fit " + path_.string());
+    return WriteRange(n, bytes);
+}
 
-    std::FILE* f = file_.get();
-    const off_t offset = off_t(n - 1) * off_t(length_);
+bool RecordFile::WriteRange(int64_t n, std::span<const uint8_t> bytes) {
+    if (!CheckRecordNumber(n)) return false;
+    if (!writable_) return Fail(path_.string() + " is open for reading only");
+    const size_t records = std::max<size_t>(1, (bytes.size() + length_ - 1) / length_);
+    if (records > size_t(std::numeric_limits<off_t>::max() / off_t(length_)) - size_t(n - 1))
+        return Fail("Bad record number " + std::to_string(n) + " in " + path_.string());
+
     const std::string failure = "Cannot write record " + std::to_string(n) + " of " + path_.string() + ": ";
-    int64_t size = FileSize();
+    const int64_t size = FileSize();
     if (size < 0) return Fail(failure + SystemError());
-
-    static constexpr std::array<uint8_t, 4096> zeros{};
-    for (int64_t gap = offset - size; gap > 0;) {
-        size_t chunk = size_t(std::min<int64_t>(gap, zeros.size()));
-        if (std::fwrite(zeros.data(), 1, chunk, f) != chunk) return Fail(failure + SystemError());
-        gap -= int64_t(chunk);
-    }
-    if (::fseeko(f, offset, SEEK_SET) != 0) return Fail(failure + SystemError());
-    std::vector<uint8_t> record(length_, 0);
-    std::copy(bytes.begin(), bytes.end(), record.begin());
-    if (std::fwrite(record.data(), 1, length_, f) != length_ || std::fflush(f) != 0)
-        return Fail(failure + SystemError());
+    // A gap after the end of the file goes out with the records, in the same call.
+    const off_t offset = off_t(n - 1) * off_t(length_);
+    const off_t start = std::min<off_t>(offset, off_t(size));
+    std::vector<uint8_t> buffer(size_t(offset - start) + records * length_, 0);
+    std::copy(bytes.begin(), bytes.end(), buffer.begin() + (offset - start));
+    if (!WriteAll(file_.fd, buffer.data(), buffer.size(), start)) return Fail(failure + SystemError());
     error_.clear();
     return true;
 }
 
 int64_t RecordFile::Count() {
-    if (!file_) {
+    if (!IsOpen()) {
         Fail(path_.string() + " is not open");
         return 0;
     }
@@ -121,6 +145,20 @@ int64_t RecordFile::Count() {
     }
     error_.clear();
     return size / int64_t(length_);
+}
+
+bool RecordFile::Truncate(int64_t count) {
+    if (!IsOpen()) return Fail(path_.string() + " is not open");
+    if (!writable_) return Fail(path_.string() + " is open for reading only");
+    if (count < 0 || count > std::numeric_limits<off_t>::max() / off_t(length_))
+        return Fail("Bad record count " + std::to_string(count) + " for " + path_.string());
+    const int64_t size = FileSize();
+    const off_t end = off_t(count) * off_t(length_);
+    if (size >= 0 && size <= end) return true;
+    if (::ftruncate(file_.fd, end) != 0)
+        return Fail("Cannot shorten " + path_.string() + ": " + SystemError());
+    error_.clear();
+    return true;
 }
 
 } // namespace zarle

@@ -2,14 +2,15 @@
 // A data file of fixed-length records with no header: record n (from 1) lies at byte
 // (n - 1) x length. Reading past the end gives zero bytes, writing past the end extends the file
 // (any gap filled with zeros). Failures are reported through Error(), never thrown.
+// Every write reaches the file in one system call, so a program killed between two writes
+// leaves each record either as it was or as written, never half of each.
 
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
 #include <filesystem>
-#include <memory>
 #include <span>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace zarle {
@@ -24,7 +25,7 @@ class RecordFile {
 
     RecordFile(const std::filesystem::path& path, size_t recordLength, Access access);
 
-    bool IsOpen() const { return file_ != nullptr; }
+    bool IsOpen() const { return file_.fd >= 0; }
     size_t RecordLength() const { return length_; }
     // Why the last operation failed; empty after one that succeeded.
     const std::string& Error() const { return error_; }
@@ -34,18 +35,27 @@ class RecordFile {
     std::vector<uint8_t> Read(int64_t n);
     // Writes the record whole; a shorter `bytes` is padded with zeros, a longer one is refused.
     bool Write(int64_t n, std::span<const uint8_t> bytes);
+    // Writes records n, n + 1, ... at once; a last record that is short is padded with zeros.
+    bool WriteRange(int64_t n, std::span<const uint8_t> bytes);
     // Whole records in the file.
     int64_t Count();
+    // Cuts the file after record `count` (a file that is shorter stays as it is).
+    bool Truncate(int64_t count);
 
   private:
     bool Fail(std::string message);
     bool CheckRecordNumber(int64_t n);
     int64_t FileSize();
 
-    struct Closer {
-        void operator()(std::FILE* f) const { std::fclose(f); }
+    struct Descriptor {
+        int fd = -1;
+        Descriptor() = default;
+        explicit Descriptor(int d) : fd(d) {}
+        Descriptor(Descriptor&& other) noexcept : fd(std::exchange(other.fd, -1)) {}
+        Descriptor& operator=(Descriptor&& other) noexcept;
+        ~Descriptor();
     };
-    std::unique_ptr<std::FILE, Closer> file_;
+    Descriptor file_;
     std::filesystem::path path_;
     size_t length_;
     bool writable_;

@@ -76,3 +76,25 @@ TEST_F(RecordFileTest, BadRequestsAreRefusedAndLeaveTheFileAlone) {
     }
     EXPECT_EQ(ReadBytes(Path("data.sav")), (Bytes{1, 2, 3, 4}));
 }
+
+TEST_F(RecordFileTest, SeveralRecordsAtOnceAndShorteningTheFile) {
+    WriteBytes(Path("data.sav"), {9, 9, 9});
+    RecordFile file(Path("data.sav"), 4, RecordFile::Access::ReadWrite);
+    // Past the end: the gap is filled, a short last record padded.
+    ASSERT_TRUE(file.WriteRange(3, Bytes{1, 2, 3, 4, 5, 6})) << file.Error();
+    EXPECT_EQ(ReadBytes(Path("data.sav")), (Bytes{9, 9, 9, 0, 0, 0, 0, 0, 1, 2, 3, 4, 5, 6, 0, 0}));
+    ASSERT_TRUE(file.WriteRange(1, Bytes{7, 7, 7, 7, 8, 8, 8, 8}));
+    EXPECT_EQ(file.Count(), 4);
+    EXPECT_EQ(file.Read(2), (Bytes{8, 8, 8, 8}));
+
+    ASSERT_TRUE(file.Truncate(2));
+    EXPECT_EQ(ReadBytes(Path("data.sav")), (Bytes{7, 7, 7, 7, 8, 8, 8, 8}));
+    ASSERT_TRUE(file.Truncate(5)) << "a longer count leaves the file as it is";
+    EXPECT_EQ(file.Count(), 2);
+    EXPECT_FALSE(file.Truncate(-1));
+
+    RecordFile readOnly(Path("data.sav"), 4, RecordFile::Access::ReadOnly);
+    EXPECT_FALSE(readOnly.WriteRange(1, Bytes{1}));
+    EXPECT_FALSE(readOnly.Truncate(0));
+    EXPECT_EQ(readOnly.Count(), 2);
+}

@@ -54,6 +54,7 @@ class FakeNetwork : public NetworkPort {
     void EnableChatSend(bool enable) override { t_.Add(enable ? "ChatSend on" : "ChatSend off"); }
     void ConnectionLost() override;
     void SendNewTable() override { t_.Add("SendNewTable"); }
+    void SendRecover() override { t_.Add("SendRecover"); }
 
     // What the peers do, one event per pass of waiting.
     std::deque<std::function<void(GameState&)>> PeerEvents;
