@@ -198,12 +198,15 @@ void BoardPresenter::ShowFrames(bool visible) {
     layout_.ShowFrames(visible);
 }
 
-// The developer's deck view, the card counter, the winner's frames and the card-back flow live in
-// windows of their own, which this board does not open.
+// The developer's deck view, the card counter and the winner's frames live in windows of their
+// own, which this board does not open.
 void BoardPresenter::DebugShowDeck() {}
 void BoardPresenter::CounterUpdate() {}
 void BoardPresenter::Flash(int) {}
-void BoardPresenter::AnimateCardsFlow(int) {}
+
+void BoardPresenter::AnimateCardsFlow(int variant) {
+    if (cardsFlow_) cardsFlow_(variant);
+}
 
 bool BoardPresenter::IsFormLoaded(std::string_view formName) {
     return formName == "frmZarle" || (smallWindowLoaded_ && smallWindowLoaded_(formName));
@@ -226,9 +229,6 @@ std::optional<PictureSize> BoardPresenter::PictureFileSize(const std::string& pa
 void BoardPresenter::ClearPaintedBoard() {
     surface_.ClearPainted();
 }
-
-// No background picture is chosen on this board yet: the table keeps its colour.
-void BoardPresenter::BackgroundPaint() {}
 
 void BoardPresenter::RulesRefresh() {
     if (rulesRefresh_) rulesRefresh_();
