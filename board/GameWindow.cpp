@@ -22,9 +22,13 @@ GameWindow::GameWindow(GameState& game, GameWindowServices services)
               EnginePorts{board_, soundPort_, waitPort_, boxPort_, random_, opponents_, persistence_, net_}),
       input_(BoardInputParts{game, static_cast<FrmZarle&>(*surface_), board_, pictures_, engine_, soundPort_,
                              net_}),
+      manual_(QString::fromStdString(game.AppPath)), helpPort_(services.Help ? *services.Help : manual_),
+      looks_(TableLooksParts{game, static_cast<FrmZarle&>(*surface_), board_, pictures_, engine_, profiles_,
+                             waitPort_, boxPort_, helpPort_, startUpState_.LargeFonts}),
       startUp_(Parts()), shutDown_(Parts()),
       closeRequests_(surface_->Widget(), [this] { return shutDown_.Form_QueryUnload(); }) {
     board_.SetRulesRefresh([this] { engine_.RulesRefresh(); });
+    board_.SetCardsFlow([this](int variant) { looks_.AnimateCardsFlow(variant); });
     board_.SetSmallWindows(
         [this](std::string_view name) { return name == "frmHold" && input_.HoldWindowLoaded(); },
         [this](std::string_view name) {

@@ -17,8 +17,10 @@
 #include "StartUpLayout.h"
 #include "WelcomePrompt.h"
 #include "frmWelcome.h"
+#include "help/ManualWindow.h"
 #include "input/BoardInput.h"
 #include "input/OpponentWindowPorts.h"
+#include "looks/TableLooks.h"
 #include "startup/BoardProfileNeighbours.h"
 #include "startup/BoardProfileView.h"
 #include "startup/CloseRequestFilter.h"
@@ -34,6 +36,7 @@ struct GameWindowServices {
     WaitPort* Waiter = nullptr;           // null: waits that keep the window live
     MessageBoxPort* Box = nullptr;        // null: message boxes on the screen
     WelcomeWindowPort* Welcome = nullptr; // null: the welcome window over the board
+    HelpPort* Help = nullptr;             // null: the manual in the game's help window
 };
 
 class GameWindow {
@@ -52,6 +55,8 @@ class GameWindow {
     Profiles& PlayerProfiles() { return profiles_; }
     StartUpState& StartUpValues() { return startUpState_; }
     BoardInput& Input() { return input_; }
+    // Backgrounds, the card-back flow animation and the preferences dialog.
+    TableLooks& Looks() { return looks_; }
 
     // Loading the board window: the program's start. Anything but Running means the program ends.
     StartOutcome Start(const StartOptions& options) { return startUp_.Form_Load(options); }
@@ -93,6 +98,9 @@ class GameWindow {
     Engine engine_;
     BoardInput input_;
     StartUpState startUpState_;
+    ManualWindow manual_;
+    HelpPort& helpPort_;
+    TableLooks looks_;
     StartUp startUp_;
     ShutDown shutDown_;
     CloseRequestFilter closeRequests_;

@@ -56,7 +56,8 @@ void Backgrounds::backgrounds(int keyCode) {
     if (lastBackShown_ == 0) {
         g_.MsgText = ReadDataText(g_.AppPath, ExplanationFirst, ExplanationLast);
         if (!Trim(g_.MsgText).empty())
-            g_.MsgAnswer = static_cast<int16_t>(p_.Box.MsgBox(Trim(g_.MsgText), MbOkOnly, "Zarle Backgrounds"));
+            g_.MsgAnswer =
+                static_cast<int16_t>(p_.Box.MsgBox(Trim(g_.MsgText), MbOkOnly, "Zarle Backgrounds"));
     }
     g_.BackIdx = SteppedBackIdx(g_.BackIdx, g_.BackCount, keyCode);
     if (g_.BackIdx != g_.BackCount + 1) {

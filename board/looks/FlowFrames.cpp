@@ -58,7 +58,8 @@ QImage ComposeFlowFrame(const QImage& tile, int variant, FlowOffsets offsets, QS
 std::vector<FlowBand> CardRowBands(QSize board, int opponentRowTop, int humanRowTop, int cardHeight) {
     return {{QRect(0, 0, std::max(0, board.width() - OpponentBandCut), cardHeight),
              QPoint(OpponentBandLeft, opponentRowTop)},
-            {QRect(0, 0, std::max(0, board.width() - HumanBandCut), cardHeight), QPoint(HumanBandLeft, humanRowTop)}};
+            {QRect(0, 0, std::max(0, board.width() - HumanBandCut), cardHeight),
+             QPoint(HumanBandLeft, humanRowTop)}};
 }
 
 } // namespace zarle

@@ -20,7 +20,8 @@ QSize TileCounts(QSize target, QSize tile) {
 
 QImage TableLook(const QImage& picture, bool tiled, QSize size) {
     // Clear parts of a picture let the table colour show.
-    QImage table(size, picture.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
+    QImage table(size,
+                 picture.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
     table.fill(Qt::transparent);
     QPainter painter(&table);
     if (!tiled) {
