@@ -29,11 +29,9 @@ constexpr QSize SmallCard(59, 80);
 constexpr QSize Thumbnail(44, 60);
 constexpr int SunkenBorder = 2;
 
-constexpr uint32_t DefaultDeckColor = 0xC0E0FF;
-constexpr uint32_t PoorScreenDeckColor = 0xC0FFFF;
+constexpr uint32_t DefaultDeckColor = PlainDeckColorRich;
+constexpr uint32_t PoorScreenDeckColor = PlainDeckColorPoor;
 constexpr uint32_t SteelDeckColor = 0xC0C0C0;
-constexpr uint32_t DefaultMatColor = 0x8000;
-constexpr int DefaultFontPoints = 12;
 constexpr int LargeFontsFontPoints = 10;
 constexpr int RichColorBits = 16;
 constexpr int SteelStyle = 7;
@@ -220,7 +218,7 @@ void frmOptions::FilePic0_Click() {
     chosenBackDesign_ = 1;
     SetScrollValue(1);
     Frame1->SetBackColor(VbColor(DefaultMatColor));
-    SetSampleFont(DefaultFontPoints, 0);
+    SetSampleFont(DefaultMsgFontSize, 0);
     DisplayCardSize(s_.CardStyle, 1);
     FilePic[15]->SetPicture(FilePic[0]->Picture());
 }
@@ -228,7 +226,7 @@ void frmOptions::FilePic0_Click() {
 // --- Tab 3: the message font ---
 
 void frmOptions::SetSampleFont(int points, uint32_t color) {
-    const int kept = std::clamp(points, MinMsgFontPoints, MaxMsgFontPoints);
+    const int kept = std::clamp<int>(points, MinMsgFontSize, MaxMsgFontSize);
     for (Label* sample : LblFont) {
         QFont font = sample->font();
         font.setPointSize(kept);
@@ -249,7 +247,7 @@ void frmOptions::CmdSz_Click(int index) {
 }
 
 void frmOptions::CmdRestore_Click() {
-    SetSampleFont(largeFonts_ ? LargeFontsFontPoints : DefaultFontPoints, 0);
+    SetSampleFont(largeFonts_ ? LargeFontsFontPoints : DefaultMsgFontSize, 0);
     CmdApply->setEnabled(true);
 }
 

@@ -7,6 +7,7 @@
 
 #include "GameState.h"
 #include "PreferencesBoard.h"
+#include "ProfileDefaults.h"
 #include "help/HelpPort.h"
 
 #include "CardPictureBank.h"
@@ -34,9 +35,6 @@ class PictureBox;
 
 // The colour dialog: the colour picked, nothing when cancelled.
 using ColorPicker = std::function<std::optional<QColor>(const QColor& start, QWidget* parent)>;
-
-inline constexpr int MinMsgFontPoints = 6;
-inline constexpr int MaxMsgFontPoints = 48;
 
 class frmOptions : public QDialog {
     Q_OBJECT

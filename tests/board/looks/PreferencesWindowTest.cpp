@@ -204,14 +204,14 @@ TEST_F(PreferencesWindowTest, TheFontTabKeepsTheSizeBetween6And48AndDressesTheMe
     ShowTab(*d, 2);
     EXPECT_EQ(d->LblFont[0]->font().pointSize(), t.Board().FontSize({Ctl::Label9, 2}));
     for (int i = 0; i < 20; ++i) Click(d->CmdSz[1]);
-    EXPECT_EQ(d->LblFont[0]->font().pointSize(), MinMsgFontPoints);
+    EXPECT_EQ(d->LblFont[0]->font().pointSize(), MinMsgFontSize);
     Click(d->CmdApply);
     EXPECT_EQ(t.Board().FontSize({Ctl::Label9, 2}), 6);
     EXPECT_EQ(t.Board().FontSize({Ctl::LblWild, 1}), 6);
     EXPECT_EQ(t.Game.MsgFontSize, 6);
 
     for (int i = 0; i < 50; ++i) Click(d->CmdSz[0]);
-    EXPECT_EQ(d->LblFont[1]->font().pointSize(), MaxMsgFontPoints);
+    EXPECT_EQ(d->LblFont[1]->font().pointSize(), MaxMsgFontSize);
     PickColourNext(QColor(0x12, 0x34, 0x56));
     Click(d->Command2[2]); // "Font Color"
     EXPECT_EQ(d->LblFont[0]->ForeColor(), QColor(0x12, 0x34, 0x56));
