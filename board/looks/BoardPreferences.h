@@ -32,10 +32,10 @@ class BoardPreferences final : public PreferencesBoard {
     void Redraw() override;
     QImage TablePicture(QSize size) override;
 
+  private:
     // The small windows that wear the skin's table: the hidden-cards and chat windows.
     void RepaintSkinnedWindows();
 
-  private:
     GameState& game_;
     BoardPresenter& board_;
     FrmZarle& form_;

@@ -67,7 +67,7 @@ QSize frmOptions::CardSize() const {
 void frmOptions::Form_Load() {
     appliedCardStyle_ = s_.CardStyle;
     DrawSheetThumbnails();
-    DisplayCardSize(s_.CardStyle, s_.BackDesign);
+    DisplayCardSize(s_.BackDesign);
     LblImage[4]->SetCaption("Select the style of cards numbers you would like to use:");
     SelectCardStyle(s_.CardStyle);
     OptSound[s_.BackgroundIdx == 1 ? 1 : 0]->setChecked(true);
@@ -76,7 +76,7 @@ void frmOptions::Form_Load() {
     cmdCancel->setEnabled(true);
 }
 
-void frmOptions::DisplayCardSize(int, int backDesign) {
+void frmOptions::DisplayCardSize(int backDesign) {
     const QSize card = CardSize();
     FitCardBox(*picCardBack, card, picCardBack->BorderStyle());
     for (const int element : {0, 1, 2, 4, 7, 10, 13, 15}) FitCardBox(*FilePic[element], card, 0);
@@ -95,7 +95,7 @@ void frmOptions::tbsOptions_Click(int tab) {
 }
 
 void frmOptions::PrepareCardTab() {
-    DisplayCardSize(s_.CardStyle, s_.BackDesign);
+    DisplayCardSize(s_.BackDesign);
     SelectCardStyle(s_.CardStyle);
 }
 
@@ -116,7 +116,7 @@ void frmOptions::PrepareDeckTab() {
     LblImage[2]->SetCaption(QString::fromStdString(
         "Deck Back Style:" + crlf + crlf + "Click on the scroll bar below to change the Deck back style."));
     chosenBackDesign_ = s_.BackDesign;
-    DisplayCardSize(s_.CardStyle, s_.BackDesign);
+    DisplayCardSize(s_.BackDesign);
 }
 
 void frmOptions::PrepareFontTab() {
@@ -219,7 +219,7 @@ void frmOptions::FilePic0_Click() {
     SetScrollValue(1);
     Frame1->SetBackColor(VbColor(DefaultMatColor));
     SetSampleFont(DefaultMsgFontSize, 0);
-    DisplayCardSize(s_.CardStyle, 1);
+    DisplayCardSize(1);
     FilePic[15]->SetPicture(FilePic[0]->Picture());
 }
 

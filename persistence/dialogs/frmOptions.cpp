@@ -103,6 +103,8 @@ void frmOptions::showEvent(QShowEvent* event) {
     const int current = tbsOptions->currentIndex();
     for (int tab = 0; tab < tbsOptions->count(); ++tab) tbsOptions->setCurrentIndex(tab);
     tbsOptions->setCurrentIndex(current);
+    // Sized now, before the window is on the screen.
+    layout()->activate();
 }
 
 PictureBox* frmOptions::NewCardPicture(QWidget* parent) {

@@ -49,7 +49,6 @@ class frmOptions : public QDialog {
     // The working values.
     int ChosenBackDesign() const { return chosenBackDesign_; }
     int AppliedCardStyle() const { return appliedCardStyle_; }
-    int ChosenSoundSkin() const { return chosenSoundSkin_; }
 
     // The controls, by the names the game gives them.
     QTabWidget* tbsOptions = nullptr;
@@ -101,7 +100,7 @@ class frmOptions : public QDialog {
     void PrepareCardTab();
     void PrepareDeckTab();
     void PrepareFontTab();
-    void DisplayCardSize(int style, int backDesign);
+    void DisplayCardSize(int backDesign);
     QSize CardSize() const;
 
     // Tab 1.

@@ -107,6 +107,7 @@ TEST_F(PreferencesWindowTest, TheCardTabPutsTheStyleItsSkinAndItsTableInForce) {
     EXPECT_TRUE(SamePixels(PictureOf(d->FilePic[13]), steel.FaceCell(13))) << "the samples show the style";
     EXPECT_TRUE(SamePixels(t.Window->Pictures().imgALL(), Sheet(6)))
         << "the board keeps its faces until Apply";
+    EXPECT_TRUE(SaveForReview(d->grab().toImage(), "preferences-tab1-steel"));
 
     Click(d->CmdApply);
     EXPECT_EQ(t.Game.BackgroundIdx, 1);
