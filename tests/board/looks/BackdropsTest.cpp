@@ -1,11 +1,14 @@
 // The small windows' backdrop (the skin's table stretched over them) and their edge lines.
 
+#include "LooksTable.h"
+
 #include "CardPictureBank.h"
 #include "controls/CommandButton.h"
 #include "controls/Label.h"
 #include "forms/EdgeLines.h"
 #include "forms/Form.h"
 #include "looks/FormBackdrops.h"
+#include "windows/frmHold.h"
 
 #include <QTemporaryDir>
 
@@ -90,6 +93,20 @@ TEST(FormBackdrops, EdgeLinesFrameTheWindowAtTheSizeItHadWhenDrawn) {
     DrawFormEdgeLines(form);
     EXPECT_EQ(colourAt(159, 50), grey);
     EXPECT_EQ(form.findChildren<QWidget*>().size(), 1) << "drawn again, not twice";
+}
+
+// A skin applied from the preferences reaches the hidden-cards window that is open.
+TEST(FormBackdrops, AnAppliedSkinRepaintsTheHiddenCardsWindow) {
+    LooksTable t;
+    frmHold hold(t.Game, t.Window->Pictures(), &t.Window->Window());
+    hold.show();
+    const QColor wood = MeanColour(hold.Picture().toImage());
+    EXPECT_TRUE(SaveForReview(hold.grab().toImage(), "hidden-cards-wood"));
+    t.Game.BackgroundIdx = 1;
+    t.Looks().PreferencesPort().ApplySkin();
+    EXPECT_NE(MeanColour(hold.Picture().toImage()), wood);
+    EXPECT_EQ(hold.cmdExit[0].palette().color(QPalette::Button), QColor(0xC0, 0xC0, 0xC0));
+    EXPECT_TRUE(SaveForReview(hold.grab().toImage(), "hidden-cards-metal"));
 }
 
 } // namespace
