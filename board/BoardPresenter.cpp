@@ -199,11 +199,14 @@ void BoardPresenter::ShowFrames(bool visible) {
     layout_.ShowFrames(visible);
 }
 
-// The developer's deck view, the card counter and the card-back flow live in windows of their own,
-// which this board does not open.
+// The developer's deck view and the card counter live in windows of their own, which this board
+// does not open.
 void BoardPresenter::DebugShowDeck() {}
 void BoardPresenter::CounterUpdate() {}
-void BoardPresenter::AnimateCardsFlow(int) {}
+
+void BoardPresenter::AnimateCardsFlow(int variant) {
+    if (cardsFlow_) cardsFlow_(variant);
+}
 
 void BoardPresenter::Flash(int winner) {
     flash_->Flash(winner);
@@ -230,9 +233,6 @@ std::optional<PictureSize> BoardPresenter::PictureFileSize(const std::string& pa
 void BoardPresenter::ClearPaintedBoard() {
     surface_.ClearPainted();
 }
-
-// No background picture is chosen on this board yet: the table keeps its colour.
-void BoardPresenter::BackgroundPaint() {}
 
 void BoardPresenter::RulesRefresh() {
     if (rulesRefresh_) rulesRefresh_();

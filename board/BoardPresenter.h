@@ -12,6 +12,7 @@
 #include "ModelBinding.h"
 #include "ServicePorts.h"
 #include "ShowCardChoice.h"
+#include "looks/TablePicture.h"
 
 #include <functional>
 #include <memory>
@@ -54,6 +55,9 @@ class BoardPresenter : public BoardPort, public LayoutHost, private SurfaceEvent
         smallWindowLoaded_ = std::move(isLoaded);
         unloadSmallWindow_ = std::move(unload);
     }
+
+    // The card-back flow animation runs on the window (it returns when it has stopped).
+    void SetCardsFlow(std::function<void(int)> flow) { cardsFlow_ = std::move(flow); }
 
     // Card pictures and the table's look, as a player's profile applies them.
     void LoadCardSkin();
@@ -150,6 +154,8 @@ class BoardPresenter : public BoardPort, public LayoutHost, private SurfaceEvent
     std::function<void()> rulesRefresh_;
     std::function<bool(std::string_view)> smallWindowLoaded_;
     std::function<void(std::string_view)> unloadSmallWindow_;
+    std::function<void(int)> cardsFlow_;
+    TablePicture tablePicture_;
     bool largeFonts_ = false;
     int batchDepth_ = 0;
     bool presenting_ = false;

@@ -27,16 +27,20 @@ GameWindow::GameWindow(GameState& game, GameWindowServices services)
                                 gamePersistence_, net_}),
       input_(BoardInputParts{game, static_cast<FrmZarle&>(*surface_), board_, pictures_, engine_, soundPort_,
                              net_}),
+      manual_(QString::fromStdString(game.AppPath)), helpPort_(services.Help ? *services.Help : manual_),
+      looks_(TableLooksParts{game, static_cast<FrmZarle&>(*surface_), board_, pictures_, engine_, profiles_,
+                             waitPort_, boxPort_, helpPort_, startUpState_.LargeFonts}),
       startUp_(Parts()), shutDown_(Parts()),
       closeRequests_(surface_->Widget(), [this] { return shutDown_.Form_QueryUnload(); }),
-      files_(&surface_->Widget()), manual_(QString::fromStdString(game.AppPath)),
-      dialogs_(
-          OpponentDialogPorts{game_, profiles_, services.Files ? *services.Files : files_,
-                              services.Help ? *services.Help : manual_, net_, [this] { engine_.Game_New(); },
-                              [this](int index) { opponentWindow_.MenuGame(index); }, &surface_->Widget()}) {
+      files_(&surface_->Widget()),
+      dialogs_(OpponentDialogPorts{game_, profiles_, services.Files ? *services.Files : files_, helpPort_,
+                                   net_, [this] { engine_.Game_New(); },
+                                   [this](int index) { opponentWindow_.MenuGame(index); },
+                                   &surface_->Widget()}) {
     board_.SetRulesRefresh([this] { engine_.RulesRefresh(); });
     opponentWindow_.SetGameNew([this] { engine_.Game_New(); });
     input_.SetUndoPanel([this] { savedGames_.UndoPlay(); });
+    board_.SetCardsFlow([this](int variant) { looks_.AnimateCardsFlow(variant); });
     board_.SetSmallWindows(
         [this](std::string_view name) { return name == "frmHold" && input_.HoldWindowLoaded(); },
         [this](std::string_view name) {

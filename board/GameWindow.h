@@ -27,6 +27,7 @@
 #include "help/ManualWindow.h"
 #include "input/BoardInput.h"
 #include "input/OpponentWindowPorts.h"
+#include "looks/TableLooks.h"
 #include "startup/BoardProfileNeighbours.h"
 #include "startup/BoardProfileView.h"
 #include "startup/CloseRequestFilter.h"
@@ -43,7 +44,7 @@ struct GameWindowServices {
     MessageBoxPort* Box = nullptr;        // null: message boxes on the screen
     WelcomeWindowPort* Welcome = nullptr; // null: the welcome window over the board
     FileDialogPort* Files = nullptr;      // null: the file dialogs on the screen
-    HelpPort* Help = nullptr;             // null: the game's manual
+    HelpPort* Help = nullptr;             // null: the manual in the game's help window
 };
 
 class GameWindow {
@@ -70,6 +71,8 @@ class GameWindow {
     BoardInput& Input() { return input_; }
     // The opponents setup, speed and comment-set windows, as the menus open them.
     OpponentDialogs& Dialogs() { return dialogs_; }
+    // Backgrounds, the card-back flow animation and the preferences dialog.
+    TableLooks& Looks() { return looks_; }
 
     // Loading the board window: the program's start. Anything but Running means the program ends.
     StartOutcome Start(const StartOptions& options) { return startUp_.Form_Load(options); }
@@ -117,11 +120,13 @@ class GameWindow {
     Engine engine_;
     BoardInput input_;
     StartUpState startUpState_;
+    ManualWindow manual_;
+    HelpPort& helpPort_;
+    TableLooks looks_;
     StartUp startUp_;
     ShutDown shutDown_;
     CloseRequestFilter closeRequests_;
     QtFileDialogs files_;
-    ManualWindow manual_;
     OpponentDialogs dialogs_;
 };
 

@@ -2,10 +2,11 @@
 
 #include "CardPictureBank.h"
 #include "VbRound.h"
+#include "forms/EdgeLines.h"
+#include "looks/FormBackdrops.h"
 #include "units/Twips.h"
 
 #include <QGuiApplication>
-#include <QPainter>
 #include <QScreen>
 
 #include <algorithm>
@@ -29,28 +30,6 @@ constexpr int KeepW = 44;
 constexpr int ButtonGap = 5; // 70 twips
 constexpr int CaptionLeft = 6;
 constexpr int CaptionTop = 5;
-
-// The buttons and the caption take the colour of the skin's table.
-QColor ControlsColour(int backgroundIdx) {
-    return backgroundIdx == 1 ? QColor(0xC0, 0xC0, 0xC0) : QColor(0xFF, 0xC0, 0x80);
-}
-
-// The light-and-shadow frame of the borderless windows: light lines along the left and top,
-// grey ones along the right and bottom, each a step inside the outer edge.
-void DrawFormEdgeLines(QPainter& painter, int w, int h) {
-    const QColor light(0xE0, 0xE0, 0xE0);
-    const QColor grey(0xC0, 0xC0, 0xC0);
-    painter.setPen(light);
-    painter.drawLine(0, 0, 0, h - 1);
-    painter.drawLine(0, 0, w - 2, 0);
-    painter.drawLine(2, 0, 2, h - 4);
-    painter.drawLine(2, 2, w - 4, 2);
-    painter.setPen(grey);
-    painter.drawLine(w - 1, 0, w - 1, h - 1);
-    painter.drawLine(0, h - 1, w - 1, h - 1);
-    painter.drawLine(w - 2, 1, w - 2, h - 2);
-    painter.drawLine(1, h - 2, w - 1, h - 2);
-}
 
 } // namespace
 
@@ -103,23 +82,11 @@ void frmHold::LoadCardRow() {
     setFixedSize(last.right() + 1 + RightMargin, RowTop + FaceH + BottomMargin);
 }
 
+// The caption stands on the skin's colour, which the backdrop gives it.
 void frmHold::DressWindow() {
-    const QColor fill = ControlsColour(game_.BackgroundIdx);
-    lblHold->SetBackColor(fill);
     lblHold->SetBackStyle(1);
-    for (const int i : {0, 1}) {
-        QPalette look = cmdExit[i].palette();
-        look.setColor(QPalette::Button, fill);
-        cmdExit[i].setPalette(look);
-    }
-    QPixmap backdrop(size());
-    backdrop.fill(fill);
-    QPainter painter(&backdrop);
-    const QImage& skin = pictures_.imgSkin(game_.BackgroundIdx);
-    if (!skin.isNull()) painter.drawImage(backdrop.rect(), skin);
-    DrawFormEdgeLines(painter, width(), height());
-    painter.end();
-    SetPicture(backdrop);
+    PaintFormBackground(*this, game_.BackgroundIdx, pictures_);
+    DrawFormEdgeLines(*this);
 }
 
 void frmHold::ShowEmpty(int index) {

@@ -10,8 +10,6 @@ namespace zarle {
 namespace {
 
 constexpr std::array<int16_t, 4> SideSizesM1{19, 25, 14, 9};
-constexpr int MinMsgFontSize = 6;
-constexpr int MaxMsgFontSize = 36;
 constexpr int32_t MaxColor = 0xFFFFFF;
 
 // Sets the field to `fallback` when `usable` says no; remembers that something changed.

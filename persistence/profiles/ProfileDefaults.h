@@ -17,6 +17,9 @@ inline constexpr int16_t DefaultAnimSpeed = 45;
 inline constexpr int16_t MaxAnimSpeed = 250;
 inline constexpr int16_t DefaultSpeedLevel = 2;
 inline constexpr int16_t DefaultMsgFontSize = 12;
+// The message font sizes the preferences dialog offers, and a stored profile may hold.
+inline constexpr int16_t MinMsgFontSize = 6;
+inline constexpr int16_t MaxMsgFontSize = 48;
 inline constexpr int32_t DefaultMatColor = 0x8000;
 inline constexpr int32_t PlainDeckColorRich = 0xC0E0FF; // 16 bits per pixel or more
 inline constexpr int32_t PlainDeckColorPoor = 0xC0FFFF;

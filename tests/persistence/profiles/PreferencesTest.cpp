@@ -22,6 +22,7 @@ TEST_F(ProfilesTest, DamagedProfileValuesAreRepairedAndWrittenBack) {
     const Case cases[] = {
         {"NumPlayers 0", 12, 0, 2},     {"NumPlayers 9", 12, 9, 2},
         {"NumCenters 0", 14, 0, 3},     {"MsgFontSize 0", 16, 0, 12},
+        {"MsgFontSize 49", 16, 49, 12}, {"MsgFontSize 48 kept", 16, 48, 48},
         {"SpeedLevel -4", 20, -4, 2},   {"AnimSpeed 0", 22, 0, 45},
         {"AnimSpeed -7", 22, -7, 45},   {"SoundLevel 5", 24, 5, 0},
         {"BackgroundIdx 3", 26, 3, 0},  {"CardStyle 0", 28, 0, 6},
