@@ -199,10 +199,13 @@ void BoardPresenter::ShowFrames(bool visible) {
     layout_.ShowFrames(visible);
 }
 
-// The developer's deck view and the card counter live in windows of their own, which this board
-// does not open.
-void BoardPresenter::DebugShowDeck() {}
-void BoardPresenter::CounterUpdate() {}
+void BoardPresenter::DebugShowDeck() {
+    if (showDeck_) showDeck_();
+}
+
+void BoardPresenter::CounterUpdate() {
+    if (counterUpdate_) counterUpdate_();
+}
 
 void BoardPresenter::AnimateCardsFlow(int variant) {
     if (cardsFlow_) cardsFlow_(variant);

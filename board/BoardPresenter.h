@@ -55,6 +55,11 @@ class BoardPresenter : public BoardPort, public LayoutHost, private SurfaceEvent
         smallWindowLoaded_ = std::move(isLoaded);
         unloadSmallWindow_ = std::move(unload);
     }
+    // The card counter's refresh and the developer's deck view, which live in windows of their own.
+    void SetCardWindows(std::function<void()> counterUpdate, std::function<void()> showDeck) {
+        counterUpdate_ = std::move(counterUpdate);
+        showDeck_ = std::move(showDeck);
+    }
 
     // The card-back flow animation runs on the window (it returns when it has stopped).
     void SetCardsFlow(std::function<void(int)> flow) { cardsFlow_ = std::move(flow); }
@@ -156,6 +161,8 @@ class BoardPresenter : public BoardPort, public LayoutHost, private SurfaceEvent
     std::function<void(std::string_view)> unloadSmallWindow_;
     std::function<void(int)> cardsFlow_;
     TablePicture tablePicture_;
+    std::function<void()> counterUpdate_;
+    std::function<void()> showDeck_;
     bool largeFonts_ = false;
     int batchDepth_ = 0;
     bool presenting_ = false;

@@ -25,6 +25,10 @@ void BoardSound::PlayFile(std::string_view path, SoundPlay how) {
     PlaySoundFile(out_, SettingsOf(game_), std::string(path), how == SoundPlay::ToEnd);
 }
 
+void BoardSound::PlayFileAtAnyLevel(std::string_view path, SoundPlay how) {
+    PlaySoundFileAtAnyLevel(out_, std::string(path), how == SoundPlay::ToEnd);
+}
+
 void BoardSound::PlayCardSound(int effect) {
     zarle::PlayCardSound(out_, SettingsOf(game_), effect);
 }

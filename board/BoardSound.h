@@ -21,6 +21,7 @@ class BoardSound : public SoundPort {
     void PlayResource(int id, SoundPlay how) override;
     void PlayFile(std::string_view path, SoundPlay how) override;
     void PlayCardSound(int effect) override;
+    void PlayFileAtAnyLevel(std::string_view path, SoundPlay how) override;
 
   private:
     const GameState& game_;

@@ -36,16 +36,30 @@ GameWindow::GameWindow(GameState& game, GameWindowServices services)
       dialogs_(OpponentDialogPorts{game_, profiles_, services.Files ? *services.Files : files_, helpPort_,
                                    net_, [this] { engine_.Game_New(); },
                                    [this](int index) { opponentWindow_.MenuGame(index); },
-                                   &surface_->Widget()}) {
+                                   &surface_->Widget()}),
+      windows_(
+          SmallWindowParts{game_, startUpState_, board_, pictures_, helpPort_, boxPort_, surface_->Widget()}),
+      avatarClicks_(game_, static_cast<FrmZarle&>(*surface_), board_, soundPort_,
+                    [this] { profiles_.Get_Avatars(); }) {
     board_.SetRulesRefresh([this] { engine_.RulesRefresh(); });
     opponentWindow_.SetGameNew([this] { engine_.Game_New(); });
     input_.SetUndoPanel([this] { savedGames_.UndoPlay(); });
     board_.SetCardsFlow([this](int variant) { looks_.AnimateCardsFlow(variant); });
     board_.SetSmallWindows(
-        [this](std::string_view name) { return name == "frmHold" && input_.HoldWindowLoaded(); },
+        [this](std::string_view name) {
+            return (name == "frmHold" && input_.HoldWindowLoaded()) || windows_.IsLoaded(name);
+        },
         [this](std::string_view name) {
             if (name == "frmHold") input_.UnloadHoldWindow();
+            windows_.Unload(name);
         });
+    board_.SetCardWindows([this] { windows_.CounterUpdate(); }, [this] { windows_.DebugShowDeck(); });
+}
+
+StartOutcome GameWindow::Start(const StartOptions& options) {
+    const StartOutcome outcome = startUp_.Form_Load(options);
+    if (outcome == StartOutcome::Running) windows_.ShowTipAtStartUp();
+    return outcome;
 }
 
 GameWindow::~GameWindow() = default;
@@ -53,6 +67,11 @@ GameWindow::~GameWindow() = default;
 BoardParts GameWindow::Parts() {
     return BoardParts{game_,        board_,     *surface_, pictures_, profiles_,    engine_,
                       welcomePort_, soundPort_, waitPort_, boxPort_,  startUpState_};
+}
+
+void GameWindow::ShowRules() {
+    zarle::ShowRules(game_, RulesDialogPorts{profileView_, profileCalls_, boxPort_, helpPort_},
+                     &surface_->Widget());
 }
 
 void GameWindow::Deal() {

@@ -15,16 +15,18 @@
 #include "OpponentDialogs.h"
 #include "ProfilePersistence.h"
 #include "Profiles.h"
+#include "QtFileDialogs.h"
 #include "SavedGames.h"
 #include "Scoreboard.h"
 #include "SeededRandom.h"
 #include "StartUpLayout.h"
-#include "QtFileDialogs.h"
 #include "WelcomePrompt.h"
+#include "frmRules.h"
 #include "frmSave.h"
 #include "frmScoreStat.h"
 #include "frmWelcome.h"
 #include "help/ManualWindow.h"
+#include "input/AvatarClicks.h"
 #include "input/BoardInput.h"
 #include "input/OpponentWindowPorts.h"
 #include "looks/TableLooks.h"
@@ -33,6 +35,7 @@
 #include "startup/CloseRequestFilter.h"
 #include "startup/ShutDown.h"
 #include "startup/StartUp.h"
+#include "windows/SmallWindows.h"
 
 #include <memory>
 
@@ -73,9 +76,12 @@ class GameWindow {
     OpponentDialogs& Dialogs() { return dialogs_; }
     // Backgrounds, the card-back flow animation and the preferences dialog.
     TableLooks& Looks() { return looks_; }
+    HelpPort& Help() { return helpPort_; }
+    SmallWindows& Windows() { return windows_; }
+    AvatarClicks& Avatar() { return avatarClicks_; }
 
     // Loading the board window: the program's start. Anything but Running means the program ends.
-    StartOutcome Start(const StartOptions& options) { return startUp_.Form_Load(options); }
+    StartOutcome Start(const StartOptions& options);
     // The shut-down sequence (it runs by itself when the window closes); mode 0 also closes the
     // window.
     void ExitLeft(int mode) { shutDown_.ExitLeft(mode); }
@@ -85,6 +91,9 @@ class GameWindow {
     void LayOut(const BoardScreen& screen) { LayOutBoard(board_, game_, screen); }
     // A new game: the board cleared, the deck shuffled, the side piles and hands dealt.
     void Deal();
+    // The rules dialog over the board, then the rules caption rebuilt; RulesChanged then asks the
+    // caller for a new game.
+    void ShowRules();
 
   private:
     BoardParts Parts();
@@ -128,6 +137,8 @@ class GameWindow {
     CloseRequestFilter closeRequests_;
     QtFileDialogs files_;
     OpponentDialogs dialogs_;
+    SmallWindows windows_;
+    AvatarClicks avatarClicks_;
 };
 
 } // namespace zarle

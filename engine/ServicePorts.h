@@ -16,6 +16,9 @@ class SoundPort {
     virtual void PlayFile(std::string_view path, SoundPlay how) = 0;
     // Card sound 1..5 of the current skin's set, asynchronously, unless sounds are off.
     virtual void PlayCardSound(int effect) = 0;
+    // A sound file that plays at every sound level, "No Sound" too (the slap on the avatar).
+    // Recorders that do not tell levels apart may take it as any other file.
+    virtual void PlayFileAtAnyLevel(std::string_view path, SoundPlay how) { PlayFile(path, how); }
 };
 
 class WaitPort {

@@ -1,33 +1,37 @@
 #include "ManualWindow.h"
 
 #include "dialogs/MsgBox.h"
+#include "help/HelpTopics.h"
 
+#include <QDir>
 #include <QFileInfo>
-#include <QTextBrowser>
-#include <QUrl>
 
 namespace zarle {
 
-ManualWindow::~ManualWindow() { delete window_; }
+ManualWindow::~ManualWindow() {
+    delete window_;
+}
 
-QString ManualWindow::ManualPath() const { return programFolder_ + QStringLiteral("/Help/manual.html"); }
+QString ManualWindow::ManualPath() const {
+    return programFolder_ + QStringLiteral("/Help/manual.html");
+}
 
 void ManualWindow::ShowHelp(std::string_view keyword) {
     const QString path = ManualPath();
-    if (!QFileInfo::exists(path)) {
-        MsgBox(QStringLiteral("The game's manual is missing (%1).").arg(path), 48, QStringLiteral("Help"));
+    if (!QFileInfo(path).isFile()) {
+        MsgBox(
+            QStringLiteral("The user's manual could not be found. It belongs in the game's folder as:\r\n%1")
+                .arg(QDir::toNativeSeparators(path)),
+            48, QStringLiteral("ZarleNET Help"));
         return;
     }
     if (!window_) {
-        window_ = new QTextBrowser;
+        window_ = new HelpWindow;
         window_->setAttribute(Qt::WA_DeleteOnClose);
-        window_->setWindowTitle(QStringLiteral("ZarleNET Help"));
-        window_->resize(720, 600);
     }
-    QUrl url = QUrl::fromLocalFile(path);
-    if (!keyword.empty()) url.setFragment(QString::fromLatin1(keyword.data(), qsizetype(keyword.size())));
-    window_->setSource(url);
+    // Shown first: the topic is scrolled to on the text as the window lays it out.
     window_->show();
+    window_->ShowTopic(path, HelpAnchor(QString::fromUtf8(keyword.data(), qsizetype(keyword.size()))));
     window_->raise();
     window_->activateWindow();
 }

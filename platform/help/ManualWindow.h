@@ -1,13 +1,12 @@
 #pragma once
-// The help service on the screen: the manual `Help/manual.html` of the program folder in a
-// text-browser window of the game.
+// The help service on the screen: the manual `Help/manual.html` of the program folder in the
+// game's help window, opened at the topic of a keyword. A missing manual only says so.
 
 #include "HelpPort.h"
+#include "help/HelpWindow.h"
 
 #include <QPointer>
 #include <QString>
-
-class QTextBrowser;
 
 namespace zarle {
 
@@ -18,10 +17,12 @@ class ManualWindow final : public HelpPort {
     void ShowHelp(std::string_view keyword) override;
 
     QString ManualPath() const;
+    // The help window while it is open.
+    HelpWindow* Window() const { return window_; }
 
   private:
     QString programFolder_;
-    QPointer<QTextBrowser> window_;
+    QPointer<HelpWindow> window_;
 };
 
 } // namespace zarle

@@ -32,6 +32,10 @@ void PlaySoundFile(SoundOutput& out, const SoundSettings& s, const std::string& 
     if (EffectsOn(s)) PlayIfPresent(out, path, untilEnd);
 }
 
+void PlaySoundFileAtAnyLevel(SoundOutput& out, const std::string& path, bool untilEnd) {
+    PlayIfPresent(out, path, untilEnd);
+}
+
 void PlayPersonalitySound(SoundOutput& out, const SoundSettings& s, const std::string& path, bool untilEnd) {
     if (s.SoundLevel == AllSounds) PlayIfPresent(out, path, untilEnd);
 }

@@ -39,6 +39,9 @@ void PlayCardSound(SoundOutput& out, const SoundSettings& s, int effect);
 // A sound file of the program folder (the slap, the intro, a chat sound), unless sounds are off.
 void PlaySoundFile(SoundOutput& out, const SoundSettings& s, const std::string& path, bool untilEnd = false);
 
+// A sound that answers the player's own act whatever the sound level (the slap on the avatar).
+void PlaySoundFileAtAnyLevel(SoundOutput& out, const std::string& path, bool untilEnd = false);
+
 // A personality's or a reaction's sound: only with all sounds on.
 void PlayPersonalitySound(SoundOutput& out, const SoundSettings& s, const std::string& path,
                           bool untilEnd = false);

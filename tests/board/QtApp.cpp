@@ -1,17 +1,26 @@
-// One application object for the board tests, made before the first test runs.
+// One application object for the board tests, made before the first test runs. The settings
+// store (the tip of the day's values) goes to a scratch folder of this run, never the user's.
 
 #include <QApplication>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <cstdlib>
 
 namespace {
 
 class QtApplication : public ::testing::Environment {
   public:
-    void SetUp() override { app_ = new QApplication(argc_, argv_); }
+    void SetUp() override {
+        ASSERT_TRUE(settings_.isValid());
+        setenv("XDG_CONFIG_HOME", settings_.path().toLocal8Bit().constData(), 1);
+        app_ = new QApplication(argc_, argv_);
+    }
     void TearDown() override { delete app_; }
 
   private:
+    QTemporaryDir settings_;
     int argc_ = 1;
     char name_[16] = "board_tests";
     char* argv_[2] = {name_, nullptr};

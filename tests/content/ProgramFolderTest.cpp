@@ -82,6 +82,7 @@ TEST_F(WrittenFolder, HoldsEveryFileTheProgramLooksFor) {
                                "Data/PMS/Zadure.pms",
                                "users/Custom.cmt",
                                "TIPOFDAY.TXT",
+                               "Help/manual.html",
                                "backgrounds/tile_wood.jpg",
                                "backgrounds/tile_metal2.gif",
                                "backgrounds/tile_planks.gif",
@@ -255,6 +256,23 @@ TEST_F(Rewrite, APlayersFilesStayAndOnlyMissingOnesComeBack) {
     EXPECT_EQ(again.kept, int(content.size()) - 1);
     for (const QString& path : changed) EXPECT_EQ(Bytes(folder_.File(path)), players) << path.toStdString();
     EXPECT_EQ(Bytes(folder_.File("TIPOFDAY.TXT")), tips);
+}
+
+TEST_F(Rewrite, AnOlderManualIsReplacedAndAnUnchangedOneLeftAlone) {
+    const auto content = Content();
+    ASSERT_TRUE(WriteMissing(folder_.Path(), content).errors.isEmpty());
+    const QByteArray manual = Bytes(folder_.File("Help/manual.html"));
+    EXPECT_TRUE(manual.contains("<a name=\"contents\">"));
+    EXPECT_EQ(WriteMissing(folder_.Path(), content).written, 0);
+
+    QFile old(folder_.File("Help/manual.html"));
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    old.write("the manual of an older build");
+    old.close();
+    const WriteReport again = WriteMissing(folder_.Path(), content);
+    EXPECT_TRUE(again.errors.isEmpty());
+    EXPECT_EQ(again.written, 1);
+    EXPECT_EQ(Bytes(folder_.File("Help/manual.html")), manual);
 }
 
 TEST_F(Rewrite, ABadTextSourceCostsOnlyItsOwnFile) {

@@ -66,6 +66,10 @@ void AddRecords(std::vector<ContentFile>& files, const std::filesystem::path& te
     files.push_back({"TIPOFDAY.TXT", [=] { return TipsFile(texts / "tips.txt"); }});
 }
 
+void AddManual(std::vector<ContentFile>& files, const std::filesystem::path& texts) {
+    files.push_back({"Help/manual.html", [=] { return FileBytes(texts / "manual.html"); }, true});
+}
+
 void AddPictures(std::vector<ContentFile>& files) {
     files.push_back({"backgrounds/tile_wood.jpg", [] { return Jpeg(WoodTile()); }});
     files.push_back({"backgrounds/tile_planks.gif", [] { return EncodeGif(PlanksTile()); }});
@@ -90,6 +94,7 @@ QString Failure(const QString& path, const QString& why) {
 std::vector<ContentFile> ProgramFolderContent(const ContentSources& sources) {
     std::vector<ContentFile> files;
     AddRecords(files, sources.texts);
+    AddManual(files, sources.texts);
     AddPictures(files);
     AddFonts(files, sources.fontFolders);
     return files;
@@ -106,12 +111,17 @@ WriteReport WriteMissing(const QString& folder, const std::vector<ContentFile>& 
         if (!root.mkpath(sub)) report.errors << Failure(root.filePath(sub), "cannot be created");
     for (const ContentFile& file : files) {
         const QString target = root.filePath(file.path);
-        if (QFileInfo::exists(target)) {
+        const bool present = QFileInfo::exists(target);
+        if (present && !file.programOwned) {
             ++report.kept;
             continue;
         }
         try {
             const QByteArray bytes = file.make();
+            if (present && FileBytes(target.toStdString()) == bytes) {
+                ++report.kept;
+                continue;
+            }
             if (!QDir().mkpath(QFileInfo(target).path())) throw ContentError("its folder cannot be created");
             QSaveFile out(target);
             if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit())

@@ -1,7 +1,8 @@
 #pragma once
 // Everything the default program folder holds besides the sounds and the avatars: the data
-// files, personalities, comment set, tips, backgrounds, emoticons and private fonts. Only what is
-// missing is written: a file that is there already is the player's and stays as it is.
+// files, personalities, comment set, tips, backgrounds, emoticons, private fonts and the user's
+// manual. Only what is missing is written: a file that is there already is the player's and stays
+// as it is. The manual alone is the program's own, and a build with a newer one replaces it.
 
 #include <QByteArray>
 #include <QString>
@@ -16,6 +17,7 @@ namespace zarle::content {
 struct ContentFile {
     QString path;                     // under the program folder, "/" separated
     std::function<QByteArray()> make; // throws ContentError when its source is unusable
+    bool programOwned = false;        // replaced when the build makes it different
 };
 
 struct ContentSources {
@@ -34,8 +36,8 @@ struct WriteReport {
     QStringList errors;
 };
 
-// Makes and writes each file that `folder` does not have yet; each one is written whole or not
-// at all.
+// Makes and writes each file that `folder` does not have yet, and each program-owned file that
+// differs from what the build makes; each one is written whole or not at all.
 WriteReport WriteMissing(const QString& folder, const std::vector<ContentFile>& files);
 
 } // namespace zarle::content

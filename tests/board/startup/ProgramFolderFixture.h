@@ -31,6 +31,12 @@ class RecordingSound : public SoundPort {
         Ways.push_back(how);
     }
     void PlayCardSound(int) override {}
+    // Files played whatever the sound level; they are in `Files` too.
+    std::vector<std::string> AnyLevelFiles;
+    void PlayFileAtAnyLevel(std::string_view path, SoundPlay how) override {
+        AnyLevelFiles.emplace_back(path);
+        PlayFile(path, how);
+    }
 };
 
 // Returns at once; runs OnWait first, as the events during a wait would.

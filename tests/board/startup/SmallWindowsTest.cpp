@@ -6,14 +6,13 @@
 #include "FrmZarle.h"
 #include "ProgramFolderFixture.h"
 #include "Utilities.h"
+#include "WindowEvents.h"
 #include "windows/frmAbout.h"
 #include "windows/frmSplash.h"
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QDir>
 #include <QKeyEvent>
-#include <QMouseEvent>
 #include <QScreen>
 
 namespace zarle::test {
@@ -29,20 +28,6 @@ class SmallWindowsTest : public ProgramFolderTest {
   private:
     std::unique_ptr<CardPictureBank> pictures_;
 };
-
-void SavePicture(QWidget& window, const QString& name) {
-    QDir().mkpath("window-shots");
-    EXPECT_TRUE(window.grab().save("window-shots/" + name + ".png"));
-}
-
-void ClickWith(QWidget& widget, Qt::MouseButton button) {
-    const QPointF at(4, 4);
-    QMouseEvent press(QEvent::MouseButtonPress, at, widget.mapToGlobal(at), button, button, Qt::NoModifier);
-    QMouseEvent release(QEvent::MouseButtonRelease, at, widget.mapToGlobal(at), button, Qt::NoButton,
-                        Qt::NoModifier);
-    QApplication::sendEvent(&widget, &press);
-    QApplication::sendEvent(&widget, &release);
-}
 
 TEST_F(SmallWindowsTest, TheBoardKnowsAndClosesTheHiddenCardsWindow) {
     ASSERT_EQ(Start("Tester"), StartOutcome::Running);
