@@ -35,12 +35,6 @@ template <class Content> struct FileRead {
     fs::path path;
 };
 
-bool HasGarbage(const PersonalityRecord& rec) {
-    auto garbage = [](const std::string& text) { return HasControlCharacters(text); };
-    return std::ranges::any_of(rec.Comments, garbage) || HasControlCharacters(rec.Picture) ||
-           std::ranges::any_of(rec.Sounds, [&](const auto& set) { return std::ranges::any_of(set, garbage); });
-}
-
 // Record 1 of a personality file; no record when the file is missing, unreadable or damaged.
 FileRead<PersonalityRecord> ReadPersonality(const GameState& s, std::string_view name) {
     FileRead<PersonalityRecord> read;
@@ -54,7 +48,7 @@ FileRead<PersonalityRecord> ReadPersonality(const GameState& s, std::string_view
     if (error || read.damage != Damage::None) return read;
     PersonalityRecord rec = ReadRecord<PersonalityRecord>(file, 1);
     if (!file.Error().empty()) return read;
-    if (HasGarbage(rec)) {
+    if (rec.HoldsGarbage()) {
         read.damage = Damage::Garbage;
         return read;
     }
@@ -99,7 +93,8 @@ std::optional<std::array<std::string, CommentSetLines>> ReadCommentSet(GameState
         damage = Damage::Garbage;
     }
     if (damage != Damage::None)
-        NoteDamagedFile(s, *path, DamageNotice(*path, damage, "The personality's own lines are used instead."));
+        NoteDamagedFile(s, *path,
+                        DamageNotice(*path, damage, "The personality's own lines are used instead."));
     return std::nullopt;
 }
 
@@ -150,7 +145,8 @@ void LoadOpponent(GameState& s, BoardPort& board, SeatRecord& opponent, int entr
 
     std::string picture = IsPlainFileName(rec.Picture) ? rec.Picture : "";
     if (fellBack && picture.empty()) picture = DefaultAvatar;
-    if (fellBack || opponent.Avatar.empty() || opponent.Avatar[0] == '\0' || !IsPlainFileName(opponent.Avatar))
+    if (fellBack || opponent.Avatar.empty() || opponent.Avatar[0] == '\0' ||
+        !IsPlainFileName(opponent.Avatar))
         opponent.Avatar = picture;
     s.PersonalityPicture = picture;
     s.NoComments = opponent.CommentSet == NoCommentSet;
