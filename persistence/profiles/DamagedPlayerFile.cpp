@@ -38,8 +38,10 @@ int64_t Profiles::HealPlayerFile(RecordFile& players) {
     switch (damage) {
     case Damage::Empty: done = "A new list of players was started."; break;
     case Damage::CutShort:
-        done = "Its last record was read as far as it goes and written whole again.";
-        WriteProfile(players, records, ReadRecord<PlayerRecord>(players, records));
+        // A folder that cannot be written to was reported when the file was opened.
+        done = WriteRecord(players, records, ReadRecord<PlayerRecord>(players, records))
+                   ? "Its last record was read as far as it goes and written whole again."
+                   : "Its last record was read as far as it goes.";
         break;
     default: done = "Names that are not text are left out."; break;
     }
