@@ -1,5 +1,6 @@
 #include "NetScoreLists.h"
 
+#include "FolderFiles.h"
 #include "ProfileText.h"
 #include "RecordFile.h"
 #include "VbText.h"
@@ -11,25 +12,10 @@ namespace zarle {
 
 namespace fs = std::filesystem;
 
-namespace {
-
-std::vector<std::string> FileNames(const fs::path& folder) {
-    std::vector<std::string> names;
-    std::error_code error;
-    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
-        std::error_code typeError;
-        if (it->is_regular_file(typeError)) names.push_back(it->path().filename().string());
-    }
-    std::ranges::sort(names, [](const std::string& a, const std::string& b) { return Upper(a) < Upper(b); });
-    return names;
-}
-
-} // namespace
-
 std::vector<std::string> ListScoreFiles(const fs::path& usersFolder, std::string_view player) {
     const std::string prefix = Upper(player) + "_";
     std::vector<std::string> found;
-    for (const auto& name : FileNames(usersFolder)) {
+    for (const auto& name : FolderFiles(usersFolder)) {
         const std::string up = Upper(name);
         if (up.size() < prefix.size() + 4 || !up.starts_with(prefix) || !up.ends_with(".RCM")) continue;
         found.push_back(name.substr(prefix.size(), name.size() - prefix.size() - 4));
