@@ -1,6 +1,5 @@
 #pragma once
-// How the message dispatcher reaches the chat: lines of the chat family from a peer, and the
-// lines the system shows in the chat log.
+// Where the chat family of lines goes: the chat receiver implements it, the dispatcher calls it.
 
 #include <string_view>
 
