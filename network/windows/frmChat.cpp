@@ -1,5 +1,6 @@
 #include "frmChat.h"
 
+#include "DialogLook.h"
 #include "FolderFiles.h"
 #include "QtText.h"
 #include "VbText.h"
@@ -73,6 +74,7 @@ frmChat::frmChat(ChatServices services, InternetChoices& choices, QWidget* board
 
     Text1 = new QPlainTextEdit(this);
     Text1->setReadOnly(true);
+    Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Text1->setMinimumSize(fontMetrics().averageCharWidth() * 56, fontMetrics().height() * 9);
     Picture1 = new QWidget(this);
     imgIcon = new QLabel(Picture1);
@@ -144,6 +146,8 @@ frmChat::~frmChat() {
 
 void frmChat::Form_Load() {
     cmdOnTop->setIcon(style()->standardIcon(QStyle::SP_TitleBarShadeButton));
+    // A small screen gets the window at 0.8 of its size.
+    FitToScreen(*this, c_.Game.ScreenTwips);
     adjustSize();
     if (parentWidget()) {
         const QRect board = parentWidget()->frameGeometry();

@@ -7,6 +7,7 @@
 #include "NetScoreLists.h"
 #include "PeerName.h"
 #include "Personalities.h"
+#include "DialogLook.h"
 #include "QtText.h"
 #include "Utilities.h"
 #include "VbText.h"
@@ -229,6 +230,7 @@ bool frmMultiNET::RemoteInGame() const {
 }
 
 void frmMultiNET::Form_Load() {
+    FitToScreen(*this, s_.ScreenTwips);
     cmdDone->setEnabled(false);
     chosenCenters_ = s_.NumCenters;
     if (RemoteInGame()) {

@@ -1,6 +1,7 @@
 #include "frmPlayers.h"
 
 #include "ConnectChecks.h"
+#include "DialogLook.h"
 #include "QtText.h"
 #include "Utilities.h"
 #include "VbText.h"
@@ -87,6 +88,7 @@ frmPlayers::frmPlayers(ConnectDialogPorts ports, QWidget* parent) : QDialog(pare
 }
 
 void frmPlayers::Form_Load() {
+    FitToScreen(*this, p_.Game.ScreenTwips);
     p_.Game.AwaitHuman = false;
     txtPlayerName->setText(Q(p_.Game.PlayerName));
     Label5->setText(AskForAddress);

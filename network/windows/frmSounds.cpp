@@ -1,6 +1,7 @@
 #include "frmSounds.h"
 
 #include "ChatSounds.h"
+#include "DialogLook.h"
 #include "QtText.h"
 #include "VbText.h"
 
@@ -48,6 +49,7 @@ frmSounds::frmSounds(GameState& game, InternetChoices& choices, MessageBoxPort& 
 }
 
 void frmSounds::Form_Load() {
+    FitToScreen(*this, s_.ScreenTwips);
     lblSounds->setText("Select up to 3 personalities and their sounds will be included in the Chat box.\n"
                        "Remember: your opponent must have the same sounds in order to hear the sounds you send.");
     for (const auto& name : s_.Personalities[1]) {

@@ -8,6 +8,7 @@
 #include "frmMultiNET.h"
 
 #include <QCheckBox>
+#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -55,6 +56,8 @@ class NetSetupTest : public DialogTest {
 TEST_F(NetSetupTest, ZarleIsNoNameForAPlayerOnTheInternet) {
     Open(2, 1);
     Click(Setup->CmdSetup[3]);
+    QDir().mkpath(QDir::tempPath() + "/netwin-pictures");
+    Setup->grab().save(QDir::tempPath() + "/netwin-pictures/frmMultiNET.png");
     TypeInto(Setup->TxtOpponent[0], "zarle");
     Click(Setup->cmdDone);
     EXPECT_EQ(LastBox(), ": Pick a different player name. There is only ONE Zarle and he doesn't play on the Internet.");
