@@ -10,7 +10,8 @@ namespace zarle {
 std::vector<std::string> FolderFiles(const std::filesystem::path& folder) {
     std::vector<std::string> names;
     std::error_code error;
-    for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+    for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end;
+         it.increment(error)) {
         std::error_code typeError;
         if (it->is_regular_file(typeError)) names.push_back(it->path().filename().string());
     }

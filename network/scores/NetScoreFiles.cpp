@@ -103,7 +103,8 @@ NetScoreUpdate Scores_Net(GameState& s, MessageBoxPort& box, std::string_view wi
         result.Error = "cannot create " + defaultPath.string();
         return result;
     }
-    const fs::path path = competition.empty() ? defaultPath : NetScorePath(s.AppPath, owner, players, competition);
+    const fs::path path =
+        competition.empty() ? defaultPath : NetScorePath(s.AppPath, owner, players, competition);
     bool createdNow = false;
     if (!EnsureFile(path, owner, createdNow)) {
         result.Error = "cannot create " + path.string();

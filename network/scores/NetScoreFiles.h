@@ -27,9 +27,9 @@ bool NameInGame(const GameState& s, std::string_view name);
 bool Scores_NetOpen(const std::filesystem::path& path, std::string_view owner);
 
 struct NetScoreUpdate {
-    bool Written = false;     // the file was updated
+    bool Written = false;        // the file was updated
     bool NewDefaultFile = false; // a new "<player>_<n>.ran" appeared: the user list needs a refresh
-    std::string Error;        // why it was not written
+    std::string Error;           // why it was not written
 };
 
 // Counts the network game just ended into the current player's score file: the competition's

@@ -25,7 +25,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr int DesignRows = 11; // grid rows below the heading
+constexpr int DesignRows = 11;            // grid rows below the heading
 const QColor Separator(0xC0, 0xFF, 0xFF); // &HFFFFC0
 const QColor Blank(Qt::white);
 
@@ -90,7 +90,8 @@ frmScoresNet::frmScoresNet(GameState& game, MessageBoxPort& box, std::function<v
 
     connect(cboMulti, &QComboBox::activated, this, [this] { cboMulti_Click(); });
     connect(Combo1, &QComboBox::currentIndexChanged, this, [this] { Combo1_Click(); });
-    connect(GridNET, &QTableWidget::cellClicked, this, [this](int row, int column) { GridNET_Click(row + 1, column); });
+    connect(GridNET, &QTableWidget::cellClicked, this,
+            [this](int row, int column) { GridNET_Click(row + 1, column); });
     connect(CmdNext, &QPushButton::clicked, this, [this] { CmdNext_Click(); });
     connect(Command4, &QPushButton::clicked, this, [this] { Command4_Click(); });
     connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
@@ -116,7 +117,8 @@ void frmScoresNet::Form_Load() {
 void frmScoresNet::ShowEntry(int index) {
     listBusy_ = true;
     userIdx_ = index;
-    if (index >= 0 && index < static_cast<int>(s_.UserList.size())) playerShown_ = PlayerOf(s_.UserList[index]);
+    if (index >= 0 && index < static_cast<int>(s_.UserList.size()))
+        playerShown_ = PlayerOf(s_.UserList[index]);
     cboMulti->setCurrentIndex(0);
     CompetitionList();
     PrintUsers();
@@ -197,14 +199,16 @@ void frmScoresNet::CompetitionList() {
     Combo1->addItem("Default Score File");
     if (!playerShown_.empty()) {
         const std::string fileStem = playerShown_ + "_" + std::to_string(Players());
-        for (const auto& name : ListScoreFiles(NetUsersFolder(s_.AppPath), fileStem)) Combo1->addItem(Q(name));
+        for (const auto& name : ListScoreFiles(NetUsersFolder(s_.AppPath), fileStem))
+            Combo1->addItem(Q(name));
     }
     Combo1->setCurrentIndex(0);
 }
 
 void frmScoresNet::cboMulti_Click() {
     CompetitionList();
-    fileShown_ = (NetUsersFolder(s_.AppPath) / (playerShown_ + "_" + std::to_string(Players()) + ".ran")).string();
+    fileShown_ =
+        (NetUsersFolder(s_.AppPath) / (playerShown_ + "_" + std::to_string(Players()) + ".ran")).string();
     std::error_code error;
     if (fs::exists(fileShown_, error))
         ListAgain();
@@ -248,7 +252,8 @@ void frmScoresNet::Command4_Click() {
         QApplication::beep();
         return;
     }
-    if (box_.MsgBox("Are you sure you want to delete this opponent?", MbYesNo, "DELETE OPPONENT") != AnswerYes)
+    if (box_.MsgBox("Are you sure you want to delete this opponent?", MbYesNo, "DELETE OPPONENT") !=
+        AnswerYes)
         return;
     if (Players() == 2) {
         const auto* item = GridNET->item(GridNET->currentRow(), 0);
@@ -262,7 +267,8 @@ void frmScoresNet::Command4_Click() {
 }
 
 void frmScoresNet::Command2_Click() {
-    if (box_.MsgBox("Are you sure you want to delete this entire score file?", MbYesNo, "DELETE PLAYER") != AnswerYes)
+    if (box_.MsgBox("Are you sure you want to delete this entire score file?", MbYesNo, "DELETE PLAYER") !=
+        AnswerYes)
         return;
     ClearGrid();
     std::error_code error;

@@ -12,7 +12,8 @@ namespace zarle {
 
 namespace fs = std::filesystem;
 
-bool OpponentAvatarFile(const std::string& appPath, const std::string& playerName, SeatRecord& seat, bool write) {
+bool OpponentAvatarFile(const std::string& appPath, const std::string& playerName, SeatRecord& seat,
+                        bool write) {
     const std::string name = CleanPeerName(seat.Name);
     const std::string player = Trim(playerName);
     if (name.empty() || player.empty()) return !write;
@@ -20,7 +21,8 @@ bool OpponentAvatarFile(const std::string& appPath, const std::string& playerNam
     std::error_code error;
     if (!write && !fs::exists(path, error)) return true;
     if (write) fs::create_directories(path.parent_path(), error);
-    RecordFile file(path, AvatarRecord::Size, write ? RecordFile::Access::Create : RecordFile::Access::ReadOnly);
+    RecordFile file(path, AvatarRecord::Size,
+                    write ? RecordFile::Access::Create : RecordFile::Access::ReadOnly);
     if (!file.IsOpen()) return false;
     const int64_t count = file.Count();
     for (int64_t n = 1; n <= count; ++n) {
@@ -33,7 +35,8 @@ bool OpponentAvatarFile(const std::string& appPath, const std::string& playerNam
             return file.Write(n, bytes);
         }
         const std::string avatar = Trim(rec.Avatar);
-        if (!avatar.empty() && fs::is_regular_file(fs::path(appPath) / "Avatars" / avatar, error)) seat.Avatar = avatar;
+        if (!avatar.empty() && fs::is_regular_file(fs::path(appPath) / "Avatars" / avatar, error))
+            seat.Avatar = avatar;
         return true;
     }
     if (!write) return true;

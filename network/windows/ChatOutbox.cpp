@@ -30,7 +30,8 @@ std::string ChatOutbox::OldestPeerVersion() const {
     return oldest;
 }
 
-std::string ChatOutbox::LineFor(const std::string& version, const std::string& body, const ChatDraft& draft) const {
+std::string ChatOutbox::LineFor(const std::string& version, const std::string& body,
+                                const ChatDraft& draft) const {
     std::string line = body;
     if (VersionAbove(version, "74")) {
         if (StartsNoCase(draft.Input, "WAV ")) line = "WAV " + draft.SoundFile;
@@ -54,7 +55,8 @@ ChatSent ChatOutbox::Send(ChatDraft draft) {
     if (body == "<SLAP>") body = "<SMACK>";
 
     if (c_.Link.Hosting()) {
-        for (int i = 1; i <= c_.Link.RemoteCount(); ++i) c_.Link.SendTo(i, LineFor(c_.Link.PeerVersion(i), body, draft));
+        for (int i = 1; i <= c_.Link.RemoteCount(); ++i)
+            c_.Link.SendTo(i, LineFor(c_.Link.PeerVersion(i), body, draft));
     } else {
         c_.Link.SendTo(1, LineFor(c_.Link.PeerVersion(1), body, draft));
     }
@@ -70,11 +72,13 @@ std::string ChatOutbox::Echo(const ChatDraft& draft, const std::string& version)
         if (version < "62") {
             notice = "\r\n>>> " + c_.Game.OppName1 +
                      " can't hear the sound you are playing. Feature only works with v.7+";
-        } else if (draft.SoundFile.size() >= 3 && EqualsNoCase(draft.SoundFile.substr(draft.SoundFile.size() - 3), "PMW") &&
+        } else if (draft.SoundFile.size() >= 3 &&
+                   EqualsNoCase(draft.SoundFile.substr(draft.SoundFile.size() - 3), "PMW") &&
                    !VersionAbove(version, "74")) {
-            notice = "\r\n>>> " + c_.Game.OppName1 +
-                     " can't hear the sound you are playing. This personality's sound is only available in the "
-                     "Multiplayer Edition.";
+            notice =
+                "\r\n>>> " + c_.Game.OppName1 +
+                " can't hear the sound you are playing. This personality's sound is only available in the "
+                "Multiplayer Edition.";
         }
         c_.Sound.PlayFile((std::filesystem::path(c_.Game.AppPath) / "Sounds" / draft.SoundFile).string(),
                           SoundPlay::Async);

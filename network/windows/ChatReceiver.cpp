@@ -58,7 +58,8 @@ void ChatReceiver::ChatText(std::string text, int16_t counter, int index) {
     if (VersionAbove(version, "74")) {
         sender_.clear();
         if (const size_t colon = text.find(':'); colon != std::string::npos) {
-            sender_ = text.starts_with(SystemPrefix) ? "ZARLE: " : CleanPeerName(text.substr(0, colon)) + ": ";
+            sender_ =
+                text.starts_with(SystemPrefix) ? "ZARLE: " : CleanPeerName(text.substr(0, colon)) + ": ";
             text = Trim(text.substr(std::min(colon + 2, text.size())));
         }
     }
@@ -76,7 +77,8 @@ void ChatReceiver::ChatText(std::string text, int16_t counter, int index) {
         const bool withEnding = VersionAbove(version, "74");
         const std::string shownName = withEnding && name.size() >= 4 ? name.substr(0, name.size() - 4) : name;
         c_.Board.ShowChatText("Sound from " + sender_ + shownName);
-        const auto file = withEnding ? PeerMediaFile(sounds, name, {""}) : PeerMediaFile(sounds, name, {".wav"});
+        const auto file =
+            withEnding ? PeerMediaFile(sounds, name, {""}) : PeerMediaFile(sounds, name, {".wav"});
         const bool soundFile = file && (EqualsNoCase(file->extension().string(), ".wav") ||
                                         EqualsNoCase(file->extension().string(), ".pmw"));
         if (soundFile) c_.Sound.PlayFile(file->string(), SoundPlay::Async);

@@ -15,9 +15,9 @@ struct InternetChoices {
     std::string HostIP;
     int NetPort = DefaultNetPort;
     std::array<std::string, 3> ChatSoundNames; // "" = an empty entry
-    std::string NetScoreFile;                 // the competition of the game, "" = the default file
-    std::string NetCompetition;               // the competition last picked in the setup
-    std::string NetPersonality;               // whose lines the chat's quick phrases use
+    std::string NetScoreFile;                  // the competition of the game, "" = the default file
+    std::string NetCompetition;                // the competition last picked in the setup
+    std::string NetPersonality;                // whose lines the chat's quick phrases use
 };
 
 } // namespace zarle

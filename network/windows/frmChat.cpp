@@ -33,7 +33,8 @@ constexpr const char* SelectIcon = "-Select Icon:";
 constexpr const char* Refresh = "(refresh)";
 
 bool EndsWithNoCase(const std::string& name, std::string_view ending) {
-    return name.size() >= ending.size() && EqualsNoCase(std::string_view(name).substr(name.size() - ending.size()), ending);
+    return name.size() >= ending.size() &&
+           EqualsNoCase(std::string_view(name).substr(name.size() - ending.size()), ending);
 }
 
 QPushButton* SmallButton(const QString& text, const QString& tip, QWidget* parent) {
@@ -186,7 +187,8 @@ void frmChat::GetSoundList() {
 void frmChat::GetIconList() {
     lstIcons->clear();
     for (const auto& file : FolderFiles(fs::path(c_.Game.AppPath) / "Icons"))
-        if (EndsWithNoCase(file, "GIF") || EndsWithNoCase(file, "JPG")) lstIcons->addItem(Q(file.substr(0, file.size() - 4)));
+        if (EndsWithNoCase(file, "GIF") || EndsWithNoCase(file, "JPG"))
+            lstIcons->addItem(Q(file.substr(0, file.size() - 4)));
     lstIcons->insertItem(0, SelectIcon);
     lstIcons->addItem(Refresh);
     lstIcons->setCurrentIndex(0);
@@ -207,7 +209,8 @@ void frmChat::Command1_Click() {
 void frmChat::CmdChat_Click(int index) {
     lstIcons->hide();
     lstWavs->hide();
-    if (index >= 0 && index < static_cast<int>(c_.Game.Comments.size())) Text2->setText(Q(c_.Game.Comments[index]));
+    if (index >= 0 && index < static_cast<int>(c_.Game.Comments.size()))
+        Text2->setText(Q(c_.Game.Comments[index]));
 }
 
 void frmChat::lstIcons_Click() {
@@ -281,7 +284,8 @@ void frmChat::IconShow(bool show, const std::string& path) {
     if (show) {
         QPixmap picture(Q(path));
         if (!picture.isNull())
-            imgIcon->setPixmap(picture.scaledToHeight(std::max(Text2->sizeHint().height(), 16), Qt::SmoothTransformation));
+            imgIcon->setPixmap(
+                picture.scaledToHeight(std::max(Text2->sizeHint().height(), 16), Qt::SmoothTransformation));
         imgIcon->setVisible(!picture.isNull());
         iconChosen_ = true;
     } else {

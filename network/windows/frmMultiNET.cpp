@@ -3,11 +3,11 @@
 #include "AvatarFile.h"
 #include "ChatText.h"
 #include "DataFiles.h"
+#include "DialogLook.h"
 #include "NetScoreFiles.h"
 #include "NetScoreLists.h"
 #include "PeerName.h"
 #include "Personalities.h"
-#include "DialogLook.h"
 #include "QtText.h"
 #include "Utilities.h"
 #include "VbText.h"
@@ -43,12 +43,12 @@ bool frmMultiNET::OldPeer() const {
     return !s_.PeerVersion.empty() && !VersionAbove(s_.PeerVersion, "74");
 }
 
-namespace {
+namespace {} // namespace
 
-} // namespace
-
-frmMultiNET::frmMultiNET(SetupSession& session, InternetChoices& choices, NetSetupHooks hooks, QWidget* parent)
-    : OpponentChoiceForm(parent), session_(session), s_(session.Game()), choices_(choices), hooks_(std::move(hooks)) {
+frmMultiNET::frmMultiNET(SetupSession& session, InternetChoices& choices, NetSetupHooks hooks,
+                         QWidget* parent)
+    : OpponentChoiceForm(parent), session_(session), s_(session.Game()), choices_(choices),
+      hooks_(std::move(hooks)) {
     setObjectName("frmMultiNET");
     setWindowTitle("Internet Opponents Setup");
     setModal(true);
@@ -78,7 +78,8 @@ void frmMultiNET::BuildControls() {
     TxtOpponent[1] = new QLineEdit(Frame1);
     TxtOpponent[1]->setToolTip("You can leave this blank or enter the name YOU want to call your opponent.");
     for (auto* t : TxtOpponent) t->setMaxLength(20);
-    lblNameNote = new QLabel("You can leave the name blank if you want to use the name they've chosen.", Frame1);
+    lblNameNote =
+        new QLabel("You can leave the name blank if you want to use the name they've chosen.", Frame1);
     lblNameNote->setWordWrap(true);
     lblOppSet2 = new QLabel("Chat Comment File:", Frame1);
     CboComment = new QComboBox(Frame1);
@@ -260,16 +261,18 @@ void frmMultiNET::Form_Load() {
 void frmMultiNET::Option1_Click(int index) {
     if (cmdDone->isEnabled()) {
         if (OldPeer() && index > 0) {
-            session_.Ports().Ports().Box.MsgBox("You cannot have multiple players while playing with this opponent. "
-                                                "They are using an old version of the game.",
-                                                MbCritical, "STOP!");
+            session_.Ports().Ports().Box.MsgBox(
+                "You cannot have multiple players while playing with this opponent. "
+                "They are using an old version of the game.",
+                MbCritical, "STOP!");
             Option1[0]->setChecked(true);
             return;
         }
         if (index + 1 < s_.NetMode && s_.NetMode != Connecting) {
-            session_.Ports().Ports().Box.MsgBox("You have too many humans connected. Ask a player to leave if you want "
-                                                "to change the layout to use less players.",
-                                                MbOkOnly, "");
+            session_.Ports().Ports().Box.MsgBox(
+                "You have too many humans connected. Ask a player to leave if you want "
+                "to change the layout to use less players.",
+                MbOkOnly, "");
             Option1[std::clamp<int>(s_.NumPlayers - 2, 0, 2)]->setChecked(true);
             return;
         }
@@ -402,14 +405,16 @@ void frmMultiNET::SetAvatarHscroll(const std::string& name) {
 }
 
 void frmMultiNET::ShowAvatarPicture(const std::string& file) {
-    const auto path = file.empty() ? std::nullopt : FindDataFile(std::filesystem::path(s_.AppPath) / "Avatars", file);
+    const auto path =
+        file.empty() ? std::nullopt : FindDataFile(std::filesystem::path(s_.AppPath) / "Avatars", file);
     QPixmap picture;
     if (path) picture.load(QString::fromStdString(path->string()));
     if (picture.isNull()) {
         imgOppAvatar->clear();
         return;
     }
-    imgOppAvatar->setPixmap(picture.scaled(imgOppAvatar->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    imgOppAvatar->setPixmap(
+        picture.scaled(imgOppAvatar->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
 }
 
 void frmMultiNET::ckNoPlayerAvatar_Click() {
@@ -452,11 +457,13 @@ void frmMultiNET::FillScoreFiles() {
     Combo1->clear();
     ShowScoreFile(choices_.NetScoreFile);
     if (!choices_.NetScoreFile.empty()) Combo1->addItem(Q(choices_.NetScoreFile));
-    const auto names = CompetitionNames(NetUsersFolder(s_.AppPath), Trim(TxtOpponent[0]->text().toStdString()));
+    const auto names =
+        CompetitionNames(NetUsersFolder(s_.AppPath), Trim(TxtOpponent[0]->text().toStdString()));
     for (const auto& name : names)
         if (name != choices_.NetScoreFile) Combo1->addItem(Q(name));
     Combo1->setCurrentIndex(0);
-    if (choices_.NetScoreFile.empty() && Combo1->count() > 0) ShowScoreFile(Combo1->currentText().toStdString());
+    if (choices_.NetScoreFile.empty() && Combo1->count() > 0)
+        ShowScoreFile(Combo1->currentText().toStdString());
 }
 
 bool frmMultiNET::CheckNetSetup() {
@@ -465,8 +472,9 @@ bool frmMultiNET::CheckNetSetup() {
         if (BadFileNameChars(box, text.toStdString())) return false;
     const std::string own = Trim(TxtOpponent[0]->text().toStdString());
     if (EqualsNoCase(own, "ZARLE")) {
-        box.MsgBox("Pick a different player name. There is only ONE Zarle and he doesn't play on the Internet.",
-                   MbOkOnly, "");
+        box.MsgBox(
+            "Pick a different player name. There is only ONE Zarle and he doesn't play on the Internet.",
+            MbOkOnly, "");
         TxtOpponent[0]->setFocus();
         TxtOpponent[0]->selectAll();
         return false;
@@ -474,8 +482,9 @@ bool frmMultiNET::CheckNetSetup() {
     if (optNetScore[1]->isChecked()) {
         choices_.NetScoreFile = Trim(Combo1->currentText().toStdString());
         if (choices_.NetScoreFile.empty()) {
-            box.MsgBox("Pick a Score file name, enter a new competition filename,\r\nor switch back to default.",
-                       MbInformation, "Which Score File?");
+            box.MsgBox(
+                "Pick a Score file name, enter a new competition filename,\r\nor switch back to default.",
+                MbInformation, "Which Score File?");
             return false;
         }
     } else {
@@ -507,8 +516,9 @@ void frmMultiNET::cmdDone_Click() {
 }
 
 void frmMultiNET::AskSaveSettings(int slot) {
-    const std::string question = slot < PlayerSlot ? "Did you want to save Opponent" + Str(slot + 1) + "'s settings?"
-                                                   : std::string("Did you want to save your settings?");
+    const std::string question = slot < PlayerSlot
+                                     ? "Did you want to save Opponent" + Str(slot + 1) + "'s settings?"
+                                     : std::string("Did you want to save your settings?");
     if (session_.Ports().Ports().Box.MsgBox(question, MbYesNo, "Save Settings?") == AnswerYes)
         CmdApply_Click();
     else

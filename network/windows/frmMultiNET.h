@@ -22,9 +22,9 @@ namespace zarle {
 struct NetSetupHooks {
     // The connection in seat 2..4 takes the name this player gives it.
     std::function<void(int seat, const std::string& name)> RenameSeatConnection;
-    std::function<void()> ShowRules;           // the rules dialog, modal
-    std::function<void()> ChatSoundsChanged;   // the chat window's sound list is refreshed
-    std::function<void()> ChatPhrasesChanged;  // the chat window's quick phrases are refreshed
+    std::function<void()> ShowRules;          // the rules dialog, modal
+    std::function<void()> ChatSoundsChanged;  // the chat window's sound list is refreshed
+    std::function<void()> ChatPhrasesChanged; // the chat window's quick phrases are refreshed
 };
 
 class frmMultiNET final : public OpponentChoiceForm {
@@ -32,7 +32,8 @@ class frmMultiNET final : public OpponentChoiceForm {
   public:
     static constexpr int PlayerSlot = 3;
 
-    frmMultiNET(SetupSession& session, InternetChoices& choices, NetSetupHooks hooks, QWidget* parent = nullptr);
+    frmMultiNET(SetupSession& session, InternetChoices& choices, NetSetupHooks hooks,
+                QWidget* parent = nullptr);
 
     bool DialogCancelled() const { return dialogCancelled_; }
     void Option1_Click(int index) override;

@@ -92,10 +92,12 @@ void frmPlayers::Form_Load() {
     p_.Game.AwaitHuman = false;
     txtPlayerName->setText(Q(p_.Game.PlayerName));
     Label5->setText(AskForAddress);
-    lblSetup->setText("One player must act as Host for an Internet game. All other players, should click the Remote "
-                      "option and then enter in the IP Address that the Host player gives them.");
+    lblSetup->setText(
+        "One player must act as Host for an Internet game. All other players, should click the Remote "
+        "option and then enter in the IP Address that the Host player gives them.");
     if (!p_.Choices.HostIP.empty()) Text2->setText(Q(p_.Choices.HostIP));
-    if (p_.Choices.NetPort >= 1 && p_.Choices.NetPort <= 65535) Text3->setText(QString::number(p_.Choices.NetPort));
+    if (p_.Choices.NetPort >= 1 && p_.Choices.NetPort <= 65535)
+        Text3->setText(QString::number(p_.Choices.NetPort));
 }
 
 void frmPlayers::Option1_Click() {
@@ -130,9 +132,10 @@ void frmPlayers::cmdConnect_Click() {
         const std::string address = Trim(Text2->text().toStdString());
         switch (CheckHostAddress(address)) {
         case AddressCheck::Invalid:
-            p_.Box.MsgBox("That's not a valid IP Address.\r\n\r\nPlease get your HOST'S IP Address.\r\nYou need to "
-                          "enter it for the connection to be made.",
-                          MbCritical, GameTitle);
+            p_.Box.MsgBox(
+                "That's not a valid IP Address.\r\n\r\nPlease get your HOST'S IP Address.\r\nYou need to "
+                "enter it for the connection to be made.",
+                MbCritical, GameTitle);
             Refuse(Text2);
             return;
         case AddressCheck::Incorrect:
@@ -146,8 +149,8 @@ void frmPlayers::cmdConnect_Click() {
     }
     const auto port = ParsePort(Text3->text().toStdString());
     if (!port) {
-        p_.Box.MsgBox("The port must be a whole number from 1 to 65535, the same for every player.", MbCritical,
-                      GameTitle);
+        p_.Box.MsgBox("The port must be a whole number from 1 to 65535, the same for every player.",
+                      MbCritical, GameTitle);
         Refuse(Text3);
         return;
     }
@@ -178,9 +181,9 @@ bool frmPlayers::PortCanBeOpened(int port) {
     if (probe.listen(QHostAddress::AnyIPv4, static_cast<quint16>(port))) return true;
     const std::string reason = probe.serverError() == QAbstractSocket::AddressInUseError
                                    ? "Another program is using it."
-                                   : probe.serverError() == QAbstractSocket::SocketAccessError
-                                         ? "This computer does not allow it without administrator rights."
-                                         : probe.errorString().toStdString();
+                               : probe.serverError() == QAbstractSocket::SocketAccessError
+                                   ? "This computer does not allow it without administrator rights."
+                                   : probe.errorString().toStdString();
     p_.Box.MsgBox("The port " + std::to_string(port) + " cannot be opened.\r\n" + reason +
                       "\r\nPlease choose another port and give it to the other players.",
                   MbCritical, GameTitle);
@@ -188,8 +191,9 @@ bool frmPlayers::PortCanBeOpened(int port) {
 }
 
 void frmPlayers::GetIPAddress() {
-    std::string text = "You can verify the IP Address by going to the Help Menu, Visit the Internet Site, IP Address "
-                       "Check\r\n\r\nHOST IP ADDRESS:";
+    std::string text =
+        "You can verify the IP Address by going to the Help Menu, Visit the Internet Site, IP Address "
+        "Check\r\n\r\nHOST IP ADDRESS:";
     for (const QString& address : LocalIPv4Addresses()) text += "\r\n" + address.toStdString();
     p_.Log.Set(text);
 }

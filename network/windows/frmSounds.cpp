@@ -50,8 +50,9 @@ frmSounds::frmSounds(GameState& game, InternetChoices& choices, MessageBoxPort& 
 
 void frmSounds::Form_Load() {
     FitToScreen(*this, s_.ScreenTwips);
-    lblSounds->setText("Select up to 3 personalities and their sounds will be included in the Chat box.\n"
-                       "Remember: your opponent must have the same sounds in order to hear the sounds you send.");
+    lblSounds->setText(
+        "Select up to 3 personalities and their sounds will be included in the Chat box.\n"
+        "Remember: your opponent must have the same sounds in order to hear the sounds you send.");
     for (const auto& name : s_.Personalities[1]) {
         if (EqualsNoCase(name, "Zadure")) continue;
         auto* item = new QListWidgetItem(Q(name), lstSounds);
@@ -82,9 +83,10 @@ void frmSounds::cmdDone_Click() {
     for (int i = 0; i < lstSounds->count(); ++i) {
         if (lstSounds->item(i)->checkState() != Qt::Checked) continue;
         if (chosen.size() == MaxChatSoundSets) {
-            box_.MsgBox("You have more than 3 checked and 3 is the maximum. Uncheck somebody and then click the "
-                        "Update button again.",
-                        MbInformation, "3 Maximum");
+            box_.MsgBox(
+                "You have more than 3 checked and 3 is the maximum. Uncheck somebody and then click the "
+                "Update button again.",
+                MbInformation, "3 Maximum");
             return;
         }
         chosen.push_back(lstSounds->item(i)->text().toStdString());

@@ -1,8 +1,8 @@
 // The score files written at the end of a network game, byte by byte: the owner's record 1, an
 // opponent per record for two players, line-ups for three and four players, competitions apart.
 
-#include "FakeServices.h"
 #include "NetScoreFiles.h"
+#include "FakeServices.h"
 #include "NetScoreLists.h"
 #include "TempDir.h"
 
@@ -57,16 +57,16 @@ TEST_F(NetScoreFilesTest, TwoPlayersKeepOneRecordPerOpponentMetWithoutRegardToCa
 
     Play({"BOB"}, 3, 0); // a loss by 3 against the same opponent, who now spells it differently
     Play({"Carol"}, 2, 0);
-    EXPECT_EQ(File("Alice_2.ran"), Join({Record("Alice", 3, 1, 2, 3), Record("BOB", 2, 1, 4, 2),
-                                         Record("Carol", 1, 0, -2, 3)}));
+    EXPECT_EQ(File("Alice_2.ran"),
+              Join({Record("Alice", 3, 1, 2, 3), Record("BOB", 2, 1, 4, 2), Record("Carol", 1, 0, -2, 3)}));
     EXPECT_EQ(s.NetMargin, 2);
     EXPECT_TRUE(log.Lines().empty()) << log.Dump();
 }
 
 TEST_F(NetScoreFilesTest, ALineUpIsFoundAgainInAnySeatOrder) {
-    Play({"Bob", "Carol"}, 0, 4);                // Alice wins by 8
-    Play({"Carol", "Bob"}, 5, 0, "Carol");       // Carol wins by 5: the same line-up
-    Play({"Bob", "Dave"}, 0, 1);                 // another line-up
+    Play({"Bob", "Carol"}, 0, 4);          // Alice wins by 8
+    Play({"Carol", "Bob"}, 5, 0, "Carol"); // Carol wins by 5: the same line-up
+    Play({"Bob", "Dave"}, 0, 1);           // another line-up
     EXPECT_EQ(File("Alice_3.ran"),
               Join({Record("Alice", 3, 2, 5, 5), Record("Alice", 2, 1, 3, 2), Record("Bob", 2, 0, -13, 2),
                     Record("Carol", 2, 1, -3, 2), Record("Alice", 1, 1, 2, 5), Record("Bob", 1, 0, -2, 5),
@@ -75,9 +75,9 @@ TEST_F(NetScoreFilesTest, ALineUpIsFoundAgainInAnySeatOrder) {
 
 TEST_F(NetScoreFilesTest, FourPlayersCountTheWinnerFromItsOwnSide) {
     Play({"Bob", "Carol", "Dave"}, 2, 1, "Dave"); // margin 2 + 3
-    EXPECT_EQ(File("Alice_4.ran"), Join({Record("Alice", 1, 0, -5, 2), Record("Alice", 1, 0, -5, 2),
-                                         Record("Bob", 1, 0, -5, 2), Record("Carol", 1, 0, -5, 2),
-                                         Record("Dave", 1, 1, 5, 2)}));
+    EXPECT_EQ(File("Alice_4.ran"),
+              Join({Record("Alice", 1, 0, -5, 2), Record("Alice", 1, 0, -5, 2), Record("Bob", 1, 0, -5, 2),
+                    Record("Carol", 1, 0, -5, 2), Record("Dave", 1, 1, 5, 2)}));
 }
 
 TEST_F(NetScoreFilesTest, ACompetitionChangesOnlyItsOwnFile) {

@@ -23,8 +23,9 @@ class NetScoreListsTest : public TempDir {
 };
 
 TEST_F(NetScoreListsTest, DeletingAnOpponentMovesTheLaterOnesDownAndKeepsTheOwnersTotals) {
-    const auto path = Make("Alice_2.ran", {{"Alice", 3, 2, 9, 4}, {"Bob", 1, 1, 7, 2}, {"Carol", 1, 0, -2, 3},
-                                           {"Dave", 1, 1, 4, 4}});
+    const auto path =
+        Make("Alice_2.ran",
+             {{"Alice", 3, 2, 9, 4}, {"Bob", 1, 1, 7, 2}, {"Carol", 1, 0, -2, 3}, {"Dave", 1, 1, 4, 4}});
     EXPECT_EQ(DeleteOpponent(path, "  CAROL "), DeleteOutcome::Deleted);
     const auto left = ReadNetScores(path, 2);
     EXPECT_EQ(Names(left), (std::vector<std::string>{"Alice", "Bob", "Dave"}));
@@ -38,8 +39,12 @@ TEST_F(NetScoreListsTest, DeletingAnOpponentMovesTheLaterOnesDownAndKeepsTheOwne
 
 TEST_F(NetScoreListsTest, DeletingALineUpGoesThroughTheScratchFile) {
     const auto path = Make("Alice_3.ran", {{"Alice", 2, 1, 0, 5},
-                                           {"Alice", 1, 1, 3, 2}, {"Bob", 1, 0, -3, 2}, {"Carol", 1, 0, -3, 2},
-                                           {"Alice", 1, 0, -3, 5}, {"Bob", 1, 1, 3, 5}, {"Dave", 1, 0, -3, 5}});
+                                           {"Alice", 1, 1, 3, 2},
+                                           {"Bob", 1, 0, -3, 2},
+                                           {"Carol", 1, 0, -3, 2},
+                                           {"Alice", 1, 0, -3, 5},
+                                           {"Bob", 1, 1, 3, 5},
+                                           {"Dave", 1, 0, -3, 5}});
     EXPECT_EQ(DeleteLineUp(path, 2, 3), DeleteOutcome::Deleted);
     EXPECT_FALSE(std::filesystem::exists(Path("tempScore.ran")));
     const auto left = ReadNetScores(path, 3);
@@ -51,7 +56,9 @@ TEST_F(NetScoreListsTest, DeletingALineUpGoesThroughTheScratchFile) {
 }
 
 TEST_F(NetScoreListsTest, AGridRowPicksItsLineUp) {
-    struct Case { int row, players, firstRow, firstRec; };
+    struct Case {
+        int row, players, firstRow, firstRec;
+    };
     for (const auto c : {Case{1, 3, 1, 2}, Case{3, 3, 1, 2}, Case{5, 3, 5, 5}, Case{7, 3, 5, 5},
                          Case{11, 3, 9, 8}, Case{4, 4, 1, 2}, Case{6, 4, 6, 6}, Case{13, 4, 11, 10}}) {
         const auto pick = PickLineUp(c.row, c.players);

@@ -24,8 +24,12 @@ class ScoresViewerTest : public TempDir {
         s.AppPath = Path("").string();
         s.PlayerName = "Bob";
         Make("Alice_2.ran", {{"Alice", 2, 1, 1, 3}, {"zed", 1, 1, 4, 3}, {"Bob", 1, 0, -3, 3}});
-        Make("Alice_3.ran", {{"Alice", 2, 1, 0, 5}, {"Alice", 1, 1, 3, 2}, {"Bob", 1, 0, -3, 2},
-                             {"Carol", 1, 0, -3, 2}, {"Alice", 1, 0, -3, 5}, {"Bob", 1, 1, 3, 5},
+        Make("Alice_3.ran", {{"Alice", 2, 1, 0, 5},
+                             {"Alice", 1, 1, 3, 2},
+                             {"Bob", 1, 0, -3, 2},
+                             {"Carol", 1, 0, -3, 2},
+                             {"Alice", 1, 0, -3, 5},
+                             {"Bob", 1, 1, 3, 5},
                              {"Dave", 1, 0, -3, 5}});
         Make("Bob_2.ran", {{"Bob", 1, 1, 3, 2}, {"Alice", 1, 1, 3, 2}});
         ReadUsers();

@@ -25,7 +25,9 @@ class FakeLink : public ChatLink {
     int Remotes = 1;
 
     void SendTo(int index, std::string_view line) override { Lines.push_back({index, std::string(line)}); }
-    void SendToAll(std::string_view line, int except) override { Lines.push_back({-except, std::string(line)}); }
+    void SendToAll(std::string_view line, int except) override {
+        Lines.push_back({-except, std::string(line)});
+    }
     std::string PeerVersion(int index) const override {
         const auto it = Versions.find(index);
         return it == Versions.end() ? "82" : it->second;

@@ -31,10 +31,10 @@ TEST_F(ChatReceiveTest, SystemLinesSlapsAndTheDeveloperWord) {
     Receive("SY  4#<SLAP> me");
     Receive("SY  5#<smack>whatever");
     EXPECT_EQ(chatLog.Text(), "\r\nZARLE: Carol joined\r\nBob: <SLAP> me");
-    EXPECT_EQ(log.Lines(), (std::vector<std::string>{"Label9(2) \"ZARLE: Carol joined\"", "Sound 108",
-                                                     "AnimateCardsFlow", "AvatarSlap", "Label9(2) \"sent SLAP!\"",
-                                                     "Sound 110", "Label9(2) \"<SLAP> me\"", "AvatarSlap",
-                                                     "Label9(2) \"sent SLAP!\""}))
+    EXPECT_EQ(log.Lines(),
+              (std::vector<std::string>{"Label9(2) \"ZARLE: Carol joined\"", "Sound 108", "AnimateCardsFlow",
+                                        "AvatarSlap", "Label9(2) \"sent SLAP!\"", "Sound 110",
+                                        "Label9(2) \"<SLAP> me\"", "AvatarSlap", "Label9(2) \"sent SLAP!\""}))
         << log.Dump();
 
     link.Versions[1] = "82";
@@ -50,9 +50,10 @@ TEST_F(ChatReceiveTest, SoundsAndPicturesMustBeBareNamesOfFilesThatAreThere) {
     Touch("Icons/Wink.jpg");
     Touch("Icons/Cool.gif");
     Touch("Data/secret.wav");
-    for (const char* line : {"SY  1#Bob: WAV HelloVova.pmw", "SY  2#Bob: WAV ../Data/secret.wav",
-                             "SY  3#Bob: WAV /etc/passwd", "SY  4#Bob: WAV missing.wav", "SY  5#Bob: ICO Wink!hey",
-                             "SY  6#Bob: ICO ../Icons/Cool!x", "SY  7#Bob: ICO Cool!"})
+    for (const char* line :
+         {"SY  1#Bob: WAV HelloVova.pmw", "SY  2#Bob: WAV ../Data/secret.wav", "SY  3#Bob: WAV /etc/passwd",
+          "SY  4#Bob: WAV missing.wav", "SY  5#Bob: ICO Wink!hey", "SY  6#Bob: ICO ../Icons/Cool!x",
+          "SY  7#Bob: ICO Cool!"})
         Receive(line);
     link.Versions[1] = "74";
     Receive("SY  8#WAV ding");
@@ -69,7 +70,8 @@ TEST_F(ChatReceiveTest, HostileCountersNamesAndTextsAreHandledQuietly) {
     Receive("SY no counter");
     Receive("SY  99999999#Bob: big");
     EXPECT_EQ(receiver.ChatSeqIn(), 32767);
-    Receive("SY  -99999999#B|o\x01" "b: x");
+    Receive("SY  -99999999#B|o\x01"
+            "b: x");
     EXPECT_EQ(receiver.ChatSeqIn(), -32768);
     EXPECT_TRUE(chatLog.Text().ends_with("\r\nBob: x")) << "the name was cleaned";
     Receive("SY  abc#" + std::string(100000, 'z'));
@@ -102,7 +104,8 @@ TEST_F(ChatReceiveTest, TheHostRelaysUnderItsOwnCounterOnlyWithTwoOrMoreRemotes)
     link.Remotes = 2;
     Receive("SY  3#Bob: ICO Wink!hi", 1);
     Receive("SY  4#Carol: WAV ding.wav", 2);
-    EXPECT_EQ(link.Lines, (std::vector<FakeLink::Sent>{{-1, "SY  5#Bob: hi"}, {-2, "SY  6#Carol: WAV ding.wav"}}));
+    EXPECT_EQ(link.Lines,
+              (std::vector<FakeLink::Sent>{{-1, "SY  5#Bob: hi"}, {-2, "SY  6#Carol: WAV ding.wav"}}));
 }
 
 TEST_F(ChatReceiveTest, ABusyHostRefusesTheJoin) {

@@ -52,11 +52,13 @@ TEST_F(ChatSendTest, SoundsPicturesAndSmacksAsEachPeerHearsThem) {
     for (const auto& l : link.Lines) sent.push_back(l.Line);
     EXPECT_EQ(sent, (std::vector<std::string>{"SY  1#Alice: WAV HelloVova.pmw", "SY  2#Alice: ICO Cool!",
                                               "SY  3#Alice: <SMACK>", "SY  4#WAV Hello", "SY  5#WAV ding"}));
-    EXPECT_EQ(chatLog.Text(),
-              "\r\nSent: WAV Hello\r\nAlice: PIC <Cool> \r\nSent: Smack Slap! (Ouch!) \r\nSent: WAV Hello"
-              "\r\n>>> Bob can't hear the sound you are playing. This personality's sound is only available in the "
-              "Multiplayer Edition.\r\nSent: WAV ding\r\n>>> Bob can't hear the sound you are playing. Feature only "
-              "works with v.7+");
+    EXPECT_EQ(
+        chatLog.Text(),
+        "\r\nSent: WAV Hello\r\nAlice: PIC <Cool> \r\nSent: Smack Slap! (Ouch!) \r\nSent: WAV Hello"
+        "\r\n>>> Bob can't hear the sound you are playing. This personality's sound is only available in the "
+        "Multiplayer Edition.\r\nSent: WAV ding\r\n>>> Bob can't hear the sound you are playing. Feature "
+        "only "
+        "works with v.7+");
     EXPECT_EQ(log.Starting({"SoundFile", "AvatarSlap"}),
               (std::vector<std::string>{"SoundFile " + Quoted(Under("Sounds/HelloVova.pmw")), "AvatarSlap",
                                         "SoundFile " + Quoted(Under("Sounds/HelloVova.pmw")),

@@ -46,8 +46,9 @@ TEST_F(ChatSoundsTest, ChoosingInstallsUnchoosingRemovesAndTheSameChoiceChangesN
 TEST_F(ChatSoundsTest, APersonalityWithoutAPackIsMissing) {
     InstallChatSounds(Path(""), names, {"Nobody"}, box);
     EXPECT_EQ(names[0], "Nobody");
-    EXPECT_EQ(log.Lines(), std::vector<std::string>{"MsgBox \"This personality has not been installed. No sounds "
-                                                    "available.\" 64 \"Missing Person\" -> 1"});
+    EXPECT_EQ(log.Lines(),
+              std::vector<std::string>{"MsgBox \"This personality has not been installed. No sounds "
+                                       "available.\" 64 \"Missing Person\" -> 1"});
 }
 
 } // namespace

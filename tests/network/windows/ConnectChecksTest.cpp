@@ -9,10 +9,14 @@ namespace {
 
 TEST(ConnectChecksTest, AddressesNeedThreeDotsAfterTheFirstCharacterAndAtMost15Characters) {
     const std::vector<std::pair<const char*, AddressCheck>> cases{
-        {"10.0.0.1", AddressCheck::Ok},        {"a.b.c.d", AddressCheck::Ok},
-        {" 192.168.100.200 ", AddressCheck::Ok}, {"10.0.0", AddressCheck::Incorrect},
-        {"1.2.3", AddressCheck::Incorrect},    {".1.2.3", AddressCheck::Incorrect},
-        {"", AddressCheck::Invalid},           {"   ", AddressCheck::Invalid},
+        {"10.0.0.1", AddressCheck::Ok},
+        {"a.b.c.d", AddressCheck::Ok},
+        {" 192.168.100.200 ", AddressCheck::Ok},
+        {"10.0.0", AddressCheck::Incorrect},
+        {"1.2.3", AddressCheck::Incorrect},
+        {".1.2.3", AddressCheck::Incorrect},
+        {"", AddressCheck::Invalid},
+        {"   ", AddressCheck::Invalid},
         {"1234.5678.90.123", AddressCheck::Invalid}};
     for (const auto& [address, expected] : cases) EXPECT_EQ(CheckHostAddress(address), expected) << address;
 }

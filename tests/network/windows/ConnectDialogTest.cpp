@@ -41,7 +41,8 @@ class ConnectDialogTest : public ::testing::Test {
     }
     std::vector<std::string> Titles() {
         std::vector<std::string> titles;
-        for (const auto& line : log.Starting({"MsgBox"})) titles.push_back(line.substr(line.rfind(" \"") + 2));
+        for (const auto& line : log.Starting({"MsgBox"}))
+            titles.push_back(line.substr(line.rfind(" \"") + 2));
         return titles;
     }
 
@@ -114,8 +115,9 @@ TEST_F(ConnectDialogTest, AHostSeesItsOwnAddressesInTheChatLog) {
     EXPECT_EQ(s.IsHost, 1);
     EXPECT_EQ(s.PlayerName, "Carol");
     EXPECT_EQ(choices.NetPort, freePort.toInt());
-    EXPECT_TRUE(chatLog.Text().starts_with("You can verify the IP Address by going to the Help Menu, Visit the "
-                                           "Internet Site, IP Address Check\r\n\r\nHOST IP ADDRESS:\r\n"))
+    EXPECT_TRUE(
+        chatLog.Text().starts_with("You can verify the IP Address by going to the Help Menu, Visit the "
+                                   "Internet Site, IP Address Check\r\n\r\nHOST IP ADDRESS:\r\n"))
         << chatLog.Text();
     EXPECT_EQ(log.Lines(), (std::vector<std::string>{"ShowPlayerName", "ClearBoard"}));
 }

@@ -1,10 +1,10 @@
 // The internet windows together: the receiver's lines reach the board through its port and the
 // chat window once it opens; a network game's end writes the chosen score file.
 
+#include "InternetWindows.h"
 #include "BoardChatView.h"
 #include "ChatFixture.h"
 #include "FakeBoard.h"
-#include "InternetWindows.h"
 #include "NetScoreLists.h"
 #include "frmChat.h"
 
@@ -16,11 +16,14 @@ namespace {
 class InternetWindowsTest : public ChatTest {
   protected:
     FakeBoard fakeBoard{log};
-    BoardChatView view{fakeBoard, {[this](std::string_view path) {
-                                       log.Add("Load " + Quoted(path));
-                                       return true;
-                                   },
-                                   [this] { log.Add("Slap"); }, {}, {}}};
+    BoardChatView view{fakeBoard,
+                       {[this](std::string_view path) {
+                            log.Add("Load " + Quoted(path));
+                            return true;
+                        },
+                        [this] { log.Add("Slap"); },
+                        {},
+                        {}}};
     ChatServices boardServices{s, link, chatLog, view, sound, waits, box};
     QWidget boardWindow;
     int usersRead = 0;

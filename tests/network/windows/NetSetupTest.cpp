@@ -28,8 +28,9 @@ class NetSetupTest : public DialogTest {
         Game->IsHost = 1;
         Game->PeerVersion = peerVersion;
         Net = std::make_unique<testing::FakeNetwork>(Log, *Game);
-        Ports = std::make_unique<OpponentDialogPorts>(OpponentDialogPorts{
-            *Game, Window->PlayerProfiles(), FilesAnswer, Manual, *Net, [] {}, [](int) {}, &Window->Window()});
+        Ports = std::make_unique<OpponentDialogPorts>(OpponentDialogPorts{*Game, Window->PlayerProfiles(),
+                                                                          FilesAnswer, Manual, *Net, [] {},
+                                                                          [](int) {}, &Window->Window()});
         Session = std::make_unique<SetupSession>(*Ports);
         NetSetupHooks hooks;
         hooks.RenameSeatConnection = [this](int seat, const std::string& name) {
@@ -42,7 +43,9 @@ class NetSetupTest : public DialogTest {
         Setup.reset();
         DialogTest::TearDown();
     }
-    std::string LastBox() const { return Box.Shown.empty() ? "" : Box.Shown.back().Title + ": " + Box.Shown.back().Text; }
+    std::string LastBox() const {
+        return Box.Shown.empty() ? "" : Box.Shown.back().Title + ": " + Box.Shown.back().Text;
+    }
 
     testing::Transcript Log;
     std::unique_ptr<testing::FakeNetwork> Net;
@@ -60,7 +63,8 @@ TEST_F(NetSetupTest, ZarleIsNoNameForAPlayerOnTheInternet) {
     Setup->grab().save(QDir::tempPath() + "/netwin-pictures/frmMultiNET.png");
     TypeInto(Setup->TxtOpponent[0], "zarle");
     Click(Setup->cmdDone);
-    EXPECT_EQ(LastBox(), ": Pick a different player name. There is only ONE Zarle and he doesn't play on the Internet.");
+    EXPECT_EQ(LastBox(),
+              ": Pick a different player name. There is only ONE Zarle and he doesn't play on the Internet.");
     EXPECT_TRUE(Setup->isVisible());
     EXPECT_EQ(Game->PlayerName, "Tester");
     EXPECT_EQ(Setup->TxtOpponent[0]->selectedText(), "zarle");
@@ -107,8 +111,9 @@ TEST_F(NetSetupTest, TheTableSizeStaysWithinWhatThePeersAllow) {
     Open(2, 1, "74");
     EXPECT_FALSE(Setup->optCenters[1]->isEnabled());
     Click(Setup->Option1[1]);
-    EXPECT_EQ(LastBox(), "STOP!: You cannot have multiple players while playing with this opponent. They are using an "
-                         "old version of the game.");
+    EXPECT_EQ(LastBox(),
+              "STOP!: You cannot have multiple players while playing with this opponent. They are using an "
+              "old version of the game.");
     EXPECT_TRUE(Setup->Option1[0]->isChecked());
     Click(Setup->CmdCancel);
     Setup.reset();
@@ -116,8 +121,9 @@ TEST_F(NetSetupTest, TheTableSizeStaysWithinWhatThePeersAllow) {
 
     Open(3, 2);
     Click(Setup->Option1[0]);
-    EXPECT_EQ(LastBox(), ": You have too many humans connected. Ask a player to leave if you want to change the "
-                         "layout to use less players.");
+    EXPECT_EQ(LastBox(),
+              ": You have too many humans connected. Ask a player to leave if you want to change the "
+              "layout to use less players.");
     EXPECT_TRUE(Setup->Option1[1]->isChecked());
     Click(Setup->Option1[2]);
     Click(Setup->cmdDone);
@@ -129,8 +135,9 @@ TEST_F(NetSetupTest, ACompetitionNeedsANameAndANewOwnNameGoesBackToTheDefaultFil
     Open(2, 1);
     Click(Setup->optNetScore[1]);
     Click(Setup->cmdDone);
-    EXPECT_EQ(LastBox(), "Which Score File?: Pick a Score file name, enter a new competition filename,\r\nor switch "
-                         "back to default.");
+    EXPECT_EQ(LastBox(),
+              "Which Score File?: Pick a Score file name, enter a new competition filename,\r\nor switch "
+              "back to default.");
     TypeInto(Setup->Combo1->lineEdit(), "Cup");
     EXPECT_EQ(Setup->lblScoreFile->text(), "Use Score File: Cup");
     Click(Setup->CmdSetup[3]);

@@ -47,9 +47,10 @@ TEST_F(SoundsDialogTest, TheChosenAreTickedZadureIsNeverListedAndFourAreRefused)
 
     for (int i : {0, 2}) w.lstSounds->item(i)->setCheckState(Qt::Checked);
     QTest::mouseClick(w.cmdDone, Qt::LeftButton);
-    EXPECT_EQ(log.Lines(), std::vector<std::string>{"MsgBox \"You have more than 3 checked and 3 is the maximum. "
-                                                    "Uncheck somebody and then click the Update button again.\" 64 "
-                                                    "\"3 Maximum\" -> 1"});
+    EXPECT_EQ(log.Lines(),
+              std::vector<std::string>{"MsgBox \"You have more than 3 checked and 3 is the maximum. "
+                                       "Uncheck somebody and then click the Update button again.\" 64 "
+                                       "\"3 Maximum\" -> 1"});
     EXPECT_TRUE(w.isVisible());
     EXPECT_EQ(choices.ChatSoundNames, (std::array<std::string, 3>{"Vova", "Odo", ""}));
 }
