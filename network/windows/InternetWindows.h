@@ -1,0 +1,58 @@
+#pragma once
+// The windows of internet play in one place, for the board window and the Internet menu: the
+// connect dialog, the chat window with its log and receiver (the session's ChatPort), the internet
+// players setup, the scores viewer and the score files written at the end of a network game.
+
+#include "ChatReceiver.h"
+#include "InternetChoices.h"
+#include "NetScoreFiles.h"
+#include "frmMultiNET.h"
+#include "frmPlayers.h"
+
+#include <QPointer>
+
+#include <functional>
+
+class QWidget;
+
+namespace zarle {
+
+class frmChat;
+class frmScoresNet;
+
+class InternetWindows {
+  public:
+    // `board` is the board window the chat stays with; `readUsers` refreshes the list of score
+    // files.
+    InternetWindows(ChatServices services, QWidget* board, std::function<void()> readUsers);
+    ~InternetWindows();
+
+    InternetChoices& Choices() { return choices_; }
+    ChatLog& Log() { return services_.Log; }
+    // The chat receiver, for the session.
+    ChatPort& Chat() { return receiver_; }
+
+    // The connect dialog, modal; true when this side is to host or join (NetMode 99).
+    bool Connect(ConnectDialogPorts ports);
+    // Shows the chat window, made on first use.
+    void ShowChat();
+    void CloseChat();
+    frmChat* ChatWindow() const { return chat_; }
+    // The internet players setup, modal; true when the table was changed.
+    bool SetupPlayers(SetupSession& session, NetSetupHooks hooks);
+    // The scores viewer, made on first use.
+    void ShowScores();
+    // The end of a network game: the player's score file takes the result.
+    NetScoreUpdate ScoresNet(std::string_view winnerName);
+
+  private:
+    ChatServices services_;
+    InternetChoices choices_;
+    ChatReceiver receiver_;
+    QWidget* board_;
+    std::function<void()> readUsers_;
+    QPointer<frmChat> chat_;
+    QPointer<frmScoresNet> scores_;
+};
+
+} // namespace zarle
