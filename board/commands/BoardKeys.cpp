@@ -14,6 +14,7 @@ namespace zarle {
 namespace {
 
 constexpr int EscKey = 27;
+constexpr int AltKey = 18;
 constexpr int HomeKey = 36;
 constexpr int EndKey = 35;
 constexpr int PageUpKey = 33;
@@ -65,6 +66,8 @@ std::string ProgramFile(const std::string& appPath, const char* folder, const ch
 } // namespace
 
 void BoardCommands::FormControlCodes(int keyCode, int shift) {
+    // Qt reports the Alt key's own press without its modifier.
+    if (keyCode == AltKey) shift |= AltMask;
     s_.AwaitHuman = false;
     // The first key during a card-flow animation only stops it.
     if (s_.FlowRunning && !s_.FlowStop) {

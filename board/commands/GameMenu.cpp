@@ -63,7 +63,8 @@ void BoardCommands::RestartCurrentGame() {
         return;
     }
     if (s_.GameStarted) {
-        if (box_.MsgBox("Start this game over from the beginning?", MbOkCancel, "Restart Game") == AnswerCancel)
+        if (box_.MsgBox("Start this game over from the beginning?", MbOkCancel, "Restart Game") ==
+            AnswerCancel)
             return;
     } else {
         Message("Restarting game from last session.", MbInformation, "Restart Game");

@@ -95,6 +95,9 @@ class ProgramFolderTest : public ::testing::Test {
 
     QString InstanceName() const { return instanceName_; }
 
+    // Answers the welcome window with `name` whenever it shows next.
+    void AnswerWelcomeWith(const std::string& name);
+
     RecordingSound Sound;
     InstantWaiter Waiter;
     RecordingBox Box;
@@ -105,7 +108,6 @@ class ProgramFolderTest : public ::testing::Test {
     std::unique_ptr<GameWindow> Window;
 
   private:
-    void AnswerWelcomeWith(const std::string& name);
 
     QTemporaryDir folder_;
     QTimer welcomeAnswer_;
