@@ -5,6 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <fstream>
+#include <iterator>
+
 namespace zarle::test {
 namespace {
 
@@ -57,6 +61,30 @@ TEST(MenuEntriesTest, TheHelpMenuTellsPeekAndStatusBar) {
                                   "Show Status Bar\tF9", Sep, "Visit the Internet Site", "About"}));
     EXPECT_EQ(entries(true, true)[2], "Stop Peeking\tF7");
     EXPECT_EQ(entries(true, true)[4], "Hide Status Bar\tF9");
+}
+
+} // namespace
+} // namespace zarle::test
+
+namespace zarle::test {
+namespace {
+
+// The manual of the program folder names every entry of every menu, with its key.
+TEST(MenuEntriesTest, TheManualNamesEveryEntryAndKey) {
+    std::ifstream file(std::string(ZARLE_DEFAULT_FOLDER) + "/Help/manual.html");
+    ASSERT_TRUE(file.is_open());
+    const std::string manual((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    const MenuConditions variants[] = {{0, 0, false, false}, {1, 0, true, true}, {2, 1, false, true}};
+    for (int menu = GameMenu; menu <= HelpMenu; ++menu)
+        for (const MenuConditions& now : variants)
+            for (const std::string& entry : MenuEntries(menu, now)) {
+                if (entry == MenuSeparator) continue;
+                const size_t tab = entry.find_first_of("\t");
+                const std::string caption = entry.substr(0, std::min(tab, entry.find("  ")));
+                EXPECT_NE(manual.find(caption), std::string::npos) << caption;
+                if (tab != std::string::npos)
+                    EXPECT_NE(manual.find("<td>" + entry.substr(tab + 1) + "</td>"), std::string::npos) << entry;
+            }
 }
 
 } // namespace
