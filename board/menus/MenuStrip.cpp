@@ -193,6 +193,8 @@ void MenuStrip::OpenMenu(int menu) {
             *outcome = {true, item, choice};
             return true;
         });
+    const char* titles[] = {"", "Game", "Options", "Internet", "Help"};
+    window->setWindowTitle(QString(titles[menu]) + " menu");
     menu_ = window;
     menuNo_ = menu;
     window->LoadList(MenuEntries(menu, ConditionsNow()));
