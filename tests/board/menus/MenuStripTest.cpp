@@ -169,6 +169,22 @@ TEST_F(MenusTest, TheStripShowsAtTheTopEdgeAndAClickOnTheBoardPutsItAway) {
     Close();
 }
 
+TEST_F(MenusTest, TheStripSoundsOnceWhenHoveredAndOnEveryTitleClick) {
+    StartAndDeal();
+    Sound.Resources.clear();
+    Strip().ShowStrip();
+    Strip().picPanel_MouseMove(300, 40);
+    Strip().picPanel_MouseMove(310, 40);
+    EXPECT_EQ(Sound.Resources, std::vector<int>{106});
+    Strip().HideStrip();
+    Strip().ShowStrip();
+    Strip().picPanel_MouseMove(300, 40);
+    OpenMenu(HelpMenu, [](frmMenu*) {});
+    Strip().picPanel_MouseDown(20, 40); // outside the titles: silent
+    EXPECT_EQ(Sound.Resources, (std::vector<int>{106, 106, 107}));
+    Close();
+}
+
 TEST_F(MenusTest, ExitFromTheMenuClosesTheProgramOnce) {
     StartAndDeal();
     OpenMenu(GameMenu, [&](frmMenu* window) { ClickEntry(*window, 12); });

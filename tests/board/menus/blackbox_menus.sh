@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The program on a virtual screen, driven by real keys and mouse clicks only: the player's name,
-# F2 for a game, the Game menu opened from its title and Scores and Stats chosen from it, F9, and
-# F12 to end. Pictures of the screen are saved beside the test; files show that the board reacted.
+# the Game menu opened from its title and Scores and Stats chosen from it, Esc on the Help menu,
+# F2 for a game (whoever plays first) and F12 to end. Pictures of the screen are saved beside
+# the test; files show that the board reacted.
 # Exit code 77 (skipped) when the virtual screen cannot start.
 set -u
 game_dir=${1:?program folder}
@@ -9,6 +10,7 @@ shots=${2:-window-shots}
 for tool in Xvfb xdotool import; do command -v "$tool" >/dev/null || { echo "no $tool: skipped"; exit 77; }; done
 work=$(mktemp -d "${TMPDIR:-/tmp}/blackbox.XXXXXX")
 cp -r "$game_dir" "$work/game"
+rm -f "$work/game/Data/backup.sav"
 mkdir -p "$work/tmp" "$work/config" "$shots"
 rm -f "$shots/blackbox-failure.png"
 n=90
@@ -68,15 +70,6 @@ xdotool windowfocus "$board" 2>/dev/null
 eval "$(xdotool getwindowgeometry --shell "$board")"
 bx=$X by=$Y
 
-# F2 deals: the start of the game is saved at once.
-xdotool mousemove $((bx + 400)) $((by + 300)) click 1
-xdotool key F2
-for _ in $(seq 50); do [ -s "$work/game/Data/backup.sav" ] && break; sleep 0.2; done
-[ "$(stat -c %s "$work/game/Data/backup.sav" 2>/dev/null || echo 0)" -ge $((13 * 6038)) ] ||
-    fail "F2 dealt no game"
-sleep 1
-import -window root "$shots/blackbox-dealt.png"
-
 # The top edge shows the strip; a click on the Game title opens its menu.
 xdotool mousemove $((bx + 300)) $((by + 1))
 sleep 0.3
@@ -107,6 +100,16 @@ window "Help menu" >/dev/null || fail "the Help menu did not open"
 xdotool windowfocus "$board" 2>/dev/null
 xdotool key Escape
 gone "Help menu" || fail "Esc left the Help menu open"
+
+# F2 deals: the start of the game is saved at once.
+xdotool mousemove $((bx + 400)) $((by + 300)) click 1
+xdotool windowfocus "$board" 2>/dev/null
+xdotool key F2
+for _ in $(seq 50); do [ -s "$work/game/Data/backup.sav" ] && break; sleep 0.2; done
+[ "$(stat -c %s "$work/game/Data/backup.sav" 2>/dev/null || echo 0)" -ge $((13 * 6038)) ] ||
+    fail "F2 dealt no game"
+sleep 1
+import -window root "$shots/blackbox-dealt.png"
 
 # F12 ends the program; the shut-down deletes the temporary sound files.
 xdotool windowfocus "$board" 2>/dev/null

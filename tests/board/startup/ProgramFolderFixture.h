@@ -25,7 +25,8 @@ class RecordingSound : public SoundPort {
   public:
     std::vector<std::string> Files;
     std::vector<SoundPlay> Ways; // how each of `Files` was played
-    void PlayResource(int, SoundPlay) override {}
+    std::vector<int> Resources;  // the program's own sounds, by id
+    void PlayResource(int id, SoundPlay) override { Resources.push_back(id); }
     void PlayFile(std::string_view path, SoundPlay how) override {
         Files.emplace_back(path);
         Ways.push_back(how);
