@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QTest>
 
 namespace zarle::test {
 namespace {
@@ -172,6 +173,43 @@ TEST_F(MenusTest, RealKeysOnTheBoardReachTheCommands) {
     send(Qt::Key_F8, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_TRUE(Game->DevMode);
     Close();
+}
+
+} // namespace
+} // namespace zarle::test
+
+namespace zarle::test {
+namespace {
+
+// F12 pressed while the computer seat plays (its waits let the key in): the turn stops, the
+// program shuts down once it is done, and no key after it touches the board.
+TEST_F(MenusTest, F12DuringAComputerTurnShutsDownOnceTheTurnStops) {
+    StartAndDeal();
+    bool pressed = false;
+    int waitsAfterClose = 0;
+    Waiter.OnWait = [&] {
+        if (pressed) {
+            ++waitsAfterClose;
+        } else if (Game->PTurn >= 2) {
+            pressed = true;
+            Key(123);
+        }
+    };
+    // A hand card onto hold pile 1 with the keypad ends the human's turn.
+    Key(Keypad0 + 2);
+    Key(Enter);
+    Key(Keypad0 + 7);
+    Waiter.OnWait = nullptr;
+    ASSERT_TRUE(pressed);
+    EXPECT_TRUE(Game->StopWait);
+    EXPECT_LE(waitsAfterClose, 3) << "the turn went on after the close";
+    for (int i = 0; i < 100 && Form().isVisible(); ++i) QTest::qWait(10);
+    EXPECT_FALSE(Form().isVisible());
+    EXPECT_EQ(SettingsRecord(14).Value3, 20) << "the shut-down stores the placement";
+    const FolderSnapshot closed = Snapshot();
+    Key(113);
+    Key(115);
+    EXPECT_TRUE(Snapshot() == closed);
 }
 
 } // namespace

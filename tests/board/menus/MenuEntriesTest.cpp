@@ -83,7 +83,8 @@ TEST(MenuEntriesTest, TheManualNamesEveryEntryAndKey) {
                 const std::string caption = entry.substr(0, std::min(tab, entry.find("  ")));
                 EXPECT_NE(manual.find(caption), std::string::npos) << caption;
                 if (tab != std::string::npos)
-                    EXPECT_NE(manual.find("<td>" + entry.substr(tab + 1) + "</td>"), std::string::npos) << entry;
+                    EXPECT_NE(manual.find("<td>" + entry.substr(tab + 1) + "</td>"), std::string::npos)
+                        << entry;
             }
 }
 

@@ -218,3 +218,23 @@ TEST_F(MenusTest, AProgramClosedWhileAMenuWaitsRunsNoMoreCommands) {
 
 } // namespace
 } // namespace zarle::test
+
+namespace zarle::test {
+namespace {
+
+// A board larger than 16-bit twips (a very large screen) is stored at the largest value, never
+// wrapped into a negative or tiny window for the next start.
+TEST_F(MenusTest, ABoardBeyond16BitTwipsIsClampedWhenItsPlacementIsWritten) {
+    StartAndDeal();
+    BoardWindow& window = Window->Board().Model().EditWindow();
+    window.BoardWidth = 40000;
+    window.BoardHeight = 70000;
+    Key(123); // F12
+    ASSERT_TRUE(Game->StopWait);
+    const ScoreRecord placement = SettingsRecord(15);
+    EXPECT_EQ(placement.Value0, 32767);
+    EXPECT_EQ(placement.Value1, 32767);
+}
+
+} // namespace
+} // namespace zarle::test
