@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QListWidget>
 #include <QTest>
 
 namespace zarle::test {
@@ -166,6 +167,17 @@ TEST_F(MenusTest, RealKeysOnTheBoardReachTheCommands) {
     Box.Shown.clear();
     send(Qt::Key_Delete, Qt::ControlModifier);
     EXPECT_EQ(BoxTexts(), std::vector<std::string>{"What are you trying to Delete?"});
+    // Ctrl+F9: the backgrounds side by side, in a window beside the board.
+    send(Qt::Key_F9, Qt::ControlModifier);
+    auto* backgrounds = Form().findChild<QWidget*>("frmBackground");
+    ASSERT_NE(backgrounds, nullptr);
+    EXPECT_TRUE(backgrounds->isVisible());
+    auto* pictures = backgrounds->findChild<QListWidget*>();
+    ASSERT_NE(pictures, nullptr);
+    EXPECT_EQ(pictures->count(), static_cast<int>(Game->BackList.size()));
+    EXPECT_GT(pictures->count(), 0);
+    SavePicture(*backgrounds, "backgrounds-bank");
+    backgrounds->close();
     // Developer mode only for the two debug names.
     send(Qt::Key_F8, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_FALSE(Game->DevMode);
