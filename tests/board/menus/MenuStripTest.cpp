@@ -34,6 +34,18 @@ TEST_F(MenusTest, EachTitleOpensItsMenuBelowTheStrip) {
         EXPECT_FALSE(Strip().MenuPanelOpen());
         EXPECT_EQ(Strip().MenuNo(), 0);
     }
+    // The Internet menu of a network game, on the host and on a remote side.
+    for (const int16_t host : {1, 0}) {
+        Game->NetMode = 1;
+        Game->IsHost = host;
+        OpenMenu(InternetMenu, [&](frmMenu* window) {
+            ASSERT_NE(window, nullptr);
+            EXPECT_EQ(ListOf(*window), MenuEntries(InternetMenu, {1, host}));
+            SavePicture(*window, host ? "menu-internet-host" : "menu-internet-remote");
+        });
+    }
+    Game->NetMode = 0;
+    Game->IsHost = 0;
     EXPECT_TRUE(Box.Shown.empty());
     Close();
 }
