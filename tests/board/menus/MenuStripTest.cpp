@@ -55,6 +55,12 @@ TEST_F(MenusTest, AnEntryRunsItsCommandOnlyAfterTheMenuClosed) {
     bool openDuringCommand = true;
     OpenMenu(HelpMenu, [&](frmMenu* window) {
         ASSERT_NE(window, nullptr);
+        // The entry under the mouse is highlighted; below the last entry none is.
+        ListBox& list = *window->List1;
+        MoveMouseTo(*list.viewport(), list.visualItemRect(list.item(2)).center());
+        EXPECT_EQ(list.ListIndex(), 2);
+        MoveMouseTo(*list.viewport(), QPoint(5, list.viewport()->height() - 2));
+        EXPECT_EQ(list.ListIndex(), -1);
         HelpCalls.Keywords.clear();
         ClickEntry(*window, 0);
         EXPECT_TRUE(HelpCalls.Keywords.empty()) << "ran inside the menu's wait";
