@@ -10,7 +10,9 @@
 #include "CardPictureBank.h"
 #include "ComputerPlayer.h"
 #include "Engine.h"
+#include "EngineSessionGame.h"
 #include "GamePersistence.h"
+#include "InternetSession.h"
 #include "IdleServices.h"
 #include "OpponentDialogs.h"
 #include "ProfilePersistence.h"
@@ -79,6 +81,8 @@ class GameWindow {
     HelpPort& Help() { return helpPort_; }
     SmallWindows& Windows() { return windows_; }
     AvatarClicks& Avatar() { return avatarClicks_; }
+    // Internet play: the only door to the network for the menus and the internet windows.
+    InternetSession& Internet() { return net_; }
 
     // Loading the board window: the program's start. Anything but Running means the program ends.
     StartOutcome Start(const StartOptions& options);
@@ -110,7 +114,9 @@ class GameWindow {
     WaitPort& waitPort_;
     MessageBoxPort& boxPort_;
     ComputerPlayer opponents_;
-    NoNetwork net_;
+    NoChat noChat_;
+    EngineSessionGame sessionGame_;
+    InternetSession net_;
     BoardPresenter board_;
     OpponentWindowPorts opponentWindow_;
     BoardProfileView profileView_;
