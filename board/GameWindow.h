@@ -10,7 +10,9 @@
 #include "CardPictureBank.h"
 #include "ComputerPlayer.h"
 #include "Engine.h"
+#include "EngineSessionGame.h"
 #include "GamePersistence.h"
+#include "InternetSession.h"
 #include "IdleServices.h"
 #include "OpponentDialogs.h"
 #include "ProfilePersistence.h"
@@ -82,6 +84,8 @@ class GameWindow {
     AvatarClicks& Avatar() { return avatarClicks_; }
     // The drawn menus, their commands and the board's keys.
     BoardCommands& Commands() { return *commands_; }
+    // Internet play: the only door to the network for the menus and the internet windows.
+    InternetSession& Internet() { return net_; }
 
     // Loading the board window: the program's start. Anything but Running means the program ends.
     StartOutcome Start(const StartOptions& options);
@@ -113,7 +117,9 @@ class GameWindow {
     WaitPort& waitPort_;
     MessageBoxPort& boxPort_;
     ComputerPlayer opponents_;
-    NoNetwork net_;
+    NoChat noChat_;
+    EngineSessionGame sessionGame_;
+    InternetSession net_;
     BoardPresenter board_;
     OpponentWindowPorts opponentWindow_;
     BoardProfileView profileView_;
