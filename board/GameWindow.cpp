@@ -42,7 +42,7 @@ GameWindow::GameWindow(GameState& game, GameWindowServices services)
       avatarClicks_(game_, static_cast<FrmZarle&>(*surface_), board_, soundPort_,
                     [this] { profiles_.Get_Avatars(); }) {
     board_.SetRulesRefresh([this] { engine_.RulesRefresh(); });
-    opponentWindow_.SetGameNew([this] { engine_.Game_New(); });
+    opponentWindow_.SetMenuGame([this](int index) { commands_->MenuGame(index); });
     input_.SetUndoPanel([this] { savedGames_.UndoPlay(); });
     board_.SetCardsFlow([this](int variant) { looks_.AnimateCardsFlow(variant); });
     board_.SetSmallWindows(
@@ -54,6 +54,7 @@ GameWindow::GameWindow(GameState& game, GameWindowServices services)
             windows_.Unload(name);
         });
     board_.SetCardWindows([this] { windows_.CounterUpdate(); }, [this] { windows_.DebugShowDeck(); });
+    commands_ = std::make_unique<BoardCommands>(*this, soundPort_, boxPort_);
 }
 
 StartOutcome GameWindow::Start(const StartOptions& options) {

@@ -21,6 +21,7 @@
 #include "SeededRandom.h"
 #include "StartUpLayout.h"
 #include "WelcomePrompt.h"
+#include "commands/BoardCommands.h"
 #include "frmRules.h"
 #include "frmSave.h"
 #include "frmScoreStat.h"
@@ -79,6 +80,8 @@ class GameWindow {
     HelpPort& Help() { return helpPort_; }
     SmallWindows& Windows() { return windows_; }
     AvatarClicks& Avatar() { return avatarClicks_; }
+    // The drawn menus, their commands and the board's keys.
+    BoardCommands& Commands() { return *commands_; }
 
     // Loading the board window: the program's start. Anything but Running means the program ends.
     StartOutcome Start(const StartOptions& options);
@@ -139,6 +142,7 @@ class GameWindow {
     OpponentDialogs dialogs_;
     SmallWindows windows_;
     AvatarClicks avatarClicks_;
+    std::unique_ptr<BoardCommands> commands_;
 };
 
 } // namespace zarle

@@ -9,6 +9,7 @@
 
 #include <array>
 #include <cstdint>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -256,6 +257,10 @@ struct GameState {
     // --- Board bookkeeping of the profile code ---
     bool BoardLaidOut = false;       // a profile has laid the board out already
     bool ReloadLeadPictures = false; // the lead personality's animation pictures need reloading
+
+    // --- Damaged data files: what was found and done, not yet reported; the files already named ---
+    std::vector<std::string> DamageNotices;
+    std::set<std::string> DamagedFilesSeen;
 };
 
 } // namespace zarle

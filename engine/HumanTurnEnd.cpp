@@ -28,7 +28,9 @@ void Engine::Player_EndTurn() {
         return;
     }
     const int pile = target - 6;
-    if (s_.HoldCount[pile] >= HoldDepth) {
+    // Over the network every side keeps a pile to the depth a seat's record holds, the top included.
+    const int pileCards = s_.HoldCount[pile] + (Local() || s_.PlayerCards[target].Value == 0 ? 0 : 1);
+    if (pileCards >= HoldDepth) {
         Caption(Ctl::Label9, 1, "That HOLD pile is too full. PICK ANOTHER PILE!");
         if (s_.SoundLevel != 2) p_.Sound.PlayResource(108, SoundPlay::Async);
         p_.Board.MoveTo({Ctl::Picture7, src}, s_.HomeLeft, s_.HomeTop);

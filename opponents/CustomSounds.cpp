@@ -27,7 +27,8 @@ std::optional<RecordFile> OpenPersonality(const fs::path& programFolder, std::st
 
 std::optional<PersonalityRecord> ReadRecordOf(RecordFile& file) {
     PersonalityRecord rec = ReadRecord<PersonalityRecord>(file, 1);
-    if (!file.Error().empty()) return std::nullopt;
+    // A file of garbage is neither read nor written over.
+    if (!file.Error().empty() || rec.HoldsGarbage()) return std::nullopt;
     return rec;
 }
 

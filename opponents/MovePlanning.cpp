@@ -230,11 +230,14 @@ bool ComputerPlayer::BuildRun(int valueSought, bool detourAllowed) {
             plan_.PlanSlot = static_cast<int16_t>(hand);
             Move_Plan();
             plan_.HoldChoice = 0;
-            if (plan_.PlanReady == 1) return true;
+            // An equal hold top may still take the place of a hand card that made the plan ready.
+            const bool stillHandStep = s_.CenterIdx == c && plan_.PlanSteps[c][plan_.PlanState[c][1]] == hand;
+            if (plan_.PlanReady == 1 && !stillHandStep) return true;
             bool ready = false;
             const int pile = WeighPilesForHandCard(want, ready);
             if (ready) return true;
             if (pile != 0) TakeOverWithPile(pile, valueSought, detourAllowed);
+            if (plan_.PlanReady == 1) return true;
             continue;
         }
         plan_.HoldChoice = NoPileFits;

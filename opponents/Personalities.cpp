@@ -1,6 +1,7 @@
 #include "Personalities.h"
 
 #include "CommentRecord.h"
+#include "DamagedFile.h"
 #include "DataFiles.h"
 #include "PersonalityPacks.h"
 #include "PersonalityRecord.h"
@@ -11,6 +12,7 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <system_error>
 
 namespace zarle {
 
@@ -26,36 +28,74 @@ fs::path ProgramFolder(const GameState& s) {
     return fs::path(s.AppPath);
 }
 
-// Record 1 of a personality file, or nothing when the file is missing, unreadable or shorter than
-// one whole record.
-std::optional<PersonalityRecord> ReadPersonality(const GameState& s, std::string_view name) {
+// What a data file gave: the record(s) when usable, the damage found and where the file lies.
+template <class Content> struct FileRead {
+    std::optional<Content> content;
+    Damage damage = Damage::None;
+    fs::path path;
+};
+
+// Record 1 of a personality file; no record when the file is missing, unreadable or damaged.
+FileRead<PersonalityRecord> ReadPersonality(const GameState& s, std::string_view name) {
+    FileRead<PersonalityRecord> read;
     const auto path = FindDataFile(ProgramFolder(s) / "Data" / "PMS", std::string(name) + ".pms");
-    if (!path) return std::nullopt;
+    if (!path) return read;
+    read.path = *path;
     RecordFile file(*path, PersonalityRecord::Size, RecordFile::Access::ReadOnly);
-    if (!file.IsOpen() || file.Count() < 1) return std::nullopt;
+    if (!file.IsOpen()) return read;
+    std::error_code error;
+    read.damage = DamageBySize(fs::file_size(*path, error), PersonalityRecord::Size);
+    if (error || read.damage != Damage::None) return read;
     PersonalityRecord rec = ReadRecord<PersonalityRecord>(file, 1);
-    if (!file.Error().empty()) return std::nullopt;
-    return rec;
+    if (!file.Error().empty()) return read;
+    if (rec.HoldsGarbage()) {
+        read.damage = Damage::Garbage;
+        return read;
+    }
+    read.content = rec;
+    return read;
 }
 
 // The personality of that name, else the lead personality (`name` then becomes its name), else an
-// empty record when even the lead's file cannot be read.
-PersonalityRecord PersonalityOrLead(const GameState& s, std::string& name) {
-    if (auto rec = ReadPersonality(s, name)) return *rec;
+// empty record when even the lead's file cannot be read. A damaged file is noted for the player.
+PersonalityRecord PersonalityOrLead(GameState& s, std::string& name) {
+    const auto chosen = ReadPersonality(s, name);
+    if (chosen.content) return *chosen.content;
+    if (chosen.damage != Damage::None) {
+        NoteDamagedFile(s, chosen.path,
+                        DamageNotice(chosen.path, chosen.damage,
+                                     std::string(LeadPersonality) + " takes the seat of " + name + "."));
+    }
     name = LeadPersonality;
-    return ReadPersonality(s, LeadPersonality).value_or(PersonalityRecord{});
+    const auto lead = ReadPersonality(s, LeadPersonality);
+    if (lead.damage != Damage::None) {
+        NoteDamagedFile(s, lead.path,
+                        DamageNotice(lead.path, lead.damage, "The seat plays without its lines and sounds."));
+    }
+    return lead.content.value_or(PersonalityRecord{});
 }
 
-std::optional<std::array<std::string, CommentSetLines>> ReadCommentSet(const GameState& s,
-                                                                       std::string_view set) {
+// Lines 1..20 of a comment set; none when the set is missing or damaged (then noted for the
+// player, who hears the personality's own lines).
+std::optional<std::array<std::string, CommentSetLines>> ReadCommentSet(GameState& s, std::string_view set) {
     const auto path = FindDataFile(ProgramFolder(s) / "users", std::string(set) + ".cmt");
     if (!path) return std::nullopt;
     RecordFile file(*path, CommentRecord::Size, RecordFile::Access::ReadOnly);
-    if (!file.IsOpen() || file.Count() < CommentSetLines) return std::nullopt;
+    if (!file.IsOpen()) return std::nullopt;
+    std::error_code error;
+    Damage damage = DamageBySize(fs::file_size(*path, error), CommentRecord::Size, CommentSetLines);
     std::array<std::string, CommentSetLines> lines;
-    for (int n = 1; n <= CommentSetLines; ++n) lines[n - 1] = ReadRecord<CommentRecord>(file, n).Text;
-    if (!file.Error().empty()) return std::nullopt;
-    return lines;
+    if (damage == Damage::None && !error) {
+        for (int n = 1; n <= CommentSetLines; ++n) lines[n - 1] = ReadRecord<CommentRecord>(file, n).Text;
+        if (!file.Error().empty()) return std::nullopt;
+        if (std::ranges::none_of(lines, [](const std::string& line) { return HasControlCharacters(line); }))
+            return lines;
+        damage = Damage::Garbage;
+    }
+    if (damage != Damage::None)
+        NoteDamagedFile(s, *path,
+                        DamageNotice(*path, damage, "The personality's own lines are used instead."));
+    return std::nullopt;
 }
 
 std::string TrimBack(std::string& field) {
@@ -86,7 +126,10 @@ void ParsePersonality(SeatRecord& opponent, OpponentSlot& slot) {
 void LoadOpponent(GameState& s, BoardPort& board, SeatRecord& opponent, int entry) {
     const bool ownSet = opponent.CommentSet != NoCommentSet && opponent.CommentSet != DefaultCommentSet;
     if (ownSet && !ReadCommentSet(s, opponent.CommentSet)) opponent.CommentSet = DefaultCommentSet;
+    const std::string chosen = opponent.Name;
     const PersonalityRecord rec = PersonalityOrLead(s, opponent.Name);
+    // A seat that fell back to another personality shows that one's picture, not the chosen one's.
+    const bool fellBack = opponent.Name != chosen;
     // The personality's pack puts its chat sounds into Sounds/, as its own program once did.
     InstallPackSounds(ProgramFolder(s), opponent.Name);
 
@@ -100,8 +143,10 @@ void LoadOpponent(GameState& s, BoardPort& board, SeatRecord& opponent, int entr
     }
     opponent.Sounds[0] = Str(ValInt16(rec.Sounds[0][0]));
 
-    const std::string picture = IsPlainFileName(rec.Picture) ? rec.Picture : "";
-    if (opponent.Avatar.empty() || opponent.Avatar[0] == '\0' || !IsPlainFileName(opponent.Avatar))
+    std::string picture = IsPlainFileName(rec.Picture) ? rec.Picture : "";
+    if (fellBack && picture.empty()) picture = DefaultAvatar;
+    if (fellBack || opponent.Avatar.empty() || opponent.Avatar[0] == '\0' ||
+        !IsPlainFileName(opponent.Avatar))
         opponent.Avatar = picture;
     s.PersonalityPicture = picture;
     s.NoComments = opponent.CommentSet == NoCommentSet;

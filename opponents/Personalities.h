@@ -2,8 +2,9 @@
 // Computer personalities: a seat of the player's table turned into an opponent seat, its
 // personality file (comment lines, sounds, picture) and the comment sets that can replace its
 // first twenty lines. Nothing is started and only the pack's chat sounds are written (into Sounds/);
-// a missing, short or unsafe name falls back to the lead personality, the personality's own lines,
-// or the silent sound.
+// a missing, damaged or unsafe name falls back to the lead personality (with its own picture and
+// name), the personality's own lines, or the silent sound; a damaged file is noted in the game
+// state's damage notices.
 
 #include "BoardPort.h"
 #include "GameState.h"

@@ -169,7 +169,9 @@ void ComputerPlayer::Move_Wait(const SlotRow& slots) {
         const int planned = plan_.PlanState[c][0];
         if (plan_.PlanState[c][1] == 1 && onHoldTop(last) &&
             (s_.Level < 2 || last == s_.PlayerCards[1].Value)) {
+            // Played as it stands: the player cannot lay that hold top here any more.
             plan_.PlanReady = 1;
+            return;
         }
         if (planned != 0 && CenterShows(planned, c)) {
             plan_.PlanReady = 1;

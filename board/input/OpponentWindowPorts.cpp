@@ -24,15 +24,8 @@ void OpponentWindowPorts::StatusBar_PlayerCounts(const SeatRecord& rec) {
     zarle::StatusBar_PlayerCounts(board_, game_, rec);
 }
 
-// Until the drawn menus arrive only New is here: during a computer seat's turn of a local game it
-// waits for the turn's end, where the turn calls it again.
 void OpponentWindowPorts::MenuGame(int index) {
-    if (index != 0 || game_.NewGameQueued) return;
-    if (game_.PTurn > 1 && game_.NetMode == 0) {
-        game_.NewGameQueued = true;
-        return;
-    }
-    if (gameNew_) gameNew_();
+    if (menuGame_) menuGame_(index);
 }
 
 void OpponentWindowPorts::Beep() {

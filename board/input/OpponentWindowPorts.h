@@ -16,8 +16,8 @@ class OpponentWindowPorts : public TurnWindowPort, public TimerPort {
   public:
     OpponentWindowPorts(GameState& game, BoardPresenter& board);
 
-    // What the Game menu's New starts.
-    void SetGameNew(std::function<void()> gameNew) { gameNew_ = std::move(gameNew); }
+    // The Game menu's commands (the turn's queued New, the setup's new game).
+    void SetMenuGame(std::function<void(int)> menuGame) { menuGame_ = std::move(menuGame); }
 
     void StatusBar_PlayerCounts(const SeatRecord& rec) override;
     void MenuGame(int index) override;
@@ -33,7 +33,7 @@ class OpponentWindowPorts : public TurnWindowPort, public TimerPort {
     BoardPresenter& board_;
     QTimer timer_;
     std::function<void()> onTimeout_;
-    std::function<void()> gameNew_;
+    std::function<void(int)> menuGame_;
 };
 
 } // namespace zarle

@@ -40,7 +40,8 @@ double ValRadix(std::string_view digits, int radix) {
     }
     // Hex and octal literals are 16-bit when they fit there, as the old runtime read them.
     if (value <= 0xFFFF && value > 0x7FFF) value -= 0x10000;
-    return value;
+    // Too many digits for a double count for nothing, as a decimal number that long does.
+    return std::isfinite(value) ? value : 0;
 }
 
 } // namespace

@@ -99,7 +99,9 @@ void Profiles::ReadPeople() {
         for (size_t i = 0; i < names.size(); ++i) {
             if (fileOf[i].empty()) continue;
             RecordFile pms(folder / fileOf[i], PersonalityRecord::Size, RecordFile::Access::ReadOnly);
-            if (pms.IsOpen()) descriptions[i] = ReadRecord<PersonalityRecord>(pms, 1).Comments[0];
+            if (!pms.IsOpen()) continue;
+            const auto rec = ReadRecord<PersonalityRecord>(pms, 1);
+            if (!rec.HoldsGarbage()) descriptions[i] = rec.Comments[0];
         }
     }
     s_.Personalities[0] = std::move(descriptions);

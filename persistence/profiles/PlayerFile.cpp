@@ -1,5 +1,6 @@
 // The player file: the list of players, saving the profile and the opponent's name on the board.
 
+#include "DamagedFile.h"
 #include "Profiles.h"
 #include "VbText.h"
 
@@ -18,6 +19,11 @@ void ClearStatistics(PlayerRecord& rec) {
     rec.Games = {};
     rec.Wins = {};
     rec.Margin = {};
+}
+
+// A name read from the player file, or nothing when it is garbage.
+std::string TextName(const std::string& name) {
+    return HasControlCharacters(name) ? std::string() : name;
 }
 
 } // namespace
@@ -57,14 +63,15 @@ void Profiles::WriteProfile(RecordFile& players, int recNo, const PlayerRecord& 
 void Profiles::Get_Players() {
     s_.PlayerNames.clear();
     RecordFile players = OpenPlayerFile();
+    const int64_t records = HealPlayerFile(players);
     s_.PlayerRec = ReadRecord<PlayerRecord>(players, 1);
-    s_.LastPlayerName = s_.PlayerRec.Seats[0].Name;
+    s_.LastPlayerName = TextName(s_.PlayerRec.Seats[0].Name);
     s_.PlayerRecNo = 1;
     // The players are listed even under a blank header, so that a new player is always added
     // after the last record instead of over one.
-    const int64_t count = std::min(players.Count(), LastUsableRecord);
+    const int64_t count = std::min(records, LastUsableRecord);
     for (int64_t n = 2; n <= count; ++n) {
-        const std::string name = ReadRecord<PlayerRecord>(players, n).Seats[0].Name;
+        const std::string name = TextName(ReadRecord<PlayerRecord>(players, n).Seats[0].Name);
         s_.PlayerNames.push_back(name);
         if (!s_.LastPlayerName.empty() && name == s_.LastPlayerName) s_.PlayerRecNo = static_cast<int16_t>(n);
     }

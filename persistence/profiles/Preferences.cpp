@@ -40,6 +40,7 @@ void Profiles::Get_Preferences(RecordFile& players, int recNo) {
     if (!GameInProgress() && s_.NetMode == 0) ports_.View.ApplyTableLook();
     if (s_.StartingUp) ports_.View.CreateFrames();
     LoadOpponentSeats();
+    ReportDamage();
     // The repairs and corrections above are kept.
     WriteProfile(players, recNo, s_.PlayerRec);
     s_.DeckSize = static_cast<int16_t>(s_.NumPlayers * PackSize);

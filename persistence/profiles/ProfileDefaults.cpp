@@ -1,5 +1,6 @@
 #include "ProfileDefaults.h"
 
+#include "DamagedFile.h"
 #include "VbText.h"
 
 #include <algorithm>
@@ -61,6 +62,8 @@ bool RepairProfile(PlayerRecord& rec, int backsQuantity) {
     fix.Field(rec.BackDesign, InRange(rec.BackDesign, 0, backsQuantity), backsQuantity > 0 ? 1 : 0);
     fix.Field(rec.ForcedMask, InRange(rec.ForcedMask, 0, 7), 0);
     for (auto& seat : rec.Seats) {
+        // A name that is not text (garbage in the file) is never kept or offered.
+        fix.Field(seat.Name, !HasControlCharacters(seat.Name), "");
         fix.Field(seat.Level, InRange(seat.Level, 0, 2), 0);
         fix.Field(seat.SoundSet, InRange(seat.SoundSet, 0, 1), 0);
     }

@@ -53,6 +53,9 @@ class Profiles {
     std::filesystem::path PlayersFile() const { return DataPath("Data/Players.sav"); }
     std::filesystem::path ScoresFile() const { return DataPath("Data/scores.ran"); }
 
+    // Damaged data files found since the last report, in one message box.
+    void ReportDamage();
+
     // A message, once a run, that the program folder cannot be written to.
     void ReportWriteFailure(const std::filesystem::path& file);
     // Writes one record, reporting a failure.
@@ -61,6 +64,9 @@ class Profiles {
     ProfilePorts& Ports() { return ports_; }
 
   private:
+    // The records the player file holds, a short last one included. A damaged file is kept beside
+    // it and noted for the player; a short last record is written whole again.
+    int64_t HealPlayerFile(RecordFile& players);
     // Steps of applying a profile.
     void RepairAndApply(int backsQuantity);
     void CheckPlayerFiles();

@@ -29,7 +29,8 @@ const std::vector<std::string>& WelcomePrompt::Form_Load() {
     if (s.PlayerName.empty()) s.PlayerName = Trim(s.LastPlayerName);
     entries_ = {s.PlayerName};
     for (const auto& name : s.PlayerNames) {
-        if (name != s.PlayerName) entries_.push_back(name);
+        // A record whose name was garbage is listed blank: it is not offered.
+        if (name != s.PlayerName && !name.empty()) entries_.push_back(name);
     }
     entries_.emplace_back();
     return entries_;

@@ -1,6 +1,9 @@
 #include "PersonalityRecord.h"
 
+#include "DamagedFile.h"
 #include "RecordFields.h"
+
+#include <algorithm>
 
 namespace zarle {
 
@@ -25,6 +28,12 @@ PersonalityRecord PersonalityRecord::Decode(std::span<const uint8_t> bytes) {
 
 std::array<uint8_t, PersonalityRecord::Size> PersonalityRecord::Encode() const {
     return EncodeFields(*this, Fields);
+}
+
+bool PersonalityRecord::HoldsGarbage() const {
+    auto garbage = [](const std::string& text) { return HasControlCharacters(text); };
+    return std::ranges::any_of(Comments, garbage) || HasControlCharacters(Picture) ||
+           std::ranges::any_of(Sounds, [&](const auto& set) { return std::ranges::any_of(set, garbage); });
 }
 
 } // namespace zarle

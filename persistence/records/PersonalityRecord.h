@@ -23,6 +23,9 @@ struct PersonalityRecord {
     std::string Picture;
 
     static PersonalityRecord Decode(std::span<const uint8_t> bytes);
+    // True when a text holds control characters, which no personality file the game writes does:
+    // the file holds garbage.
+    bool HoldsGarbage() const;
     std::array<uint8_t, Size> Encode() const;
     friend bool operator==(const PersonalityRecord&, const PersonalityRecord&) = default;
 };

@@ -55,7 +55,7 @@ constexpr DesignControl Design[] = {
     {Ctl::ImgTurn2, 0, 713, 164, 32, 16, false, 8, "", 0},
     {Ctl::imgIcon, 0, 24, 0, 32, 32, false, 8, "", 0},
     {Ctl::imgMenu, 0, 0, 0, 24, 8, true, 8, "", 0},
-    {Ctl::picPanel, 0, 0, 0, 800, 26, false, 8, "", 0},
+    {Ctl::picPanel, 0, 0, 0, 800, 64, false, 8, "", 0},
     {Ctl::Command2, 0, 520, 200, 73, 25, false, 8, "Deal", 0},
     {Ctl::StatusBar1, 0, 0, 577, 800, 23, false, 8, "", 0},
     {Ctl::lblHoldCard, 1, 399, 271, 73, 99, true, 10, "", 0},

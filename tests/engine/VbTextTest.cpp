@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <string>
 
 using namespace zarle;
 
@@ -39,6 +40,16 @@ TEST(VbText, ValIsLenient) {
         {"&O17", 15},
     }};
     for (const auto& c : cases) EXPECT_DOUBLE_EQ(Val(c.text), c.value) << '"' << c.text << '"';
+}
+
+// A number too large for a double reads as 0 whatever its radix, never as infinity.
+TEST(VbText, ValGivesZeroForANumberBeyondADouble) {
+    const std::array<std::string, 4> texts{std::string(400, '9'), "1e999", "&H" + std::string(300, 'F'),
+                                           "&O" + std::string(400, '7')};
+    for (const auto& text : texts) {
+        EXPECT_EQ(Val(text), 0) << text.substr(0, 8);
+        EXPECT_EQ(ValInt16(text), 0) << text.substr(0, 8);
+    }
 }
 
 TEST(VbText, ValInt16RoundsHalvesToEvenAndClamps) {

@@ -136,6 +136,63 @@ INSTANTIATE_TEST_SUITE_P(Names, LeadPersonalityTest,
                                            StandIn{"FromTheRoot", "/etc/passwd"}),
                          [](const auto& info) { return std::string(info.param.name); });
 
+struct DamagedPersonality {
+    const char* name;
+    std::string bytes;
+    const char* found;
+};
+
+class DamagedPersonalityTest : public PersonalitiesTest,
+                               public ::testing::WithParamInterface<DamagedPersonality> {};
+
+// The seat chose Wrecked with Quenor's picture; the lead personality takes the seat with its own
+// name and picture, and the damage is noted once.
+TEST_P(DamagedPersonalityTest, TheLeadTakesTheSeatWithItsOwnPictureAndTheDamageIsNotedOnce) {
+    Write("Data/PMS/Wrecked.pms", GetParam().bytes);
+    OpponentSlot slot = Slot("Wrecked");
+    slot.Avatar = "Quenor.jpg";
+    const SeatRecord rec = Load(slot, 1);
+    EXPECT_EQ(rec.Name, "Zarle");
+    EXPECT_EQ(rec.Avatar, "Zarle.jpg");
+    EXPECT_TRUE(log.Has("ScaleAvatar \"Zarle.jpg\"")) << log.Dump();
+    Load(slot, 2);
+    ASSERT_EQ(s.DamageNotices.size(), 1u);
+    EXPECT_NE(s.DamageNotices[0].find(std::string("Wrecked.pms is ") + GetParam().found +
+                                      ". Zarle takes the seat of Wrecked."),
+              std::string::npos)
+        << s.DamageNotices[0];
+}
+
+std::string GarbagePersonality() {
+    PersonalityRecord rec;
+    rec.Comments[1] = "Hello";
+    rec.Picture = "Quenor.jpg";
+    auto bytes = rec.Encode();
+    for (size_t i = 200; i < 260; ++i) bytes[i] = static_cast<uint8_t>(i % 31);
+    return std::string(bytes.begin(), bytes.end());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, DamagedPersonalityTest,
+    ::testing::Values(DamagedPersonality{"Empty", "", "empty"},
+                      DamagedPersonality{"CutShort", std::string(PersonalityRecord::Size - 1, 'x'), "cut short"},
+                      DamagedPersonality{"Garbage", GarbagePersonality(), "damaged (it holds garbage)"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(PersonalitiesTest, ADamagedCommentSetIsNotedOnceAndTheOwnLinesAreSaid) {
+    Write("users/Noise.cmt", std::string(20 * CommentRecord::Size, '\x01'));
+    for (const char* set : {"Short", "Noise", "Short", "Nowhere"}) {
+        const SeatRecord rec = Load(Slot("Quenor", set));
+        EXPECT_EQ(rec.Comments[1], "Quenor 1") << set;
+    }
+    ASSERT_EQ(s.DamageNotices.size(), 2u);
+    EXPECT_NE(s.DamageNotices[0].find("Short.cmt is cut short. The personality's own lines are used instead."),
+              std::string::npos)
+        << s.DamageNotices[0];
+    EXPECT_NE(s.DamageNotices[1].find("Noise.cmt is damaged (it holds garbage)."), std::string::npos)
+        << s.DamageNotices[1];
+}
+
 TEST_F(PersonalitiesTest, ACommentSetReplacesTheFirstTwentyLines) {
     const SeatRecord rec = Load(Slot("Quenor", "Custom"));
     EXPECT_EQ(rec.Comments[1], "Custom line 1");

@@ -52,6 +52,47 @@ INSTANTIATE_TEST_SUITE_P(Depths, LookAheadTest,
                                            LookAhead{"RuthlessLooksFour", 2, 13, 5, true}),
                          [](const auto& info) { return std::string(info.param.name); });
 
+struct HoldTopCase {
+    const char* name;
+    int level;
+    int humanSide;
+    bool played;
+};
+
+class HoldTopLookAheadTest : public ::testing::TestWithParam<HoldTopCase> {};
+
+// A one-card 7 just below the seat's side 9 would be cut back, but the human holds a 7 on a hold
+// pile: Average and Clever play the card so the human cannot lay that 7; Ruthless only when the
+// human's side card is a 7 as well.
+TEST_P(HoldTopLookAheadTest, AOneCardPlanMatchingAHumanHoldTopIsPlayedAsItStands) {
+    const HoldTopCase& p = GetParam();
+    OpponentsTable t;
+    GameState& s = t.State;
+    s.Level = static_cast<int16_t>(p.level);
+    s.StockCount = 40;
+    t.Centers({6, 8, 0});
+    t.Human({3, p.humanSide}, {}, {4, 7});
+    s.WorkSlots[1] = t.Card(9);
+    s.HumanReach = 3;
+    PlannerState& plan = t.Opponents.Plan();
+    plan.BestCenter = 2;
+    plan.PlanState[1] = {7, 1};
+    plan.PlanSteps[1][1] = 2;
+    plan.PlanCards[1][1] = t.Card(7);
+    s.CenterIdx = 1;
+
+    t.Opponents.Move_Wait(s.PlayerCards);
+    EXPECT_EQ(plan.PlanReady, p.played ? 1 : 0);
+    EXPECT_EQ(plan.PlanState[1][1], p.played ? 1 : 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Levels, HoldTopLookAheadTest,
+                         ::testing::Values(HoldTopCase{"Average", 0, 11, true},
+                                           HoldTopCase{"Clever", 1, 11, true},
+                                           HoldTopCase{"RuthlessCutsIt", 2, 11, false},
+                                           HoldTopCase{"RuthlessOnTheHumansSideValue", 2, 7, true}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
 struct OtherSeat {
     const char* name;
     int players;

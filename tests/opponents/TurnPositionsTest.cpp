@@ -88,6 +88,20 @@ TEST(TurnPositionsTest, AHoldTopEqualToAPlannedHandCardTakesItsPlace) {
     }
 }
 
+TEST(TurnPositionsTest, AHoldTopEqualToAHandCardThatReachesTheSideCardTakesItsPlace) {
+    for (int level : Levels()) {
+        OpponentsTable t;
+        t.Centers({5, 0, 0});
+        t.Human({3, 12});
+        t.Seat(2, {12, 7}, {6, 11, 11, 2, 2}, {{9, 6}});
+        PlaySeatTwo(t, level);
+        EXPECT_EQ(FirstMoves(t, 2), (Moves{"7>1", "1>1"})) << "level " << level;
+        const SlotRow& slots = t.State.SeatRec1.Slots;
+        EXPECT_TRUE(std::any_of(slots.begin() + 2, slots.begin() + 7, [](CardRec c) { return c.Value == 6; }))
+            << "the hand's 6 stays for later";
+    }
+}
+
 struct WildSidePosition {
     const char* name;
     std::vector<int> centers;

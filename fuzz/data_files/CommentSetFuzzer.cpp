@@ -1,0 +1,27 @@
+// A comment set from outside: whatever its bytes, the seat's lines are the set's twenty or its own,
+// never garbage, and the editor reads twenty lines that fit their records.
+
+#include "CommentSets.h"
+#include "DamagedFile.h"
+#include "FuzzFolder.h"
+#include "GameState.h"
+#include "Personalities.h"
+#include "VbText.h"
+
+#include <cstdlib>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    using namespace zarle;
+    const auto& folder = fuzzing::FuzzFolder();
+    const auto file = folder / "users/Fuzz.cmt";
+    fuzzing::WriteInput(file, data, size);
+    GameState s;
+    s.AppPath = folder.string();
+    LoadCommentFile(s, "Fuzz");
+    for (int k = 1; k <= CommentSetLines; ++k) {
+        if (HasControlCharacters(s.Comments[k])) std::abort();
+    }
+    const auto lines = ReadCommentSetFile(file);
+    if (!lines || FirstOverlongLine(*lines) != 0) std::abort();
+    return 0;
+}

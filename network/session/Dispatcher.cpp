@@ -1,0 +1,99 @@
+// The dispatcher's common part: the hello's count, the duplicate filter, the move fields and the
+// counting of acknowledgements, then the host's or the remote's switch and the closing steps.
+
+#include "InternetSession.h"
+
+#include "VbText.h"
+
+namespace zarle {
+
+void InternetSession::CountAck(int index) {
+    // A new round began when the sender set the count back to 1; a socket answers once per round.
+    if (s_.AckCount <= 1) acked_ = {};
+    if (acked_[index] == s_.NetState) return;
+    acked_[index] = s_.NetState;
+    ++s_.AckCount;
+}
+
+// The host counts each socket's hello once; the version of every joiner after the first must
+// allow more than two players.
+bool InternetSession::HelloCounted(int index, const WireLine& w) {
+    s_.HandSortOn = w.OldHello;
+    if (s_.IsHost == 0) {
+        s_.PeerVersion = w.Version;
+        if (MultiplayerPeer(w.Version)) s_.SeatMode = static_cast<int16_t>(w.SeatMode);
+        return true;
+    }
+    if (helloCounted_[index]) return false;
+    helloCounted_[index] = true;
+    if (s_.NetMode == 99) s_.NetMode = 0;
+    ++s_.NetMode;
+    if (s_.NetMode == 1) {
+        s_.PeerVersion = w.Version;
+    } else if (!MultiplayerPeer(s_.PeerVersion)) {
+        return false;
+    }
+    if (MultiplayerPeer(w.Version)) return true;
+    if (s_.NetMode > 1) {
+        Box("An opponent tried to join this game who is not using ZarleNET Multiplayer. They cannot join this game.",
+            MbCritical, "Connection Request Denied");
+        NetRejectBusy(index);
+        --s_.NetMode;
+        return false;
+    }
+    // The first joiner plays an older version: two players, three centers, its rules.
+    std::string text = "Your opponent does not have the lastest version of ZarleNET." + std::string(CRLF) +
+                       "Not all online game features are available.";
+    if (s_.NumPlayers != 2 || s_.NumCenters != 3) {
+        const int players = s_.NumPlayers, centers = s_.NumCenters;
+        s_.NumPlayers = 2;
+        s_.NumCenters = 3;
+        s_.DeckSize = 104;
+        p_.Game.ChangeLayout(players, centers);
+    }
+    if (Val(s_.PeerVersion) < 52) {
+        text += std::string(CRLF) + std::string(CRLF) + "Only House Rules are in effect.";
+        s_.SideSizeM1 = 19;
+        s_.ForcedMask = 0;
+        s_.NoWildAce = false;
+    }
+    Box(text, MbInformation, "Playing older version.");
+    return true;
+}
+
+void InternetSession::GetMessage(int index, const WireLine& w) {
+    s_.NetState = static_cast<int16_t>(w.Code);
+    if (w.Code == NetHello && !HelloCounted(index, w)) {
+        s_.NetState = NetNone;
+        return;
+    }
+    const bool exempt = s_.IsHost == 0 && s_.NetState == NetLayout;
+    if (index == lastSocket_ && !exempt && s_.NetState == s_.LastCmd[index] && s_.NetState != NetGoodbye) return;
+    lastSocket_ = index;
+
+    const bool host = s_.IsHost != 0;
+    if (s_.NetState == NetPlay || s_.NetState == NetStep || s_.NetState == NetTurnOver) {
+        if (s_.NetState == NetPlay && !w.Arg.empty()) {
+            moveFrom_ = w.Num1;
+            moveTo_ = ValInt16(w.Arg);
+            pendingMove_ = true;
+            pendingMoveSocket_ = index;
+        }
+        if (host && s_.NumPlayers > 2)
+            CountAck(index);
+        else
+            s_.AckCount = s_.NumPlayers;
+        if (s_.NetState == NetPlay) s_.ReplyFlag = true;
+    }
+    if (host ? HostSwitch(index, w) : RemoteSwitch(index, w)) ClosingSteps(index);
+}
+
+void InternetSession::ClosingSteps(int index) {
+    s_.LastCmd[index] = s_.NetState;
+    if (s_.IsHost == 0 || s_.NetMode == 0) return;
+    helloBusy_ = false;
+    if (helloQueued_ != 0) SendHello(helloQueued_);
+    helloQueued_ = 0;
+}
+
+} // namespace zarle

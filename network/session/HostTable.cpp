@@ -1,0 +1,84 @@
+// The host's table: hellos to joiners, refusals, seats and the layout every remote is told.
+
+#include "InternetSession.h"
+
+#include "Messages.h"
+
+#include "VbText.h"
+#include "net/Winsock.h"
+
+namespace zarle {
+
+void InternetSession::SendHello(int index) {
+    s_.OutMsg = HostHelloLine(ownVersion_, index);
+    NetSend(s_.OutMsg, index);
+}
+
+void InternetSession::NetRejectBusy(int index) {
+    if (index >= 1 && index <= maxSocket_) {
+        if (sockets_.State(index) != Winsock::StateClosed) {
+            sockets_.Send(index, BusyLine() + "\n");
+            sockets_.Send(index, std::string(GoodbyeTag) + "\n");
+        }
+        sockets_.Close(index);
+        if (index == maxSocket_) --maxSocket_;
+        players_[index] = NetPlayerRec{};
+        helloCounted_[index] = false;
+    }
+    if (s_.NetMode == 0) s_.NetState = NetGoodbye;
+}
+
+void InternetSession::NetAssignSeats() {
+    if (s_.NetMode != 3) {
+        const int s1 = players_[1].State, s2 = players_[2].State;
+        if (s1 != 0 && s_.NetMode > 1 && s2 == 0) players_[3].Seat = 2;
+        if (s1 == 0 || s_.NetMode < 2) {
+            if (s_.NetMode != 1) {
+                players_[2].Seat = 1;
+                players_[3].Seat = 2;
+            } else {
+                const int first = s1 != 0 ? 1 : s2 != 0 ? 2 : 3;
+                players_[first].Seat = 1;
+            }
+        }
+    }
+    for (int i = 1; i <= 3; ++i) {
+        const int seat = players_[i].Seat;
+        if (players_[i].State != 0 && seat >= 1 && seat <= 3) s_.Seat(seat + 1).Name = players_[i].Name;
+    }
+    s_.OppName1 = s_.SeatRec1.Name;
+}
+
+void InternetSession::SendLayout() {
+    s_.AckCount = 1;
+    acked_ = {};
+    const std::array<std::string, 3> names{s_.SeatRec1.Name, s_.SeatRec2.Name, s_.SeatRec3.Name};
+    for (int i = 1; i <= maxSocket_; ++i) {
+        if (players_[i].State == 0) continue;
+        sockets_.Send(players_[i].Socket, LayoutLine(s_.NumPlayers, s_.NumCenters, players_[i].Seat, names) + "\n");
+    }
+}
+
+void InternetSession::ShowGameInfo() {
+    const std::string crlf(CRLF);
+    std::string text = "Number of players is " + CStr(s_.NumPlayers) + crlf;
+    if (s_.NumPlayers == 2) text += "Number of centers is " + CStr(s_.NumCenters) + crlf;
+    text += "To change number of players or centers, go to Player Setup." + crlf +
+            "Press F2 or choose New to start the game.";
+    Status(text);
+}
+
+void InternetSession::SendNewTable() {
+    NetAssignSeats();
+    SendLayout();
+    ShowGameInfo();
+}
+
+int InternetSession::SocketIndexOfSeat(int netSeat) {
+    int found = 0;
+    for (int i = 1; i <= 3; ++i)
+        if (players_[i].State != 0 && players_[i].Seat == netSeat) found = i;
+    return found;
+}
+
+} // namespace zarle

@@ -1,0 +1,166 @@
+#pragma once
+// The internet session: the one door through which the engine, the opponents, the board and the
+// saved games reach the network. It starts and ends a network game on this side, keeps the host's
+// table of connections, sends and waits, dispatches every received line, replays a remote seat's
+// moves and transfers a whole game.
+
+#include "ChatPort.h"
+#include "SessionGamePort.h"
+#include "SessionSockets.h"
+#include "WireLine.h"
+
+#include "GameState.h"
+#include "NeighbourPorts.h"
+#include "OpponentsPorts.h"
+#include "ServicePorts.h"
+#include "BoardPort.h"
+
+#include <array>
+#include <memory>
+#include <string>
+
+namespace zarle {
+
+inline constexpr int DefaultNetPort = 41001;
+
+struct NetPlayerRec {
+    std::string Name;
+    int Socket = 0;
+    int State = 0; // 0 free, 7 connected
+    int Seat = 0;  // 1..3: the host's seats 2..4
+};
+
+struct SessionPorts {
+    GameState& State;
+    BoardPort& Board;
+    MessageBoxPort& Box;
+    SoundPort& Sound;
+    WaitPort& Waiter;
+    ChatPort& Chat;
+    SessionGamePort& Game;
+};
+
+class InternetSession : public NetworkPort, public RemoteSeatPort {
+  public:
+    explicit InternetSession(SessionPorts ports);
+    ~InternetSession() override;
+
+    // Starting: the host listens, a remote connects; both wait for the first handshake. False when
+    // the set-up failed (the reason has been shown).
+    bool StartHost(int port);
+    bool Join(const std::string& hostAddress, int port);
+    // The set-up without its wait, for a caller that runs events itself.
+    bool BeginHost(int port);
+    bool BeginJoin(const std::string& hostAddress, int port);
+    // Play can begin once the first handshake is done (the wait of StartHost and Join).
+    void BeginPlay();
+    // The user ends the network game: the goodbye lines go out, the game may be saved.
+    void Leave();
+    // The program closes: the goodbye lines go out and every wait ends.
+    void ShutDown();
+    // Ends the network game on this side.
+    void NetCleanUp();
+
+    bool Active() const { return s_.NetMode != 0; }
+    int ListeningPort() const { return sockets_.ListeningPort(); }
+    const NetPlayerRec& Player(int index) const { return players_.at(static_cast<size_t>(index)); }
+    int PlayerCount() const;
+    // Sends a peek switch ("PK") or a chat line to the peers.
+    void SendPeek(bool peeking);
+    void SendChat(const std::string& text);
+
+    // NetworkPort.
+    void NetSend(std::string_view msg, int index) override;
+    void NetBroadcast(std::string_view msg, int exceptIndex) override;
+    void NetWaitReply(int index) override;
+    void Move_Transmit() override;
+    void Move_Transmit_Done() override;
+    void Scores_Net(std::string_view) override {}
+    void EnableChatSend(bool enable) override;
+    void ConnectionLost() override;
+    void SendNewTable() override;
+    void SendRecover() override;
+
+    // RemoteSeatPort.
+    void Opponent() override;
+    int SocketIndexOfSeat(int netSeat) override;
+
+    // Waits.
+    void NetWaitAllPlayers();
+    void WaitForOpponent();
+
+  private:
+    // Socket events.
+    void OnLine(int index, const std::string& line);
+    void OnLost(int index);
+    void OnRequest(qintptr request);
+    void OnError(int index, int number, const std::string& description);
+
+    // The dispatcher.
+    void GetMessage(int index, const WireLine& w);
+    // False when the message ends the dispatch at once, without the closing steps.
+    bool HostSwitch(int index, const WireLine& w);
+    bool RemoteSwitch(int index, const WireLine& w);
+    void ClosingSteps(int index);
+    void HostHello(int index, const WireLine& w);
+    bool HostName(int index, const WireLine& w);
+    void HostLost(int index);
+    void RemoteHello(const WireLine& w);
+    void RemoteLayout(const WireLine& w);
+    void RemoteGameState(const WireLine& w);
+    bool HelloCounted(int index, const WireLine& w);
+    // A peer sent what cannot be used: the network game ends, the local game keeps its state.
+    void ProtocolError(std::string_view what);
+
+    // The host's table.
+    void SendHello(int index);
+    void NetRejectBusy(int index);
+    void NetAssignSeats();
+    void SendLayout();
+    void ShowGameInfo();
+    void AskSaveEndedGame();
+
+    // Moves.
+    void Move_Transmit_PlayCard();
+    void SendToPeers(const std::string& line);
+    // Waits until NetState is `code` with `acks` acknowledgements; false when the exchange broke off.
+    bool WaitFor(int code, int acks);
+    bool Aborted() const;
+    // The host passes a remote seat's message on to the other remotes and waits for their answers.
+    bool Relay(const std::string& line);
+    // Replays one card of the remote seat onto a center; false when its side pile is empty now.
+    bool PlayRemoteCard(int src);
+    void DiscardRemoteCard(int src, int slot);
+    // A remote seat's hand refilled from the stock; false when a stalemate stopped the game.
+    bool RefillRemoteHand();
+    void RemoteSeatWins();
+
+    // Board helpers.
+    void Label(int index, std::string_view text);
+    void Status(std::string_view text);
+    void Box(std::string_view text, int style, std::string_view title);
+    void ProcessEvents();
+
+    GameState& s_;
+    SessionPorts p_;
+    SessionSockets sockets_;
+    std::array<NetPlayerRec, MaxSockets> players_{};
+    int maxSocket_ = 0;
+    int lastSocket_ = -1;
+    bool helloBusy_ = false;
+    int helloQueued_ = 0;
+    std::array<bool, MaxSockets> helloCounted_{};
+    int sessionReady_ = 0;
+    int moveFrom_ = 0;
+    int moveTo_ = 0;
+    // A peer's move that arrived and waits for the remote seat's turn to replay it.
+    bool pendingMove_ = false;
+    int pendingMoveSocket_ = 0;
+    // Which code each socket last acknowledged in the running round of acknowledgements.
+    std::array<int, MaxSockets> acked_{};
+    void CountAck(int index);
+    bool undoLogSuspended_ = false;
+    std::string ownVersion_;
+};
+
+} // namespace zarle

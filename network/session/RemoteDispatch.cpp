@@ -1,0 +1,131 @@
+// The remote's side of the dispatcher: the host's hello and name, new games, the deal, the table
+// layout, a whole game, the end of a game and the host leaving.
+
+#include "InternetSession.h"
+
+#include "GameStateList.h"
+#include "Messages.h"
+#include "TableLayout.h"
+
+#include "Rules.h"
+#include "VbText.h"
+
+namespace zarle {
+
+namespace {
+const std::string Crlf(CRLF);
+}
+
+bool InternetSession::RemoteSwitch(int index, const WireLine& w) {
+    switch (s_.NetState) {
+    case NetHello: RemoteHello(w); return true;
+    case NetName:
+        s_.OppName1 = w.Arg;
+        s_.DealerName = w.Arg;
+        s_.SeatRec1.Name = w.Arg;
+        NetSend(NameLine(s_.PlayerName), 0);
+        Label(2, "You are connected to Host: " + s_.OppName1);
+        p_.Chat.SystemLine("You are connected to Host: " + s_.OppName1);
+        p_.Game.NameCaptions();
+        return true;
+    case NetNewGame:
+        if (MultiplayerPeer(s_.PeerVersion) || sessionReady_ == 1) {
+            p_.Game.ClearBoard();
+            Status("Click the DEAL button to begin.");
+            p_.Board.EnablePic(Pics::Picture7, false, 1, SlotCount);
+            Label(2, "Click the DEAL button to begin:");
+            Label(1, Crlf + "HOST began a NEW GAME!");
+            p_.Board.SetVisible({Ctl::Command2, 0}, true);
+        } else {
+            NetSend("GS", 0);
+            s_.ReplyFlag = true;
+            p_.Board.SetVisible({Ctl::StatusMsg, 0}, false);
+        }
+        Label(0, "");
+        return true;
+    case NetDeck: s_.RecoverText = w.Arg; return true;
+    case NetFirstTurn:
+        s_.PTurn = static_cast<int16_t>(w.Num1);
+        if (!MultiplayerPeer(s_.PeerVersion)) s_.PTurn = static_cast<int16_t>(s_.PTurn == 1 ? 2 : 1);
+        Label(0, " ");
+        s_.AckCount = s_.NumPlayers;
+        return true;
+    case NetGoodbye:
+        sockets_.Close(index);
+        Label(1, "Dealer has terminated game.");
+        p_.Chat.SystemLine("Dealer has terminated game.");
+        Box("Dealer has terminated game.", MbCritical, "ZarleNET");
+        AskSaveEndedGame();
+        NetCleanUp();
+        s_.ReplyFlag = true;
+        s_.NetState = NetNone;
+        return true;
+    case NetGameState: RemoteGameState(w); return true;
+    case NetLayout: RemoteLayout(w); return true;
+    case NetEndGame:
+        p_.Game.ClearBoard();
+        Label(1, "Host has ended this game. Wait for the start of a new game.");
+        return true;
+    default: return true;
+    }
+}
+
+void InternetSession::RemoteHello(const WireLine&) {
+    Status("Waiting for dealer to start game...");
+    if (s_.HandSortOn) {
+        Box("Your opponent is not playing with the latest version of ZarleNET. Not all features will be available.",
+            MbExclamation, "ZarleNET");
+    }
+    NetSend(JoinerHelloLine(ownVersion_), 0);
+    s_.NetMode = 1;
+}
+
+void InternetSession::RemoteLayout(const WireLine& w) {
+    const auto layout = ReadTableLayout(w, s_.DealerName);
+    if (!layout) {
+        ProtocolError("a table layout that does not fit");
+        return;
+    }
+    p_.Game.ClearBoard();
+    s_.PrevNumPlayers = s_.NumPlayers;
+    s_.PrevNumCenters = s_.NumCenters;
+    for (int i = 0; i < 3; ++i)
+        if (layout->SeatNames[i]) s_.Seat(i + 2).Name = *layout->SeatNames[i];
+    s_.SeatMode = layout->SeatMode;
+    s_.NumPlayers = layout->NumPlayers;
+    s_.NumCenters = layout->NumCenters;
+    if (s_.NumPlayers != s_.PrevNumPlayers || s_.NumCenters != s_.PrevNumCenters)
+        p_.Game.ChangeLayout(s_.PrevNumPlayers, s_.PrevNumCenters);
+    NetSend("LO", 0);
+    s_.NetMode = static_cast<int16_t>(s_.NumPlayers - 1);
+    s_.DeckSize = static_cast<int16_t>(PackSize * s_.NumPlayers);
+    p_.Game.NameCaptions();
+    p_.Game.RulesRefresh();
+    if (sessionReady_ == 0) s_.NetState = NetLayoutEarly;
+    // The connect command's wait ends once the table is known.
+    s_.ReplyFlag = true;
+}
+
+void InternetSession::RemoteGameState(const WireLine& w) {
+    const auto game = ReadGameStateList(w.Arg, s_.NumPlayers == 2 ? 1 : s_.SeatMode);
+    if (!game || game->Game.NumPlayers != s_.NumPlayers) {
+        ProtocolError("a game state that does not add up");
+        return;
+    }
+    const int players = s_.NumPlayers, centers = s_.NumCenters;
+    p_.Game.ClearBoard();
+    TakeReceivedGame(s_, *game);
+    s_.RecoverText.clear();
+    if (s_.NumCenters != centers) p_.Game.ChangeLayout(players, centers);
+    WhosOnFirst(s_);
+    p_.Board.SetVisible({Ctl::ImgTurn1, 0}, s_.PTurn == 1);
+    p_.Board.SetVisible({Ctl::ImgTurn2, 0}, s_.PTurn != 1);
+    s_.NetRestore = 1;
+    p_.Game.RulesRefresh();
+    p_.Board.SetVisible({Ctl::ImgHold, 0}, true);
+    Status("Click the Deal button to resume this game.");
+    Label(1, Crlf + "HOST resumed a saved game.");
+    p_.Board.SetVisible({Ctl::Command2, 0}, true);
+}
+
+} // namespace zarle

@@ -1,0 +1,88 @@
+// Sending one line to one peer or to every remote, and the waits for the peers' answers.
+
+#include "InternetSession.h"
+
+#include "net/Winsock.h"
+
+namespace zarle {
+
+void InternetSession::NetSend(std::string_view msg, int index) {
+    if (index < 0) index = 1;
+    if (s_.IsHost == 0) index = 0;
+    const int state = sockets_.State(index);
+    if (state == Winsock::StateClosing) {
+        s_.NetState = NetGoodbye;
+        if (!s_.StopWait) OnLost(index);
+        Label(0, "");
+        return;
+    }
+    if (state != Winsock::StateClosed) sockets_.Send(index, std::string(msg) + "\n");
+}
+
+void InternetSession::NetBroadcast(std::string_view msg, int exceptIndex) {
+    const std::string text = std::string(msg) + "\n";
+    for (int i = 1; i <= maxSocket_; ++i) {
+        if (i == exceptIndex || players_[i].State != 7) continue;
+        const int state = sockets_.State(i);
+        if (state != Winsock::StateClosing && state != Winsock::StateClosed) {
+            sockets_.Send(i, text);
+        } else if (s_.NetState != NetGoodbye) {
+            s_.NetState = NetGoodbye;
+            OnLost(i);
+            return;
+        }
+    }
+}
+
+void InternetSession::NetWaitReply(int) {
+    if (s_.IsHost != 0 && s_.NumPlayers > 2 && s_.PTurn == 1) {
+        NetWaitAllPlayers();
+        return;
+    }
+    if (s_.StopWait) return;
+    if (s_.NetMode == 0) {
+        s_.NetState = NetGoodbye;
+        return;
+    }
+    if (s_.NetState == NetGoodbye || s_.NetState == NetEndGame) return;
+    ProcessEvents();
+}
+
+void InternetSession::NetWaitAllPlayers() {
+    while (s_.NetMode != 0 && !s_.StopWait) {
+        if (s_.AckCount == s_.NumPlayers) return;
+        ProcessEvents();
+    }
+    if (s_.NetMode == 0) s_.NetState = NetGoodbye;
+}
+
+void InternetSession::WaitForOpponent() {
+    s_.ReplyFlag = false;
+    while (!s_.ReplyFlag) {
+        if (s_.NetMode == 0 || s_.StopWait) return;
+        Label(0, "WAITING for Opponent");
+        ProcessEvents();
+    }
+    if (!s_.StopWait) Label(0, " ");
+}
+
+void InternetSession::ConnectionLost() {
+    ProtocolError("a message that does not fit the game");
+}
+
+void InternetSession::ProtocolError(std::string_view what) {
+    if (s_.NetMode == 0) return;
+    const std::string text = "The network game has ended: protocol error (" + std::string(what) + ").";
+    p_.Chat.SystemLine(text);
+    Label(1, text);
+    // The peers are told the connection ends; this side's piles stay as they were, nothing applied.
+    if (s_.IsHost != 0)
+        NetBroadcast("GO", 0);
+    else
+        NetSend("GO", 0);
+    NetCleanUp();
+    s_.NetState = NetGoodbye;
+    Label(1, text);
+}
+
+} // namespace zarle

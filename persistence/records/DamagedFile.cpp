@@ -1,0 +1,61 @@
+#include "DamagedFile.h"
+
+#include <system_error>
+
+namespace zarle {
+
+namespace fs = std::filesystem;
+
+Damage DamageBySize(uintmax_t size, size_t recordLength, int64_t wholeRecords) {
+    if (size == 0) return Damage::Empty;
+    if (recordLength == 0) return Damage::None;
+    if (size % recordLength != 0 || size / recordLength < uintmax_t(wholeRecords)) return Damage::CutShort;
+    return Damage::None;
+}
+
+bool HasControlCharacters(std::string_view utf8) {
+    for (size_t i = 0; i < utf8.size(); ++i) {
+        const auto c = static_cast<unsigned char>(utf8[i]);
+        if (c < 0x20 || c == 0x7F) return true;
+        // U+0080..U+009F, the C1 controls, are C2 80..C2 9F.
+        if (c == 0xC2 && i + 1 < utf8.size()) {
+            const auto next = static_cast<unsigned char>(utf8[i + 1]);
+            if (next >= 0x80 && next <= 0x9F) return true;
+        }
+    }
+    return false;
+}
+
+std::optional<fs::path> KeepDamagedCopy(const fs::path& file) {
+    constexpr int MaxCopies = 99;
+    for (int n = 1; n <= MaxCopies; ++n) {
+        fs::path copy = file;
+        copy += n == 1 ? ".damaged" : ".damaged" + std::to_string(n);
+        std::error_code error;
+        if (fs::exists(copy, error) || error) continue;
+        if (fs::copy_file(file, copy, fs::copy_options::none, error)) return copy;
+        return std::nullopt;
+    }
+    return std::nullopt;
+}
+
+std::string DamageNotice(const fs::path& file, Damage damage, std::string_view done,
+                         const std::optional<fs::path>& kept) {
+    std::string what;
+    switch (damage) {
+    case Damage::Empty: what = "empty"; break;
+    case Damage::CutShort: what = "cut short"; break;
+    case Damage::Garbage: what = "damaged (it holds garbage)"; break;
+    case Damage::None: what = "in order"; break;
+    }
+    std::string text = file.string() + " is " + what + ". " + std::string(done);
+    if (kept) text += " The damaged file was kept as " + kept->filename().string() + ".";
+    return text;
+}
+
+void NoteDamagedFile(GameState& s, const fs::path& file, std::string notice) {
+    if (!s.DamagedFilesSeen.insert(file.lexically_normal().string()).second) return;
+    s.DamageNotices.push_back(std::move(notice));
+}
+
+} // namespace zarle

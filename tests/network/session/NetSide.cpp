@@ -1,0 +1,81 @@
+#include "NetSide.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+
+namespace zarle::testing {
+
+NetSide::NetSide(const std::string& name, int players)
+    : Session(SessionPorts{State, Board, Box, Sound, Waiter, Chat, GamePort}),
+      Opponents(State, Game, OpponentsPorts{Board, Sound, Waiter, Random, Persistence, Session, Window, Timer, &Session}),
+      Game(State, EnginePorts{Board, Sound, Waiter, Box, Random, Opponents, Persistence, Session}),
+      GamePort(Game, Opponents) {
+    State.PlayerName = name;
+    State.NumPlayers = static_cast<int16_t>(players);
+    State.NumCenters = static_cast<int16_t>(players > 2 ? 4 : 3);
+    State.DeckSize = static_cast<int16_t>(PackSize * players);
+    State.SideSizeM1 = 19;
+    State.MoveDelay = 0.5f;
+}
+
+std::vector<std::string> NetSide::Boxes() const {
+    std::vector<std::string> boxes;
+    for (const auto& line : Log.Lines())
+        if (line.starts_with("MsgBox")) boxes.push_back(line);
+    return boxes;
+}
+
+bool RunUntil(const std::function<bool()>& done, int milliseconds) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!done()) {
+        if (clock.elapsed() > milliseconds) return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 50);
+    }
+    return true;
+}
+
+void ScriptedPeer::ConnectTo(int port) {
+    own_ = std::make_unique<QTcpSocket>();
+    Adopt(own_.get());
+    own_->connectToHost("127.0.0.1", static_cast<quint16>(port));
+}
+
+int ScriptedPeer::Listen() {
+    server_ = std::make_unique<QTcpServer>();
+    server_->listen(QHostAddress::LocalHost, 0);
+    QObject::connect(server_.get(), &QTcpServer::newConnection, server_.get(), [this] {
+        if (QTcpSocket* s = server_->nextPendingConnection()) Adopt(s);
+    });
+    return server_->serverPort();
+}
+
+void ScriptedPeer::Adopt(QTcpSocket* socket) {
+    socket_ = socket;
+    QObject::connect(socket, &QTcpSocket::readyRead, socket, [this, socket] {
+        partial_ += socket->readAll().toStdString();
+        for (size_t lf; (lf = partial_.find('\n')) != std::string::npos;) {
+            const std::string line = partial_.substr(0, lf);
+            partial_.erase(0, lf + 1);
+            Lines.push_back(line);
+            if (OnLine) OnLine(line);
+        }
+    });
+    QObject::connect(socket, &QTcpSocket::disconnected, socket, [this] { closed_ = true; });
+}
+
+void ScriptedPeer::Send(const std::string& bytes) {
+    if (!socket_) return;
+    socket_->write(bytes.data(), static_cast<qint64>(bytes.size()));
+    socket_->flush();
+}
+
+bool ScriptedPeer::Connected() const {
+    return socket_ && socket_->state() == QAbstractSocket::ConnectedState;
+}
+
+bool ScriptedPeer::Closed() const {
+    return closed_;
+}
+
+} // namespace zarle::testing

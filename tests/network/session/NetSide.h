@@ -1,0 +1,96 @@
+#pragma once
+// One side of a network game in a test: its own game state, engine, computer player and session
+// behind recording fakes (no animation pacing), and a scripted peer on a raw socket.
+
+#include "ComputerPlayer.h"
+#include "Engine.h"
+#include "EngineSessionGame.h"
+#include "FakeBoard.h"
+#include "FakeNeighbours.h"
+#include "FakeServices.h"
+#include "InternetSession.h"
+#include "Transcript.h"
+
+#include <QTcpServer>
+#include <QTcpSocket>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace zarle::testing {
+
+class RecordingChat : public ChatPort {
+  public:
+    void ChatLine(std::string_view line, int) override { Lines.emplace_back(line); }
+    void SystemLine(std::string_view text) override { System.emplace_back(text); }
+    std::vector<std::string> Lines;
+    std::vector<std::string> System;
+};
+
+class QuietWindow : public TurnWindowPort {
+  public:
+    void StatusBar_PlayerCounts(const SeatRecord&) override {}
+    void MenuGame(int) override {}
+    void Beep() override {}
+    void SetPictureSize(ControlId, int, int) override {}
+};
+
+class QuietTimer : public TimerPort {
+  public:
+    double Now() override { return 0; }
+    void StartOneShot(double, std::function<void()>) override {}
+    void StopOneShot() override {}
+};
+
+struct NetSide {
+    explicit NetSide(const std::string& name, int players = 2);
+
+    GameState State;
+    Transcript Log;
+    FakeBoard Board{Log};
+    FakeSound Sound{Log};
+    FakeWaiter Waiter{Log};
+    FakeMessageBox Box{Log};
+    FakeRandom Random;
+    FakePersistence Persistence{Log};
+    QuietWindow Window;
+    QuietTimer Timer;
+    RecordingChat Chat;
+    InternetSession Session;
+    ComputerPlayer Opponents;
+    Engine Game;
+    EngineSessionGame GamePort;
+
+    std::string Caption(const std::string& control) { return Board.Captions[control]; }
+    // The boxes shown, "title: text".
+    std::vector<std::string> Boxes() const;
+};
+
+// Runs events until the condition holds; false when it did not within a few seconds.
+bool RunUntil(const std::function<bool()>& done, int milliseconds = 5000);
+
+// A peer that speaks the wire by hand over a raw socket: a joiner, or a host that listens.
+class ScriptedPeer {
+  public:
+    void ConnectTo(int port);
+    // Listens on a port the system picks; the one connection that arrives is taken.
+    int Listen();
+    void Send(const std::string& bytes);
+    bool Connected() const;
+    bool Closed() const;
+    std::vector<std::string> Lines;
+    // Runs for every line received, after it is recorded.
+    std::function<void(const std::string&)> OnLine;
+
+  private:
+    void Adopt(QTcpSocket* socket);
+    std::unique_ptr<QTcpServer> server_;
+    QTcpSocket* socket_ = nullptr;
+    std::unique_ptr<QTcpSocket> own_;
+    std::string partial_;
+    bool closed_ = false;
+};
+
+} // namespace zarle::testing
