@@ -30,6 +30,7 @@
 #include "input/AvatarClicks.h"
 #include "input/BoardInput.h"
 #include "input/OpponentWindowPorts.h"
+#include "internet/InternetPlay.h"
 #include "looks/TableLooks.h"
 #include "startup/BoardProfileNeighbours.h"
 #include "startup/BoardProfileView.h"
@@ -82,6 +83,8 @@ class GameWindow {
     AvatarClicks& Avatar() { return avatarClicks_; }
     // The drawn menus, their commands and the board's keys.
     BoardCommands& Commands() { return *commands_; }
+    // Internet play: the session, its windows and the Internet menu's commands.
+    InternetPlay& Internet() { return net_; }
 
     // Loading the board window: the program's start. Anything but Running means the program ends.
     StartOutcome Start(const StartOptions& options);
@@ -100,6 +103,7 @@ class GameWindow {
 
   private:
     BoardParts Parts();
+    InternetPlayParts InternetParts();
 
     GameState& game_;
     CardPictureBank pictures_;
@@ -113,7 +117,7 @@ class GameWindow {
     WaitPort& waitPort_;
     MessageBoxPort& boxPort_;
     ComputerPlayer opponents_;
-    NoNetwork net_;
+    InternetPlay net_;
     BoardPresenter board_;
     OpponentWindowPorts opponentWindow_;
     BoardProfileView profileView_;
