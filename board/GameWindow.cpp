@@ -11,12 +11,7 @@ GameWindow::GameWindow(GameState& game, GameWindowServices services)
       opponents_(game, engine_,
                  OpponentsPorts{board_, soundPort_, waitPort_, random_, gamePersistence_, net_,
                                 opponentWindow_, opponentWindow_, &net_}),
-      sessionGame_(engine_, opponents_,
-                   BoardHooks{[this](int players, int centers) { profileView_.ChangeLayout(players, centers); },
-                              [this] { profileView_.NameCaptions(); }, [this] { opponentWindow_.MenuGame(1); },
-                              nullptr}),
-      net_(SessionPorts{game, board_, boxPort_, soundPort_, waitPort_, noChat_, sessionGame_}),
-      board_(game, pictures_, *surface_, BoardServices{soundPort_, waitPort_, boxPort_}),
+      net_(InternetParts()), board_(game, pictures_, *surface_, BoardServices{soundPort_, waitPort_, boxPort_}),
       opponentWindow_(game, board_), profileView_(game, board_, *surface_, pictures_),
       profileCalls_(game, engine_, board_),
       profiles_(game, ProfilePorts{profileView_, profileCalls_, soundPort_, waitPort_, boxPort_}),
@@ -60,6 +55,8 @@ GameWindow::GameWindow(GameState& game, GameWindowServices services)
         });
     board_.SetCardWindows([this] { windows_.CounterUpdate(); }, [this] { windows_.DebugShowDeck(); });
     commands_ = std::make_unique<BoardCommands>(*this, soundPort_, boxPort_);
+    commands_->SetInternet(net_);
+    dialogs_.Setup().SetNetWindow([this](SetupSession& session) { return net_.SetupPlayersWindow(session); });
 }
 
 StartOutcome GameWindow::Start(const StartOptions& options) {

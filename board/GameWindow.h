@@ -10,9 +10,7 @@
 #include "CardPictureBank.h"
 #include "ComputerPlayer.h"
 #include "Engine.h"
-#include "EngineSessionGame.h"
 #include "GamePersistence.h"
-#include "InternetSession.h"
 #include "IdleServices.h"
 #include "OpponentDialogs.h"
 #include "ProfilePersistence.h"
@@ -32,6 +30,7 @@
 #include "input/AvatarClicks.h"
 #include "input/BoardInput.h"
 #include "input/OpponentWindowPorts.h"
+#include "internet/InternetPlay.h"
 #include "looks/TableLooks.h"
 #include "startup/BoardProfileNeighbours.h"
 #include "startup/BoardProfileView.h"
@@ -84,8 +83,8 @@ class GameWindow {
     AvatarClicks& Avatar() { return avatarClicks_; }
     // The drawn menus, their commands and the board's keys.
     BoardCommands& Commands() { return *commands_; }
-    // Internet play: the only door to the network for the menus and the internet windows.
-    InternetSession& Internet() { return net_; }
+    // Internet play: the session, its windows and the Internet menu's commands.
+    InternetPlay& Internet() { return net_; }
 
     // Loading the board window: the program's start. Anything but Running means the program ends.
     StartOutcome Start(const StartOptions& options);
@@ -104,6 +103,7 @@ class GameWindow {
 
   private:
     BoardParts Parts();
+    InternetPlayParts InternetParts();
 
     GameState& game_;
     CardPictureBank pictures_;
@@ -117,9 +117,7 @@ class GameWindow {
     WaitPort& waitPort_;
     MessageBoxPort& boxPort_;
     ComputerPlayer opponents_;
-    NoChat noChat_;
-    EngineSessionGame sessionGame_;
-    InternetSession net_;
+    InternetPlay net_;
     BoardPresenter board_;
     OpponentWindowPorts opponentWindow_;
     BoardProfileView profileView_;

@@ -43,7 +43,14 @@ void ChatReceiver::ChatLine(std::string_view line, int index) {
         const size_t hash = line.find('#');
         if (hash == std::string_view::npos || hash < 3) return; // no counter: not a chat line
         const int16_t counter = Saturate16(static_cast<long long>(Val(line.substr(3, hash - 3))));
-        ChatText(Printable(Trim(line.substr(hash + 1))), counter, index);
+        // No chat line is longer than the log keeps: a flood is neither shown nor passed on whole.
+        std::string text = Printable(Trim(line.substr(hash + 1)));
+        if (text.size() > ChatLogKept) {
+            size_t cut = ChatLogKept;
+            while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) --cut;
+            text.erase(cut);
+        }
+        ChatText(std::move(text), counter, index);
     } else if (line.starts_with("PK")) {
         Peek(Trim(line.substr(2)) == "True");
     }

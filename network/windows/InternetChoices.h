@@ -2,14 +2,12 @@
 // What the internet windows choose for the network game, beside the game state: the host to join
 // and the port, the personalities whose sounds the chat offers, and the score file.
 
+#include "InternetSession.h"
+
 #include <array>
-#include <cstdint>
 #include <string>
 
 namespace zarle {
-
-// The same on every side, above the ports that need administrator rights.
-inline constexpr int DefaultNetPort = 41001;
 
 struct InternetChoices {
     std::string HostIP;

@@ -25,6 +25,10 @@ void InternetWindows::ShowChat() {
     chat_->raise();
 }
 
+frmChat* InternetWindows::ChatWindow() const {
+    return chat_.data();
+}
+
 void InternetWindows::CloseChat() {
     if (chat_) chat_->close();
 }

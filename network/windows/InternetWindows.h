@@ -37,7 +37,7 @@ class InternetWindows {
     // Shows the chat window, made on first use.
     void ShowChat();
     void CloseChat();
-    frmChat* ChatWindow() const { return chat_; }
+    frmChat* ChatWindow() const;
     // The internet players setup, modal; true when the table was changed.
     bool SetupPlayers(SetupSession& session, NetSetupHooks hooks);
     // The scores viewer, made on first use.

@@ -257,11 +257,15 @@ void frmChat::lstWavs_Click() {
 }
 
 void frmChat::cmdOnTop_Click() {
-    onTop_->SetOnTop(pinFlag_ != 0);
+    SetOnTop(pinFlag_ != 0);
+}
+
+void frmChat::SetOnTop(bool onTop) {
+    onTop_->SetOnTop(onTop);
     onTop_->TopForm(*this);
-    cmdOnTop->setIcon(style()->standardIcon(pinFlag_ == 0 ? QStyle::SP_TitleBarUnshadeButton
-                                                          : QStyle::SP_TitleBarShadeButton));
-    pinFlag_ = pinFlag_ == 0 ? 1 : 0;
+    cmdOnTop->setIcon(
+        style()->standardIcon(onTop ? QStyle::SP_TitleBarShadeButton : QStyle::SP_TitleBarUnshadeButton));
+    pinFlag_ = onTop ? 0 : 1;
 }
 
 void frmChat::cmdSize_Click() {

@@ -52,6 +52,8 @@ class frmChat final : public QWidget {
     void GetIconList();
     // The quick phrases' tooltips from the working comment lines.
     void ShowPhrases();
+    // Kept above the board, or let go behind it (PageUp), with the pin button to match.
+    void SetOnTop(bool onTop);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

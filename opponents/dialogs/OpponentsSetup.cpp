@@ -1,5 +1,6 @@
 #include "OpponentsSetup.h"
 
+#include "SetupSession.h"
 #include "frmMulti.h"
 
 #include <algorithm>
@@ -21,13 +22,17 @@ void OpponentsSetup::SetupOpponents() {
     bool dialogCancelled = true;
     {
         SetupSession session(ports_);
-        frmMulti window(session, ports_.Board);
-        window_ = &window;
-        if (s.SoundLevel != 0) window.MarkSoundsOff();
-        FillOpponentLists(window, s);
-        window.exec();
-        window_ = nullptr;
-        dialogCancelled = window.DialogCancelled();
+        if (s.NetMode != 0 && netWindow_) {
+            dialogCancelled = netWindow_(session);
+        } else {
+            frmMulti window(session, ports_.Board);
+            window_ = &window;
+            if (s.SoundLevel != 0) window.MarkSoundsOff();
+            FillOpponentLists(window, s);
+            window.exec();
+            window_ = nullptr;
+            dialogCancelled = window.DialogCancelled();
+        }
         session.WriteProfile();
     }
     if (s.NetMode == 99) return;

@@ -7,15 +7,21 @@
 
 #include "OpponentDialogPorts.h"
 
+#include <functional>
+
 namespace zarle {
 
 class frmMulti;
+class SetupSession;
 
 class OpponentsSetup {
   public:
     explicit OpponentsSetup(OpponentDialogPorts ports) : ports_(std::move(ports)) {}
 
     void SetupOpponents();
+    // The window a network game uses instead (the internet players setup); it answers whether it
+    // was cancelled.
+    void SetNetWindow(std::function<bool(SetupSession&)> window) { netWindow_ = std::move(window); }
     // The setup window while it is shown, else null.
     frmMulti* Window() const { return window_; }
 
@@ -26,6 +32,7 @@ class OpponentsSetup {
 
     OpponentDialogPorts ports_;
     frmMulti* window_ = nullptr; // while it is shown
+    std::function<bool(SetupSession&)> netWindow_;
 };
 
 } // namespace zarle

@@ -76,6 +76,8 @@ TEST_F(ChatReceiveTest, HostileCountersNamesAndTextsAreHandledQuietly) {
     EXPECT_TRUE(chatLog.Text().ends_with("\r\nBob: x")) << "the name was cleaned";
     Receive("SY  abc#" + std::string(100000, 'z'));
     EXPECT_EQ(receiver.ChatSeqIn(), 0);
+    EXPECT_EQ(log.Lines().back(), "Label9(2) \"" + std::string(ChatLogKept, 'z') + "\"")
+        << "cut to what the log keeps";
     Receive("SY  5#Bob: a\x1b[2Jb");
     EXPECT_TRUE(log.Starting({"MsgBox"}).empty()) << log.Dump();
     EXPECT_LE(chatLog.Text().size(), ChatLogLimit);

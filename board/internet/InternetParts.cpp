@@ -1,0 +1,39 @@
+// What internet play reaches of the board window. Called while the window's members are being
+// made: every part is only referred to here, and used once the program runs.
+
+#include "GameWindow.h"
+
+namespace zarle {
+
+InternetPlayParts GameWindow::InternetParts() {
+    BoardHooks sessionHooks{[this](int previousPlayers, int previousCenters) {
+                                profileView_.ChangeLayout(previousPlayers, previousCenters);
+                            },
+                            [this] { profileView_.NameCaptions(); }, [this] { savedGames_.SaveGame(); },
+                            // The player's profile brings the local opponents back to their seats.
+                            [this] { profiles_.Get_Players(); }};
+    return InternetPlayParts{game_,
+                             board_,
+                             soundPort_,
+                             waitPort_,
+                             boxPort_,
+                             [this](std::string_view keyword) { helpPort_.ShowHelp(keyword); },
+                             engine_,
+                             opponents_,
+                             &surface_->Widget(),
+                             std::move(sessionHooks),
+                             [this](std::string_view path) {
+                                 board_.Model().Edit(Ctl::imgIcon).Picture = std::string(path);
+                                 board_.Present();
+                                 return true;
+                             },
+                             [this] { avatarClicks_.AvatarSlap(); },
+                             [this] {
+                                 board_.SetCaption({Ctl::Label9, 3}, game_.PlayerName);
+                             },
+                             [this] { dialogs_.SetupOpponents(); },
+                             [this] { profiles_.Read_Users(); },
+                             [this] { ShowRules(); }};
+}
+
+} // namespace zarle

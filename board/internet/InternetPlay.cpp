@@ -1,0 +1,109 @@
+#include "InternetPlay.h"
+
+#include "frmChat.h"
+
+#include <QPushButton>
+#include <QWidget>
+
+namespace zarle {
+
+namespace {
+
+constexpr int Connecting = 99;
+
+} // namespace
+
+InternetPlay::InternetPlay(InternetPlayParts parts)
+    : parts_(std::move(parts)), help_(parts_.ShowHelp), offline_(parts_.Game, parts_.Box),
+      sessionGame_(parts_.TheEngine, parts_.Opponents, parts_.SessionHooks),
+      chatView_(parts_.Board, BoardChatHooks{parts_.ChatPicture,
+                                             parts_.AvatarSlap,
+                                             [this] { session_.NetCleanUp(); },
+                                             // The session asks when the quitting side's goodbye arrives.
+                                             {}}),
+      windows_(ChatServices{parts_.Game, *this, chatLog_, chatView_, parts_.Sound, parts_.Waiter, parts_.Box},
+               parts_.Window, parts_.ReadUsers),
+      session_(SessionPorts{parts_.Game, parts_.Board, parts_.Box, parts_.Sound, parts_.Waiter,
+                            windows_.Chat(), sessionGame_}) {}
+
+InternetPlay::~InternetPlay() = default;
+
+std::string InternetPlay::SeatName(int seat) const {
+    return seat <= 1 ? parts_.Game.PlayerName : parts_.Game.Seat(seat).Name;
+}
+
+int InternetPlay::RemoteCount() const {
+    const int mode = parts_.Game.NetMode;
+    return mode == Connecting ? 0 : mode;
+}
+
+// F11: hosts or joins a network game through the connect dialog, or ends the one under way.
+void InternetPlay::SetupInternet() {
+    GameState& s = parts_.Game;
+    if (s.NetMode != 0) {
+        session_.Leave();
+        windows_.CloseChat();
+        return;
+    }
+    ConnectDialogPorts ports{s,
+                             windows_.Choices(),
+                             parts_.Box,
+                             help_,
+                             windows_.Log(),
+                             [this] { sessionGame_.ClearBoard(); },
+                             parts_.ShowPlayerName,
+                             [this] { sessionGame_.RestoreLocalOpponents(); }};
+    if (!windows_.Connect(std::move(ports))) return;
+    windows_.ShowChat();
+    const auto& choices = windows_.Choices();
+    const bool started =
+        s.IsHost == 1 ? session_.StartHost(choices.NetPort) : session_.Join(choices.HostIP, choices.NetPort);
+    if (!started) windows_.CloseChat();
+}
+
+void InternetPlay::ShowScores() {
+    if (parts_.ReadUsers) parts_.ReadUsers();
+    if (parts_.Game.UserList.empty()) {
+        offline_.ShowScores();
+        return;
+    }
+    windows_.ShowScores();
+}
+
+void InternetPlay::SetupPlayers() {
+    if (parts_.Game.NetMode == 0) {
+        offline_.SetupPlayers();
+        return;
+    }
+    if (parts_.SetupOpponents) parts_.SetupOpponents();
+}
+
+bool InternetPlay::SetupPlayersWindow(SetupSession& session) {
+    NetSetupHooks hooks;
+    // The session keeps each connection's name as the peer gave it; the seat takes the new one.
+    hooks.ShowRules = parts_.ShowRules;
+    return !windows_.SetupPlayers(session, std::move(hooks));
+}
+
+void InternetPlay::ChatOffTop() {
+    if (auto* chat = windows_.ChatWindow()) chat->SetOnTop(false);
+}
+
+void InternetPlay::SendPeekNotice(std::string_view chatText, bool peekOn) {
+    if (parts_.Game.NetMode == 0) return;
+    const PeekNotice notice = PeekNoticeLines(parts_.Game, chatText, peekOn);
+    if (parts_.Game.IsHost == 1) {
+        session_.NetBroadcast(notice.ChatLine, 0);
+        session_.NetBroadcast(notice.PeekLine, 0);
+    } else {
+        session_.NetSend(notice.ChatLine, 1);
+        session_.NetSend(notice.PeekLine, 1);
+    }
+}
+
+void InternetPlay::EnableChatSend(bool enable) {
+    session_.EnableChatSend(enable);
+    if (auto* chat = windows_.ChatWindow()) chat->Command1->setEnabled(enable);
+}
+
+} // namespace zarle
