@@ -109,8 +109,13 @@ void FrmZarle::UnloadWidget(ControlId id) {
 void FrmZarle::SetBounds(ControlId id, PixelBounds b) {
     // The status bar keeps to the bottom edge by itself.
     if (id.family == Ctl::StatusBar1) return;
-    if (QWidget* w = arrays_.At(id))
-        w->setGeometry(b.Left, b.Top, std::max(0, b.Width), std::max(0, b.Height));
+    QWidget* w = arrays_.At(id);
+    const QRect box(b.Left, b.Top, std::max(0, b.Width), std::max(0, b.Height));
+    // A pile's border lies around its card, never over the card's edge.
+    if (auto* picture = dynamic_cast<PictureBox*>(w))
+        picture->SetInside(box);
+    else if (w)
+        w->setGeometry(box);
 }
 
 void FrmZarle::SetVisible(ControlId id, bool visible) {

@@ -79,6 +79,7 @@ class GameWindow {
     HelpPort& Help() { return helpPort_; }
     SmallWindows& Windows() { return windows_; }
     AvatarClicks& Avatar() { return avatarClicks_; }
+    ComputerPlayer& Opponents() { return opponents_; }
 
     // Loading the board window: the program's start. Anything but Running means the program ends.
     StartOutcome Start(const StartOptions& options);

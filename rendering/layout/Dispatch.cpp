@@ -48,7 +48,8 @@ void BoardLayout::ChangeLayout(int players, int centers) {
         LayoutCenters();
         LayoutMulti(gs_.NumPlayers);
     }
-    if (gs_.DisplaySize == 1) ChangeDisplay(0);
+    // The rows go back up when they were up before: the player's choice outlives a new layout.
+    if (rememberedDisplay == 1 && gs_.DisplaySize == 0) ChangeDisplay(0);
     if (rememberedDisplay > 1) ChangeDisplay(1);
 }
 
