@@ -42,7 +42,8 @@ void EngineSessionGame::Deal_Players(Pics pics, SlotRow& cards) {
 void EngineSessionGame::Hand_Sort(SlotRow& cards, Pics pics, int from, int to) {
     engine_.Hand_Sort(cards, pics, from, to);
 }
-void EngineSessionGame::Comp_Flip(int slot, int target, Pics pics) {
+void EngineSessionGame::Comp_Flip(int slot, int target, Pics pics, CardRec holdTopNext) {
+    opponents_.SetHoldTopNext(holdTopNext);
     opponents_.Comp_Flip(slot, target, pics);
 }
 void EngineSessionGame::Move_End_Turn(Pics pics) {

@@ -54,7 +54,8 @@ void InternetSession::SendLayout() {
     acked_ = {};
     const std::array<std::string, 3> names{s_.SeatRec1.Name, s_.SeatRec2.Name, s_.SeatRec3.Name};
     for (int i = 1; i <= maxSocket_; ++i) {
-        if (players_[i].State == 0) continue;
+        // A joiner whose name has not come yet has no seat; it gets the layout after its name.
+        if (players_[i].State == 0 || players_[i].Seat == 0) continue;
         sockets_.Send(players_[i].Socket, LayoutLine(s_.NumPlayers, s_.NumCenters, players_[i].Seat, names) + "\n");
     }
 }

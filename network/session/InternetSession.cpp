@@ -48,12 +48,15 @@ void InternetSession::Box(std::string_view text, int style, std::string_view tit
 
 // One pass of the event loop that sleeps until something happens: a socket, a timer, the user.
 void InternetSession::ProcessEvents() {
+    sockets_.SleepInWait(true);
     QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+    sockets_.SleepInWait(false);
 }
 
 bool InternetSession::BeginHost(int port) {
     s_.IsHost = 1;
     s_.NetMode = 99;
+    s_.PeerVersion.clear();
     s_.SavedMoveDelay = s_.MoveDelay;
     s_.MoveDelay = 0.1f;
     sessionReady_ = 0;
@@ -299,7 +302,9 @@ void InternetSession::OnError(int index, int number, const std::string& descript
 
 void InternetSession::OnRequest(qintptr request) {
     if (s_.IsHost == 0 || s_.NetMode == 0) return;
-    const int joined = s_.NetMode == 99 ? 0 : s_.NetMode;
+    // Connections count from their accept on, before their hello is answered: joiners that knock
+    // at the same moment each get an element of their own.
+    const int joined = PlayerCount();
     int element = 0;
     if (maxSocket_ <= joined) {
         if (maxSocket_ >= MaxSockets - 1) return; // every element is taken: the request is turned away
@@ -317,7 +322,9 @@ void InternetSession::OnRequest(qintptr request) {
         helloBusy_ = true;
         return;
     }
-    const bool allowed = MultiplayerPeer(s_.PeerVersion) && element != 4 && joined + 1 < s_.NumPlayers;
+    // Until the first joiner's hello is answered its version is not known yet.
+    const bool oldPeer = !s_.PeerVersion.empty() && !MultiplayerPeer(s_.PeerVersion);
+    const bool allowed = !oldPeer && element != 4 && joined + 1 < s_.NumPlayers;
     if (!allowed) {
         helloQueued_ = 0;
         NetRejectBusy(element);

@@ -142,6 +142,7 @@ class InternetSession : public NetworkPort, public RemoteSeatPort {
     void Status(std::string_view text);
     void Box(std::string_view text, int style, std::string_view title);
     void ProcessEvents();
+    void PullOneLine();
 
     GameState& s_;
     SessionPorts p_;
