@@ -109,6 +109,7 @@ void InternetSession::HostLost(int index) {
     players_[index].Name.clear();
     players_[index].Seat = 0;
     helloCounted_[index] = false;
+    std::erase(helloQueued_, index);
     AskSaveEndedGame();
     s_.NetState = NetEndGame;
     s_.LastCmd[index] = NetEndGame;

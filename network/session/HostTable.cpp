@@ -23,6 +23,7 @@ void InternetSession::NetRejectBusy(int index) {
         sockets_.Close(index);
         if (index == maxSocket_) --maxSocket_;
         players_[index] = NetPlayerRec{};
+        std::erase(helloQueued_, index);
         helloCounted_[index] = false;
     }
     if (s_.NetMode == 0) s_.NetState = NetGoodbye;

@@ -175,7 +175,7 @@ void InternetSession::NetCleanUp() {
     players_ = {};
     helloCounted_ = {};
     helloBusy_ = false;
-    helloQueued_ = 0;
+    helloQueued_.clear();
     lastSocket_ = -1;
     pendingMove_ = false;
     s_.LastCmd = {};
@@ -326,7 +326,6 @@ void InternetSession::OnRequest(qintptr request) {
     const bool oldPeer = !s_.PeerVersion.empty() && !MultiplayerPeer(s_.PeerVersion);
     const bool allowed = !oldPeer && element != 4 && joined + 1 < s_.NumPlayers;
     if (!allowed) {
-        helloQueued_ = 0;
         NetRejectBusy(element);
         const std::string why =
             MultiplayerPeer(s_.PeerVersion)
@@ -343,7 +342,7 @@ void InternetSession::OnRequest(qintptr request) {
         SendHello(element);
         helloBusy_ = true;
     } else {
-        helloQueued_ = element;
+        helloQueued_.push_back(element);
     }
 }
 

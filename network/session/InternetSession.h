@@ -16,6 +16,7 @@
 #include "BoardPort.h"
 
 #include <array>
+#include <deque>
 #include <memory>
 #include <string>
 
@@ -152,7 +153,7 @@ class InternetSession : public NetworkPort, public RemoteSeatPort {
     int maxSocket_ = 0;
     int lastSocket_ = -1;
     bool helloBusy_ = false;
-    int helloQueued_ = 0;
+    std::deque<int> helloQueued_; // joiners whose hello waits for the running exchange
     std::array<bool, MaxSockets> helloCounted_{};
     int sessionReady_ = 0;
     int moveFrom_ = 0;

@@ -380,7 +380,10 @@ NetPlayReport PlayNetGames(const NetPlayOptions& o) {
             }
         }
         if (!report.Problem.empty() && std::getenv("NETPLAY_DEBUG")) {
-            report.Problem += "\n" + side->State().PlayerName + " transcript:" + side->Tail();
+            const GameState& g = side->State();
+            report.Problem += "\n" + g.PlayerName + " PTurn " + std::to_string(g.PTurn) + " NetState " +
+                              std::to_string(g.NetState) + " AckCount " + std::to_string(g.AckCount) + " transcript:" +
+                              side->Tail();
             for (size_t k = mine.size() > 3 ? mine.size() - 3 : 0; k < mine.size(); ++k)
                 report.Problem += "\n" + side->State().PlayerName + " " + std::to_string(k) + ": " + mine[k].Board;
         }
