@@ -35,7 +35,8 @@ bool InternetSession::HelloCounted(int index, const WireLine& w) {
     }
     if (MultiplayerPeer(w.Version)) return true;
     if (s_.NetMode > 1) {
-        Box("An opponent tried to join this game who is not using ZarleNET Multiplayer. They cannot join this game.",
+        Box("An opponent tried to join this game who is not using ZarleNET Multiplayer. They cannot join "
+            "this game.",
             MbCritical, "Connection Request Denied");
         NetRejectBusy(index);
         --s_.NetMode;
@@ -68,7 +69,8 @@ void InternetSession::GetMessage(int index, const WireLine& w) {
         return;
     }
     const bool exempt = s_.IsHost == 0 && s_.NetState == NetLayout;
-    if (index == lastSocket_ && !exempt && s_.NetState == s_.LastCmd[index] && s_.NetState != NetGoodbye) return;
+    if (index == lastSocket_ && !exempt && s_.NetState == s_.LastCmd[index] && s_.NetState != NetGoodbye)
+        return;
     lastSocket_ = index;
 
     const bool host = s_.IsHost != 0;

@@ -6,8 +6,7 @@
 namespace zarle {
 
 namespace {
-template <typename F, typename... A>
-void Call(const F& hook, A... args) {
+template <typename F, typename... A> void Call(const F& hook, A... args) {
     if (hook) hook(args...);
 }
 } // namespace

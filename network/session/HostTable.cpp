@@ -57,7 +57,8 @@ void InternetSession::SendLayout() {
     for (int i = 1; i <= maxSocket_; ++i) {
         // A joiner whose name has not come yet has no seat; it gets the layout after its name.
         if (players_[i].State == 0 || players_[i].Seat == 0) continue;
-        sockets_.Send(players_[i].Socket, LayoutLine(s_.NumPlayers, s_.NumCenters, players_[i].Seat, names) + "\n");
+        sockets_.Send(players_[i].Socket,
+                      LayoutLine(s_.NumPlayers, s_.NumCenters, players_[i].Seat, names) + "\n");
     }
 }
 

@@ -67,10 +67,11 @@ bool InternetSession::BeginHost(int port) {
     maxSocket_ = 0;
     const int error = sockets_.Listen(port);
     if (error != 0) {
-        Box("Here's the problem:" + Crlf + "Error " + Str(error) + Crlf + "The port cannot be opened.", MbInformation,
-            "ZarleNET");
+        Box("Here's the problem:" + Crlf + "Error " + Str(error) + Crlf + "The port cannot be opened.",
+            MbInformation, "ZarleNET");
         if (error == Winsock::ErrAddressInUse)
-            Box("If you have changed the Port number, that Port number is already in use by another application.",
+            Box("If you have changed the Port number, that Port number is already in use by another "
+                "application.",
                 MbInformation, "ZarleNET");
         NetCleanUp();
         s_.IsHost = 0;
@@ -211,7 +212,8 @@ void InternetSession::NetCleanUp() {
 
 void InternetSession::AskSaveEndedGame() {
     if (s_.PTurn == 0) return;
-    if (p_.Box.MsgBox("This game has ended. Would you like to save this game?", MbYesNo, "Save Game") == AnswerYes) {
+    if (p_.Box.MsgBox("This game has ended. Would you like to save this game?", MbYesNo, "Save Game") ==
+        AnswerYes) {
         s_.SaveFromNet = true;
         p_.Game.SaveGame();
     }
@@ -265,12 +267,11 @@ void InternetSession::OnError(int index, int number, const std::string& descript
     const std::string detail = "Error " + Str(number) + Crlf + description;
     if (number == Winsock::ErrConnectionRefused) {
         const std::string text =
-            s_.IsHost != 0
-                ? "If you are acting as the HOST, your Firewall may be blocking the game." + Crlf +
-                      "Change your Firewall settings to allow ZarleNET to act as a server." + Crlf
-                : "The HOST is not listening!" + Crlf +
-                      "HOST must obtain IP ADDRESS first and have started their Connection." + Crlf +
-                      "Check that you have the correct IP ADDRESS from the HOST." + Crlf;
+            s_.IsHost != 0 ? "If you are acting as the HOST, your Firewall may be blocking the game." + Crlf +
+                                 "Change your Firewall settings to allow ZarleNET to act as a server." + Crlf
+                           : "The HOST is not listening!" + Crlf +
+                                 "HOST must obtain IP ADDRESS first and have started their Connection." +
+                                 Crlf + "Check that you have the correct IP ADDRESS from the HOST." + Crlf;
         Box(text, MbCritical, "ZarleNET");
         Box("Restart ZarleNET to connect correctly." + Crlf + detail, MbInformation, "ZarleNET");
         NetCleanUp();
@@ -278,12 +279,14 @@ void InternetSession::OnError(int index, int number, const std::string& descript
         return;
     }
     if (number == Winsock::ErrAddressInUse) {
-        Box("Resetting the Local Port!" + Crlf + detail + Crlf + "(No problem, just do the ZarleNET connection again.)",
+        Box("Resetting the Local Port!" + Crlf + detail + Crlf +
+                "(No problem, just do the ZarleNET connection again.)",
             MbCritical, "ZarleNET");
     } else {
         Box("Here's the problem:" + Crlf + detail, MbInformation, "ZarleNET");
         if (number == Winsock::ErrConnectionReset)
-            Box("That means somebody got bumped off line." + Crlf + "And ZARLE had absolutely nothing to do with it!",
+            Box("That means somebody got bumped off line." + Crlf +
+                    "And ZARLE had absolutely nothing to do with it!",
                 MbCritical, "ZarleNET");
     }
     // A joiner's broken connection on the host is a player leaving, not the end of the game.
@@ -292,8 +295,7 @@ void InternetSession::OnError(int index, int number, const std::string& descript
         return;
     }
     p_.Board.SetVisible({Ctl::StatusMsg, 0}, false);
-    if (s_.PTurn != 0 &&
-        p_.Box.MsgBox("Do you want to save this game?", MbYesNo, "Save Game") == AnswerYes) {
+    if (s_.PTurn != 0 && p_.Box.MsgBox("Do you want to save this game?", MbYesNo, "Save Game") == AnswerYes) {
         s_.SaveFromNet = true;
         p_.Game.SaveGame();
     }
@@ -330,11 +332,14 @@ void InternetSession::OnRequest(qintptr request) {
         const std::string why =
             MultiplayerPeer(s_.PeerVersion)
                 ? "Your game is setup for " + CStr(s_.NumPlayers) +
-                      " players. Change the Player Setup if you want to add a player. Then ask the new opponent to "
+                      " players. Change the Player Setup if you want to add a player. Then ask the new "
+                      "opponent to "
                       "connect."
-                : std::string("Your current opponent does not have ZarleNET Multiplayer so new players cannot join "
-                              "this game.");
-        Box("A new opponent tried to join this game." + Crlf + why, MbInformation, "Connection Request Denied");
+                : std::string(
+                      "Your current opponent does not have ZarleNET Multiplayer so new players cannot join "
+                      "this game.");
+        Box("A new opponent tried to join this game." + Crlf + why, MbInformation,
+            "Connection Request Denied");
         s_.NetState = NetNone;
         return;
     }

@@ -9,11 +9,11 @@
 #include "SessionSockets.h"
 #include "WireLine.h"
 
+#include "BoardPort.h"
 #include "GameState.h"
 #include "NeighbourPorts.h"
 #include "OpponentsPorts.h"
 #include "ServicePorts.h"
-#include "BoardPort.h"
 
 #include <array>
 #include <deque>

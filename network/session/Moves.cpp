@@ -18,7 +18,8 @@ const char* const WaitText = " W A I T ";
 
 bool InternetSession::Aborted() const {
     const int c = s_.NetState;
-    return c == NetGoodbye || c == NetEndGame || c == NetNewGame || c == NetLayout || s_.NetMode == 0 || s_.StopWait;
+    return c == NetGoodbye || c == NetEndGame || c == NetNewGame || c == NetLayout || s_.NetMode == 0 ||
+           s_.StopWait;
 }
 
 bool InternetSession::WaitFor(int code, int acks) {
@@ -99,8 +100,8 @@ void InternetSession::Opponent() {
     } else {
         s_.OppTurnSign = 0;
     }
-    s_.HandCount = static_cast<int16_t>(
-        std::count_if(s_.WorkSlots.begin() + 2, s_.WorkSlots.begin() + 7, [](CardRec c) { return c.Value != 0; }));
+    s_.HandCount = static_cast<int16_t>(std::count_if(s_.WorkSlots.begin() + 2, s_.WorkSlots.begin() + 7,
+                                                      [](CardRec c) { return c.Value != 0; }));
     const int mover = s_.IsHost != 0 ? s_.Level : 0;
     for (;;) {
         while (!pendingMove_) {

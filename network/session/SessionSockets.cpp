@@ -87,7 +87,8 @@ void SessionSockets::Arrived(int index) {
     Winsock& w = *elements_[index];
     const QByteArray bytes = w.GetData();
     std::vector<std::string> lines;
-    if (!framers_[index].Append(std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())), lines)) {
+    if (!framers_[index].Append(std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())),
+                                lines)) {
         Close(index);
         if (events_.Lost) events_.Lost(index);
         return;
@@ -107,7 +108,9 @@ bool SessionSockets::TakeOneLine() {
 void SessionSockets::Idle() {
     if (sleepDepth_ > 0 || !holding_) return;
     holding_ = false;
-    if (!queue_.empty()) QMetaObject::invokeMethod(this, [this] { Pump(); }, Qt::QueuedConnection);
+    if (!queue_.empty())
+        QMetaObject::invokeMethod(
+            this, [this] { Pump(); }, Qt::QueuedConnection);
 }
 
 // Lines leave strictly in arrival order: a handler that runs events takes the next waiting line

@@ -17,8 +17,8 @@
 
 #include <atomic>
 #include <chrono>
-#include <mutex>
 #include <cstdlib>
+#include <mutex>
 #include <sstream>
 
 namespace zarle::testing {
@@ -108,8 +108,10 @@ class PlaySide : public NetworkPort, public SessionGamePort {
         : options_(options), shared_(shared), random_(options.Seed * 31 + static_cast<unsigned>(name[0])),
           session_(SessionPorts{state_, board_, box_, sound_, waiter_, chat_, *this}),
           opponents_(state_, engine_,
-                     OpponentsPorts{board_, sound_, waiter_, random_, persistence_, *this, window_, timer_, &session_}),
-          engine_(state_, EnginePorts{board_, sound_, waiter_, box_, random_, opponents_, persistence_, *this}),
+                     OpponentsPorts{board_, sound_, waiter_, random_, persistence_, *this, window_, timer_,
+                                    &session_}),
+          engine_(state_,
+                  EnginePorts{board_, sound_, waiter_, box_, random_, opponents_, persistence_, *this}),
           game_(engine_, opponents_) {
         state_.PlayerName = name;
         state_.NumPlayers = static_cast<int16_t>(players);
@@ -128,7 +130,8 @@ class PlaySide : public NetworkPort, public SessionGamePort {
     std::string Tail() const {
         const auto& lines = log_.Lines();
         std::string out;
-        for (size_t i = lines.size() > 25 ? lines.size() - 25 : 0; i < lines.size(); ++i) out += "\n  " + lines[i];
+        for (size_t i = lines.size() > 25 ? lines.size() - 25 : 0; i < lines.size(); ++i)
+            out += "\n  " + lines[i];
         return out;
     }
     int Reshuffles = 0;
@@ -143,7 +146,8 @@ class PlaySide : public NetworkPort, public SessionGamePort {
             if (card.Value == 0) continue;
             for (int c = 1; c <= s.NumCenters; ++c) {
                 const int count = s.CenterCount[c];
-                const bool fits = card.Value == WildValue ? !(count == 0 && s.NoWildAce) : card.Value == count + 1;
+                const bool fits =
+                    card.Value == WildValue ? !(count == 0 && s.NoWildAce) : card.Value == count + 1;
                 if (!fits || count >= CenterFull) continue;
                 s.SrcSlot = static_cast<int16_t>(slot);
                 s.CenterIdx = static_cast<int16_t>(c);
@@ -157,7 +161,8 @@ class PlaySide : public NetworkPort, public SessionGamePort {
             int pile = 0;
             for (int h = 1; h <= HoldPiles; ++h) {
                 const int cards = s.HoldCount[h] + (s.PlayerCards[h + 6].Value != 0 ? 1 : 0);
-                const int best = pile == 0 ? 99 : s.HoldCount[pile] + (s.PlayerCards[pile + 6].Value != 0 ? 1 : 0);
+                const int best =
+                    pile == 0 ? 99 : s.HoldCount[pile] + (s.PlayerCards[pile + 6].Value != 0 ? 1 : 0);
                 if (cards < HoldDepth && cards < best) pile = h;
             }
             if (pile == 0) break;
@@ -232,7 +237,8 @@ class PlaySide : public NetworkPort, public SessionGamePort {
         if (!options_.CheckCards) return;
         const std::string problem = CheckGameInvariants(state_, loadedSeat);
         if (!problem.empty())
-            shared_.Fail(state_.PlayerName + " after move " + std::to_string(Snapshots.size()) + ": " + problem);
+            shared_.Fail(state_.PlayerName + " after move " + std::to_string(Snapshots.size()) + ": " +
+                         problem);
     }
 
     const NetPlayOptions& options_;
@@ -338,7 +344,8 @@ NetPlayReport PlayNetGames(const NetPlayOptions& o) {
     const auto started = Clock::now();
     for (int i = 0; i < o.Players; ++i) {
         threads.push_back(QThread::create([&, i] {
-            auto side = std::make_unique<PlaySide>(i == 0 ? "Hal" : "R" + std::to_string(i), o.Players, shared, o);
+            auto side =
+                std::make_unique<PlaySide>(i == 0 ? "Hal" : "R" + std::to_string(i), o.Players, shared, o);
             // A side that broke off ends every wait of the others, as closing the program would.
             QTimer watchdog;
             QObject::connect(&watchdog, &QTimer::timeout, [&] {
@@ -375,21 +382,22 @@ NetPlayReport PlayNetGames(const NetPlayOptions& o) {
         for (size_t k = 0; k < std::min(host.size(), mine.size()); ++k) {
             if (mine[k].Board != host[k].Board) {
                 report.Problem += side->State().PlayerName + " differs from the host after move " +
-                                 std::to_string(k + 1) + ":\n" + mine[k].Board + "\n" + host[k].Board;
+                                  std::to_string(k + 1) + ":\n" + mine[k].Board + "\n" + host[k].Board;
                 return report;
             }
         }
         if (!report.Problem.empty() && std::getenv("NETPLAY_DEBUG")) {
             const GameState& g = side->State();
             report.Problem += "\n" + g.PlayerName + " PTurn " + std::to_string(g.PTurn) + " NetState " +
-                              std::to_string(g.NetState) + " AckCount " + std::to_string(g.AckCount) + " transcript:" +
-                              side->Tail();
+                              std::to_string(g.NetState) + " AckCount " + std::to_string(g.AckCount) +
+                              " transcript:" + side->Tail();
             for (size_t k = mine.size() > 3 ? mine.size() - 3 : 0; k < mine.size(); ++k)
-                report.Problem += "\n" + side->State().PlayerName + " " + std::to_string(k) + ": " + mine[k].Board;
+                report.Problem +=
+                    "\n" + side->State().PlayerName + " " + std::to_string(k) + ": " + mine[k].Board;
         }
         if (mine.size() != host.size() && report.Problem.empty()) {
-            report.Problem = side->State().PlayerName + " saw " + std::to_string(mine.size()) + " moves, the host " +
-                             std::to_string(host.size());
+            report.Problem = side->State().PlayerName + " saw " + std::to_string(mine.size()) +
+                             " moves, the host " + std::to_string(host.size());
             return report;
         }
     }

@@ -8,7 +8,8 @@ namespace zarle::testing {
 
 NetSide::NetSide(const std::string& name, int players)
     : Session(SessionPorts{State, Board, Box, Sound, Waiter, Chat, GamePort}),
-      Opponents(State, Game, OpponentsPorts{Board, Sound, Waiter, Random, Persistence, Session, Window, Timer, &Session}),
+      Opponents(State, Game,
+                OpponentsPorts{Board, Sound, Waiter, Random, Persistence, Session, Window, Timer, &Session}),
       Game(State, EnginePorts{Board, Sound, Waiter, Box, Random, Opponents, Persistence, Session}),
       GamePort(Game, Opponents) {
     State.PlayerName = name;
