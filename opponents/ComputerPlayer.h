@@ -55,6 +55,8 @@ class ComputerPlayer : public OpponentsPort {
     bool Comp_Play();
     // MoveCard must hold the card of `slot`; a hand slot is already emptied in WorkSlots.
     void Comp_Flip(int slot, int target, Pics seatPics);
+    // The card a hold pile shows once its top has flown (a remote seat's move tells it).
+    void SetHoldTopNext(CardRec card) { plan_.HoldTopNext = card; }
     void WildShow(Pics seatPics);
 
     // --- Reactions ---

@@ -16,7 +16,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data + 1), size - 1);
     zarle::LineFramer framer;
     std::vector<std::string> lines;
-    if (framer.Append(bytes.substr(0, cut), lines)) framer.Append(bytes.substr(std::min(cut, bytes.size())), lines);
+    if (framer.Append(bytes.substr(0, cut), lines))
+        framer.Append(bytes.substr(std::min(cut, bytes.size())), lines);
     for (const std::string& line : lines) {
         if (line.size() > zarle::MaxLineLength) std::abort();
         for (bool onRemote : {false, true}) {

@@ -15,7 +15,8 @@ namespace {
 void CheckWhole(const zarle::GameState& s) {
     std::vector<int> seen(static_cast<size_t>(s.DeckSize) + 1, 0);
     auto count = [&seen, &s](zarle::CardRec c) {
-        if (c.Id < 1 || c.Id > s.DeckSize || c.Value != zarle::CardRank(c.Id) || ++seen[c.Id] > 1) std::abort();
+        if (c.Id < 1 || c.Id > s.DeckSize || c.Value != zarle::CardRank(c.Id) || ++seen[c.Id] > 1)
+            std::abort();
     };
     for (int k = 1; k <= s.StockCount; ++k) count(s.Deck.CardAt(k));
     for (int k = 1; k <= s.UsedCount; ++k) count(s.UsedCards[k]);

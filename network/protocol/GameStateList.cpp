@@ -60,7 +60,8 @@ std::optional<std::vector<int>> ListNumbers(std::string_view text) {
         } else {
             int value = 0;
             const auto [end, error] = std::from_chars(piece.data(), piece.data() + piece.size(), value);
-            if (piece.empty() || error != std::errc() || end != piece.data() + piece.size()) return std::nullopt;
+            if (piece.empty() || error != std::errc() || end != piece.data() + piece.size())
+                return std::nullopt;
             numbers.push_back(value);
         }
         if (hash == std::string_view::npos) break;

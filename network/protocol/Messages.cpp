@@ -28,7 +28,8 @@ std::string FirstTurnLine(int seat) {
     return "TR " + Str(seat);
 }
 
-std::string LayoutLine(int numPlayers, int numCenters, int seat, const std::array<std::string, 3>& seatNames) {
+std::string LayoutLine(int numPlayers, int numCenters, int seat,
+                       const std::array<std::string, 3>& seatNames) {
     const int n = numPlayers == 2 && numCenters == 4 ? 5 : numPlayers;
     std::string line = "LO " + Str(n) + " " + Str(seat);
     if (numPlayers > 2) line += "|" + seatNames[0] + "|" + seatNames[1] + "|";

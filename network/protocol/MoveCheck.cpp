@@ -31,7 +31,8 @@ std::optional<RemoteMove> CheckRemoteMove(const GameState& s, int from, int to) 
         if (!InHand(from) || s.WorkHoldInfo[to - 6][1] >= HoldDepth) return std::nullopt;
         return RemoteMove{MoveKind::Discard, from, to};
     }
-    if (InHand(from) && InHand(to - HandMoveBase)) return RemoteMove{MoveKind::HandMove, from, to - HandMoveBase};
+    if (InHand(from) && InHand(to - HandMoveBase))
+        return RemoteMove{MoveKind::HandMove, from, to - HandMoveBase};
     return std::nullopt;
 }
 

@@ -28,9 +28,7 @@ std::optional<TableLayout> ReadTableLayout(const WireLine& line, const std::stri
         t.SeatNames[1] = four ? dealerName : names[0];
         if (four) t.SeatNames[2] = names[0];
         break;
-    default:
-        t.SeatNames = {dealerName, names[0], names[1]};
-        break;
+    default: t.SeatNames = {dealerName, names[0], names[1]}; break;
     }
     return t;
 }

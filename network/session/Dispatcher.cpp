@@ -35,7 +35,8 @@ bool InternetSession::HelloCounted(int index, const WireLine& w) {
     }
     if (MultiplayerPeer(w.Version)) return true;
     if (s_.NetMode > 1) {
-        Box("An opponent tried to join this game who is not using ZarleNET Multiplayer. They cannot join this game.",
+        Box("An opponent tried to join this game who is not using ZarleNET Multiplayer. They cannot join "
+            "this game.",
             MbCritical, "Connection Request Denied");
         NetRejectBusy(index);
         --s_.NetMode;
@@ -68,7 +69,8 @@ void InternetSession::GetMessage(int index, const WireLine& w) {
         return;
     }
     const bool exempt = s_.IsHost == 0 && s_.NetState == NetLayout;
-    if (index == lastSocket_ && !exempt && s_.NetState == s_.LastCmd[index] && s_.NetState != NetGoodbye) return;
+    if (index == lastSocket_ && !exempt && s_.NetState == s_.LastCmd[index] && s_.NetState != NetGoodbye)
+        return;
     lastSocket_ = index;
 
     const bool host = s_.IsHost != 0;
@@ -79,10 +81,14 @@ void InternetSession::GetMessage(int index, const WireLine& w) {
             pendingMove_ = true;
             pendingMoveSocket_ = index;
         }
-        if (host && s_.NumPlayers > 2)
-            CountAck(index);
-        else
+        // A peer's own move is news, not an answer: it must not stand in for an acknowledgement
+        // of another exchange (a reshuffle's deck, say) that is still awaited.
+        const bool move = s_.NetState == NetPlay && !w.Arg.empty();
+        if (host && s_.NumPlayers > 2) {
+            if (!move) CountAck(index);
+        } else {
             s_.AckCount = s_.NumPlayers;
+        }
         if (s_.NetState == NetPlay) s_.ReplyFlag = true;
     }
     if (host ? HostSwitch(index, w) : RemoteSwitch(index, w)) ClosingSteps(index);
@@ -92,8 +98,13 @@ void InternetSession::ClosingSteps(int index) {
     s_.LastCmd[index] = s_.NetState;
     if (s_.IsHost == 0 || s_.NetMode == 0) return;
     helloBusy_ = false;
-    if (helloQueued_ != 0) SendHello(helloQueued_);
-    helloQueued_ = 0;
+    // One waiting joiner's hello per finished exchange; the others keep their turn in the queue.
+    if (!helloQueued_.empty()) {
+        const int next = helloQueued_.front();
+        helloQueued_.pop_front();
+        helloBusy_ = true;
+        SendHello(next);
+    }
 }
 
 } // namespace zarle

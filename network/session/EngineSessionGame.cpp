@@ -6,8 +6,7 @@
 namespace zarle {
 
 namespace {
-template <typename F, typename... A>
-void Call(const F& hook, A... args) {
+template <typename F, typename... A> void Call(const F& hook, A... args) {
     if (hook) hook(args...);
 }
 } // namespace
@@ -42,7 +41,8 @@ void EngineSessionGame::Deal_Players(Pics pics, SlotRow& cards) {
 void EngineSessionGame::Hand_Sort(SlotRow& cards, Pics pics, int from, int to) {
     engine_.Hand_Sort(cards, pics, from, to);
 }
-void EngineSessionGame::Comp_Flip(int slot, int target, Pics pics) {
+void EngineSessionGame::Comp_Flip(int slot, int target, Pics pics, CardRec holdTopNext) {
+    opponents_.SetHoldTopNext(holdTopNext);
     opponents_.Comp_Flip(slot, target, pics);
 }
 void EngineSessionGame::Move_End_Turn(Pics pics) {

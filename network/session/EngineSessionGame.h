@@ -34,7 +34,7 @@ class EngineSessionGame : public SessionGamePort {
     void RestoreLocalOpponents() override;
     void Deal_Players(Pics pics, SlotRow& cards) override;
     void Hand_Sort(SlotRow& cards, Pics pics, int from, int to) override;
-    void Comp_Flip(int slot, int target, Pics pics) override;
+    void Comp_Flip(int slot, int target, Pics pics, CardRec holdTopNext) override;
     void Move_End_Turn(Pics pics) override;
     void Add_Used() override;
     void Game_End() override;

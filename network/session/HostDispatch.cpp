@@ -14,7 +14,8 @@ bool InternetSession::HostSwitch(int index, const WireLine& w) {
     case NetHello:
         NetSend(NameLine(s_.PlayerName), index);
         if (s_.HandSortOn)
-            Box("Your opponent is playing with an old version of ZarleNET. Not all features will be available.",
+            Box("Your opponent is playing with an old version of ZarleNET. Not all features will be "
+                "available.",
                 MbExclamation, "ZarleNET");
         return true;
     case NetName: return HostName(index, w);
@@ -51,9 +52,8 @@ bool InternetSession::HostName(int index, const WireLine& w) {
         s_.NetState = s_.LastCmd[index];
         return false;
     }
-    if (s_.NetMode > 1 &&
-        p_.Box.MsgBox(name + " has requested to join this game. Accept the request?", MbYesNo,
-                      "New opponent joining") != AnswerYes) {
+    if (s_.NetMode > 1 && p_.Box.MsgBox(name + " has requested to join this game. Accept the request?",
+                                        MbYesNo, "New opponent joining") != AnswerYes) {
         NetRejectBusy(index);
         s_.LastCmd[index] = s_.NetState;
         --s_.NetMode;
@@ -109,6 +109,7 @@ void InternetSession::HostLost(int index) {
     players_[index].Name.clear();
     players_[index].Seat = 0;
     helloCounted_[index] = false;
+    std::erase(helloQueued_, index);
     AskSaveEndedGame();
     s_.NetState = NetEndGame;
     s_.LastCmd[index] = NetEndGame;

@@ -23,6 +23,7 @@ void InternetSession::NetRejectBusy(int index) {
         sockets_.Close(index);
         if (index == maxSocket_) --maxSocket_;
         players_[index] = NetPlayerRec{};
+        std::erase(helloQueued_, index);
         helloCounted_[index] = false;
     }
     if (s_.NetMode == 0) s_.NetState = NetGoodbye;
@@ -54,8 +55,10 @@ void InternetSession::SendLayout() {
     acked_ = {};
     const std::array<std::string, 3> names{s_.SeatRec1.Name, s_.SeatRec2.Name, s_.SeatRec3.Name};
     for (int i = 1; i <= maxSocket_; ++i) {
-        if (players_[i].State == 0) continue;
-        sockets_.Send(players_[i].Socket, LayoutLine(s_.NumPlayers, s_.NumCenters, players_[i].Seat, names) + "\n");
+        // A joiner whose name has not come yet has no seat; it gets the layout after its name.
+        if (players_[i].State == 0 || players_[i].Seat == 0) continue;
+        sockets_.Send(players_[i].Socket,
+                      LayoutLine(s_.NumPlayers, s_.NumCenters, players_[i].Seat, names) + "\n");
     }
 }
 

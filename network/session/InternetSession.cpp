@@ -48,12 +48,15 @@ void InternetSession::Box(std::string_view text, int style, std::string_view tit
 
 // One pass of the event loop that sleeps until something happens: a socket, a timer, the user.
 void InternetSession::ProcessEvents() {
+    sockets_.SleepInWait(true);
     QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+    sockets_.SleepInWait(false);
 }
 
 bool InternetSession::BeginHost(int port) {
     s_.IsHost = 1;
     s_.NetMode = 99;
+    s_.PeerVersion.clear();
     s_.SavedMoveDelay = s_.MoveDelay;
     s_.MoveDelay = 0.1f;
     sessionReady_ = 0;
@@ -64,10 +67,11 @@ bool InternetSession::BeginHost(int port) {
     maxSocket_ = 0;
     const int error = sockets_.Listen(port);
     if (error != 0) {
-        Box("Here's the problem:" + Crlf + "Error " + Str(error) + Crlf + "The port cannot be opened.", MbInformation,
-            "ZarleNET");
+        Box("Here's the problem:" + Crlf + "Error " + Str(error) + Crlf + "The port cannot be opened.",
+            MbInformation, "ZarleNET");
         if (error == Winsock::ErrAddressInUse)
-            Box("If you have changed the Port number, that Port number is already in use by another application.",
+            Box("If you have changed the Port number, that Port number is already in use by another "
+                "application.",
                 MbInformation, "ZarleNET");
         NetCleanUp();
         s_.IsHost = 0;
@@ -172,7 +176,7 @@ void InternetSession::NetCleanUp() {
     players_ = {};
     helloCounted_ = {};
     helloBusy_ = false;
-    helloQueued_ = 0;
+    helloQueued_.clear();
     lastSocket_ = -1;
     pendingMove_ = false;
     s_.LastCmd = {};
@@ -208,7 +212,8 @@ void InternetSession::NetCleanUp() {
 
 void InternetSession::AskSaveEndedGame() {
     if (s_.PTurn == 0) return;
-    if (p_.Box.MsgBox("This game has ended. Would you like to save this game?", MbYesNo, "Save Game") == AnswerYes) {
+    if (p_.Box.MsgBox("This game has ended. Would you like to save this game?", MbYesNo, "Save Game") ==
+        AnswerYes) {
         s_.SaveFromNet = true;
         p_.Game.SaveGame();
     }
@@ -262,12 +267,11 @@ void InternetSession::OnError(int index, int number, const std::string& descript
     const std::string detail = "Error " + Str(number) + Crlf + description;
     if (number == Winsock::ErrConnectionRefused) {
         const std::string text =
-            s_.IsHost != 0
-                ? "If you are acting as the HOST, your Firewall may be blocking the game." + Crlf +
-                      "Change your Firewall settings to allow ZarleNET to act as a server." + Crlf
-                : "The HOST is not listening!" + Crlf +
-                      "HOST must obtain IP ADDRESS first and have started their Connection." + Crlf +
-                      "Check that you have the correct IP ADDRESS from the HOST." + Crlf;
+            s_.IsHost != 0 ? "If you are acting as the HOST, your Firewall may be blocking the game." + Crlf +
+                                 "Change your Firewall settings to allow ZarleNET to act as a server." + Crlf
+                           : "The HOST is not listening!" + Crlf +
+                                 "HOST must obtain IP ADDRESS first and have started their Connection." +
+                                 Crlf + "Check that you have the correct IP ADDRESS from the HOST." + Crlf;
         Box(text, MbCritical, "ZarleNET");
         Box("Restart ZarleNET to connect correctly." + Crlf + detail, MbInformation, "ZarleNET");
         NetCleanUp();
@@ -275,12 +279,14 @@ void InternetSession::OnError(int index, int number, const std::string& descript
         return;
     }
     if (number == Winsock::ErrAddressInUse) {
-        Box("Resetting the Local Port!" + Crlf + detail + Crlf + "(No problem, just do the ZarleNET connection again.)",
+        Box("Resetting the Local Port!" + Crlf + detail + Crlf +
+                "(No problem, just do the ZarleNET connection again.)",
             MbCritical, "ZarleNET");
     } else {
         Box("Here's the problem:" + Crlf + detail, MbInformation, "ZarleNET");
         if (number == Winsock::ErrConnectionReset)
-            Box("That means somebody got bumped off line." + Crlf + "And ZARLE had absolutely nothing to do with it!",
+            Box("That means somebody got bumped off line." + Crlf +
+                    "And ZARLE had absolutely nothing to do with it!",
                 MbCritical, "ZarleNET");
     }
     // A joiner's broken connection on the host is a player leaving, not the end of the game.
@@ -289,8 +295,7 @@ void InternetSession::OnError(int index, int number, const std::string& descript
         return;
     }
     p_.Board.SetVisible({Ctl::StatusMsg, 0}, false);
-    if (s_.PTurn != 0 &&
-        p_.Box.MsgBox("Do you want to save this game?", MbYesNo, "Save Game") == AnswerYes) {
+    if (s_.PTurn != 0 && p_.Box.MsgBox("Do you want to save this game?", MbYesNo, "Save Game") == AnswerYes) {
         s_.SaveFromNet = true;
         p_.Game.SaveGame();
     }
@@ -299,7 +304,9 @@ void InternetSession::OnError(int index, int number, const std::string& descript
 
 void InternetSession::OnRequest(qintptr request) {
     if (s_.IsHost == 0 || s_.NetMode == 0) return;
-    const int joined = s_.NetMode == 99 ? 0 : s_.NetMode;
+    // Connections count from their accept on, before their hello is answered: joiners that knock
+    // at the same moment each get an element of their own.
+    const int joined = PlayerCount();
     int element = 0;
     if (maxSocket_ <= joined) {
         if (maxSocket_ >= MaxSockets - 1) return; // every element is taken: the request is turned away
@@ -317,18 +324,22 @@ void InternetSession::OnRequest(qintptr request) {
         helloBusy_ = true;
         return;
     }
-    const bool allowed = MultiplayerPeer(s_.PeerVersion) && element != 4 && joined + 1 < s_.NumPlayers;
+    // Until the first joiner's hello is answered its version is not known yet.
+    const bool oldPeer = !s_.PeerVersion.empty() && !MultiplayerPeer(s_.PeerVersion);
+    const bool allowed = !oldPeer && element != 4 && joined + 1 < s_.NumPlayers;
     if (!allowed) {
-        helloQueued_ = 0;
         NetRejectBusy(element);
         const std::string why =
             MultiplayerPeer(s_.PeerVersion)
                 ? "Your game is setup for " + CStr(s_.NumPlayers) +
-                      " players. Change the Player Setup if you want to add a player. Then ask the new opponent to "
+                      " players. Change the Player Setup if you want to add a player. Then ask the new "
+                      "opponent to "
                       "connect."
-                : std::string("Your current opponent does not have ZarleNET Multiplayer so new players cannot join "
-                              "this game.");
-        Box("A new opponent tried to join this game." + Crlf + why, MbInformation, "Connection Request Denied");
+                : std::string(
+                      "Your current opponent does not have ZarleNET Multiplayer so new players cannot join "
+                      "this game.");
+        Box("A new opponent tried to join this game." + Crlf + why, MbInformation,
+            "Connection Request Denied");
         s_.NetState = NetNone;
         return;
     }
@@ -336,7 +347,7 @@ void InternetSession::OnRequest(qintptr request) {
         SendHello(element);
         helloBusy_ = true;
     } else {
-        helloQueued_ = element;
+        helloQueued_.push_back(element);
     }
 }
 

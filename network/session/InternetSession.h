@@ -9,13 +9,14 @@
 #include "SessionSockets.h"
 #include "WireLine.h"
 
+#include "BoardPort.h"
 #include "GameState.h"
 #include "NeighbourPorts.h"
 #include "OpponentsPorts.h"
 #include "ServicePorts.h"
-#include "BoardPort.h"
 
 #include <array>
+#include <deque>
 #include <memory>
 #include <string>
 
@@ -142,6 +143,7 @@ class InternetSession : public NetworkPort, public RemoteSeatPort {
     void Status(std::string_view text);
     void Box(std::string_view text, int style, std::string_view title);
     void ProcessEvents();
+    void PullOneLine();
 
     GameState& s_;
     SessionPorts p_;
@@ -151,7 +153,7 @@ class InternetSession : public NetworkPort, public RemoteSeatPort {
     int maxSocket_ = 0;
     int lastSocket_ = -1;
     bool helloBusy_ = false;
-    int helloQueued_ = 0;
+    std::deque<int> helloQueued_; // joiners whose hello waits for the running exchange
     std::array<bool, MaxSockets> helloCounted_{};
     int sessionReady_ = 0;
     int moveFrom_ = 0;

@@ -18,7 +18,8 @@ const char* const WaitText = " W A I T ";
 
 bool InternetSession::Aborted() const {
     const int c = s_.NetState;
-    return c == NetGoodbye || c == NetEndGame || c == NetNewGame || c == NetLayout || s_.NetMode == 0 || s_.StopWait;
+    return c == NetGoodbye || c == NetEndGame || c == NetNewGame || c == NetLayout || s_.NetMode == 0 ||
+           s_.StopWait;
 }
 
 bool InternetSession::WaitFor(int code, int acks) {
@@ -99,8 +100,8 @@ void InternetSession::Opponent() {
     } else {
         s_.OppTurnSign = 0;
     }
-    s_.HandCount = static_cast<int16_t>(
-        std::count_if(s_.WorkSlots.begin() + 2, s_.WorkSlots.begin() + 7, [](CardRec c) { return c.Value != 0; }));
+    s_.HandCount = static_cast<int16_t>(std::count_if(s_.WorkSlots.begin() + 2, s_.WorkSlots.begin() + 7,
+                                                      [](CardRec c) { return c.Value != 0; }));
     const int mover = s_.IsHost != 0 ? s_.Level : 0;
     for (;;) {
         while (!pendingMove_) {
@@ -114,7 +115,8 @@ void InternetSession::Opponent() {
         }
         const auto move = CheckRemoteMove(s_, moveFrom_, moveTo_);
         if (!move) {
-            ProtocolError("a move the rules do not allow");
+            ProtocolError("a move the rules do not allow: slot " + std::to_string(moveFrom_) + " to " +
+                          std::to_string(moveTo_));
             return;
         }
         if (!Relay(PlayLine(moveFrom_, moveTo_))) return;
@@ -168,9 +170,7 @@ bool InternetSession::PlayRemoteCard(int src) {
         s_.WorkSlots[src] = CardRec{};
         --s_.HandCount;
     }
-    p_.Game.Comp_Flip(src, s_.CenterIdx, pics);
-    // The flight shows the pile's next card; the slot keeps what the pile really holds.
-    if (src >= 7) s_.WorkSlots[src] = holdNext;
+    p_.Game.Comp_Flip(src, s_.CenterIdx, pics, holdNext);
     s_.WildPlaying = 0;
     if (s_.CenterCount[s_.CenterIdx] == CenterFull) p_.Game.Add_Used();
     p_.Board.Refresh({Ctl::PicCenter, s_.CenterIdx});
@@ -180,7 +180,7 @@ bool InternetSession::PlayRemoteCard(int src) {
 void InternetSession::RemoteSeatWins() {
     const Pics pics = SeatPics(s_.PTurn);
     const int mover = s_.IsHost != 0 ? s_.Level : 0;
-    p_.Game.Comp_Flip(1, s_.CenterIdx, pics);
+    p_.Game.Comp_Flip(1, s_.CenterIdx, pics, CardRec{});
     s_.WildPlaying = 0;
     if (s_.CenterCount[s_.CenterIdx] == CenterFull) p_.Game.Add_Used();
     if (s_.NetMode != 0) {

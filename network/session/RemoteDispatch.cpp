@@ -73,7 +73,8 @@ bool InternetSession::RemoteSwitch(int index, const WireLine& w) {
 void InternetSession::RemoteHello(const WireLine&) {
     Status("Waiting for dealer to start game...");
     if (s_.HandSortOn) {
-        Box("Your opponent is not playing with the latest version of ZarleNET. Not all features will be available.",
+        Box("Your opponent is not playing with the latest version of ZarleNET. Not all features will be "
+            "available.",
             MbExclamation, "ZarleNET");
     }
     NetSend(JoinerHelloLine(ownVersion_), 0);

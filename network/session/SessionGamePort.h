@@ -26,7 +26,8 @@ class SessionGamePort {
     // The sequences a remote seat's turn replays.
     virtual void Deal_Players(Pics pics, SlotRow& cards) = 0;
     virtual void Hand_Sort(SlotRow& cards, Pics pics, int from, int to) = 0;
-    virtual void Comp_Flip(int slot, int target, Pics pics) = 0;
+    // holdTopNext: what a hold pile shows once its top has flown.
+    virtual void Comp_Flip(int slot, int target, Pics pics, CardRec holdTopNext) = 0;
     virtual void Move_End_Turn(Pics pics) = 0;
     virtual void Add_Used() = 0;
     virtual void Game_End() = 0;

@@ -2,9 +2,14 @@
 
 #include "net/Winsock.h"
 
+#include <QAbstractEventDispatcher>
+
 namespace zarle {
 
-SessionSockets::SessionSockets(SocketEvents events) : events_(std::move(events)) {}
+SessionSockets::SessionSockets(SocketEvents events) : events_(std::move(events)) {
+    if (QAbstractEventDispatcher* loop = QAbstractEventDispatcher::instance())
+        connect(loop, &QAbstractEventDispatcher::aboutToBlock, this, &SessionSockets::Idle);
+}
 
 SessionSockets::~SessionSockets() {
     CloseAll();
@@ -82,13 +87,30 @@ void SessionSockets::Arrived(int index) {
     Winsock& w = *elements_[index];
     const QByteArray bytes = w.GetData();
     std::vector<std::string> lines;
-    if (!framers_[index].Append(std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())), lines)) {
+    if (!framers_[index].Append(std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())),
+                                lines)) {
         Close(index);
         if (events_.Lost) events_.Lost(index);
         return;
     }
     for (auto& line : lines) queue_.emplace_back(index, std::move(line));
-    Pump();
+    if (!holding_) Pump();
+}
+
+bool SessionSockets::TakeOneLine() {
+    if (queue_.empty()) return false;
+    auto [index, line] = std::move(queue_.front());
+    queue_.pop_front();
+    if (events_.Line) events_.Line(index, line);
+    return true;
+}
+
+void SessionSockets::Idle() {
+    if (sleepDepth_ > 0 || !holding_) return;
+    holding_ = false;
+    if (!queue_.empty())
+        QMetaObject::invokeMethod(
+            this, [this] { Pump(); }, Qt::QueuedConnection);
 }
 
 // Lines leave strictly in arrival order: a handler that runs events takes the next waiting line

@@ -3,6 +3,11 @@
 // remote; a host's joiners get elements 1..4. Every element cuts its stream into lines with its
 // own framer; the lines of all elements wait in arrival order and are handed on one by one, also
 // when a handler runs events and more data arrives meanwhile.
+//
+// While the session waits for an answer, lines are held and the wait takes them one per pass, so
+// that it sees what each message did before the next one changes it (an "OK" followed at once by
+// a "DK" must not hide the "OK"). Once this thread's event loop goes idle outside a wait, the held
+// lines flow on their own again.
 
 #include "LineFramer.h"
 
@@ -48,16 +53,25 @@ class SessionSockets : public QObject {
     void CloseAll();
     // Lines received but not yet handed on.
     bool LinesWaiting() const { return !queue_.empty(); }
+    // A wait begins a pass: lines are held until the wait takes them.
+    void HoldLines() { holding_ = true; }
+    // Hands on the oldest held line; false when none waits.
+    bool TakeOneLine();
+    // The wait's own sleep for events: the loop going idle there does not release the lines.
+    void SleepInWait(bool sleeping) { sleepDepth_ += sleeping ? 1 : -1; }
 
   private:
     Winsock& Element(int index);
     void Arrived(int index);
     void Pump();
+    void Idle();
 
     SocketEvents events_;
     std::array<std::unique_ptr<Winsock>, MaxSockets> elements_;
     std::array<LineFramer, MaxSockets> framers_;
     std::deque<std::pair<int, std::string>> queue_;
+    bool holding_ = false;
+    int sleepDepth_ = 0;
 };
 
 } // namespace zarle

@@ -45,13 +45,22 @@ void InternetSession::NetWaitReply(int) {
         return;
     }
     if (s_.NetState == NetGoodbye || s_.NetState == NetEndGame) return;
+    PullOneLine();
+}
+
+// One pass of a wait: the next line that arrived, or a sleep until something happens.
+void InternetSession::PullOneLine() {
+    sockets_.HoldLines();
+    if (sockets_.TakeOneLine()) return;
     ProcessEvents();
+    sockets_.TakeOneLine();
 }
 
 void InternetSession::NetWaitAllPlayers() {
+    PullOneLine();
     while (s_.NetMode != 0 && !s_.StopWait) {
         if (s_.AckCount == s_.NumPlayers) return;
-        ProcessEvents();
+        PullOneLine();
     }
     if (s_.NetMode == 0) s_.NetState = NetGoodbye;
 }
@@ -61,7 +70,7 @@ void InternetSession::WaitForOpponent() {
     while (!s_.ReplyFlag) {
         if (s_.NetMode == 0 || s_.StopWait) return;
         Label(0, "WAITING for Opponent");
-        ProcessEvents();
+        PullOneLine();
     }
     if (!s_.StopWait) Label(0, " ");
 }

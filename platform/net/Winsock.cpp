@@ -204,6 +204,8 @@ void Winsock::Later(QTcpSocket* socket, std::function<void()> step) {
 
 void Winsock::Adopt(QTcpSocket* socket) {
     socket_ = socket;
+    // A game sends short lines and waits for each answer: no waiting to fill a packet.
+    socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
     connect(socket, &QTcpSocket::connected, this, [this, socket] {
         Later(socket, [this] {
             state_ = StateConnected;

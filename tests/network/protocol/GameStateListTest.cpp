@@ -165,18 +165,18 @@ TEST(GameStateListTest, AListThatDoesNotAddUpIsRefusedWhole) {
     ASSERT_TRUE(ReadGameStateList(list, 1));
     const size_t firstStockId = 8;
     const std::string refused[] = {
-        list.substr(0, list.size() / 2),                                   // cut short
-        list + " 5#",                                                      // a number too many
-        Edited(list, firstStockId, Str(b.s.Deck(0, 2))),                   // a card twice
-        Edited(list, firstStockId, " 999"),                                // no such card
-        Edited(list, 1, " 5"),                                             // five players
-        Edited(list, 6, " 300"),                                           // stock larger than the deck
-        Edited(list, firstStockId, "x"),                                   // not a number
-        Edited(list, 5, " True"),                                          // a flag may be a word ...
+        list.substr(0, list.size() / 2),                 // cut short
+        list + " 5#",                                    // a number too many
+        Edited(list, firstStockId, Str(b.s.Deck(0, 2))), // a card twice
+        Edited(list, firstStockId, " 999"),              // no such card
+        Edited(list, 1, " 5"),                           // five players
+        Edited(list, 6, " 300"),                         // stock larger than the deck
+        Edited(list, firstStockId, "x"),                 // not a number
+        Edited(list, 5, " True"),                        // a flag may be a word ...
     };
     for (size_t i = 0; i + 1 < std::size(refused); ++i) EXPECT_FALSE(ReadGameStateList(refused[i], 1)) << i;
     EXPECT_TRUE(ReadGameStateList(refused[std::size(refused) - 1], 1)); // ... and still reads
-    EXPECT_FALSE(ReadGameStateList(list, 3));                          // no fourth seat at three
+    EXPECT_FALSE(ReadGameStateList(list, 3));                           // no fourth seat at three
 }
 
 TEST(GameStateListTest, AHoldPileBeyondTheCommonLimitIsRefused) {

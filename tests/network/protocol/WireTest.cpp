@@ -134,7 +134,8 @@ TEST(WireTest, LayoutsGiveTheCountsAndTheSeatNamesOfThisSide) {
         EXPECT_EQ(t->NumCenters, c.Centers) << c.Line;
         EXPECT_EQ(t->SeatNames, c.Names) << c.Line;
     }
-    for (const char* bad : {"LO  6  1", "LO  1  1", "LO  2  2", "LO  3  3|a|b|", "LO  4  0|a|b|c|", "LO  4  1|a|b"})
+    for (const char* bad :
+         {"LO  6  1", "LO  1  1", "LO  2  2", "LO  3  3|a|b|", "LO  4  0|a|b|c|", "LO  4  1|a|b"})
         EXPECT_FALSE(ReadTableLayout(ParseWireLine(bad, true), host)) << bad;
 }
 

@@ -2,12 +2,14 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QTimer>
 
 namespace zarle::testing {
 
 NetSide::NetSide(const std::string& name, int players)
     : Session(SessionPorts{State, Board, Box, Sound, Waiter, Chat, GamePort}),
-      Opponents(State, Game, OpponentsPorts{Board, Sound, Waiter, Random, Persistence, Session, Window, Timer, &Session}),
+      Opponents(State, Game,
+                OpponentsPorts{Board, Sound, Waiter, Random, Persistence, Session, Window, Timer, &Session}),
       Game(State, EnginePorts{Board, Sound, Waiter, Box, Random, Opponents, Persistence, Session}),
       GamePort(Game, Opponents) {
     State.PlayerName = name;
@@ -30,7 +32,10 @@ bool RunUntil(const std::function<bool()>& done, int milliseconds) {
     clock.start();
     while (!done()) {
         if (clock.elapsed() > milliseconds) return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 50);
+        // Sleeps as the program's idle loop does; the timer wakes it to look at the clock.
+        QTimer wake;
+        wake.start(20);
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
     }
     return true;
 }

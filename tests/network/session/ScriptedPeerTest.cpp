@@ -36,7 +36,7 @@ TEST(ScriptedPeerTest, LinesAreDispatchedWholeInOrderAndChatGoesToTheChat) {
     EXPECT_EQ(t.Host.Lines, (Lines{"IP ^ 8. 2. 0", "NM Pat", "LO"}));
     EXPECT_EQ(r.State.NetMode, 1);
 
-    t.Host.Send("LO  3");                // a line split across arrivals
+    t.Host.Send("LO  3"); // a line split across arrivals
     Settle();
     EXPECT_EQ(t.Host.Lines.size(), 3u);
     t.Host.Send("  2|Bea|Cy|\nSY  4#hello\nPK True\n");
@@ -71,7 +71,8 @@ TEST(ScriptedPeerTest, ALineLongerThanTheLimitEndsTheConnectionLikeALostOne) {
 struct ScriptedJoiner {
     ScriptedJoiner(const std::string& name, int port, bool helloTwice = false) {
         Peer.OnLine = [this, name, helloTwice](const std::string& line) {
-            if (line.starts_with("IP")) Peer.Send(helloTwice ? "IP ^ 8. 2. 0\nIP ^ 8. 2. 0\n" : "IP ^ 8. 2. 0\n");
+            if (line.starts_with("IP"))
+                Peer.Send(helloTwice ? "IP ^ 8. 2. 0\nIP ^ 8. 2. 0\n" : "IP ^ 8. 2. 0\n");
             if (line.starts_with("NM")) Peer.Send("NM " + name + "\n");
             if (line.starts_with("LO")) Peer.Send("LO\n");
         };

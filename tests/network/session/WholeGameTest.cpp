@@ -1,0 +1,30 @@
+// Whole games over loopback with a host and one and two remotes: every side's board equal to the
+// host's after every move, and every card kept on every side.
+
+#include "NetPlayHarness.h"
+
+#include <gtest/gtest.h>
+
+namespace zarle::testing {
+namespace {
+
+TEST(WholeGameTest, EverySideKeepsTheHostsBoardMoveByMove) {
+    for (int players = 2; players <= 3; ++players) {
+        SCOPED_TRACE(std::to_string(players) + " players");
+        NetPlayOptions o;
+        o.Players = players;
+        o.Games = 2;
+        o.Seed = static_cast<unsigned>(players);
+        o.TransferAfterMoves = 40;
+        o.TimeLimitSeconds = 30;
+        const NetPlayReport r = PlayNetGames(o);
+        ASSERT_EQ(r.Problem, "");
+        EXPECT_EQ(r.GamesFinished, 2);
+        EXPECT_EQ(r.Transfers, 1);
+        EXPECT_GT(r.Reshuffles, 0);
+        EXPECT_GT(r.Moves, 100);
+    }
+}
+
+} // namespace
+} // namespace zarle::testing
