@@ -23,15 +23,13 @@ namespace zarle {
 
 class CardPictureBank;
 class WinnerFlash;
+struct FlightPoint;
 
 struct BoardServices {
     SoundPort& Sound;
     WaitPort& Waiter;
     MessageBoxPort& Box;
 };
-
-// How long each step of a card flight shows: one frame at 60 frames a second.
-inline constexpr float FlightStepSeconds = 1.0f / 60;
 
 class BoardPresenter : public BoardPort, public LayoutHost, private SurfaceEvents {
   public:
@@ -60,6 +58,11 @@ class BoardPresenter : public BoardPort, public LayoutHost, private SurfaceEvent
         counterUpdate_ = std::move(counterUpdate);
         showDeck_ = std::move(showDeck);
     }
+
+    // The clock card flights are timed by, in seconds. Tests put in one that stands still, so
+    // that only the waits move a flight on.
+    using FlightClock = std::function<double()>;
+    void SetFlightClock(FlightClock clock) { flightClock_ = std::move(clock); }
 
     // The card-back flow animation runs on the window (it returns when it has stopped).
     void SetCardsFlow(std::function<void(int)> flow) { cardsFlow_ = std::move(flow); }
@@ -141,6 +144,11 @@ class BoardPresenter : public BoardPort, public LayoutHost, private SurfaceEvent
 
     void SurfaceResized(const SurfaceFrame& frame) override;
 
+    static FlightClock RealFlightClock();
+    double FramesPerSecond() const;
+    // Draws the flight of `source` from `start` along `path`, a frame at a time.
+    void Fly(ControlId source, FlightPoint start, const std::vector<FlightPoint>& path);
+
     CardLook Look() const;
     const SlotRow* SlotsOf(Pics pics) const;
     // ShowCard's drawing; what it chose, or nothing when there was nothing to draw on.
@@ -160,6 +168,7 @@ class BoardPresenter : public BoardPort, public LayoutHost, private SurfaceEvent
     std::function<bool(std::string_view)> smallWindowLoaded_;
     std::function<void(std::string_view)> unloadSmallWindow_;
     std::function<void(int)> cardsFlow_;
+    FlightClock flightClock_ = RealFlightClock();
     TablePicture tablePicture_;
     std::function<void()> counterUpdate_;
     std::function<void()> showDeck_;

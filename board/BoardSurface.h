@@ -36,6 +36,8 @@ class BoardSurface : public ControlWidgets {
     // Outer edges in twips.
     virtual void SetWindowBounds(double left, double top, double width, double height) = 0;
     virtual void SetWindowState(int state) = 0;
+    // The least inside, in pixels, the player may shrink the window to.
+    virtual void SetMinimumInside(int width, int height) = 0;
     virtual void SetTableColor(uint32_t color) = 0;
     // Off while the display size changes, so the half-moved board is never shown.
     virtual void SetPainting(bool on) = 0;

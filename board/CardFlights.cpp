@@ -1,11 +1,19 @@
-// Card flights: the pile picture that holds a card slides to its target pile one step a frame,
-// the board stays live between steps, and the picture goes back home hidden for the caller to
-// redraw. The spare picture Picture1(0) shows what remains at the source meanwhile.
+// Card flights: the pile picture that holds a card slides to its target pile along the flight's
+// steps, drawn once a frame of the display for a time set by the speed, the board live between
+// frames; the picture then goes back home hidden for the caller to redraw. The spare picture
+// Picture1(0) shows what remains at the source meanwhile.
 
 #include "BoardPresenter.h"
 
 #include "CardFlight.h"
 #include "PileFamilies.h"
+
+#include <QScreen>
+#include <QWidget>
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
 
 namespace zarle {
 
@@ -13,8 +21,45 @@ namespace {
 
 constexpr ControlId Spare{Ctl::Picture1, 0};
 constexpr float SettleSeconds = 0.001f;
+constexpr double UsualFramesPerSecond = 60;
+
+double SteadySeconds() {
+    using namespace std::chrono;
+    return duration<double>(steady_clock::now().time_since_epoch()).count();
+}
 
 } // namespace
+
+BoardPresenter::FlightClock BoardPresenter::RealFlightClock() {
+    return SteadySeconds;
+}
+
+double BoardPresenter::FramesPerSecond() const {
+    const QScreen* screen = surface_.Widget().screen();
+    const double rate = screen ? screen->refreshRate() : 0;
+    return rate >= 20 && rate <= 500 ? rate : UsualFramesPerSecond;
+}
+
+// Time on screen is whichever is further on: the clock, or the waits asked for (waits that
+// return at once still move the card along).
+void BoardPresenter::Fly(ControlId source, FlightPoint start, const std::vector<FlightPoint>& path) {
+    const double seconds = FlightSeconds(game_.AnimSpeed);
+    const double frameSeconds = 1.0 / FramesPerSecond();
+    const double began = flightClock_();
+    long long frame = 0;
+    for (double shown = 0; shown < seconds;) {
+        // The next frame after the time shown; a late frame is skipped, never drawn twice.
+        frame = std::max(frame + 1, static_cast<long long>(shown / frameSeconds) + 1);
+        const double nextFrame = std::min(seconds, static_cast<double>(frame) * frameSeconds);
+        services_.Waiter.Wait(static_cast<float>(nextFrame - shown));
+        shown = std::max(nextFrame, flightClock_() - began);
+        const FlightPoint at = FlightPlaceAt(start, path, shown / seconds);
+        Control& card = model_.Edit(source);
+        card.Left = ToTwips(std::round(at.Left));
+        card.Top = ToTwips(std::round(at.Top));
+        Present();
+    }
+}
 
 void BoardPresenter::AnimateCard(Pics srcPics, int srcIndex, Pics dstPics, int dstIndex) {
     Batch batch(*this);
@@ -56,14 +101,9 @@ void BoardPresenter::AnimateCard(Pics srcPics, int srcIndex, Pics dstPics, int d
     if (srcIndex >= FirstHoldSlot && (!humanHold || game_.WorkSlots[0].Value != 0))
         model_.Edit(Spare).Visible = true;
 
-    const auto path = CardFlightPath({ToPixels(homeLeft), ToPixels(homeTop)}, dst, game_.AnimSpeed);
-    for (const FlightPoint& at : path) {
-        Control& card = model_.Edit(source);
-        card.Left = ToTwips(at.Left);
-        card.Top = ToTwips(at.Top);
-        Present();
-        services_.Waiter.Wait(FlightStepSeconds);
-    }
+    const FlightPoint start{ToPixels(homeLeft), ToPixels(homeTop)};
+    const auto path = CardFlightPath(start, dst, game_.AnimSpeed);
+    if (!path.empty()) Fly(source, start, path);
     services_.Waiter.Wait(SettleSeconds);
     Control& card = model_.Edit(source);
     card.Visible = false;

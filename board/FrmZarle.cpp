@@ -10,6 +10,7 @@
 
 #include <QEvent>
 #include <QRegion>
+#include <QScreen>
 
 namespace zarle {
 
@@ -19,6 +20,11 @@ constexpr int StatusPanels = 8;
 constexpr int UndoPanel = 3;
 constexpr int OpponentNamePanel = 5;
 const QColor CardEdgeColor(0x55, 0x55, 0x55);
+// How often, and how many times, a shown window looks whether the window manager framed it.
+constexpr int FrameWatchMs = 20;
+constexpr int FrameWatchTries = 100;
+// What a window manager's frame usually takes, until the real one is known.
+constexpr QSize UsualFrame(12, 40);
 
 int Key(ControlId id) {
     return static_cast<int>(id.family) * 1024 + id.index;
@@ -58,6 +64,8 @@ FrmZarle::FrmZarle(CardPictureBank& pictures)
     setObjectName("frmZarle");
     setWindowTitle("ZarleNET");
     layerDivider_->hide();
+    frameWatch_.setInterval(FrameWatchMs);
+    connect(&frameWatch_, &QTimer::timeout, this, [this] { WatchForFrame(); });
 }
 
 FrmZarle::~FrmZarle() = default;
@@ -109,8 +117,13 @@ void FrmZarle::UnloadWidget(ControlId id) {
 void FrmZarle::SetBounds(ControlId id, PixelBounds b) {
     // The status bar keeps to the bottom edge by itself.
     if (id.family == Ctl::StatusBar1) return;
-    if (QWidget* w = arrays_.At(id))
-        w->setGeometry(b.Left, b.Top, std::max(0, b.Width), std::max(0, b.Height));
+    QWidget* w = arrays_.At(id);
+    const QRect box(b.Left, b.Top, std::max(0, b.Width), std::max(0, b.Height));
+    // A pile's border lies around its card, never over the card's edge.
+    if (auto* picture = dynamic_cast<PictureBox*>(w))
+        picture->SetInside(box);
+    else if (w)
+        w->setGeometry(box);
 }
 
 void FrmZarle::SetVisible(ControlId id, bool visible) {
@@ -183,12 +196,42 @@ void FrmZarle::BringToFront(ControlId id) {
         w->raise();
 }
 
+// The bounds are the frame's, title bar included. The window manager's frame is known only once
+// it has put one around the shown window: until then the bounds wait to be given again.
 void FrmZarle::SetWindowBounds(double left, double top, double width, double height) {
     const double tpp = BoardTwipsPerPixel();
-    const QSize frameExtra = isVisible() ? frameGeometry().size() - geometry().size() : QSize();
-    move(TwipsToPixels(left, tpp), TwipsToPixels(top, tpp));
-    resize(std::max(1, TwipsToPixels(width, tpp) - frameExtra.width()),
-           std::max(1, TwipsToPixels(height, tpp) - frameExtra.height()));
+    wantedFrame_ = QRect(TwipsToPixels(left, tpp), TwipsToPixels(top, tpp), TwipsToPixels(width, tpp),
+                         TwipsToPixels(height, tpp));
+    PlaceFrame();
+}
+
+// Never more than the screen leaves inside a frame: a board too large for it gets what there is.
+void FrmZarle::SetMinimumInside(int width, int height) {
+    boardInside_ = QSize(width, height);
+    const QScreen* shown = screen();
+    const QSize frame = FrameKnown() ? frameGeometry().size() - geometry().size() : UsualFrame;
+    const QSize room = shown ? shown->availableGeometry().size() - frame : boardInside_;
+    setMinimumSize(boardInside_.boundedTo(room));
+}
+
+bool FrmZarle::FrameKnown() const {
+    return isVisible() && frameGeometry() != geometry();
+}
+
+void FrmZarle::PlaceFrame() {
+    if (!wantedFrame_) return;
+    const QRect frame = *wantedFrame_;
+    const QSize frameExtra = FrameKnown() ? frameGeometry().size() - geometry().size() : QSize(0, 0);
+    if (FrameKnown()) {
+        wantedFrame_.reset();
+        SetMinimumInside(boardInside_.width(), boardInside_.height()); // within the real frame now
+    } else if (isVisible())
+        frameWatch_.start();
+    // The inside is placed so that the frame lands where asked, once its size is known.
+    const QPoint inside =
+        frame.topLeft() + (FrameKnown() ? geometry().topLeft() - frameGeometry().topLeft() : QPoint());
+    setGeometry(QRect(inside, QSize(std::max(1, frame.width() - frameExtra.width()),
+                                    std::max(1, frame.height() - frameExtra.height()))));
 }
 
 void FrmZarle::SetWindowState(int state) {
@@ -245,6 +288,20 @@ void FrmZarle::SetPanelToolTip(int panel, const std::string& tip) {
 void FrmZarle::resizeEvent(QResizeEvent* event) {
     Form::resizeEvent(event);
     ReportFrame();
+}
+
+// The window manager tells the frame's size by a window property, which raises no event here.
+void FrmZarle::WatchForFrame() {
+    if (!wantedFrame_ || !isVisible() || frameWatches_++ >= FrameWatchTries) {
+        frameWatch_.stop();
+        frameWatches_ = 0;
+        return;
+    }
+    if (FrameKnown()) {
+        frameWatch_.stop();
+        frameWatches_ = 0;
+        PlaceFrame();
+    }
 }
 
 void FrmZarle::changeEvent(QEvent* event) {

@@ -7,7 +7,10 @@
 #include "PictureCache.h"
 #include "forms/Form.h"
 
+#include <QTimer>
+
 #include <map>
+#include <optional>
 #include <unordered_map>
 
 namespace zarle {
@@ -32,6 +35,7 @@ class FrmZarle final : public Form, public BoardSurface {
 
     void SetWindowBounds(double left, double top, double width, double height) override;
     void SetWindowState(int state) override;
+    void SetMinimumInside(int width, int height) override;
     void SetTableColor(uint32_t color) override;
     void SetPainting(bool on) override;
     void ClearPainted() override;
@@ -55,6 +59,11 @@ class FrmZarle final : public Form, public BoardSurface {
     void SetUpStatusBar(QWidget& bar);
     void HoldCaptionsInMenuStrip();
     void ReportFrame();
+    // Whether the window manager's frame around the shown window is known.
+    bool FrameKnown() const;
+    // Gives the window the frame asked for, or as near as it can before the frame is known.
+    void PlaceFrame();
+    void WatchForFrame();
 
     BoardControlArrays arrays_;
     PictureCache pictures_;
@@ -64,6 +73,10 @@ class FrmZarle final : public Form, public BoardSurface {
     std::map<int, std::string> panelTexts_;
     std::map<int, std::string> panelTips_;
     SurfaceEvents* events_ = nullptr;
+    std::optional<QRect> wantedFrame_; // pixels, until the window manager's frame is known
+    QSize boardInside_{0, 0};          // the least inside the board asks for
+    QTimer frameWatch_;
+    int frameWatches_ = 0;
 };
 
 } // namespace zarle

@@ -10,7 +10,7 @@ GameWindow::GameWindow(GameState& game, GameWindowServices services)
       waitPort_(services.Waiter ? *services.Waiter : waiter_), boxPort_(services.Box ? *services.Box : box_),
       opponents_(game, engine_,
                  OpponentsPorts{board_, soundPort_, waitPort_, random_, gamePersistence_, net_,
-                                opponentWindow_, opponentWindow_}),
+                                opponentWindow_, opponentWindow_, &net_}),
       net_(InternetParts()), board_(game, pictures_, *surface_, BoardServices{soundPort_, waitPort_, boxPort_}),
       opponentWindow_(game, board_), profileView_(game, board_, *surface_, pictures_),
       profileCalls_(game, engine_, board_),

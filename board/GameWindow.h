@@ -85,6 +85,7 @@ class GameWindow {
     BoardCommands& Commands() { return *commands_; }
     // Internet play: the session, its windows and the Internet menu's commands.
     InternetPlay& Internet() { return net_; }
+    ComputerPlayer& Opponents() { return opponents_; }
 
     // Loading the board window: the program's start. Anything but Running means the program ends.
     StartOutcome Start(const StartOptions& options);

@@ -82,6 +82,8 @@ void ModelBinding::ApplyWindow(const BoardWindow& now, BoardSurface& surface) {
     if (all || was.Left != now.Left || was.Top != now.Top || was.Width != now.Width ||
         was.Height != now.Height)
         surface.SetWindowBounds(now.Left, now.Top, now.Width, now.Height);
+    if (all || was.MinInsideWidth != now.MinInsideWidth || was.MinInsideHeight != now.MinInsideHeight)
+        surface.SetMinimumInside(now.MinInsideWidth, now.MinInsideHeight);
     if (all || was.BackColor != now.BackColor) surface.SetTableColor(now.BackColor);
     if (all || was.PaintingOn != now.PaintingOn) surface.SetPainting(now.PaintingOn);
 }

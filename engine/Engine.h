@@ -72,6 +72,7 @@ class Engine {
     void RulesRefresh();
 
   private:
+    static constexpr const char* DealerErrorTitle = "Dealer Error";
     // Small helpers over the ports.
     void Caption(Ctl control, int index, std::string_view text);
     void Show(Ctl control, int index, bool visible);

@@ -15,6 +15,17 @@ namespace {
 const std::string Crlf(CRLF);
 constexpr int RefillMode = 1;
 
+// Whether the used pile holds only cards of this deck, as many as the deck has at most; a damaged
+// saved game can leave it otherwise.
+bool UsedPileDealable(const GameState& s) {
+    if (s.UsedCount < 1 || s.UsedCount > s.DeckSize || s.DeckSize > MaxDeckSize) return false;
+    for (int i = 1; i <= s.UsedCount; ++i) {
+        const CardRec card = s.UsedCards[i];
+        if (card.Id < 1 || card.Id > s.DeckSize || card.Value < 1 || card.Value > WildValue) return false;
+    }
+    return true;
+}
+
 } // namespace
 
 void Engine::Deal_Players(Pics pics, SlotRow& cards) {
@@ -62,6 +73,11 @@ void Engine::RESHUFFLE() {
 bool Engine::ReshuffleLocally() {
     Wait(0.75f);
     Wait(s_.MoveDelay);
+    if (!UsedPileDealable(s_)) {
+        p_.Box.MsgBox("Oops! Sorry, I dropped the cards and can't redeal. Please start a new game.",
+                      MbExclamation, DealerErrorTitle);
+        return false;
+    }
     s_.StockCount = s_.UsedCount;
     for (int i = 1; i <= s_.StockCount; ++i) {
         s_.Deck.SetCard(i, s_.UsedCards[i]);

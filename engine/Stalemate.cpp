@@ -11,7 +11,6 @@ namespace zarle {
 namespace {
 
 const std::string Crlf(CRLF);
-constexpr const char* DealerErrorTitle = "Dealer Error";
 
 } // namespace
 

@@ -28,16 +28,16 @@ fs::path ProgramFolder(const GameState& s) {
     return fs::path(s.AppPath);
 }
 
-// What a data file gave: the record(s) when usable, the damage found and where the file lies.
-template <class Content> struct FileRead {
-    std::optional<Content> content;
+// What a personality file gave: its record when usable, the damage found and where the file lies.
+struct PersonalityRead {
+    std::optional<PersonalityRecord> content;
     Damage damage = Damage::None;
     fs::path path;
 };
 
 // Record 1 of a personality file; no record when the file is missing, unreadable or damaged.
-FileRead<PersonalityRecord> ReadPersonality(const GameState& s, std::string_view name) {
-    FileRead<PersonalityRecord> read;
+PersonalityRead ReadPersonality(const GameState& s, std::string_view name) {
+    PersonalityRead read;
     const auto path = FindDataFile(ProgramFolder(s) / "Data" / "PMS", std::string(name) + ".pms");
     if (!path) return read;
     read.path = *path;

@@ -1,7 +1,8 @@
-// Timings of the real board window, offscreen:
+// Timings of the real board window on a virtual screen:
 //   - a full Redraw of a dealt four-player board, put on the widgets, and then painted;
-//   - a card flight: each step's move, apply and paint.
-// Run: QT_QPA_PLATFORM=offscreen ./board_bench
+//   - the time on screen, with the game's own waits, of one card flight at speeds 2, 45 and 250,
+//     of the first deal of the hands for two and four players, and of a computer turn.
+// Run: QT_QPA_PLATFORM=offscreen ./board_bench   (or under xvfb-run)
 
 #include "GameWindow.h"
 
@@ -12,7 +13,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <functional>
 #include <vector>
 
 namespace {
@@ -29,11 +29,7 @@ class SilentSound : public SoundPort {
 // Runs the window's pending events (the paints) at every wait instead of waiting.
 class PaintingWaiter : public WaitPort {
   public:
-    std::function<void(float)> OnWait;
-    void Wait(float seconds) override {
-        QCoreApplication::processEvents();
-        if (OnWait) OnWait(seconds);
-    }
+    void Wait(float) override { QCoreApplication::processEvents(); }
     void DoEvents() override { QCoreApplication::processEvents(); }
 };
 
@@ -41,6 +37,8 @@ class OkBox : public MessageBoxPort {
   public:
     int MsgBox(std::string_view, int, std::string_view) override { return AnswerOk; }
 };
+
+constexpr int16_t UsualSpeed = 45; // a new profile's flight speed
 
 double Median(std::vector<double> v) {
     std::sort(v.begin(), v.end());
@@ -108,25 +106,94 @@ void BenchRedraw(GameWindow& w) {
                 Median(paint), Max(paint));
 }
 
-void BenchFlight(GameWindow& w, PaintingWaiter& waiter, int animSpeed, Pics src, int srcIndex, Pics dst,
-                 int dstIndex, const char* what) {
-    w.Game().AnimSpeed = static_cast<int16_t>(animSpeed);
-    w.Board().ShowCard(src, srcIndex, 1, 0); // a flight leaves its pile hidden: show a card on it again
-    QCoreApplication::processEvents();
-    std::vector<double> steps;
+// Seconds on screen of `runs` runs of `run`, the board's events running and its waits real.
+template <typename Run> double MedianSeconds(int runs, Run run) {
+    std::vector<double> seconds;
     QElapsedTimer clock;
-    clock.start();
-    waiter.OnWait = [&](float seconds) {
-        if (seconds == FlightStepSeconds) steps.push_back(clock.nsecsElapsed() / 1e6);
-        clock.restart();
-    };
-    w.Board().AnimateCard(src, srcIndex, dst, dstIndex);
-    waiter.OnWait = nullptr;
-    std::printf("Flight %s at speed %d: %zu steps, each moved, applied and painted in median %.3f ms, "
-                "max %.3f ms\n  steps (ms):",
-                what, animSpeed, steps.size(), Median(steps), Max(steps));
-    for (const double s : steps) std::printf(" %.2f", s);
-    std::printf("\n");
+    for (int i = 0; i < runs; ++i) {
+        clock.start();
+        run();
+        seconds.push_back(clock.nsecsElapsed() / 1e9);
+    }
+    return Median(seconds);
+}
+
+void BenchFlights(GameWindow& w) {
+    for (const int speed : {2, 45, 250}) {
+        w.Game().AnimSpeed = static_cast<int16_t>(speed);
+        const double seconds = MedianSeconds(7, [&] {
+            w.Board().ShowCard(Pics::Picture7, 3, 1, 0); // a flight leaves its pile hidden
+            w.Board().AnimateCard(Pics::Picture7, 3, Pics::PicCenter, 2);
+        });
+        std::printf("Flight of a hand card to a center at speed %3d: median %.3f s on screen\n", speed,
+                    seconds);
+    }
+}
+
+// A new board for `players` with the side piles dealt, ready for the hands.
+void SetUpDeal(GameWindow& w, int players) {
+    GameState& g = w.Game();
+    g.NumPlayers = static_cast<int16_t>(players);
+    g.NumCenters = static_cast<int16_t>(players > 2 ? 4 : 3);
+    g.DeckSize = static_cast<int16_t>(players * PackSize);
+    w.LayOut(BoardScreen{15360, 11520, false});
+    w.TheEngine().ClearBoard();
+    w.TheEngine().SetUp();
+}
+
+void BenchFirstDeals(GameWindow& w) {
+    w.Game().AnimSpeed = UsualSpeed;
+    for (const int players : {2, 4}) {
+        std::vector<double> seconds;
+        QElapsedTimer clock;
+        for (int i = 0; i < 3; ++i) {
+            SetUpDeal(w, players);
+            clock.start();
+            w.TheEngine().Deal_All();
+            seconds.push_back(clock.nsecsElapsed() / 1e9);
+        }
+        std::printf("First deal of the hands, %d players, speed %d: median %.2f s on screen\n", players,
+                    UsualSpeed, Median(seconds));
+    }
+}
+
+// Counts the flights of a computer turn on the side.
+class FlightCount : public WaitPort {
+  public:
+    explicit FlightCount(WaitPort& real) : real_(real) {}
+    int Settles = 0;
+    void Wait(float seconds) override {
+        if (seconds == 0.001f) ++Settles; // each flight ends with this wait
+        real_.Wait(seconds);
+    }
+    void DoEvents() override { real_.DoEvents(); }
+
+  private:
+    WaitPort& real_;
+};
+
+void BenchComputerTurn(GameWindow& w, const FlightCount& flights) {
+    GameState& g = w.Game();
+    g.AnimSpeed = UsualSpeed;
+    std::vector<double> seconds;
+    std::vector<double> moves;
+    QElapsedTimer clock;
+    for (int i = 0; i < 5; ++i) {
+        SetUpDeal(w, 2);
+        w.TheEngine().Deal_All();
+        // A hand that runs from the Ace: the seat has plays to make.
+        for (int slot = 2; slot <= 6; ++slot) g.SeatRec1.Slots[slot] = CardOfId(13 * (i % 4) + slot - 1);
+        g.PTurn = 2;
+        w.Opponents().SwapOpponentData(g.Seat(2), false);
+        const int before = flights.Settles;
+        clock.start();
+        w.Opponents().ComputerTurn();
+        seconds.push_back(clock.nsecsElapsed() / 1e9);
+        moves.push_back(flights.Settles - before);
+    }
+    std::printf("A computer turn from a hand of Ace to Five, speed %d, move delay %.2f s: median %.2f s on "
+                "screen, median %.0f flights\n",
+                UsualSpeed, g.MoveDelay, Median(seconds), Median(moves));
 }
 
 } // namespace
@@ -142,17 +209,23 @@ int main(int argc, char** argv) {
     SilentSound sound;
     PaintingWaiter waiter;
     OkBox box;
-    GameWindow window(game, GameWindowServices{&sound, &waiter, &box});
+    {
+        GameWindow window(game, GameWindowServices{&sound, &waiter, &box});
+        window.LayOut(BoardScreen{15360, 11520, false});
+        window.Window().show();
+        QCoreApplication::processEvents();
+        BenchRedraw(window);
+    }
+
+    BoardWaiter realWaits(game);
+    FlightCount counted(realWaits);
+    GameWindow window(game, GameWindowServices{&sound, &counted, &box});
     window.LayOut(BoardScreen{15360, 11520, false});
     window.Window().show();
-    QCoreApplication::processEvents();
-
-    BenchRedraw(window);
     window.Deal();
     QCoreApplication::processEvents();
-    BenchFlight(window, waiter, 10, Pics::Picture7, 3, Pics::PicCenter, 2, "hand card to a center");
-    BenchFlight(window, waiter, 45, Pics::Picture7, 3, Pics::PicCenter, 2, "hand card to a center");
-    BenchFlight(window, waiter, 45, Pics::Picture3, 1, Pics::PicCenter, 4,
-                "seat 4's side card across the board");
+    BenchFlights(window);
+    BenchFirstDeals(window);
+    BenchComputerTurn(window, counted);
     return 0;
 }

@@ -10,11 +10,11 @@ BoardCommands::BoardCommands(GameWindow& window, SoundPort& sound, MessageBoxPor
     : w_(window), s_(window.Game()), sound_(sound), box_(box), noInternet_(window.Game(), box),
       internet_(&noInternet_),
       browser_([](std::string_view address) { return OpenUrlInBrowser(QString::fromUtf8(address)); }),
-      strip_(std::make_unique<MenuStrip>(MenuStripParts{
-          window.Game(), static_cast<FrmZarle&>(window.Surface()), window.Board(), sound, box,
-          window.Pictures(), window.StartUpValues().LargeFonts,
-          [this](int menu, int item, int choice) { Dispatch(menu, item, choice); },
-          [this] { return GameMenuRefused(); }})),
+      strip_(std::make_unique<MenuStrip>(
+          MenuStripParts{window.Game(), static_cast<FrmZarle&>(window.Surface()), window.Board(), sound, box,
+                         window.Pictures(), window.StartUpValues().LargeFonts,
+                         [this](int menu, int item, int choice) { Dispatch(menu, item, choice); },
+                         [this] { return GameMenuRefused(); }})),
       keypad_(window.Game(), window.Board(), window.TheEngine()) {
     // The board previews every key of its controls.
     auto& form = static_cast<FrmZarle&>(window.Surface());

@@ -4,6 +4,7 @@
 #include "GameWindow.h"
 #include "commands/BoardCommands.h"
 #include "input/KeyCodes.h"
+#include "menus/frmBackground.h"
 #include "windows/frmSplash.h"
 
 #include <array>
@@ -14,6 +15,7 @@ namespace zarle {
 namespace {
 
 constexpr int EscKey = 27;
+constexpr int AltKey = 18;
 constexpr int HomeKey = 36;
 constexpr int EndKey = 35;
 constexpr int PageUpKey = 33;
@@ -65,6 +67,8 @@ std::string ProgramFile(const std::string& appPath, const char* folder, const ch
 } // namespace
 
 void BoardCommands::FormControlCodes(int keyCode, int shift) {
+    // Qt reports the Alt key's own press without its modifier.
+    if (keyCode == AltKey) shift |= AltMask;
     s_.AwaitHuman = false;
     // The first key during a card-flow animation only stops it.
     if (s_.FlowRunning && !s_.FlowStop) {
@@ -193,6 +197,7 @@ bool BoardCommands::CtrlKey(int keyCode) {
     case F3: w_.ShowScoreboard(1); break;
     case DeleteKey: Message("What are you trying to Delete?", MbOkOnly, ""); break;
     case F11: w_.Windows().DisplayStats(); break;
+    case F9: (new frmBackground(s_.AppPath, s_.BackList, &w_.Window()))->show(); break;
     case F6: w_.Board().Flash(s_.PersonalityIdx); break;
     case F5: {
         auto* splash = new frmSplash(w_.Pictures());

@@ -63,7 +63,8 @@ void BoardCommands::RestartCurrentGame() {
         return;
     }
     if (s_.GameStarted) {
-        if (box_.MsgBox("Start this game over from the beginning?", MbOkCancel, "Restart Game") == AnswerCancel)
+        if (box_.MsgBox("Start this game over from the beginning?", MbOkCancel, "Restart Game") ==
+            AnswerCancel)
             return;
     } else {
         Message("Restarting game from last session.", MbInformation, "Restart Game");
@@ -71,9 +72,10 @@ void BoardCommands::RestartCurrentGame() {
     w_.Saves().RestoreSlot(GameStartSlot);
 }
 
-// Not while a deal is being set up: the close would pull the board from under it.
+// The same close as the window's own: while the game is busy (a deal, a computer seat's turn)
+// the shut-down follows as soon as that is done, instead of the command being lost.
 void BoardCommands::Exit() {
-    if (!s_.GameBusy) w_.Window().close();
+    w_.Window().close();
 }
 
 } // namespace zarle

@@ -14,8 +14,8 @@ PeekNotice PeekNoticeLines(GameState& game, std::string_view chatText, bool peek
     ++game.ChatSeqOut;
     const bool prefixed = std::atoi(game.PeerVersion.c_str()) >= FirstPrefixedVersion;
     PeekNotice notice;
-    notice.ChatLine = "SY " + std::to_string(game.ChatSeqOut) + "#" + (prefixed ? "$-" : "") +
-                      std::string(chatText);
+    notice.ChatLine =
+        "SY " + std::to_string(game.ChatSeqOut) + "#" + (prefixed ? "$-" : "") + std::string(chatText);
     notice.PeekLine = std::string("PK ") + (peekOn ? "True" : "False");
     return notice;
 }
@@ -27,8 +27,8 @@ void NoInternetCommands::SetupInternet() {
 }
 
 void NoInternetCommands::ShowScores() {
-    s_.MsgAnswer = static_cast<int16_t>(
-        box_.MsgBox("No ZarleNET scores yet to display!", MbInformation, "ZarleNET"));
+    s_.MsgAnswer =
+        static_cast<int16_t>(box_.MsgBox("No ZarleNET scores yet to display!", MbInformation, "ZarleNET"));
 }
 
 void NoInternetCommands::SetupPlayers() {

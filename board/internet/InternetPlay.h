@@ -39,7 +39,7 @@ struct InternetPlayParts {
     std::function<void()> ShowRules;
 };
 
-class InternetPlay final : public NetworkPort, public InternetCommands, private ChatLink {
+class InternetPlay final : public NetworkPort, public RemoteSeatPort, public InternetCommands, private ChatLink {
   public:
     explicit InternetPlay(InternetPlayParts parts);
     ~InternetPlay() override;
@@ -69,6 +69,10 @@ class InternetPlay final : public NetworkPort, public InternetCommands, private 
     void ConnectionLost() override { session_.ConnectionLost(); }
     void SendNewTable() override { session_.SendNewTable(); }
     void SendRecover() override { session_.SendRecover(); }
+
+    // RemoteSeatPort: a remote player's seat is played by the session.
+    void Opponent() override { session_.Opponent(); }
+    int SocketIndexOfSeat(int netSeat) override { return session_.SocketIndexOfSeat(netSeat); }
 
   private:
     // ChatLink.

@@ -4,12 +4,6 @@ namespace zarle {
 
 namespace {
 
-std::string Separator() {
-    std::string dashes;
-    for (int i = 0; i < 21; ++i) dashes += "\u2014";
-    return dashes;
-}
-
 std::string Keyed(const std::string& caption, const std::string& key) {
     return caption + "\t" + key;
 }
@@ -75,8 +69,6 @@ std::vector<std::string> HelpEntries(const MenuConditions& c) {
 }
 
 } // namespace
-
-const std::string MenuSeparator = Separator();
 
 std::vector<std::string> MenuEntries(int menu, const MenuConditions& now) {
     switch (menu) {

@@ -14,7 +14,8 @@ inline constexpr int InternetMenu = 3;
 inline constexpr int HelpMenu = 4;
 
 // 21 em dashes.
-extern const std::string MenuSeparator;
+inline const std::string MenuSeparator = "\u2014\u2014\u2014\u2014\u2014\u2014\u2014\u2014\u2014\u2014\u2014"
+                                         "\u2014\u2014\u2014\u2014\u2014\u2014\u2014\u2014\u2014\u2014";
 
 // What the Internet and Help menus' entries depend on.
 struct MenuConditions {

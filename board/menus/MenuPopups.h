@@ -17,9 +17,9 @@ enum class Popup { Noise, DisplaySize, ToInternet };
 
 struct PopupItems {
     std::vector<std::string> Captions;
-    int FirstIndex = 0;       // the index the first caption stands for
-    int DefaultItem = -1;     // shown in bold
-    bool Enabled = true;      // false: every item greyed
+    int FirstIndex = 0;   // the index the first caption stands for
+    int DefaultItem = -1; // shown in bold
+    bool Enabled = true;  // false: every item greyed
 };
 
 // The items of a pop-up as the game state has them now.

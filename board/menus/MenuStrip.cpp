@@ -9,6 +9,7 @@
 #include <QEvent>
 #include <QEventLoop>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QTimer>
 
 #include <algorithm>
@@ -94,17 +95,23 @@ void MenuStrip::AttachControls() {
 
 void MenuStrip::Attach(ControlId id, QWidget* widget) {
     if (std::find(attached_.begin(), attached_.end(), widget) != attached_.end()) return;
-    auto* control = dynamic_cast<VbControl<QWidget>*>(widget);
-    if (!control) return;
+    ControlEvents* found = nullptr;
+    if (auto* control = dynamic_cast<VbControl<QWidget>*>(widget)) found = &control->Events();
+    if (auto* label = dynamic_cast<VbControl<QLabel>*>(widget)) found = &label->Events();
+    if (!found) return;
     attached_.emplace_back(widget);
-    ControlEvents& events = control->Events();
+    ControlEvents& events = *found;
     switch (id.family) {
     case Ctl::picPanel:
         widget->installEventFilter(this);
-        connect(&events, &ControlEvents::MouseMove, this, [this](MouseArgs a) { picPanel_MouseMove(a.x, a.y); });
-        connect(&events, &ControlEvents::MouseDown, this, [this](MouseArgs a) { picPanel_MouseDown(a.x, a.y); });
+        connect(&events, &ControlEvents::MouseMove, this,
+                [this](MouseArgs a) { picPanel_MouseMove(a.x, a.y); });
+        connect(&events, &ControlEvents::MouseDown, this,
+                [this](MouseArgs a) { picPanel_MouseDown(a.x, a.y); });
         break;
-    case Ctl::imgMenu: connect(&events, &ControlEvents::MouseMove, this, [this] { imgMenu_MouseMove(); }); break;
+    case Ctl::imgMenu:
+        connect(&events, &ControlEvents::MouseMove, this, [this] { imgMenu_MouseMove(); });
+        break;
     default: connect(&events, &ControlEvents::MouseDown, this, [this] { Form_MouseDown(); }); break;
     }
 }
@@ -179,13 +186,15 @@ void MenuStrip::OpenMenu(int menu) {
     GameState& g = p_.Game;
     auto outcome = std::make_shared<MenuOutcome>();
     const int skin = g.BackgroundIdx == 1 ? 1 : 0;
-    auto* window = new frmMenu(QPixmap::fromImage(LoadCardArt(art::MenuTitle(skin))),
-                               [this, menu, outcome](int item) {
-                                   int choice = 0;
-                                   if (!Pick(menu, item, choice)) return false;
-                                   *outcome = {true, item, choice};
-                                   return true;
-                               });
+    auto* window =
+        new frmMenu(QPixmap::fromImage(LoadCardArt(art::MenuTitle(skin))), [this, menu, outcome](int item) {
+            int choice = 0;
+            if (!Pick(menu, item, choice)) return false;
+            *outcome = {true, item, choice};
+            return true;
+        });
+    const char* titles[] = {"", "Game", "Options", "Internet", "Help"};
+    window->setWindowTitle(QString(titles[menu]) + " menu");
     menu_ = window;
     menuNo_ = menu;
     window->LoadList(MenuEntries(menu, ConditionsNow()));

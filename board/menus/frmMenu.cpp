@@ -26,6 +26,7 @@ frmMenu::frmMenu(const QPixmap& title, std::function<bool(int)> pick)
     setWindowFlags(Qt::Tool | Qt::FramelessWindowHint);
     setAttribute(Qt::WA_ShowWithoutActivating);
     setAttribute(Qt::WA_DeleteOnClose);
+    SetBackColor(ToolTipColor);
     imgTop->SetStretch(true);
     imgTop->SetPicture(title);
     QFont font("Arial");

@@ -40,8 +40,8 @@ StartOutcome StartUp::Form_Load(const StartOptions& options) {
     lock_.emplace(options.InstanceName);
     if (lock_->AnotherIsRunning()) {
         p_.Box.MsgBox(
-            "The game is already running. Check your Windows task bar to bring it up or use the Task "
-            "Manager to end the game.",
+            "The game is already running. Check your task bar to bring it up or use the System Monitor "
+            "to end the game.",
             MbOkOnly, "");
         return StartOutcome::AlreadyRunning;
     }

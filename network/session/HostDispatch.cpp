@@ -61,7 +61,7 @@ bool InternetSession::HostName(int index, const WireLine& w) {
     }
     if (s_.NetMode <= 1) p_.Sound.PlayResource(108, SoundPlay::Async);
     Label(2, name + " has joined the game.");
-    p_.Chat.SystemLine(name + " has joined the game.");
+    chat_->SystemLine(name + " has joined the game.");
     int seat = players_[index].Seat;
     if (s_.NetMode == index) {
         seat = index;
@@ -104,7 +104,7 @@ void InternetSession::HostLost(int index) {
     players_[index].State = 0;
     const std::string text = name + " quit the game.";
     Label(1, text);
-    p_.Chat.SystemLine(text);
+    chat_->SystemLine(text);
     if (s_.PTurn == 0) Box(text, MbCritical, "ZarleNET");
     players_[index].Name.clear();
     players_[index].Seat = 0;

@@ -18,7 +18,7 @@ const std::string Crlf(CRLF);
 }
 
 InternetSession::InternetSession(SessionPorts ports)
-    : s_(ports.State), p_(ports),
+    : s_(ports.State), p_(ports), chat_(&ports.Chat),
       sockets_(SocketEvents{[this](int i, const std::string& line) { OnLine(i, line); },
                             [this](int i) { OnLost(i); }, [this](qintptr r) { OnRequest(r); },
                             [this](int i, int n, const std::string& d) { OnError(i, n, d); }, nullptr}) {
@@ -240,7 +240,7 @@ void InternetSession::OnLine(int index, const std::string& line) {
     if (s_.NetMode == 0) return;
     if (line.starts_with("SY") || line.starts_with("PK")) {
         if (line.starts_with("PK")) s_.OpponentPeeking = ReadWireFlag(std::string_view(line).substr(2));
-        p_.Chat.ChatLine(line, index);
+        chat_->ChatLine(line, index);
         return;
     }
     GetMessage(index, ParseWireLine(line, s_.IsHost == 0));

@@ -65,6 +65,8 @@ class InternetSession : public NetworkPort, public RemoteSeatPort {
     int ListeningPort() const { return sockets_.ListeningPort(); }
     const NetPlayerRec& Player(int index) const { return players_.at(static_cast<size_t>(index)); }
     int PlayerCount() const;
+    // The chat receiver that gets the chat family of lines and the system's notices.
+    void SetChat(ChatPort& chat) { chat_ = &chat; }
     // Sends a peek switch ("PK") or a chat line to the peers.
     void SendPeek(bool peeking);
     void SendChat(const std::string& text);
@@ -143,6 +145,7 @@ class InternetSession : public NetworkPort, public RemoteSeatPort {
 
     GameState& s_;
     SessionPorts p_;
+    ChatPort* chat_;
     SessionSockets sockets_;
     std::array<NetPlayerRec, MaxSockets> players_{};
     int maxSocket_ = 0;

@@ -25,7 +25,7 @@ bool InternetSession::RemoteSwitch(int index, const WireLine& w) {
         s_.SeatRec1.Name = w.Arg;
         NetSend(NameLine(s_.PlayerName), 0);
         Label(2, "You are connected to Host: " + s_.OppName1);
-        p_.Chat.SystemLine("You are connected to Host: " + s_.OppName1);
+        chat_->SystemLine("You are connected to Host: " + s_.OppName1);
         p_.Game.NameCaptions();
         return true;
     case NetNewGame:
@@ -53,7 +53,7 @@ bool InternetSession::RemoteSwitch(int index, const WireLine& w) {
     case NetGoodbye:
         sockets_.Close(index);
         Label(1, "Dealer has terminated game.");
-        p_.Chat.SystemLine("Dealer has terminated game.");
+        chat_->SystemLine("Dealer has terminated game.");
         Box("Dealer has terminated game.", MbCritical, "ZarleNET");
         AskSaveEndedGame();
         NetCleanUp();

@@ -73,7 +73,7 @@ void InternetSession::ConnectionLost() {
 void InternetSession::ProtocolError(std::string_view what) {
     if (s_.NetMode == 0) return;
     const std::string text = "The network game has ended: protocol error (" + std::string(what) + ").";
-    p_.Chat.SystemLine(text);
+    chat_->SystemLine(text);
     Label(1, text);
     // The peers are told the connection ends; this side's piles stay as they were, nothing applied.
     if (s_.IsHost != 0)

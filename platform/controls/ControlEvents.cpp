@@ -53,7 +53,10 @@ void ControlEvents::Release(const QMouseEvent& event) {
     if (click && alive) emit Click();
 }
 
-void ControlEvents::DoubleClick(const QMouseEvent&) {
+// Only the left button double-clicks: the right button shows what a pile holds and never plays,
+// so its second press is a press like the first.
+void ControlEvents::DoubleClick(const QMouseEvent& event) {
+    if (event.button() != Qt::LeftButton) return Press(event);
     clickPending_ = false;
     emit DblClick();
 }

@@ -4,7 +4,8 @@
 // DblClick, and KeyDown/KeyUp with a virtual-key code and KeyPress with a character code.
 //
 // A double-click comes as MouseDown, MouseUp, Click, DblClick, MouseUp: the second press
-// raises DblClick instead of MouseDown, and its release raises no Click.
+// raises DblClick instead of MouseDown, and its release raises no Click. Only the left button
+// double-clicks: another button's double-click comes as two clicks.
 
 #include "units/Twips.h"
 

@@ -9,6 +9,9 @@ namespace zarle {
 namespace {
 
 constexpr int SunkenBorderWidth = 2;
+// Around a box placed by its inside: neighbouring cards of a row lie two pixels apart, and the
+// borders of both fit between them.
+constexpr int AroundBorderWidth = 1;
 
 } // namespace
 
@@ -34,11 +37,24 @@ void PictureBox::SetBackColor(const QColor& color) {
 
 void PictureBox::SetBorderStyle(int style) {
     borderStyle_ = style == 1 ? 1 : 0;
+    PlaceAroundInside();
     update();
 }
 
+void PictureBox::SetInside(const QRect& inside) {
+    inside_ = inside;
+    PlaceAroundInside();
+}
+
+void PictureBox::PlaceAroundInside() {
+    if (!inside_) return;
+    const int border = BorderWidth();
+    setGeometry(inside_->adjusted(-border, -border, border, border));
+}
+
 int PictureBox::BorderWidth() const {
-    return borderStyle_ == 1 ? SunkenBorderWidth : 0;
+    if (borderStyle_ != 1) return 0;
+    return inside_ ? AroundBorderWidth : SunkenBorderWidth;
 }
 
 void PictureBox::CopyLook(const PictureBox& from) {

@@ -9,6 +9,8 @@
 #include <QPixmap>
 #include <QWidget>
 
+#include <optional>
+
 namespace zarle {
 
 class PictureBox : public VbControl<QWidget> {
@@ -26,6 +28,10 @@ class PictureBox : public VbControl<QWidget> {
     int BorderStyle() const { return borderStyle_; }
     void SetBorderStyle(int style);
 
+    // Places the box by its inside, in the parent's pixels: a thin border lies around `inside`, so
+    // a card picture of the inside's size shows whole, at the same place with or without a border.
+    void SetInside(const QRect& inside);
+
     // A newly loaded element of a control array starts as a copy of its first element.
     void CopyLook(const PictureBox& from);
 
@@ -34,8 +40,10 @@ class PictureBox : public VbControl<QWidget> {
 
   private:
     int BorderWidth() const;
+    void PlaceAroundInside();
 
     QPixmap picture_;
+    std::optional<QRect> inside_; // placed by its inside
     QColor backColor_;
     int borderStyle_ = 0;
 };

@@ -1,5 +1,6 @@
 #include "controls/StatusBar.h"
 
+#include <QApplication>
 #include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -162,13 +163,15 @@ bool StatusBar::event(QEvent* event) {
     return QWidget::event(event);
 }
 
+// The platform's own colours, not the window's: a table colour under black text cannot be read.
 void StatusBar::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.fillRect(rect(), palette().color(QPalette::Window));
-    painter.setPen(palette().color(QPalette::WindowText));
+    const QPalette colours = QApplication::palette(this);
+    painter.fillRect(rect(), colours.color(QPalette::Window));
+    painter.setPen(colours.color(QPalette::WindowText));
     for (int i = 1; i <= PanelCount(); ++i) {
         const QRect box = PanelRect(i);
-        qDrawShadePanel(&painter, box, palette(), true, 1);
+        qDrawShadePanel(&painter, box, colours, true, 1);
         const QRect textArea = box.adjusted(TextMargin, 0, -TextMargin, 0);
         painter.drawText(textArea, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
                          fontMetrics().elidedText(Text(i), Qt::ElideRight, textArea.width()));

@@ -2,6 +2,7 @@
 
 #include "VbRound.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace zarle {
@@ -59,6 +60,22 @@ std::vector<FlightPoint> CardFlightPath(FlightPoint start, FlightPoint target, i
         path.push_back(at);
     }
     return path;
+}
+
+double FlightSeconds(int animSpeed) {
+    constexpr double SpeedPerSecond = 225;
+    return FlightSpeed(animSpeed) / SpeedPerSecond;
+}
+
+FlightPoint FlightPlaceAt(FlightPoint start, const std::vector<FlightPoint>& path, double done) {
+    if (path.empty()) return start;
+    const double steps = std::clamp(done, 0.0, 1.0) * static_cast<double>(path.size());
+    const auto step = static_cast<size_t>(steps);
+    if (step >= path.size()) return path.back();
+    const FlightPoint from = step == 0 ? start : path[step - 1];
+    const FlightPoint to = path[step];
+    const double part = steps - static_cast<double>(step);
+    return {from.Left + (to.Left - from.Left) * part, from.Top + (to.Top - from.Top) * part};
 }
 
 PixelPoint InterpolatePoint(int x1, int y1, int x2, int y2, float t) {

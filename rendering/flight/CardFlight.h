@@ -33,6 +33,14 @@ int FlightStepSize(double distance, int animSpeed);
 // band. The target is taken to whole pixels.
 std::vector<FlightPoint> CardFlightPath(FlightPoint start, FlightPoint target, int animSpeed);
 
+// How long a flight shows on screen at a speed setting, whatever the machine: a fifth of a second
+// at the default speed, nearly instant at the fastest and about a second at the slowest.
+double FlightSeconds(int animSpeed);
+
+// Where the card stands at fraction `done` (0..1) of its flight along the steps of `path` from
+// `start`: between two steps it is on the line joining them, and at 1 it is exactly at the last.
+FlightPoint FlightPlaceAt(FlightPoint start, const std::vector<FlightPoint>& path, double done);
+
 // The point at fraction t of the way from (x1, y1) to (x2, y2), each coordinate rounded half up.
 struct PixelPoint {
     int X = 0;

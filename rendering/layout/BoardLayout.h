@@ -67,6 +67,9 @@ class BoardLayout {
     // and centers are the ones in force before, under which the display size is taken back to
     // large cards first.
     void ChangeLayout(int players, int centers);
+    // The least inside the window may shrink to: every pile, the avatar beside them and the
+    // status bar below stay clear of each other.
+    void KeepBoardWhole();
     void LayoutValues();
     void LayOut();
     void LayoutStandard();

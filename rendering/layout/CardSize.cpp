@@ -115,6 +115,7 @@ void BoardLayout::ChangeDisplay(int action) {
         SizePx(Ctl::Picture1, 0, 59, 80);
     // Half the drop zone: the point past a pile's left edge from which a drop counts for the next.
     st_.DropSpanHalf = 71 - VbRound((142 - st_.DropSpan) / 2.0);
+    KeepBoardWhole();
     if (!EitherSetupFormLoaded()) m_.EditWindow().PaintingOn = true;
 }
 

@@ -56,6 +56,7 @@ void BoardLayout::LayoutCenters() {
         LayoutMessages();
     }
     SetScale(ScaleMode::Pixels);
+    KeepBoardWhole();
 }
 
 } // namespace zarle

@@ -48,8 +48,10 @@ void BoardLayout::ChangeLayout(int players, int centers) {
         LayoutCenters();
         LayoutMulti(gs_.NumPlayers);
     }
-    if (gs_.DisplaySize == 1) ChangeDisplay(0);
+    // The rows go back up when they were up before: the player's choice outlives a new layout.
+    if (rememberedDisplay == 1 && gs_.DisplaySize == 0) ChangeDisplay(0);
     if (rememberedDisplay > 1) ChangeDisplay(1);
+    KeepBoardWhole();
 }
 
 void BoardLayout::LayoutValues() {
@@ -147,6 +149,7 @@ void BoardLayout::LayoutStandard() {
     PlaceFrame(FramesPerSeat, Ctl::Picture7);
     PlaceFrame(2 * FramesPerSeat, Ctl::Picture1);
     LayoutImgHold();
+    KeepBoardWhole();
 }
 
 void BoardLayout::LayoutMulti(int players) {
@@ -167,6 +170,7 @@ void BoardLayout::LayoutMulti(int players) {
     LayoutPlayer();
     LayoutMessages();
     GetImgHoldpic();
+    KeepBoardWhole();
 }
 
 void BoardLayout::RemoveSeat4Panel() {

@@ -104,6 +104,7 @@ void BoardLayout::LayoutRows(bool movedUp) {
         SetLeftPx(Ctl::Label9, 2, LeftPx(Ctl::Label10) + WidthPx(Ctl::Label10));
         SetWidthPx(Ctl::Label9, 2, 2 * st_.CardW);
     }
+    KeepBoardWhole();
 }
 
 } // namespace zarle

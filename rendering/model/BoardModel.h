@@ -61,6 +61,8 @@ struct BoardWindow {
     int BoardWidth = 12000;
     int BoardScaleW = 0; // inner size in pixels
     int BoardScaleH = 0;
+    int MinInsideWidth = 0; // pixels: the least inside that shows the whole board
+    int MinInsideHeight = 0;
 };
 
 struct ControlFamily {

@@ -52,8 +52,8 @@ std::string ChangeNoise(SoundOutput& out, const SoundSettings& s, const Personal
     case NoSounds: line = "Ahhh... the sounds of silence..."; break;
     default: break;
     }
-    // The sign-off answers the change at "Some Sound" too; "No Sound" stays silent.
-    PlaySoundFile(out, s, sounds[ExitSoundIndex]);
+    // The sign-off answers the player's own choice, so it is heard at every level, "No Sound" too.
+    PlaySoundFileAtAnyLevel(out, sounds[ExitSoundIndex]);
     return line;
 }
 

@@ -2,7 +2,8 @@
 // The sound effects of the board: the sound resources, the card sounds of the two skins, the personality's
 // sounds, the sound-level announcement and the clean-up at exit.
 //
-// Sound levels: at 2 ("No Sound") nothing plays at all; at 1 ("Some Sound") the personalities'
+// Sound levels: at 2 ("No Sound") nothing plays but the few sounds that answer the player's own
+// act (PlaySoundFileAtAnyLevel); at 1 ("Some Sound") the personalities'
 // sounds are left out; at 0 everything plays. A file that is missing or cannot be read plays
 // nothing, not even the platform's error beep.
 
@@ -39,15 +40,16 @@ void PlayCardSound(SoundOutput& out, const SoundSettings& s, int effect);
 // A sound file of the program folder (the slap, the intro, a chat sound), unless sounds are off.
 void PlaySoundFile(SoundOutput& out, const SoundSettings& s, const std::string& path, bool untilEnd = false);
 
-// A sound that answers the player's own act whatever the sound level (the slap on the avatar).
+// A sound that answers the player's own act whatever the sound level (the slap on the avatar, the
+// sound level's own announcement, the number keys).
 void PlaySoundFileAtAnyLevel(SoundOutput& out, const std::string& path, bool untilEnd = false);
 
 // A personality's or a reaction's sound: only with all sounds on.
 void PlayPersonalitySound(SoundOutput& out, const SoundSettings& s, const std::string& path,
                           bool untilEnd = false);
 
-// Announces a newly chosen sound level with the personality's voice. Returns the line for the
-// comment line `Label9(2)`.
+// Announces a newly chosen sound level with the personality's voice: the cheer with all sounds
+// on, then the sign-off at every level. Returns the line for the comment line `Label9(2)`.
 std::string ChangeNoise(SoundOutput& out, const SoundSettings& s, const PersonalitySounds& sounds);
 
 // At exit: the personality's goodbye (all sounds on only), then every `Data/*.tmp` and

@@ -57,7 +57,8 @@ TEST(BoardBadInput, SoundFilesThatAreMissingPlayNothing) {
 TEST(BoardBadInput, ADisplaySizeTheProgramLacksLaysTheBoardOutLarge) {
     BoardTable t({2, 3, 7});
     EXPECT_EQ(t.Game.DisplaySize, 0);
-    EXPECT_EQ(t.Widget({Ctl::Picture7, 2})->size(), QSize(71, 96));
+    const Control& card = t.Model({Ctl::Picture7, 2});
+    EXPECT_EQ(QSize(qRound(ToPixels(card.Width)), qRound(ToPixels(card.Height))), QSize(71, 96));
 }
 
 } // namespace

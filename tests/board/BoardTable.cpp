@@ -37,11 +37,18 @@ BoardTable::BoardTable(TableSetting setting) {
         Game.Seat(seat).Avatar = Opponents[seat - 2].avatar;
     }
     Window = std::make_unique<GameWindow>(Game, GameWindowServices{&Sound, &Waiter, &Box});
+    Window->Board().SetFlightClock([] { return 0.0; }); // flights move on the recorded waits alone
     Window->LayOut(BoardScreen{setting.ScreenTwips, setting.ScreenTwips * 3 / 4, false});
 }
 
 QWidget* BoardTable::Widget(ControlId id) {
     return static_cast<FrmZarle&>(Window->Surface()).ControlWidget(id);
+}
+
+QPoint BoardTable::CardPlace(ControlId id) {
+    const QWidget* w = Widget(id);
+    const int border = (w->width() - qRound(ToPixels(Model(id).Width))) / 2;
+    return w->pos() + QPoint(border, border);
 }
 
 } // namespace zarle::test

@@ -65,6 +65,8 @@ class BoardTable {
     const Control& Model(ControlId id) { return Board().Model().Get(id); }
     // The widget of a control; null when it is not loaded.
     QWidget* Widget(ControlId id);
+    // Where the control's card lies on the window: a pile's border lies around it.
+    QPoint CardPlace(ControlId id);
 };
 
 } // namespace zarle::test

@@ -28,7 +28,7 @@ TEST(BoardWidgets, WhatTheEngineSetsShowsOnTheWidgets) {
 
     EXPECT_EQ(static_cast<QLabel*>(t.Widget({Ctl::Label9, 2}))->text(), "YOU go first");
     EXPECT_EQ(static_cast<QPushButton*>(t.Widget({Ctl::Command2, 0}))->text(), "Deal");
-    EXPECT_EQ(t.Widget({Ctl::Picture7, 3})->pos(), QPoint(123, 321));
+    EXPECT_EQ(t.CardPlace({Ctl::Picture7, 3}), QPoint(123, 321));
     EXPECT_FALSE(t.Widget({Ctl::ImgTurn1, 0})->isHidden());
     EXPECT_EQ(t.Widget({Ctl::PicCenter, 2})->toolTip(), " 7");
     EXPECT_FALSE(t.Widget({Ctl::Picture7, 4})->isEnabled());

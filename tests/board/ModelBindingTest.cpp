@@ -34,6 +34,7 @@ class RecordingSurface : public BoardSurface {
     void BringToFront(ControlId id) override { Add("Front", id); }
     void SetWindowBounds(double, double, double, double) override { Calls.push_back("WindowBounds"); }
     void SetWindowState(int) override { Calls.push_back("WindowState"); }
+    void SetMinimumInside(int, int) override {}
     void SetTableColor(uint32_t) override { Calls.push_back("TableColor"); }
     void SetPainting(bool) override { Calls.push_back("Painting"); }
     void ClearPainted() override {}

@@ -45,9 +45,14 @@ std::vector<Shown> ShownControls(BoardTable& t) {
     std::vector<Shown> out;
     const auto add = [&](ControlId id, int group, int slot, bool pile) {
         QWidget* w = t.Widget(id);
-        if (w && !w->isHidden())
-            out.push_back({std::string(ControlName(id.family)) + "(" + std::to_string(id.index) + ")", group,
-                           slot, w->geometry(), pile, w});
+        if (!w || w->isHidden()) return;
+        // A pile is its card; the thin borders around neighbouring cards may touch.
+        const Control& c = t.Model(id);
+        const QRect rect =
+            pile ? QRect(t.CardPlace(id), QSize(qRound(ToPixels(c.Width)), qRound(ToPixels(c.Height))))
+                 : w->geometry();
+        out.push_back({std::string(ControlName(id.family)) + "(" + std::to_string(id.index) + ")", group,
+                       slot, rect, pile, w});
     };
     const Ctl seats[] = {Ctl::Picture7, Ctl::Picture1, Ctl::Picture2, Ctl::Picture3};
     for (int seat = 1; seat <= 4; ++seat) {

@@ -80,6 +80,31 @@ TEST_F(RefillTest, TheUsedPileBecomesTheStockWhenTheLastCardIsTaken) {
     EXPECT_EQ(Invariants(), "");
 }
 
+TEST_F(RefillTest, AUsedPileThatCannotBeDealtEndsTheReshuffleWithTheDealersApology) {
+    struct Damage {
+        const char* what;
+        int16_t usedCount;
+        CardRec card;
+    };
+    const Damage damages[] = {{"a blank card", 3, CardRec{}},
+                              {"a card of no deck", 3, CardRec{500, 4}},
+                              {"more cards than the deck", 105, CardOfId(3)}};
+    for (const Damage& d : damages) {
+        SCOPED_TRACE(d.what);
+        table.Log.Clear();
+        for (int i = 1; i <= d.usedCount; ++i) s.UsedCards[i] = CardOfId(i);
+        s.UsedCards[2] = d.card;
+        s.UsedCount = d.usedCount;
+        s.StockCount = 0;
+        table.Game.RESHUFFLE();
+        EXPECT_TRUE(
+            table.Log.Has("MsgBox \"Oops! Sorry, I dropped the cards and can't redeal. Please start a "
+                          "new game.\" 48 \"Dealer Error\" -> 1"));
+        EXPECT_EQ(s.StockCount, 0);
+        EXPECT_EQ(s.UsedCount, d.usedCount) << "the used pile stays as it was";
+    }
+}
+
 class StalemateTest : public RefillTest {
   protected:
     // Every card that is not in a side pile or a hand goes onto the hold piles and a center:

@@ -81,6 +81,13 @@ TEST_F(MouseLog, DoubleClickComesAsDownUpClickDblClickUp) {
     EXPECT_EQ(log_, (QStringList{"down 1 0 10,10", "up 1 0 10,10", "click", "dblclick", "up 1 0 10,10"}));
 }
 
+TEST_F(MouseLog, ARightDoubleClickIsTwoRightClicks) {
+    PointAt(QPoint(110, 60));
+    QTest::mouseDClick(Window(), Qt::RightButton, Qt::NoModifier, QPoint(110, 60));
+    EXPECT_EQ(log_, (QStringList{"down 2 0 10,10", "up 2 0 10,10", "click", "down 2 0 10,10", "up 2 0 10,10",
+                                 "click"}));
+}
+
 TEST_F(MouseLog, HoverMovesAreReportedWithoutButtons) {
     QTest::mouseMove(Window(), QPoint(120, 60));
     ASSERT_FALSE(log_.isEmpty());

@@ -5,6 +5,7 @@
 #include "controls/PictureBox.h"
 #include "controls/StatusBar.h"
 
+#include <QApplication>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -50,6 +51,25 @@ TEST(PictureBox, DrawsItsPictureAtTheCornerOverTheBackColour) {
 
     box.SetPicture(QPixmap());
     EXPECT_EQ(PixelAt(box, 5, 5), QColor(Qt::green));
+}
+
+TEST(PictureBox, PlacedByItsInsideShowsACardWholeWithTheBorderAround) {
+    QWidget board;
+    PictureBox box(&board);
+    box.SetPicture(Filled(10, 12, Qt::red));
+    box.SetInside(QRect(20, 30, 10, 12));
+    EXPECT_EQ(box.geometry(), QRect(20, 30, 10, 12));
+
+    box.SetBorderStyle(1);
+    EXPECT_EQ(box.geometry(), QRect(19, 29, 12, 14)) << "the border lies around the card";
+    EXPECT_EQ(PixelAt(box, 1, 1), QColor(Qt::red));
+    EXPECT_EQ(PixelAt(box, 10, 12), QColor(Qt::red)) << "the card's far corner is not cut off";
+    EXPECT_NE(PixelAt(box, 11, 13), QColor(Qt::red));
+
+    box.SetInside(QRect(40, 50, 10, 12));
+    EXPECT_EQ(box.geometry(), QRect(39, 49, 12, 14)) << "a moved card keeps its border around it";
+    box.SetBorderStyle(0);
+    EXPECT_EQ(box.geometry(), QRect(40, 50, 10, 12));
 }
 
 TEST(ImageBox, TakesThePicturesSizeUnlessStretched) {
@@ -113,6 +133,22 @@ TEST(StatusBar, PanelsByNumberAndKey) {
 
     board.resize(800, 400);
     EXPECT_EQ(bar.width(), 800) << "follows its window";
+}
+
+TEST(StatusBar, KeepsThePlatformsColoursOnAColouredWindow) {
+    QWidget board;
+    QPalette table = board.palette();
+    table.setColor(QPalette::Window, QColor(0, 64, 0));
+    table.setColor(QPalette::WindowText, Qt::black);
+    board.setPalette(table);
+    board.resize(300, 200);
+    StatusBar bar(&board);
+    bar.AddPanel({}, QStringLiteral("Tester"), 100);
+    board.show();
+    const QPalette platform = QApplication::palette(&bar);
+    const QImage seen = bar.grab().toImage();
+    EXPECT_EQ(seen.pixelColor(bar.width() - 2, bar.height() / 2), platform.color(QPalette::Window))
+        << "its own background, not the table";
 }
 
 TEST(StatusBar, AClickOnAPanelNamesIt) {

@@ -58,13 +58,16 @@ TEST_F(Clicks, ADoubleClickedKingStaysAndThePersonalityGivesAHint) {
     EXPECT_EQ(t.Board.FontSize({Ctl::Label9, 1}), fontSize);
 }
 
-// After a right press (information, not play), or once the game is over, a double-click plays
+// The right button (information, never play), or a game that is over: a double-click plays
 // nothing.
 TEST_F(Clicks, DoubleClicksThatPlayNothing) {
     t.SetCenter(1, 0);
     t.GiveCard(1, 1);
+    t.GiveCard(3, 1);
     t.DoubleClick({Ctl::Picture7, 1}, Qt::RightButton);
+    t.DoubleClick({Ctl::Picture7, 3}, Qt::RightButton);
     EXPECT_EQ(t.Game.CenterCount[1], 0);
+    EXPECT_EQ(t.Game.PlayerCards[3], CardOfId(1));
     t.Game.WorkSideCount = 0;
     t.DoubleClick({Ctl::Picture7, 1});
     EXPECT_EQ(t.Game.CenterCount[1], 0);

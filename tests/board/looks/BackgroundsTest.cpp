@@ -59,10 +59,14 @@ class BackgroundsTest : public ::testing::Test {
         WriteQuadrants(t.BackgroundsFolder() / "quads.bmp", {4, 4});
         std::ofstream(t.BackgroundsFolder() / "tile_broken.jpg") << "no picture here";
         t.ReadBacks();
-        t.Window->Window().resize(400, 300);
         t.Game.MatColor = 0x336699;
     }
     QColor At(int x, int y) { return t.TableShown().pixelColor(x, y); }
+    // The board's far corner, less `in` pixels each way.
+    QColor AtFar(int inX, int inY) {
+        const QSize board = t.Window->Window().size();
+        return At(board.width() - inX, board.height() - inY);
+    }
     void Step(int key) { t.Looks().backgrounds(key); }
 
     LooksTable t;
@@ -75,11 +79,12 @@ TEST_F(BackgroundsTest, EachStepShowsItsPictureOrThePlainTable) {
     ASSERT_EQ(t.Box.Texts.size(), 1u) << "the first step of a run explains the backgrounds";
     EXPECT_NE(t.Box.Texts[0].find("Up and Down arrow keys"), std::string::npos);
     // Stretched: each quadrant covers a quarter of the board.
-    EXPECT_EQ(t.TableShown().size(), QSize(400, 300));
+    const QSize board = t.Window->Window().size();
+    EXPECT_EQ(t.TableShown().size(), board);
     EXPECT_EQ(At(10, 10), QColor(Qt::red));
-    EXPECT_EQ(At(390, 10), QColor(Qt::green));
-    EXPECT_EQ(At(10, 290), QColor(Qt::blue));
-    EXPECT_EQ(At(390, 290), QColor(Qt::yellow));
+    EXPECT_EQ(At(board.width() - 10, 10), QColor(Qt::green));
+    EXPECT_EQ(At(10, board.height() - 10), QColor(Qt::blue));
+    EXPECT_EQ(AtFar(10, 10), QColor(Qt::yellow));
 
     Step(KeyDown);
     EXPECT_EQ(t.Game.BackIdx, 2);
@@ -91,7 +96,9 @@ TEST_F(BackgroundsTest, EachStepShowsItsPictureOrThePlainTable) {
     EXPECT_EQ(At(0, 0), QColor(Qt::red));
     EXPECT_EQ(At(6, 0), QColor(Qt::green));
     EXPECT_EQ(At(10, 0), QColor(Qt::red));
-    EXPECT_EQ(At(390, 296), QColor(Qt::red)) << "the tiles reach the far corner";
+    // The last whole tile's top-left quadrant, in the far corner.
+    EXPECT_EQ(At((board.width() - 1) / 10 * 10, (board.height() - 1) / 8 * 8), QColor(Qt::red))
+        << "the tiles reach the far corner";
 
     Step(KeyDown);
     EXPECT_EQ(t.Game.BackIdx, 4);
@@ -152,7 +159,7 @@ TEST_F(BackgroundsTest, AddingAPictureCopiesItAndShowsIt) {
     EXPECT_EQ(t.Game.BackCount, 4);
     EXPECT_EQ(t.Game.BackIdx, t.IndexOf("wide.bmp"));
     EXPECT_EQ(At(10, 10), QColor(Qt::red));
-    EXPECT_EQ(At(390, 290), QColor(Qt::yellow)) << "stretched";
+    EXPECT_EQ(AtFar(10, 10), QColor(Qt::yellow)) << "stretched";
 
     t.Looks().AddBackground();
     EXPECT_EQ(t.Game.BackCount, 4) << "a picture already in the folder is shown, not copied";

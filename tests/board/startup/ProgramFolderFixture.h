@@ -25,7 +25,8 @@ class RecordingSound : public SoundPort {
   public:
     std::vector<std::string> Files;
     std::vector<SoundPlay> Ways; // how each of `Files` was played
-    void PlayResource(int, SoundPlay) override {}
+    std::vector<int> Resources;  // the program's own sounds, by id
+    void PlayResource(int id, SoundPlay) override { Resources.push_back(id); }
     void PlayFile(std::string_view path, SoundPlay how) override {
         Files.emplace_back(path);
         Ways.push_back(how);
@@ -95,6 +96,9 @@ class ProgramFolderTest : public ::testing::Test {
 
     QString InstanceName() const { return instanceName_; }
 
+    // Answers the welcome window with `name` whenever it shows next.
+    void AnswerWelcomeWith(const std::string& name);
+
     RecordingSound Sound;
     InstantWaiter Waiter;
     RecordingBox Box;
@@ -105,7 +109,6 @@ class ProgramFolderTest : public ::testing::Test {
     std::unique_ptr<GameWindow> Window;
 
   private:
-    void AnswerWelcomeWith(const std::string& name);
 
     QTemporaryDir folder_;
     QTimer welcomeAnswer_;

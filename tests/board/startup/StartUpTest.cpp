@@ -124,8 +124,8 @@ TEST_F(StartUpTest, ASecondCopyOnlyPointsToTheRunningOne) {
     EXPECT_EQ(Start(""), StartOutcome::AlreadyRunning);
     ASSERT_EQ(Box.Shown.size(), 1u);
     EXPECT_EQ(Box.Shown[0].Text,
-              "The game is already running. Check your Windows task bar to bring it up or use "
-              "the Task Manager to end the game.");
+              "The game is already running. Check your task bar to bring it up or use the System "
+              "Monitor to end the game.");
     EXPECT_FALSE(Window->Window().isVisible());
     EXPECT_TRUE(Snapshot() == before);
 }

@@ -245,5 +245,18 @@ TEST(SmallDisplay, ANewLayoutKeepsTheDisplaySmall) {
     EXPECT_EQ(b.Width(Ctl::Picture3, 2), 59);
 }
 
+TEST(RaisedRows, ANewLayoutKeepsTheRowsUp) {
+    for (const RowsCase to : {RowsCase{2, 3}, RowsCase{2, 4}, RowsCase{4, 4}}) {
+        SCOPED_TRACE(to.players * 10 + to.centers);
+        LaidOutBoard b(2, 3);
+        b.layout.ChangeDisplay(0);
+        b.Relayout(to.players, to.centers);
+        EXPECT_EQ(b.game.DisplaySize, 1);
+        EXPECT_EQ(b.layout.State().DisplayMenu.RowsCaption, "Move Cards Down");
+        EXPECT_THAT(b.Tops(Ctl::Picture7, 1, 6), ElementsAre(352, 352, 352, 352, 352, 352));
+        EXPECT_THAT(b.Tops(Ctl::Picture7, 7, 10), ElementsAre(230, 230, 230, 230));
+    }
+}
+
 } // namespace
 } // namespace zarle::test

@@ -132,7 +132,7 @@ TEST_F(SoundEffectsTest, ChangeNoiseAnnouncesTheLevel) {
     const std::array<Case, 3> cases{{
         {0, "YEAH!", {{CheerSoundIndex, true}, {ExitSoundIndex, false}}},
         {1, "Let's hold it down a little guys!", {{ExitSoundIndex, false}}},
-        {2, "Ahhh... the sounds of silence...", {}},
+        {2, "Ahhh... the sounds of silence...", {{ExitSoundIndex, false}}},
     }};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.level);

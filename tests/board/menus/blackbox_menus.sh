@@ -1,0 +1,121 @@
+#!/usr/bin/env bash
+# The program on a virtual screen, driven by real keys and mouse clicks only: the player's name,
+# the Game menu opened from its title and Scores and Stats chosen from it, Esc on the Help menu,
+# F2 for a game (whoever plays first) and F12 to end. Pictures of the screen are saved beside
+# the test; files show that the board reacted.
+# Exit code 77 (skipped) when the virtual screen cannot start.
+set -u
+game_dir=${1:?program folder}
+shots=${2:-window-shots}
+for tool in Xvfb xdotool import; do command -v "$tool" >/dev/null || { echo "no $tool: skipped"; exit 77; }; done
+work=$(mktemp -d "${TMPDIR:-/tmp}/blackbox.XXXXXX")
+cp -r "$game_dir" "$work/game"
+rm -f "$work/game/Data/backup.sav"
+mkdir -p "$work/tmp" "$work/config" "$shots"
+rm -f "$shots/blackbox-failure.png"
+n=90
+while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
+Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+xpid=$!
+gpid=
+cleanup() { [ -n "$gpid" ] && kill "$gpid" 2>/dev/null; kill "$xpid" 2>/dev/null; rm -rf "$work"; }
+trap cleanup EXIT
+for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.1; done
+[ -e "/tmp/.X11-unix/X$n" ] || { echo "the virtual screen did not start: skipped"; exit 77; }
+export DISPLAY=":$n" TMPDIR="$work/tmp" XDG_CONFIG_HOME="$work/config"
+unset QT_QPA_PLATFORM
+
+fail() { echo "FAILED: $*"; import -window root "$shots/blackbox-failure.png"; exit 1; }
+# The window whose title is exactly $1, once it shows (10 s at most).
+window() {
+    for _ in $(seq 100); do
+        w=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1)
+        [ -n "$w" ] && { echo "$w"; return 0; }
+        sleep 0.1
+    done
+    return 1
+}
+gone() {
+    for _ in $(seq 100); do
+        xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1 || return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+"$work/game/zarlenet" >"$work/game.log" 2>&1 &
+gpid=$!
+board=$(window "ZarleNET") || fail "no board window"
+# The welcome window over the board asks for the player's name (the splash is 500 wide).
+welcome=
+for _ in $(seq 150); do
+    for w in $(xdotool search --onlyvisible --pid "$gpid" 2>/dev/null); do
+        eval "$(xdotool getwindowgeometry --shell "$w")"
+        [ "$w" != "$board" ] && [ "$WIDTH" != 500 ] && welcome=$w
+    done
+    [ -n "$welcome" ] && break
+    sleep 0.1
+done
+[ -n "$welcome" ] || fail "no welcome window"
+xdotool windowfocus "$welcome" 2>/dev/null
+xdotool type --delay 20 "Tester"
+xdotool key Return
+# The tip of the day closes with its OK button, at its top right.
+if tip=$(window "Tip of the Day"); then
+    eval "$(xdotool getwindowgeometry --shell "$tip")"
+    xdotool mousemove $((X + WIDTH - 51)) $((Y + 20)) click 1
+    gone "Tip of the Day" || fail "the tip of the day stayed"
+fi
+xdotool windowfocus "$board" 2>/dev/null
+eval "$(xdotool getwindowgeometry --shell "$board")"
+bx=$X by=$Y
+
+# The top edge shows the strip; a click on the Game title opens its menu.
+xdotool mousemove $((bx + 300)) $((by + 1))
+sleep 0.3
+xdotool mousemove $((bx + 100)) $((by + 40))
+sleep 0.3
+xdotool click 1
+menu=$(window "Game menu") || fail "the Game menu did not open"
+sleep 0.3
+import -window root "$shots/blackbox-game-menu.png"
+eval "$(xdotool getwindowgeometry --shell "$menu")"
+# 13 entries under the 24-pixel title; Scores and Stats is entry 10.
+row=$(((HEIGHT - 35) / 13))
+xdotool mousemove $((X + 40)) $((Y + 24 + row * 10 + row / 2))
+sleep 0.2
+xdotool click 1
+gone "Game menu" || fail "the menu stayed open"
+scores=$(window "Scores and Stats") || fail "Scores and Stats did not open"
+import -window root "$shots/blackbox-scores.png"
+xdotool windowfocus "$scores" 2>/dev/null
+xdotool key Escape
+gone "Scores and Stats" || fail "the scoreboard did not close"
+
+# Esc closes a menu without a command.
+xdotool mousemove $((bx + 300)) $((by + 1))
+sleep 0.3
+xdotool mousemove $((bx + 570)) $((by + 40)) click 1
+window "Help menu" >/dev/null || fail "the Help menu did not open"
+xdotool windowfocus "$board" 2>/dev/null
+xdotool key Escape
+gone "Help menu" || fail "Esc left the Help menu open"
+
+# F2 deals: the start of the game is saved at once.
+xdotool mousemove $((bx + 400)) $((by + 300)) click 1
+xdotool windowfocus "$board" 2>/dev/null
+xdotool key F2
+for _ in $(seq 50); do [ -s "$work/game/Data/backup.sav" ] && break; sleep 0.2; done
+[ "$(stat -c %s "$work/game/Data/backup.sav" 2>/dev/null || echo 0)" -ge $((13 * 6038)) ] ||
+    fail "F2 dealt no game"
+sleep 1
+import -window root "$shots/blackbox-dealt.png"
+
+# F12 ends the program; the shut-down deletes the temporary sound files.
+xdotool windowfocus "$board" 2>/dev/null
+xdotool key F12
+for _ in $(seq 50); do kill -0 "$gpid" 2>/dev/null || break; sleep 0.2; done
+kill -0 "$gpid" 2>/dev/null && fail "F12 did not end the program"
+gpid=
+ls "$work/game/Data/"*.tmp >/dev/null 2>&1 && fail "temporary files left after the shut-down"
+echo "black-box run passed"

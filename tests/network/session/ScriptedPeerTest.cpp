@@ -1,0 +1,192 @@
+// A session against a peer that speaks the wire by hand: framing, acknowledgements, hellos, and
+// a remote seat's moves, good and bad.
+
+#include "NetSide.h"
+
+#include <gtest/gtest.h>
+
+#include <deque>
+
+namespace zarle::testing {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+// Runs events for a moment, for things that must not happen.
+void Settle() {
+    RunUntil([] { return false; }, 100);
+}
+
+// A remote side joined to a scripted host.
+struct RemoteAtScriptedHost {
+    RemoteAtScriptedHost() : Side("Pat") {
+        const int port = Host.Listen();
+        EXPECT_TRUE(Side.Session.BeginJoin("127.0.0.1", port));
+        EXPECT_TRUE(RunUntil([&] { return Host.Connected(); }));
+    }
+    NetSide Side;
+    ScriptedPeer Host;
+};
+
+TEST(ScriptedPeerTest, LinesAreDispatchedWholeInOrderAndChatGoesToTheChat) {
+    RemoteAtScriptedHost t;
+    NetSide& r = t.Side;
+    t.Host.Send("IP ^ 8. 2. 0^ 2\nNM Hal\nLO  2  1\n"); // three lines in one arrival
+    ASSERT_TRUE(RunUntil([&] { return t.Host.Lines.size() == 3; }));
+    EXPECT_EQ(t.Host.Lines, (Lines{"IP ^ 8. 2. 0", "NM Pat", "LO"}));
+    EXPECT_EQ(r.State.NetMode, 1);
+
+    t.Host.Send("LO  3");                // a line split across arrivals
+    Settle();
+    EXPECT_EQ(t.Host.Lines.size(), 3u);
+    t.Host.Send("  2|Bea|Cy|\nSY  4#hello\nPK True\n");
+    ASSERT_TRUE(RunUntil([&] { return t.Host.Lines.size() == 4; }));
+    EXPECT_EQ(r.State.NumPlayers, 3);
+    EXPECT_EQ(r.State.SeatRec1.Name, "Hal");
+    EXPECT_EQ(r.State.SeatRec2.Name, "Bea");
+    ASSERT_TRUE(RunUntil([&] { return r.Chat.Lines.size() == 2; }));
+    EXPECT_EQ(r.Chat.Lines, (Lines{"SY  4#hello", "PK True"}));
+    EXPECT_TRUE(r.State.OpponentPeeking);
+    EXPECT_EQ(r.State.LastCmd[0], NetLayoutEarly); // chat lines never reach the dispatcher
+
+    t.Host.Send("GO\nEG\n"); // the goodbye ends the game: the rest of the batch is not handled
+    ASSERT_TRUE(RunUntil([&] { return r.State.NetMode == 0; }));
+    Settle();
+    EXPECT_EQ(r.Caption("Label9(1)"), "");
+    ASSERT_FALSE(r.Boxes().empty());
+    EXPECT_NE(r.Boxes().back().find("Dealer has terminated game."), std::string::npos);
+}
+
+TEST(ScriptedPeerTest, ALineLongerThanTheLimitEndsTheConnectionLikeALostOne) {
+    RemoteAtScriptedHost t;
+    t.Host.Send("IP ^ 8. 2. 0^ 1\n");
+    ASSERT_TRUE(RunUntil([&] { return t.Side.State.NetMode == 1; }));
+    t.Host.Send("SY  1#" + std::string(70 * 1024, 'x'));
+    ASSERT_TRUE(RunUntil([&] { return t.Side.State.NetMode == 0; }));
+    EXPECT_TRUE(t.Side.Chat.Lines.empty());
+    EXPECT_TRUE(RunUntil([&] { return t.Host.Closed(); }));
+}
+
+// A joiner that answers the host's handshake by hand.
+struct ScriptedJoiner {
+    ScriptedJoiner(const std::string& name, int port, bool helloTwice = false) {
+        Peer.OnLine = [this, name, helloTwice](const std::string& line) {
+            if (line.starts_with("IP")) Peer.Send(helloTwice ? "IP ^ 8. 2. 0\nIP ^ 8. 2. 0\n" : "IP ^ 8. 2. 0\n");
+            if (line.starts_with("NM")) Peer.Send("NM " + name + "\n");
+            if (line.starts_with("LO")) Peer.Send("LO\n");
+        };
+        Peer.ConnectTo(port);
+    }
+    ScriptedPeer Peer;
+};
+
+TEST(ScriptedPeerTest, EachRemoteAcknowledgesOncePerRoundAndEachHelloCountsOnce) {
+    NetSide host("Hal", 3);
+    ASSERT_TRUE(host.Session.BeginHost(0));
+    ScriptedJoiner ann("Ann", host.Session.ListeningPort(), true);
+    ASSERT_TRUE(RunUntil([&] { return host.State.NetMode == 1 && host.State.ReplyFlag; }));
+    Settle();
+    EXPECT_EQ(host.State.NetMode, 1); // the second hello of the same socket is not a second joiner
+    ScriptedJoiner bob("Bob", host.Session.ListeningPort());
+    ASSERT_TRUE(RunUntil([&] { return host.State.NetMode == 2 && host.State.AckCount == 3; }));
+    EXPECT_EQ(ann.Peer.Lines.back(), "LO  3  1|Ann|Bob|");
+    EXPECT_EQ(bob.Peer.Lines.back(), "LO  3  2|Ann|Bob|");
+
+    host.State.AckCount = 1;
+    ann.Peer.Send("DK\nDK\n"); // twice in a row from one remote: once
+    Settle();
+    EXPECT_EQ(host.State.AckCount, 2);
+    bob.Peer.Send("DK\n"); // then from the other: twice
+    ASSERT_TRUE(RunUntil([&] { return host.State.AckCount == 3; }));
+
+    host.State.AckCount = 1; // a new round
+    ann.Peer.Send("DK\n");
+    ASSERT_TRUE(RunUntil([&] { return host.State.AckCount == 2; }));
+    bob.Peer.Send("XX\n"); // another socket's line in between
+    Settle();
+    ann.Peer.Send("DK\n"); // answering twice never stands in for Bob
+    Settle();
+    EXPECT_EQ(host.State.AckCount, 2);
+    bob.Peer.Send("DK\n");
+    ASSERT_TRUE(RunUntil([&] { return host.State.AckCount == 3; }));
+}
+
+// A remote side in a two-player game whose opponent seat (the host) is about to move.
+struct RemoteSeatTurn : RemoteAtScriptedHost {
+    RemoteSeatTurn() {
+        Host.Send("IP ^ 8. 2. 0^ 1\nNM Hal\nLO  2  1\n");
+        EXPECT_TRUE(RunUntil([&] { return Host.Lines.size() == 3; }));
+        Side.Session.BeginPlay();
+        Host.Lines.clear();
+        GameState& s = Side.State;
+        s.NetState = 0;
+        SeatRecord& seat = s.SeatRec1;
+        seat.SideCount = 2;
+        seat.SideCards[1] = CardOfId(5);
+        seat.SideCards[2] = CardOfId(1);
+        seat.Slots[1] = CardOfId(1);
+        for (int k = 2; k <= 6; ++k) seat.Slots[k] = CardOfId(k == 2 ? 2 : k == 3 ? 9 : 7 + k);
+        s.SideCount = 1;
+        s.SideCards[1] = CardOfId(20);
+        s.PlayerCards[1] = s.SideCards[1];
+        s.PTurn = 2;
+        s.TurnOrder = {0, 2, 1};
+        s.TurnPos = 1;
+        s.OppTurnSign = 1; // the seat's hand is dealt
+        s.OwnTurnSign = 1;
+    }
+    // The host answers each acknowledgement with the next line of the script.
+    void Script(std::deque<std::string> lines) {
+        script_ = std::move(lines);
+        Host.OnLine = [this](const std::string&) {
+            if (script_.empty()) return;
+            Host.Send(script_.front());
+            script_.pop_front();
+        };
+        Host.Send(script_.front());
+        script_.pop_front();
+    }
+    std::deque<std::string> script_;
+};
+
+TEST(ScriptedPeerTest, ARemoteSeatsMovesAreReplayedAndAcknowledged) {
+    RemoteSeatTurn t;
+    GameState& s = t.Side.State;
+    // The side Ace to center 1, the Two on it, the hand's Queen moved to hand slot 4, the Nine discarded.
+    t.Script({"PC  1# 1\n", "WT\n", "PC  2# 1\n", "WT\n", "PC  5# 14\n", "WT\n", "PC  3# 8\n", "OK\n"});
+    t.Side.Opponents.ComputerTurn();
+    ASSERT_TRUE(RunUntil([&] { return t.Host.Lines.size() == 8; }));
+    EXPECT_EQ(t.Host.Lines, (Lines{"PC", "WT", "PC", "WT", "PC", "WT", "PC", "OK"}));
+    EXPECT_EQ(s.NetMode, 1);
+    EXPECT_EQ(s.PTurn, 1);
+    EXPECT_EQ(s.CenterCount[1], 2);
+    EXPECT_EQ(s.CenterCards[1][2], CardOfId(2));
+    const SeatRecord& seat = s.SeatRec1;
+    EXPECT_EQ(seat.SideCount, 1);
+    EXPECT_EQ(seat.Slots[1], CardOfId(5));
+    EXPECT_EQ(seat.HoldInfo[2][1], 1);
+    EXPECT_EQ(seat.HoldCards[2][1], CardOfId(9));
+    EXPECT_EQ(seat.Slots[8], CardOfId(9));
+    EXPECT_EQ(seat.Slots[3], CardRec{});
+    EXPECT_EQ(seat.Slots[4], CardOfId(12)); // the Queen's place after the hand move
+}
+
+TEST(ScriptedPeerTest, AMoveTheRulesRefuseEndsTheNetworkGameAndChangesNothing) {
+    for (const std::string bad : {"PC  4# 1\n", "PC  1# 9\n", "PC  9# 1\n", "PC  3# 5\n"}) {
+        SCOPED_TRACE(bad);
+        RemoteSeatTurn t;
+        const GameState before = t.Side.State;
+        t.Script({bad});
+        t.Side.Opponents.ComputerTurn();
+        EXPECT_EQ(t.Side.State.NetMode, 0);
+        EXPECT_NE(t.Side.Caption("Label9(1)").find("protocol error"), std::string::npos);
+        EXPECT_EQ(t.Side.State.CenterCount, before.CenterCount);
+        EXPECT_EQ(t.Side.State.SeatRec1.Slots, before.SeatRec1.Slots);
+        EXPECT_TRUE(t.Side.Boxes().empty()); // no modal box
+        ASSERT_TRUE(RunUntil([&] { return !t.Host.Lines.empty(); }));
+        EXPECT_EQ(t.Host.Lines.front(), "GO");
+    }
+}
+
+} // namespace
+} // namespace zarle::testing
