@@ -3,6 +3,8 @@
 #include "frmChat.h"
 #include "frmScoresNet.h"
 
+#include <QLineEdit>
+
 namespace zarle {
 
 InternetWindows::InternetWindows(ChatServices services, QWidget* board, std::function<void()> readUsers)
@@ -23,6 +25,7 @@ void InternetWindows::ShowChat() {
     if (!chat_) chat_ = new frmChat(services_, choices_, board_);
     chat_->show();
     chat_->raise();
+    chat_->Text2->setFocus();
 }
 
 frmChat* InternetWindows::ChatWindow() const {

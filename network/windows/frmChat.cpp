@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QStyle>
 #include <QVBoxLayout>
@@ -76,7 +77,7 @@ frmChat::frmChat(ChatServices services, InternetChoices& choices, QWidget* board
     Text1 = new QPlainTextEdit(this);
     Text1->setReadOnly(true);
     Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    Text1->setMinimumSize(fontMetrics().averageCharWidth() * 56, fontMetrics().height() * 9);
+    Text1->setMinimumSize(fontMetrics().averageCharWidth() * 48, fontMetrics().height() * 6);
     Picture1 = new QWidget(this);
     imgIcon = new QLabel(Picture1);
     imgIcon->hide();
@@ -150,10 +151,7 @@ void frmChat::Form_Load() {
     // A small screen gets the window at 0.8 of its size.
     FitToScreen(*this, c_.Game.ScreenTwips);
     adjustSize();
-    if (parentWidget()) {
-        const QRect board = parentWidget()->frameGeometry();
-        move(board.right() - width() - 20, board.bottom() - height() - 40);
-    }
+    if (parentWidget()) PlaceBesideBoard();
     // The quick phrases are the first opponent seat's comment lines.
     for (int i = 1; i <= PhraseCount; ++i) c_.Game.Comments[i] = c_.Game.SeatRec1.Comments[i];
     ShowPhrases();
@@ -166,6 +164,21 @@ void frmChat::Form_Load() {
     GetSoundList();
     GetIconList();
     ShowLog();
+}
+
+// Below the board when the screen has room, else to its right, else over its lower right corner,
+// so that the board's message lines and buttons stay in sight.
+void frmChat::PlaceBesideBoard() {
+    const QRect board = parentWidget()->window()->frameGeometry();
+    const QScreen* screen = parentWidget()->screen();
+    const QRect room = screen ? screen->availableGeometry() : board;
+    if (board.bottom() + height() <= room.bottom()) {
+        move(board.left() + (board.width() - width()) / 2, board.bottom() + 1);
+    } else if (board.right() + width() <= room.right()) {
+        move(board.right() + 1, board.bottom() - height());
+    } else {
+        move(std::max(room.left(), board.right() - width()), std::max(room.top(), board.bottom() - height()));
+    }
 }
 
 void frmChat::ShowPhrases() {

@@ -60,6 +60,7 @@ class frmChat final : public QWidget {
 
   private:
     void Form_Load();
+    void PlaceBesideBoard();
     void Command1_Click();
     void CmdChat_Click(int index);
     void lstIcons_Click();

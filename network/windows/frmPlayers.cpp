@@ -32,21 +32,23 @@ frmPlayers::frmPlayers(ConnectDialogPorts ports, QWidget* parent) : QDialog(pare
     setWindowTitle("Internet Game Connection");
     setModal(true);
 
-    lblPlayerName = new QLabel("Your Name:", this);
+    lblPlayerName = new QLabel("Your &Name:", this);
     txtPlayerName = new QLineEdit(this);
     txtPlayerName->setMaxLength(20);
     auto* role = new QLabel("Play as:", this);
-    Option1 = new QRadioButton("Host", this);
-    Option2 = new QRadioButton("Remote", this);
+    Option1 = new QRadioButton("&Host", this);
+    Option2 = new QRadioButton("&Remote", this);
     Option1->setChecked(true);
     Label5 = new QLabel(this);
     Text2 = new QLineEdit(this);
     Text2->setMaxLength(64);
     Text2->hide();
-    Label4 = new QLabel("Port:", this);
+    Label4 = new QLabel("&Port:", this);
     Text3 = new QLineEdit(QString::number(DefaultNetPort), this);
     Text3->setMaxLength(10);
     Text3->setToolTip("Every player uses the same port");
+    lblPlayerName->setBuddy(txtPlayerName);
+    Label4->setBuddy(Text3);
     lblSetup = new QLabel(this);
     lblSetup->setWordWrap(true);
     lblSetup->setMinimumWidth(fontMetrics().averageCharWidth() * 52);

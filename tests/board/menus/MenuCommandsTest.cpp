@@ -20,7 +20,7 @@ TEST_F(MenusTest, EachRefusalOfTheMenusSaysWhyAndChangesNothing) {
         {GameMenu, 1, 0, "There's no game to save!", "Zarle & Quenor"},
         {InternetMenu, 5, 0, "There's no Internet game to save!", "ZarleNET Online"},
         {InternetMenu, 6, 0, "You have to connect to another player first!", "ZarleNET Not Online"},
-        {InternetMenu, 0, 0, "You have to connect to another player first!", "ZarleNET Not Online"},
+        {InternetMenu, 3, 0, "You have to connect to another player first!", "ZarleNET Not Online"},
         {InternetMenu, 1, 0, "No ZarleNET scores yet to display!", "ZarleNET"},
         {HelpMenu, 3, 1, "Count your own cards during a Net game!", "Count by yourself"},
     };

@@ -6,6 +6,7 @@
 #include "OpponentSlot.h"
 #include "SetupSession.h"
 #include "frmMultiNET.h"
+#include "frmPlayers.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -147,6 +148,17 @@ TEST_F(NetSetupTest, ACompetitionNeedsANameAndANewOwnNameGoesBackToTheDefaultFil
     Click(Setup->cmdDone);
     EXPECT_EQ(Game->PlayerName, "Alice");
     EXPECT_EQ(Choices.NetScoreFile, "");
+}
+
+TEST_F(NetSetupTest, TheInternetMenuOpensTheConnectDialogAndCancelKeepsTheLocalGame) {
+    StartWith();
+    WhileShown<frmPlayers>([this] { Window->Commands().MenuInternet(0); },
+                           [](frmPlayers& w) {
+                               EXPECT_EQ(w.Text3->text(), "41001");
+                               Click(w.cmdCancel);
+                           });
+    EXPECT_EQ(Game->NetMode, 0);
+    EXPECT_EQ(Window->Internet().Windows().ChatWindow(), nullptr);
 }
 
 } // namespace
