@@ -9,6 +9,7 @@
 #include "units/Twips.h"
 
 #include <QEvent>
+#include <QFrame>
 #include <QRegion>
 #include <QScreen>
 
@@ -23,6 +24,10 @@ const QColor CardEdgeColor(0x55, 0x55, 0x55);
 // How often, and how many times, a shown window looks whether the window manager framed it.
 constexpr int FrameWatchMs = 20;
 constexpr int FrameWatchTries = 100;
+// The band the layout leaves between a hold box's top and its cards, and the gap the caption keeps
+// above the cards.
+constexpr int HoldCaptionBandPx = 4;
+constexpr int CaptionGap = 1;
 // What a window manager's frame usually takes, until the real one is known.
 constexpr QSize UsualFrame(12, 40);
 
@@ -119,6 +124,10 @@ void FrmZarle::SetBounds(ControlId id, PixelBounds b) {
     if (id.family == Ctl::StatusBar1) return;
     QWidget* w = arrays_.At(id);
     const QRect box(b.Left, b.Top, std::max(0, b.Width), std::max(0, b.Height));
+    if (id.family == Ctl::Label3 && w) {
+        holdBoxes_[id.index] = box;
+        return PlaceHoldBox(*w, box);
+    }
     // A pile's border lies around its card, never over the card's edge.
     if (auto* picture = dynamic_cast<PictureBox*>(w))
         picture->SetInside(box);
@@ -151,6 +160,15 @@ void FrmZarle::SetFont(ControlId id, double points, bool italic) {
     font.setPointSizeF(points);
     font.setItalic(italic);
     w->setFont(font);
+    if (id.family == Ctl::Label3 && holdBoxes_.count(id.index)) PlaceHoldBox(*w, holdBoxes_[id.index]);
+}
+
+// A "HOLD piles" box leaves its caption a thin band above the cards it holds: the box grows
+// upward by what the caption's line needs beyond it, at any card size and font size.
+void FrmZarle::PlaceHoldBox(QWidget& box, const QRect& bounds) {
+    const int frame = static_cast<const QFrame&>(box).frameWidth();
+    const int room = std::max(0, box.fontMetrics().height() + frame + CaptionGap - HoldCaptionBandPx);
+    box.setGeometry(bounds.adjusted(0, -room, 0, 0));
 }
 
 void FrmZarle::SetColors(ControlId id, uint32_t back, uint32_t fore, uint32_t fill, bool transparentBack) {

@@ -59,6 +59,7 @@ class FrmZarle final : public Form, public BoardSurface {
     void SetUpStatusBar(QWidget& bar);
     void HoldCaptionsInMenuStrip();
     void ReportFrame();
+    void PlaceHoldBox(QWidget& box, const QRect& bounds);
     // Whether the window manager's frame around the shown window is known.
     bool FrameKnown() const;
     // Gives the window the frame asked for, or as near as it can before the frame is known.
@@ -74,6 +75,7 @@ class FrmZarle final : public Form, public BoardSurface {
     std::map<int, std::string> panelTips_;
     SurfaceEvents* events_ = nullptr;
     std::optional<QRect> wantedFrame_; // pixels, until the window manager's frame is known
+    std::map<int, QRect> holdBoxes_;   // Label3 index: the box as the layout places it
     QSize boardInside_{0, 0};          // the least inside the board asks for
     QTimer frameWatch_;
     int frameWatches_ = 0;

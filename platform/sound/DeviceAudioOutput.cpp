@@ -21,6 +21,9 @@ namespace {
 constexpr int WatchIntervalMs = 15;
 // A device that stalls still gives the end this late.
 constexpr qint64 MaxLateMs = 1000;
+// Silence played before and after each sound.
+constexpr qint64 SilenceBeforeUs = 50000;
+constexpr qint64 SilenceAfterUs = 250000;
 // The time the device's buffers hold, counted at least and at most.
 constexpr qint64 MinLatencyUs = 20000;
 constexpr qint64 MaxLatencyUs = 500000;
@@ -67,7 +70,13 @@ class DeviceAudioOutput : public AudioOutput {
 
         auto* sink = new QAudioSink(device, format);
         auto* samples = new QBuffer(sink);
-        samples->setData(ConvertPcm(sound, format.sampleRate(), format.channelCount()).samples);
+        // A device loses the first moments of a new stream, and starts late on a stream shorter
+        // than what it buffers: silence before the sound, and after it to push its last samples
+        // through, let a short click be heard whole.
+        QByteArray data(format.bytesForDuration(SilenceBeforeUs), '\0');
+        data.append(ConvertPcm(sound, format.sampleRate(), format.channelCount()).samples);
+        data.append(format.bytesForDuration(SilenceAfterUs), '\0');
+        samples->setData(data);
         samples->open(QIODevice::ReadOnly);
         sink->start(samples);
         if (sink->error() != QAudio::NoError || sink->state() == QAudio::StoppedState) {
@@ -77,7 +86,7 @@ class DeviceAudioOutput : public AudioOutput {
         sink_ = sink;
         samples_ = samples;
         ended_ = std::move(ended);
-        lengthUs_ = qint64(sound.Seconds() * 1e6);
+        lengthUs_ = SilenceBeforeUs + qint64(sound.Seconds() * 1e6);
         latencyUs_ = std::clamp(format.durationForBytes(sink->bufferSize()), MinLatencyUs, MaxLatencyUs);
         clock_.start();
         watch_.start();
@@ -87,10 +96,8 @@ class DeviceAudioOutput : public AudioOutput {
     void Stop() override {
         watch_.stop();
         ended_ = nullptr;
-        if (QAudioSink* sink = std::exchange(sink_, nullptr)) {
-            sink->stop();
-            sink->deleteLater();
-        }
+        Silence(std::exchange(sink_, nullptr));
+        Silence(std::exchange(draining_, nullptr));
     }
 
   private:
@@ -101,13 +108,24 @@ class DeviceAudioOutput : public AudioOutput {
         const bool overdue = clock_.elapsed() > lengthUs_ / 1000 + MaxLateMs;
         if (!broken && !playedOut && !overdue) return;
         const std::function<void()> ended = std::move(ended_);
-        Stop();
+        watch_.stop();
+        // A sound that played out is left to drain: a late device still plays its last samples.
+        // The next sound, or a stop, silences it.
+        Silence(std::exchange(draining_, std::exchange(sink_, nullptr)));
+        if (broken) Silence(std::exchange(draining_, nullptr));
         if (ended) ended();
+    }
+
+    static void Silence(QAudioSink* sink) {
+        if (!sink) return;
+        sink->stop();
+        sink->deleteLater();
     }
 
     QTimer watch_;
     QElapsedTimer clock_;
     QAudioSink* sink_ = nullptr;
+    QAudioSink* draining_ = nullptr; // played out, still giving the device its last samples
     QBuffer* samples_ = nullptr;
     std::function<void()> ended_;
     qint64 lengthUs_ = 0;

@@ -41,7 +41,9 @@ void BoardLayout::LayoutCenters() {
     MovePx(Ctl::PicCenter, 4, LeftPx(Ctl::PicCenter, 2),
            st_.CenterTop + HeightPx(Ctl::PicCenter, 2) + RowGap);
     MovePx(Ctl::PicCenter, 3, st_.CenterLeft, st_.CenterTop + HeightPx(Ctl::PicCenter, 1) + RowGap);
-    m_.BringToFront(Ctl::LblWild, 4);
+    // The tags of the Kings' values lie over the centers' frame line.
+    for (int c = 1; c <= 4; ++c)
+        if (m_.IsLoaded(Ctl::LblWild, c)) m_.BringToFront(Ctl::LblWild, c);
 
     SizePx(Ctl::Label10, 0, 2 * WidthPx(Ctl::PicCenter, 1) + 22, 2 * HeightPx(Ctl::PicCenter, 1) + 33);
     MovePx(Ctl::Label10, 0, st_.CenterLeft - 6, st_.CenterTop - 20);

@@ -110,6 +110,7 @@ void BoardLayout::LayoutStandard() {
         SetTopPx(Ctl::PicCenter, c, st_.CenterTop);
         MovePx(Ctl::LblWild, c, LeftPx(Ctl::PicCenter, c) + st_.CardW / 2.0 - WidthPx(Ctl::LblWild, c) / 2,
                st_.CenterTop - LabelAbovePile);
+        m_.BringToFront(Ctl::LblWild, c); // over the centers' frame line
     }
     if (gs_.CentersDimmed) {
         m_.Unload(Ctl::PicCenter, 4);

@@ -82,7 +82,10 @@ void LoadDesignBoard(BoardModel& board) {
         const ControlKind kind = BoardModel::Family(d.family)->Kind;
         // Labels are drawn on the table, the boxes around the piles included; only the network
         // status line has a ground of its own.
-        c.BackTransparent = kind == ControlKind::Label && d.family != Ctl::StatusMsg;
+        // The value a King stands for is a tag of its own, readable over the table and its lines.
+        c.BackTransparent =
+            kind == ControlKind::Label && d.family != Ctl::StatusMsg && d.family != Ctl::LblWild;
+        if (d.family == Ctl::LblWild) c.BorderStyle = 1;
         c.ForeColor = IsTableCaption(d.family) ? MessageColor : 0;
         c.BackColor = d.family == Ctl::PicCenter && d.index > 0 ? EmptyCenterColor : White;
     }

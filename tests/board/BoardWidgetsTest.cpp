@@ -105,5 +105,42 @@ TEST(BoardWidgets, TheStatusLineHoldsTheLongestResult) {
     }
 }
 
+// The caption's line of each HOLD box lies above the cards the box holds, at both card sizes and
+// with a large caption font.
+TEST(BoardWidgets, TheHoldBoxCaptionsHaveRoomAboveTheirCards) {
+    struct Case {
+        int displaySize;
+        int points;
+    };
+    for (const Case c : {Case{0, 6}, Case{2, 6}, Case{0, 11}}) {
+        SCOPED_TRACE(c.displaySize * 100 + c.points);
+        BoardTable t({2, 3, c.displaySize});
+        for (const auto& [box, cards] : {std::pair{0, Ctl::Picture7}, std::pair{1, Ctl::Picture1}}) {
+            t.Board().SetFontSize({Ctl::Label3, box}, c.points);
+            const auto* label = static_cast<const QLabel*>(t.Widget({Ctl::Label3, box}));
+            const int captionBottom = label->y() + label->frameWidth() + label->fontMetrics().height();
+            EXPECT_LE(captionBottom, t.CardPlace({cards, 7}).y()) << "box " << box;
+            const int cardsBottom =
+                t.CardPlace({cards, 7}).y() + qRound(ToPixels(t.Model({cards, 7}).Height));
+            EXPECT_GE(label->geometry().bottom(), cardsBottom) << "the box still holds its cards";
+        }
+    }
+}
+
+// The number a King stands for is a tag of its own over the centers' frame: not the table's
+// colour, and in front of the frame's line.
+TEST(BoardWidgets, TheKingsValueIsATagOverTheCentersFrame) {
+    BoardTable t;
+    t.Game.CenterCount[1] = 6;
+    t.Game.CenterCards[1][6] = CardOfId(13);
+    t.Board().Redraw();
+    t.Window->Window().show();
+    QWidget* tag = t.Widget({Ctl::LblWild, 1});
+    ASSERT_FALSE(tag->isHidden());
+    const QImage seen = tag->grab().toImage();
+    EXPECT_EQ(seen.pixelColor(seen.width() - 4, seen.height() / 2), QColor(Qt::white));
+    EXPECT_GT(StackingIndex(tag), StackingIndex(t.Widget({Ctl::Label10, 0})));
+}
+
 } // namespace
 } // namespace zarle::test

@@ -1,4 +1,5 @@
 #include "sound/WavFile.h"
+#include "sound/PcmConvert.h"
 
 #include "WavBuilder.h"
 
@@ -91,4 +92,29 @@ TEST(WavFile, RefusesWhatIsNotPlayablePcm) {
          Riff(Chunk("fmt ", FmtBody(1, 1, 22050, 16).left(10)) + Chunk("data", "xxxx"))},
     }};
     for (const auto& [what, file] : cases) EXPECT_FALSE(DecodeWav(file)) << what;
+}
+
+// The player brings every sound to the device's rate and channels: as long as before, a steady
+// level stays steady, a ramp stays a ramp.
+TEST(PcmConvert, KeepsLengthAndShapeAcrossRatesAndChannels) {
+    struct Case {
+        int rate, channels, toRate, toChannels;
+    };
+    for (const Case c : {Case{11025, 1, 48000, 2}, Case{22050, 1, 44100, 1}, Case{48000, 2, 22050, 1}}) {
+        SCOPED_TRACE(c.rate);
+        PcmSound in{c.rate, c.channels, {}};
+        std::vector<int16_t> ramp;
+        for (int i = 0; i < c.rate / 10; ++i)
+            for (int k = 0; k < c.channels; ++k) ramp.push_back(static_cast<int16_t>(i));
+        in.samples = QByteArray(reinterpret_cast<const char*>(ramp.data()), qsizetype(ramp.size() * 2));
+
+        const PcmSound out = ConvertPcm(in, c.toRate, c.toChannels);
+        EXPECT_EQ(out.sampleRate, c.toRate);
+        EXPECT_EQ(out.channels, c.toChannels);
+        EXPECT_NEAR(out.Seconds(), in.Seconds(), 1.0 / c.toRate);
+        const auto samples = SamplesOf(out);
+        for (size_t i = c.toChannels; i < samples.size(); ++i)
+            ASSERT_GE(samples[i], samples[i - c.toChannels]) << "a ramp never turns back, at " << i;
+        EXPECT_NEAR(samples.back(), ramp.back(), double(c.rate) / c.toRate + 1);
+    }
 }
