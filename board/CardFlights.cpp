@@ -41,7 +41,7 @@ double BoardPresenter::FramesPerSecond() const {
 }
 
 // Time on screen is whichever is further on: the clock, or the waits asked for (waits that
-// return at once still move the card along).
+// return at once still move the card along). A closing program lands the card at once.
 void BoardPresenter::Fly(ControlId source, FlightPoint start, const std::vector<FlightPoint>& path) {
     const double seconds = FlightSeconds(game_.AnimSpeed);
     const double frameSeconds = 1.0 / FramesPerSecond();
@@ -52,7 +52,7 @@ void BoardPresenter::Fly(ControlId source, FlightPoint start, const std::vector<
         frame = std::max(frame + 1, static_cast<long long>(shown / frameSeconds) + 1);
         const double nextFrame = std::min(seconds, static_cast<double>(frame) * frameSeconds);
         services_.Waiter.Wait(static_cast<float>(nextFrame - shown));
-        shown = std::max(nextFrame, flightClock_() - began);
+        shown = game_.StopWait ? seconds : std::max(nextFrame, flightClock_() - began);
         const FlightPoint at = FlightPlaceAt(start, path, shown / seconds);
         Control& card = model_.Edit(source);
         card.Left = ToTwips(std::round(at.Left));
