@@ -69,7 +69,8 @@ GameWindow::~GameWindow() = default;
 
 BoardParts GameWindow::Parts() {
     return BoardParts{game_,        board_,     *surface_, pictures_, profiles_,    engine_,
-                      welcomePort_, soundPort_, waitPort_, boxPort_,  startUpState_};
+                      welcomePort_, soundPort_, waitPort_, boxPort_,  startUpState_,
+                      [this] { net_.Session().ShutDown(); }};
 }
 
 void GameWindow::ShowRules() {

@@ -80,7 +80,7 @@ void InternetPlay::SetupPlayers() {
 
 bool InternetPlay::SetupPlayersWindow(SetupSession& session) {
     NetSetupHooks hooks;
-    // The session keeps each connection's name as the peer gave it; the seat takes the new one.
+    hooks.RenameSeatConnection = [this](int seat, const std::string& name) { session_.RenameSeat(seat, name); };
     hooks.ShowRules = parts_.ShowRules;
     return !windows_.SetupPlayers(session, std::move(hooks));
 }

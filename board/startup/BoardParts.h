@@ -7,6 +7,8 @@
 #include "Profiles.h"
 #include "startup/StartUpState.h"
 
+#include <functional>
+
 namespace zarle {
 
 struct BoardParts {
@@ -21,6 +23,8 @@ struct BoardParts {
     WaitPort& Waiter;
     MessageBoxPort& Box;
     StartUpState& StartUp;
+    // Says goodbye to the peers of a network game and closes its connections.
+    std::function<void()> NetGoodbye;
 };
 
 } // namespace zarle

@@ -64,6 +64,8 @@ void ShutDown::ExitLeft(int mode) {
     GameState& g = p_.Game;
     exited_ = true;
     idleCheck_.stop();
+    // The goodbye goes out while waits still wait, so the peers hear it before the sockets close.
+    if (p_.NetGoodbye) PassOver(p_.NetGoodbye);
     g.StopWait = true;
     if (g.FlowRunning || g.FlowStop) {
         g.FlowStop = true;

@@ -84,4 +84,9 @@ int InternetSession::SocketIndexOfSeat(int netSeat) {
     return found;
 }
 
+void InternetSession::RenameSeat(int boardSeat, const std::string& name) {
+    if (name.empty()) return;
+    if (const int index = SocketIndexOfSeat(boardSeat - 1); index != 0) players_[index].Name = name;
+}
+
 } // namespace zarle

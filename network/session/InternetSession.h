@@ -66,6 +66,8 @@ class InternetSession : public NetworkPort, public RemoteSeatPort {
     int ListeningPort() const { return sockets_.ListeningPort(); }
     const NetPlayerRec& Player(int index) const { return players_.at(static_cast<size_t>(index)); }
     int PlayerCount() const;
+    // The connection in board seat 2..4 takes the name the player gave it; never an empty one.
+    void RenameSeat(int boardSeat, const std::string& name);
     // The chat receiver that gets the chat family of lines and the system's notices.
     void SetChat(ChatPort& chat) { chat_ = &chat; }
     // Sends a peek switch ("PK") or a chat line to the peers.

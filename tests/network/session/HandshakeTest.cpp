@@ -58,6 +58,15 @@ TEST(HandshakeTest, JoinersAreSeatedAndEverySideKnowsTheTable) {
     }
 }
 
+// "Save Opponent" renames the connection in that board seat only, and never to nothing.
+TEST(HandshakeTest, ASeatsConnectionTakesTheNameThePlayerGivesIt) {
+    Table t(3);
+    t.Host.Session.RenameSeat(3, "Robert");
+    t.Host.Session.RenameSeat(2, "");
+    EXPECT_EQ(t.Host.Session.Player(t.Host.Session.SocketIndexOfSeat(2)).Name, "Robert");
+    EXPECT_EQ(t.Host.Session.Player(t.Host.Session.SocketIndexOfSeat(1)).Name, "R1");
+}
+
 TEST(HandshakeTest, AJoinerAtAFullTableIsToldSoAndLeft) {
     Table t(2);
     NetSide late("Late");
