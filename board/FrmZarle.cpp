@@ -82,6 +82,11 @@ void FrmZarle::LoadWidget(ControlId id) {
     if (auto* label = dynamic_cast<Label*>(w)) {
         label->SetWordWrap(true);
         if (id.family == Ctl::LblWild) label->SetAlignment(Label::Center);
+        // The network status runs to four lines of its own breaks: it takes the size of its text.
+        if (id.family == Ctl::StatusMsg) {
+            label->SetWordWrap(false);
+            label->SetAutoSize(true);
+        }
     }
     if (auto* shape = dynamic_cast<Shape*>(w)) {
         // Side-pile frames are outlines only: the fan shows one card edge for every hidden card.

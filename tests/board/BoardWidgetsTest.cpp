@@ -105,6 +105,22 @@ TEST(BoardWidgets, TheStatusLineHoldsTheLongestResult) {
     }
 }
 
+// The network status shows the table's four lines whole, at both card sizes.
+TEST(BoardWidgets, TheNetworkStatusShowsItsLinesWhole) {
+    const std::string info = "Number of players is 2\r\nNumber of centers is 3\r\n"
+                             "To change number of players or centers, go to Player Setup.\r\n"
+                             "Press F2 or choose New to start the game.";
+    for (const TableSetting setting : {TableSetting{2, 3}, TableSetting{4, 4, 0, 16000}}) {
+        BoardTable t(setting);
+        t.Board().SetCaption({Ctl::StatusMsg, 0}, info);
+        t.Board().SetVisible({Ctl::StatusMsg, 0}, true);
+        const auto* status = static_cast<QLabel*>(t.Widget({Ctl::StatusMsg, 0}));
+        EXPECT_GE(status->width(), status->sizeHint().width());
+        EXPECT_GE(status->height(), status->sizeHint().height());
+        EXPECT_LE(status->geometry().right(), status->parentWidget()->width());
+    }
+}
+
 // The caption's line of each HOLD box lies above the cards the box holds, at both card sizes and
 // with a large caption font.
 TEST(BoardWidgets, TheHoldBoxCaptionsHaveRoomAboveTheirCards) {
