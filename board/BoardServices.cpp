@@ -3,6 +3,8 @@
 #include "dialogs/MsgBox.h"
 #include "wait/Wait.h"
 
+#include <QApplication>
+#include <QInputDialog>
 #include <QTime>
 
 namespace zarle {
@@ -18,6 +20,12 @@ void BoardWaiter::DoEvents() {
 int BoardMessageBox::MsgBox(std::string_view text, int style, std::string_view title) {
     return zarle::MsgBox(QString::fromStdString(std::string(text)), style,
                          QString::fromStdString(std::string(title)));
+}
+
+std::string BoardMessageBox::InputBox(std::string_view prompt, std::string_view title) {
+    return QInputDialog::getText(QApplication::activeWindow(), QString::fromStdString(std::string(title)),
+                                 QString::fromStdString(std::string(prompt)))
+        .toStdString();
 }
 
 // The time of day to the millisecond, so that two quick starts deal apart.

@@ -24,6 +24,7 @@ class BoardWaiter : public WaitPort {
 class BoardMessageBox : public MessageBoxPort {
   public:
     int MsgBox(std::string_view text, int style, std::string_view title) override;
+    std::string InputBox(std::string_view prompt, std::string_view title) override;
 };
 
 // The whole program's one generator, seeded once from the clock.

@@ -1,6 +1,7 @@
 #pragma once
 // Sounds, pauses, message boxes and random numbers as the engine uses them.
 
+#include <string>
 #include <string_view>
 
 namespace zarle {
@@ -46,6 +47,12 @@ class MessageBoxPort {
     virtual ~MessageBoxPort() = default;
     // Shows the box modally and returns the answer (1 OK, 2 Cancel, 6 Yes, 7 No).
     virtual int MsgBox(std::string_view text, int style, std::string_view title) = 0;
+    // Asks for one line of text; empty when cancelled. Only developer mode asks.
+    virtual std::string InputBox(std::string_view prompt, std::string_view title) {
+        (void)prompt;
+        (void)title;
+        return {};
+    }
 };
 
 class RandomPort {

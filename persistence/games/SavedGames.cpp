@@ -422,7 +422,10 @@ bool SavedGames::RestoreChosenSlot() {
     ShowSaveWindow(prompt);
     if (dialogCancelled_) return false;
     if (s_.SaveSlot == AutoSaveSlot) {
-        if (s_.TurnCounter == 0) {
+        if (s_.TurnCounter == 0 && s_.DevMode) {
+            s_.MsgText = p_.Box.InputBox("TurnCount 1 or 2?", "");
+            s_.TurnCounter = ValInt16(s_.MsgText);
+        } else if (s_.TurnCounter == 0) {
             Message("No move to restore!", MbCritical, "Previous Turn");
             dialogCancelled_ = true;
             return false;

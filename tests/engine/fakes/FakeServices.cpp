@@ -30,6 +30,16 @@ int FakeMessageBox::MsgBox(std::string_view text, int style, std::string_view ti
     return answer;
 }
 
+std::string FakeMessageBox::InputBox(std::string_view prompt, std::string_view title) {
+    std::string typed;
+    if (!Typed.empty()) {
+        typed = Typed.front();
+        Typed.pop_front();
+    }
+    t_.Add("InputBox " + Quoted(prompt) + " " + Quoted(title) + " -> " + Quoted(typed));
+    return typed;
+}
+
 float FakeRandom::Rnd() {
     ++Draws;
     if (!Script.empty()) {

@@ -38,8 +38,11 @@ class FakeMessageBox : public MessageBoxPort {
   public:
     explicit FakeMessageBox(Transcript& transcript) : t_(transcript) {}
     int MsgBox(std::string_view text, int style, std::string_view title) override;
+    std::string InputBox(std::string_view prompt, std::string_view title) override;
     // Answers in order; when none is left a box is answered OK (Yes for a Yes/No box).
     std::deque<int> Answers;
+    // What the input boxes are answered, in order; then nothing (as if cancelled).
+    std::deque<std::string> Typed;
 
   private:
     Transcript& t_;

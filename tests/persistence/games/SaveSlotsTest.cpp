@@ -227,5 +227,21 @@ TEST_F(SaveSlotsTest, TheAutoSaveSlotBeforeAnyTurnHasNoMove) {
     EXPECT_EQ(BoardRecord(), before);
 }
 
+// In developer mode the turn is asked for instead, and its copy restored.
+TEST_F(SaveSlotsTest, TheAutoSaveSlotBeforeAnyTurnAsksADeveloperForTheTurn) {
+    state.TurnCounter = 0;
+    state.DevMode = true;
+    Box.Typed = {"2"};
+    Dialog.Script = [](SaveSlotsPrompt& p) {
+        p.Text1_Click(AutoSaveSlot);
+        EXPECT_TRUE(p.cmdSave_Click());
+    };
+    Games.RestoreGame();
+    EXPECT_EQ(Log.Starting({"InputBox"}),
+              std::vector<std::string>{"InputBox \"TurnCount 1 or 2?\" \"\" -> \"2\""});
+    for (const std::string& box : Boxes()) EXPECT_EQ(box.find("No move to restore!"), std::string::npos);
+    EXPECT_EQ(state.SaveSlot, 12);
+}
+
 } // namespace
 } // namespace zarle::testing
