@@ -9,7 +9,7 @@ namespace zarle::testing {
 namespace {
 
 TEST(WholeGameTest, EverySideKeepsTheHostsBoardMoveByMove) {
-    for (int players = 2; players <= 3; ++players) {
+    for (int players = 2; players <= 4; ++players) {
         SCOPED_TRACE(std::to_string(players) + " players");
         NetPlayOptions o;
         o.Players = players;
