@@ -15,13 +15,13 @@ namespace {
 // The code of the answer every remote sends to a broadcast line; NetNone for a line not answered.
 int AnsweredCode(std::string_view msg) {
     constexpr std::array<std::pair<std::string_view, int>, 8> answered{{{NewGameTag, NetNewGame},
-                                                                       {DeckTag, NetDeck},
-                                                                       {FirstTurnTag, NetFirstTurn},
-                                                                       {PlayTag, NetPlay},
-                                                                       {StepTag, NetStep},
-                                                                       {TurnOverTag, NetTurnOver},
-                                                                       {GameStateTag, NetGameState},
-                                                                       {LayoutTag, NetLayout}}};
+                                                                        {DeckTag, NetDeck},
+                                                                        {FirstTurnTag, NetFirstTurn},
+                                                                        {PlayTag, NetPlay},
+                                                                        {StepTag, NetStep},
+                                                                        {TurnOverTag, NetTurnOver},
+                                                                        {GameStateTag, NetGameState},
+                                                                        {LayoutTag, NetLayout}}};
     for (const auto& [tag, code] : answered)
         if (msg.starts_with(tag)) return code;
     return NetNone;
