@@ -7,7 +7,22 @@
 
 namespace zarle {
 
+void InternetSession::AskForAnswers(int code, int exceptIndex) {
+    awaited_ = code;
+    asked_ = {};
+    for (int i = 1; i <= maxSocket_; ++i) asked_[i] = i != exceptIndex && players_[i].State == 7;
+}
+
 void InternetSession::CountAck(int index) {
+    // Remotes answer at their own pace and a mover goes on at once: only the answer to the round
+    // under way counts, once per socket asked. A late answer to an earlier round, or the mover's
+    // next message, standing in for a missing one would let the host run a round ahead for good.
+    if (s_.IsHost != 0 && s_.NumPlayers > 2 && awaited_ != NetNone) {
+        if (s_.NetState != awaited_ || !asked_[index]) return;
+        asked_[index] = false;
+        ++s_.AckCount;
+        return;
+    }
     // A new round began when the sender set the count back to 1; a socket answers once per round.
     if (s_.AckCount <= 1) acked_ = {};
     if (acked_[index] == s_.NetState) return;

@@ -53,10 +53,14 @@ void InternetSession::NetAssignSeats() {
 void InternetSession::SendLayout() {
     s_.AckCount = 1;
     acked_ = {};
+    AskForAnswers(NetLayout, 0);
     const std::array<std::string, 3> names{s_.SeatRec1.Name, s_.SeatRec2.Name, s_.SeatRec3.Name};
     for (int i = 1; i <= maxSocket_; ++i) {
         // A joiner whose name has not come yet has no seat; it gets the layout after its name.
-        if (players_[i].State == 0 || players_[i].Seat == 0) continue;
+        if (players_[i].State == 0 || players_[i].Seat == 0) {
+            asked_[i] = false;
+            continue;
+        }
         sockets_.Send(players_[i].Socket,
                       LayoutLine(s_.NumPlayers, s_.NumCenters, players_[i].Seat, names) + "\n");
     }

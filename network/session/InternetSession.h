@@ -165,6 +165,11 @@ class InternetSession : public NetworkPort, public RemoteSeatPort {
     int pendingMoveSocket_ = 0;
     // Which code each socket last acknowledged in the running round of acknowledgements.
     std::array<int, MaxSockets> acked_{};
+    // With two or more remotes, the host's running round: the code it awaits and the sockets asked
+    // that have not answered yet.
+    int awaited_ = NetNone;
+    std::array<bool, MaxSockets> asked_{};
+    void AskForAnswers(int code, int exceptIndex);
     void CountAck(int index);
     bool undoLogSuspended_ = false;
     std::string ownVersion_;

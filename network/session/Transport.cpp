@@ -2,9 +2,31 @@
 
 #include "InternetSession.h"
 
+#include "Messages.h"
+
 #include "net/Winsock.h"
 
+#include <array>
+#include <utility>
+
 namespace zarle {
+
+namespace {
+// The code of the answer every remote sends to a broadcast line; NetNone for a line not answered.
+int AnsweredCode(std::string_view msg) {
+    constexpr std::array<std::pair<std::string_view, int>, 8> answered{{{NewGameTag, NetNewGame},
+                                                                        {DeckTag, NetDeck},
+                                                                        {FirstTurnTag, NetFirstTurn},
+                                                                        {PlayTag, NetPlay},
+                                                                        {StepTag, NetStep},
+                                                                        {TurnOverTag, NetTurnOver},
+                                                                        {GameStateTag, NetGameState},
+                                                                        {LayoutTag, NetLayout}}};
+    for (const auto& [tag, code] : answered)
+        if (msg.starts_with(tag)) return code;
+    return NetNone;
+}
+} // namespace
 
 void InternetSession::NetSend(std::string_view msg, int index) {
     if (index < 0) index = 1;
@@ -20,6 +42,7 @@ void InternetSession::NetSend(std::string_view msg, int index) {
 }
 
 void InternetSession::NetBroadcast(std::string_view msg, int exceptIndex) {
+    if (const int code = AnsweredCode(msg); code != NetNone) AskForAnswers(code, exceptIndex);
     const std::string text = std::string(msg) + "\n";
     for (int i = 1; i <= maxSocket_; ++i) {
         if (i == exceptIndex || players_[i].State != 7) continue;

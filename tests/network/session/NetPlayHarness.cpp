@@ -137,8 +137,15 @@ class PlaySide : public NetworkPort, public SessionGamePort {
     int Reshuffles = 0;
     int Stalemates = 0;
 
-    // The scripted human: every card that fits a center (side pile first), then a discard.
-    void HumanTurn() {
+    // The scripted human: every card that fits a center (side pile first), then a discard. False
+    // when the move changed nothing, so that the side sleeps until something arrives.
+    bool HumanTurn() {
+        const size_t before = Snapshots.size();
+        PlayOneCard();
+        return Snapshots.size() != before;
+    }
+
+    void PlayOneCard() {
         GameState& s = state_;
         for (int slot : {1, 7, 8, 9, 10, 2, 3, 4, 5, 6}) {
             if (options_.Hoard && slot != 1) continue;
@@ -261,7 +268,8 @@ class PlaySide : public NetworkPort, public SessionGamePort {
 };
 
 // One pass of this side's idle event loop: it sleeps until something happens, as the program's
-// own loop does (the watchdog's timer wakes it at the latest).
+// own loop does (the watchdog's timer wakes it at the latest). A side sleeps only when it has
+// nothing to do, or every move would wait for the watchdog.
 void RunEvents() {
     QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
 }
@@ -286,7 +294,6 @@ void HostLoop(PlaySide& side, Shared& shared, const NetPlayOptions& o, NetPlayRe
     int started = 0;
     bool transferred = false;
     while (!shared.Stop) {
-        RunEvents();
         if (s.NetMode == 0 || s.StopWait) return shared.Fail("the host lost its table" + side.Tail());
         if (s.PTurn == 0 && !s.GameBusy) {
             if (s.StaleState == 1 || s.StaleState == 3) s.StaleState = 0;
@@ -304,8 +311,9 @@ void HostLoop(PlaySide& side, Shared& shared, const NetPlayOptions& o, NetPlayRe
                 side.Session().SendRecover();
                 continue;
             }
-            side.HumanTurn();
+            if (side.HumanTurn()) continue;
         }
+        RunEvents();
     }
     side.Session().Leave();
 }
@@ -324,13 +332,13 @@ void RemoteLoop(PlaySide& side, Shared& shared) {
     side.Session().BeginPlay();
     ++shared.Joined;
     while (s.NetMode != 0 && !s.StopWait) {
-        RunEvents();
         if (DealButtonShown(side.Board())) {
             side.Board().Visible["Command2"] = false;
             side.Game().Command2_Click();
             continue;
         }
-        if (s.PTurn == 1 && !s.GameBusy) side.HumanTurn();
+        if (s.PTurn == 1 && !s.GameBusy && side.HumanTurn()) continue;
+        RunEvents();
     }
 }
 

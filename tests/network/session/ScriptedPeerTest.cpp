@@ -93,18 +93,26 @@ TEST(ScriptedPeerTest, EachRemoteAcknowledgesOncePerRoundAndEachHelloCountsOnce)
     EXPECT_EQ(ann.Peer.Lines.back(), "LO  3  1|Ann|Bob|");
     EXPECT_EQ(bob.Peer.Lines.back(), "LO  3  2|Ann|Bob|");
 
-    host.State.AckCount = 1;
+    // A round of answers begins as the engine begins one: the line to every remote, the count at 1.
+    const auto newRound = [&] {
+        host.Session.NetBroadcast("DK", 0);
+        host.State.AckCount = 1;
+    };
+    newRound();
     ann.Peer.Send("DK\nDK\n"); // twice in a row from one remote: once
     Settle();
     EXPECT_EQ(host.State.AckCount, 2);
     bob.Peer.Send("DK\n"); // then from the other: twice
     ASSERT_TRUE(RunUntil([&] { return host.State.AckCount == 3; }));
 
-    host.State.AckCount = 1; // a new round
+    newRound();
     ann.Peer.Send("DK\n");
     ASSERT_TRUE(RunUntil([&] { return host.State.AckCount == 2; }));
     bob.Peer.Send("XX\n"); // another socket's line in between
     Settle();
+    bob.Peer.Send("LO\n"); // a late answer to the layout never stands in for this round's
+    Settle();
+    EXPECT_EQ(host.State.AckCount, 2);
     ann.Peer.Send("DK\n"); // answering twice never stands in for Bob
     Settle();
     EXPECT_EQ(host.State.AckCount, 2);

@@ -1,5 +1,5 @@
-// Whole games over loopback with a host and one and two remotes: every side's board equal to the
-// host's after every move, and every card kept on every side.
+// Whole games over loopback with a host and one, two and three remotes: every side's board equal
+// to the host's after every move, and every card kept on every side.
 
 #include "NetPlayHarness.h"
 
@@ -9,7 +9,7 @@ namespace zarle::testing {
 namespace {
 
 TEST(WholeGameTest, EverySideKeepsTheHostsBoardMoveByMove) {
-    for (int players = 2; players <= 3; ++players) {
+    for (int players = 2; players <= 4; ++players) {
         SCOPED_TRACE(std::to_string(players) + " players");
         NetPlayOptions o;
         o.Players = players;
