@@ -12,6 +12,8 @@ SessionSockets::SessionSockets(SocketEvents events) : events_(std::move(events))
 }
 
 SessionSockets::~SessionSockets() {
+    // The owner is going too: the closes must not call back into it.
+    events_ = {};
     CloseAll();
 }
 
