@@ -59,7 +59,12 @@ class DeviceAudioOutput : public AudioOutput {
         watch_.setInterval(WatchIntervalMs);
         QObject::connect(&watch_, &QTimer::timeout, [this] { Watch(); });
     }
-    ~DeviceAudioOutput() override { Stop(); }
+    // No event loop may run after this: the sinks go at once instead of later.
+    ~DeviceAudioOutput() override {
+        watch_.stop();
+        delete std::exchange(sink_, nullptr);
+        delete std::exchange(draining_, nullptr);
+    }
 
     bool Start(const PcmSound& sound, std::function<void()> ended) override {
         Stop();
