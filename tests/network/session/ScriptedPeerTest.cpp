@@ -158,6 +158,48 @@ struct RemoteSeatTurn : RemoteAtScriptedHost {
     std::deque<std::string> script_;
 };
 
+// A joiner of an older version answers the host's hello with the three-character one.
+struct OldJoiner {
+    explicit OldJoiner(int port) {
+        Peer.OnLine = [this](const std::string& line) {
+            if (line.starts_with("IP")) Peer.Send("IP \n");
+        };
+        Peer.ConnectTo(port);
+    }
+    ScriptedPeer Peer;
+};
+
+TEST(ScriptedPeerTest, AnOldJoinerFirstMakesATwoPlayerHouseRulesTableAndLaterIsTurnedAway) {
+    NetSide host("Hal", 3);
+    host.State.ForcedMask = 3;
+    ASSERT_TRUE(host.Session.BeginHost(0));
+    {
+        OldJoiner old(host.Session.ListeningPort());
+        ASSERT_TRUE(RunUntil([&] { return host.State.NetMode == 1; }));
+        EXPECT_EQ(host.State.PeerVersion, "40");
+        EXPECT_EQ(host.State.NumPlayers, 2);
+        EXPECT_EQ(host.State.NumCenters, 3);
+        EXPECT_EQ(host.State.SideSizeM1, 19);
+        EXPECT_EQ(host.State.ForcedMask, 0);
+        ASSERT_EQ(host.Boxes().size(), 2u);
+        EXPECT_NE(host.Boxes()[0].find("Only House Rules are in effect."), std::string::npos);
+        EXPECT_NE(host.Boxes()[0].find("Playing older version."), std::string::npos);
+        EXPECT_NE(host.Boxes()[1].find("Your opponent is playing with an old version of ZarleNET."),
+                  std::string::npos);
+    }
+
+    NetSide second("Hal", 3);
+    ASSERT_TRUE(second.Session.BeginHost(0));
+    ScriptedJoiner ann("Ann", second.Session.ListeningPort());
+    ASSERT_TRUE(RunUntil([&] { return second.State.NetMode == 1 && second.State.ReplyFlag; }));
+    OldJoiner old(second.Session.ListeningPort());
+    ASSERT_TRUE(RunUntil([&] { return old.Peer.Closed(); }));
+    EXPECT_EQ(old.Peer.Lines.back(), "GO");
+    EXPECT_EQ(second.State.NetMode, 1) << "Ann keeps her seat";
+    ASSERT_FALSE(second.Boxes().empty());
+    EXPECT_NE(second.Boxes().back().find("Connection Request Denied"), std::string::npos);
+}
+
 TEST(ScriptedPeerTest, ARemoteSeatsMovesAreReplayedAndAcknowledged) {
     RemoteSeatTurn t;
     GameState& s = t.Side.State;
