@@ -24,6 +24,7 @@ bool ComputerPlayer::Comp_Play() {
     const int human = s_.PlayerCards[1].Value;
     const int steps = plan_.PlanState[c][1];
     for (plan_.PlanSlot = 1; plan_.PlanSlot <= steps; ++plan_.PlanSlot) {
+        if (s_.StopWait) return false; // a closing program plays no further card of the plan
         const int slot = plan_.PlanSteps[c][plan_.PlanSlot];
         if (slot == 1) return true; // the side card is the driver's to play
         if (slot < 2 || slot > SlotCount) return false;
