@@ -405,16 +405,7 @@ void frmMultiNET::SetAvatarHscroll(const std::string& name) {
 }
 
 void frmMultiNET::ShowAvatarPicture(const std::string& file) {
-    const auto path =
-        file.empty() ? std::nullopt : FindDataFile(std::filesystem::path(s_.AppPath) / "Avatars", file);
-    QPixmap picture;
-    if (path) picture.load(QString::fromStdString(path->string()));
-    if (picture.isNull()) {
-        imgOppAvatar->clear();
-        return;
-    }
-    imgOppAvatar->setPixmap(
-        picture.scaled(imgOppAvatar->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    ShowSeatAvatar(*imgOppAvatar, s_.AppPath, file);
 }
 
 void frmMultiNET::ckNoPlayerAvatar_Click() {

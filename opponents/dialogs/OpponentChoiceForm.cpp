@@ -6,6 +6,8 @@
 #include "VbText.h"
 
 #include <QComboBox>
+#include <QLabel>
+#include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -67,6 +69,18 @@ void SaveOpponentChoice(OpponentChoiceForm& frm, SetupSession& session, int seat
             session.WriteProfile();
         }
     }
+}
+
+void ShowSeatAvatar(QLabel& box, const std::string& appPath, const std::string& file) {
+    const auto path =
+        file.empty() ? std::nullopt : FindDataFile(std::filesystem::path(appPath) / "Avatars", file);
+    QPixmap picture;
+    if (path) picture.load(QString::fromStdString(path->string()));
+    if (picture.isNull()) {
+        box.clear();
+        return;
+    }
+    box.setPixmap(picture.scaled(box.size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
 }
 
 } // namespace zarle

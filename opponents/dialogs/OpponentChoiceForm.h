@@ -11,6 +11,7 @@
 #include <string_view>
 
 class QComboBox;
+class QLabel;
 class QPushButton;
 class QRadioButton;
 
@@ -43,5 +44,9 @@ void FillOpponentLists(OpponentChoiceForm& frm, GameState& s, std::string_view n
 // Shows the comment set of opponent seat 1..3 in the window's list; a set whose file is gone
 // becomes "Default Personality" in the profile, written at once.
 void SaveOpponentChoice(OpponentChoiceForm& frm, SetupSession& session, int seat);
+
+// Shows the picture `file` of Avatars/ in the seat's avatar box, fitted to it; empty when there is
+// no such picture.
+void ShowSeatAvatar(QLabel& box, const std::string& appPath, const std::string& file);
 
 } // namespace zarle

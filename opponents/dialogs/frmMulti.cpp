@@ -412,15 +412,7 @@ void frmMulti::SetAvatarScroll(const std::string& name) {
 }
 
 void frmMulti::ShowAvatarPicture(const std::string& file) {
-    const auto path = FindDataFile(std::filesystem::path(s_.AppPath) / "Avatars", file);
-    QPixmap picture;
-    if (path) picture.load(QString::fromStdString(path->string()));
-    if (picture.isNull()) {
-        imgOppAvatar->clear();
-        return;
-    }
-    imgOppAvatar->setPixmap(
-        picture.scaled(imgOppAvatar->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    ShowSeatAvatar(*imgOppAvatar, s_.AppPath, file);
 }
 
 void frmMulti::ckNoPlayerAvatar_Click() {

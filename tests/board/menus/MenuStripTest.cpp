@@ -123,7 +123,9 @@ TEST_F(MenusTest, ThePopUpsLeaveTheMenuOpenUntilSomethingNewIsChosen) {
     std::vector<Popup> asked;
     Strip().SetPopupChooser([&](Popup popup, const PopupItems& items) {
         asked.push_back(popup);
-        if (popup == Popup::Noise) EXPECT_EQ(items.DefaultItem, Game->SoundLevel);
+        if (popup == Popup::Noise) {
+            EXPECT_EQ(items.DefaultItem, Game->SoundLevel);
+        }
         return answer;
     });
     std::vector<std::string> launched;

@@ -77,7 +77,7 @@ TEST_F(UnderWindowManager, TheTitleBarIsOnScreenAndARestartGivesTheSameWindow) {
 
     // Where the player put it, it comes back.
     Board().move(90, 70);
-    QTest::qWaitFor([&] { return Board().frameGeometry().topLeft() == QPoint(90, 70); }, 3000);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return Board().frameGeometry().topLeft() == QPoint(90, 70); }, 3000));
     const QRect moved = Framed();
     Close();
     ASSERT_EQ(Start(), StartOutcome::Running);
