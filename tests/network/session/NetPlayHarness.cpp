@@ -9,6 +9,7 @@
 #include "GameInvariants.h"
 #include "InternetSession.h"
 #include "NetSide.h"
+#include "OutOfCards.h"
 #include "Transcript.h"
 
 #include <QCoreApplication>
@@ -136,6 +137,7 @@ class PlaySide : public NetworkPort, public SessionGamePort {
     }
     int Reshuffles = 0;
     int Stalemates = 0;
+    int StaleRecoveries() const { return static_cast<int>(log_.Containing("CLEARING Center").size()); }
 
     // The scripted human: every card that fits a center (side pile first), then a discard. False
     // when the move changed nothing, so that the side sleeps until something arrives.
@@ -292,7 +294,14 @@ void HostLoop(PlaySide& side, Shared& shared, const NetPlayOptions& o, NetPlayRe
     }
     side.Session().BeginPlay();
     int started = 0;
-    bool transferred = false;
+    // A run-out position can still meet a completed center, whose cards the refill reshuffles:
+    // then the cards run out again a few moves later, until a stalemate has come.
+    int lastTransferAt = 0;
+    const auto transferDue = [&] {
+        const int moves = static_cast<int>(side.Snapshots.size());
+        return o.TransferAfterMoves > 0 && moves >= lastTransferAt + o.TransferAfterMoves &&
+               (report.Transfers == 0 || (o.RunOutOfCards && side.StaleRecoveries() == 0));
+    };
     while (!shared.Stop) {
         if (s.NetMode == 0 || s.StopWait) return shared.Fail("the host lost its table" + side.Tail());
         if (s.PTurn == 0 && !s.GameBusy) {
@@ -304,10 +313,10 @@ void HostLoop(PlaySide& side, Shared& shared, const NetPlayOptions& o, NetPlayRe
             continue;
         }
         if (s.PTurn == 1) {
-            if (!transferred && o.TransferAfterMoves > 0 &&
-                static_cast<int>(side.Snapshots.size()) >= o.TransferAfterMoves) {
-                transferred = true;
+            if (transferDue()) {
+                lastTransferAt = static_cast<int>(side.Snapshots.size());
                 ++report.Transfers;
+                if (o.RunOutOfCards) RunOutOfCards(s);
                 side.Session().SendRecover();
                 continue;
             }
@@ -383,9 +392,11 @@ NetPlayReport PlayNetGames(const NetPlayOptions& o) {
     report.Problem = shared.Problem;
     const auto& host = sides[0]->Snapshots;
     report.Moves = static_cast<int>(host.size());
+    report.StaleRecoveries = sides[0]->StaleRecoveries();
     for (const auto& side : sides) {
         report.Reshuffles = std::max(report.Reshuffles, side->Reshuffles);
         report.Stalemates = std::max(report.Stalemates, side->Stalemates);
+        report.StaleRecoveries = std::min(report.StaleRecoveries, side->StaleRecoveries());
         const auto& mine = side->Snapshots;
         for (size_t k = 0; k < std::min(host.size(), mine.size()); ++k) {
             if (mine[k].Board != host[k].Board) {

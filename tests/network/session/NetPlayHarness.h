@@ -15,6 +15,10 @@ struct NetPlayOptions {
     unsigned Seed = 1;
     // The host sends the whole game to its remotes ("RC") once, after this many moves (0: never).
     int TransferAfterMoves = 0;
+    // Before that transfer the stock and the used pile go onto the hold piles, so that a refill
+    // soon finds no card: a stalemate, which the host's box answers with a reshuffle of the cards
+    // in play. The transfer is repeated as often as it takes.
+    bool RunOutOfCards = false;
     // The humans play only their side cards and hoard the rest, until the cards run out.
     bool Hoard = false;
     // Checks the card conservation at every move (slows the bench down).
@@ -29,6 +33,8 @@ struct NetPlayReport {
     int Moves = 0;
     int Reshuffles = 0;
     int Stalemates = 0;
+    // Stalemates recovered by reshuffling the cards in play, on the side that saw the fewest.
+    int StaleRecoveries = 0;
     int Transfers = 0;
     double Seconds = 0;
     // From a move sent to it applied on the last of the other sides, in milliseconds.

@@ -26,5 +26,26 @@ TEST(WholeGameTest, EverySideKeepsTheHostsBoardMoveByMove) {
     }
 }
 
+// The cards run out on purpose, through a game the host sends: every side declares the stalemate
+// at the same refill, the host's "OK" and its new stock ("DK") bring every side the same new hands,
+// and the game plays on to its end.
+TEST(WholeGameTest, AStalemateIsRecoveredAlikeOnEverySide) {
+    for (int players = 2; players <= 4; ++players) {
+        SCOPED_TRACE(std::to_string(players) + " players");
+        NetPlayOptions o;
+        o.Players = players;
+        o.Seed = static_cast<unsigned>(10 + players);
+        o.TransferAfterMoves = 12;
+        o.RunOutOfCards = true;
+        o.TimeLimitSeconds = 30;
+        const NetPlayReport r = PlayNetGames(o);
+        ASSERT_EQ(r.Problem, "");
+        EXPECT_EQ(r.GamesFinished, 1);
+        EXPECT_GE(r.Transfers, 1);
+        EXPECT_EQ(r.StaleRecoveries, 1);
+        EXPECT_GT(r.Moves, 12);
+    }
+}
+
 } // namespace
 } // namespace zarle::testing
