@@ -36,7 +36,10 @@ bool InternetSession::HelloCounted(int index, const WireLine& w) {
     s_.HandSortOn = w.OldHello;
     if (s_.IsHost == 0) {
         s_.PeerVersion = w.Version;
-        if (MultiplayerPeer(w.Version)) s_.SeatMode = static_cast<int16_t>(w.SeatMode);
+        if (MultiplayerPeer(w.Version))
+            s_.SeatMode = static_cast<int16_t>(w.SeatMode);
+        else
+            PlayOlderPeer();
         return true;
     }
     if (helloCounted_[index]) return false;
@@ -57,7 +60,12 @@ bool InternetSession::HelloCounted(int index, const WireLine& w) {
         --s_.NetMode;
         return false;
     }
-    // The first joiner plays an older version: two players, three centers, its rules.
+    PlayOlderPeer();
+    return true;
+}
+
+// The peer plays an older version: two players, three centers, and its rules.
+void InternetSession::PlayOlderPeer() {
     std::string text = "Your opponent does not have the lastest version of ZarleNET." + std::string(CRLF) +
                        "Not all online game features are available.";
     if (s_.NumPlayers != 2 || s_.NumCenters != 3) {
@@ -74,7 +82,6 @@ bool InternetSession::HelloCounted(int index, const WireLine& w) {
         s_.NoWildAce = false;
     }
     Box(text, MbInformation, "Playing older version.");
-    return true;
 }
 
 void InternetSession::GetMessage(int index, const WireLine& w) {

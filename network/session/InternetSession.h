@@ -114,6 +114,7 @@ class InternetSession : public NetworkPort, public RemoteSeatPort {
     void RemoteLayout(const WireLine& w);
     void RemoteGameState(const WireLine& w);
     bool HelloCounted(int index, const WireLine& w);
+    void PlayOlderPeer();
     // A peer sent what cannot be used: the network game ends, the local game keeps its state.
     void ProtocolError(std::string_view what);
 

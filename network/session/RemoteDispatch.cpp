@@ -76,6 +76,13 @@ void InternetSession::RemoteHello(const WireLine&) {
         Box("Your opponent is not playing with the latest version of ZarleNET. Not all features will be "
             "available.",
             MbExclamation, "ZarleNET");
+        // A host without a version knows only the number cards.
+        if (s_.CardStyle > 5) {
+            Box("Unable to use picture playing cards!" + Crlf + "Switching to number cards!", MbExclamation,
+                "ZarleNET");
+            s_.CardStyle = 1;
+            p_.Board.Redraw();
+        }
     }
     NetSend(JoinerHelloLine(ownVersion_), 0);
     s_.NetMode = 1;
