@@ -46,8 +46,9 @@ void WriteSeatBlock(ListWriter& w, const SeatRecord& rec) {
     w.Add(rec.WildHand);
 }
 
-// The numbers of the list; a flag may come as a word.
-std::optional<std::vector<int>> ListNumbers(std::string_view text) {
+} // namespace
+
+std::optional<std::vector<int>> ReadListNumbers(std::string_view text) {
     std::vector<int> numbers;
     size_t start = 0;
     while (start < text.size()) {
@@ -69,6 +70,8 @@ std::optional<std::vector<int>> ListNumbers(std::string_view text) {
     }
     return numbers;
 }
+
+namespace {
 
 class ListReader {
   public:
@@ -203,7 +206,7 @@ std::string WriteGameStateList(const GameState& s) {
 }
 
 std::optional<ReceivedGame> ReadGameStateList(std::string_view list, int seatMode) {
-    auto numbers = ListNumbers(list);
+    auto numbers = ReadListNumbers(list);
     if (!numbers || numbers->size() < 3) return std::nullopt;
     const int players = (*numbers)[1];
     const int centers = (*numbers)[2];

@@ -8,8 +8,13 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace zarle {
+
+// The numbers of a list, each followed by "#"; a flag may come as a word. Nothing when a piece is
+// not a number.
+std::optional<std::vector<int>> ReadListNumbers(std::string_view list);
 
 // The list (without the tag) from the host's game.
 std::string WriteGameStateList(const GameState& host);

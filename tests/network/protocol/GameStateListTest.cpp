@@ -2,6 +2,7 @@
 // seen from that seat; a list that does not add up is refused whole.
 
 #include "GameStateList.h"
+#include "OldGameStateList.h"
 
 #include "VbText.h"
 
@@ -193,6 +194,68 @@ TEST(GameStateListTest, AHoldPileBeyondTheCommonLimitIsRefused) {
     ++s.HoldCount[1];
     s.Deck.SetCard(s.StockCount--, CardRec{});
     EXPECT_FALSE(ReadGameStateList(WriteGameStateList(s), 1)); // 31
+}
+
+// The older list of two-player peers: every pile arrives mirrored, the host's seat 2 as the
+// remote's own side; a peer without a version sends values only, and each card takes an id of its
+// value that no other card has.
+TEST(OldGameStateListTest, AGameArrivesMirroredForEveryOldVersion) {
+    struct Case {
+        std::string Peer;
+        size_t Numbers;
+        bool HouseRules;
+    };
+    for (const Case& c :
+         {Case{"74", 1114, false}, Case{"52", 1114, false}, Case{"51", 1111, true}, Case{"40", 563, true}}) {
+        SCOPED_TRACE(c.Peer);
+        GameBuilder b(2, 3);
+        const GameState& h = b.s;
+        const auto list = WriteOldGameStateList(h, c.Peer);
+        ASSERT_TRUE(list);
+        EXPECT_EQ(std::count(list->begin(), list->end(), '#'), static_cast<long>(c.Numbers));
+        // The turn as the remote numbers it, then the side counts and frame positions, mirrored.
+        EXPECT_EQ(list->substr(0, 19), " 1# 18# 19#-25# 25#");
+        const auto got = ReadOldGameStateList(*list, c.Peer);
+        ASSERT_TRUE(got);
+        const GameState& g = got->Game;
+        const bool ids = c.Peer != "40";
+        const auto view = [ids](const GameState& s, int seat) {
+            std::vector<int> v = SeatView(s, seat);
+            if (ids) return v;
+            v.resize(v.size() - 2); // no wild counters either
+            for (int& n : v) n %= 100;
+            return v;
+        };
+        EXPECT_EQ(view(g, 1), view(h, 2));
+        EXPECT_EQ(view(g, 2), view(h, 1));
+        EXPECT_EQ(g.PTurn, 1);
+        EXPECT_EQ(g.StockCount, h.StockCount);
+        EXPECT_EQ(g.UsedCount, h.UsedCount);
+        EXPECT_EQ(g.CenterCount, h.CenterCount);
+        if (ids) {
+            EXPECT_EQ(g.Deck.Fields[0], h.Deck.Fields[0]);
+            EXPECT_EQ(g.UsedCards, h.UsedCards);
+            EXPECT_EQ(g.CenterCards, h.CenterCards);
+        }
+        EXPECT_EQ(g.SideSizeM1, 19);
+        EXPECT_EQ(g.ForcedMask, c.HouseRules ? 0 : 3);
+        EXPECT_EQ(g.NoWildAce, !c.HouseRules);
+    }
+}
+
+TEST(OldGameStateListTest, WhatAnOldPeerCannotTakeIsNeitherSentNorRead) {
+    GameBuilder b(2, 3);
+    GameState& h = b.s;
+    const std::string list = *WriteOldGameStateList(h, "74");
+    EXPECT_FALSE(ReadOldGameStateList(list.substr(0, list.size() - 3), "74")); // cut short
+    EXPECT_FALSE(ReadOldGameStateList(list + " 0#", "74"));                    // a number too many
+    h.UsedCards[1] = h.CenterCards[1][1];                                      // a card twice
+    EXPECT_FALSE(ReadOldGameStateList(*WriteOldGameStateList(h, "74"), "74"));
+    // Below "52" a peer knows side piles of 20 cards only.
+    GameBuilder custom(2, 3);
+    custom.s.SideSizeM1 = 24;
+    EXPECT_FALSE(WriteOldGameStateList(custom.s, "51"));
+    EXPECT_TRUE(WriteOldGameStateList(custom.s, "52"));
 }
 
 } // namespace
