@@ -4,6 +4,7 @@
 
 #include "GameStateList.h"
 #include "Messages.h"
+#include "OldGameStateList.h"
 
 #include "VbText.h"
 
@@ -22,14 +23,21 @@ void InternetSession::SendRecover() {
         notice = "ZARLE: This is NOT a secure saved game.";
     }
     s_.SecureSave = false;
-    NetBroadcast(ChatLine(s_.ChatSeqOut, "$-" + notice), 0);
+    // Peers from "74" on take it as a system line.
+    NetBroadcast(ChatLine(s_.ChatSeqOut, (Val(s_.PeerVersion) >= 74 ? "$-" : "") + notice), 0);
 
-    SendLayout();
-    while (!(s_.NetState == NetLayout && s_.AckCount == s_.NumPlayers)) {
-        if (s_.NetMode == 0 || s_.StopWait || s_.NetState == NetGoodbye) return;
-        NetWaitReply(0);
+    if (MultiplayerPeer(s_.PeerVersion)) {
+        SendLayout();
+        while (!(s_.NetState == NetLayout && s_.AckCount == s_.NumPlayers)) {
+            if (s_.NetMode == 0 || s_.StopWait || s_.NetState == NetGoodbye) return;
+            NetWaitReply(0);
+        }
+        s_.RecoverText = "RC " + WriteGameStateList(s_);
+    } else {
+        const auto list = OldPeerGameStateList();
+        if (!list) return;
+        s_.RecoverText = "RC " + *list;
     }
-    s_.RecoverText = "RC " + WriteGameStateList(s_);
     s_.AckCount = 1;
     acked_ = {};
     NetBroadcast(s_.RecoverText, 0);
@@ -49,6 +57,24 @@ void InternetSession::SendRecover() {
         p_.Game.ComputerTurn();
     else if (s_.PTurn == 1)
         p_.Board.EnablePic(Pics::Picture7, true, 1, SlotCount);
+}
+
+std::optional<std::string> InternetSession::OldPeerGameStateList() {
+    if (Val(s_.PeerVersion) <= 51) {
+        s_.ShuffleApart = false;
+        s_.NoWildAce = false;
+        s_.ForcedMask = 0;
+    }
+    auto list = WriteOldGameStateList(s_, s_.PeerVersion);
+    if (list) return list;
+    Box("This saved game you are trying to send uses a custom number of Side cards. Your opponent is not "
+        "playing with the current version of ZarleNET. This saved game cannot be sent.",
+        MbCritical, "Opponent not current!");
+    s_.SideSizeM1 = 19;
+    p_.Game.ClearBoard();
+    p_.Game.RulesRefresh();
+    p_.Board.SetVisible({Ctl::StatusMsg, 0}, false);
+    return std::nullopt;
 }
 
 } // namespace zarle

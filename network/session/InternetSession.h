@@ -18,6 +18,7 @@
 #include <array>
 #include <deque>
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace zarle {
@@ -125,6 +126,9 @@ class InternetSession : public NetworkPort, public RemoteSeatPort {
     void SendLayout();
     void ShowGameInfo();
     void AskSaveEndedGame();
+    // The older game-state list for a two-player peer; nothing when that peer cannot take the game
+    // (it has been said why).
+    std::optional<std::string> OldPeerGameStateList();
 
     // Moves.
     void Move_Transmit_PlayCard();

@@ -5,6 +5,7 @@
 
 #include "GameStateList.h"
 #include "Messages.h"
+#include "OldGameStateList.h"
 #include "TableLayout.h"
 
 #include "Rules.h"
@@ -115,7 +116,9 @@ void InternetSession::RemoteLayout(const WireLine& w) {
 }
 
 void InternetSession::RemoteGameState(const WireLine& w) {
-    const auto game = ReadGameStateList(w.Arg, s_.NumPlayers == 2 ? 1 : s_.SeatMode);
+    const auto game = MultiplayerPeer(s_.PeerVersion)
+                          ? ReadGameStateList(w.Arg, s_.NumPlayers == 2 ? 1 : s_.SeatMode)
+                          : ReadOldGameStateList(w.Arg, s_.PeerVersion);
     if (!game || game->Game.NumPlayers != s_.NumPlayers) {
         ProtocolError("a game state that does not add up");
         return;
@@ -133,6 +136,10 @@ void InternetSession::RemoteGameState(const WireLine& w) {
     p_.Board.SetVisible({Ctl::ImgHold, 0}, true);
     Status("Click the Deal button to resume this game.");
     Label(1, Crlf + "HOST resumed a saved game.");
+    if (s_.PeerVersion < std::string_view("74")) {
+        p_.Board.SetCaption({Ctl::LabelPeek, 0}, "This is NOT a secure saved game.");
+        p_.Board.SetVisible({Ctl::LabelPeek, 0}, true);
+    }
     p_.Board.SetVisible({Ctl::Command2, 0}, true);
 }
 
