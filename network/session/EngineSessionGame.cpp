@@ -58,4 +58,8 @@ void EngineSessionGame::ComputerTurn() {
     opponents_.ComputerTurn();
 }
 
+void EngineSessionGame::DealFirstGame() {
+    if (engine_.SetUp()) engine_.GoDeal();
+}
+
 } // namespace zarle

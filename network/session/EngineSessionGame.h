@@ -39,6 +39,7 @@ class EngineSessionGame : public SessionGamePort {
     void Add_Used() override;
     void Game_End() override;
     void ComputerTurn() override;
+    void DealFirstGame() override;
 
   private:
     Engine& engine_;

@@ -130,6 +130,9 @@ void InternetSession::BeginPlay() {
         undoLogSuspended_ = true;
     }
     sessionReady_ = 1;
+    // An older peer plays its first game at once; the host's New starts the others. The remote
+    // deals its hands too, or its board would stay empty while the host's is dealt.
+    if (s_.NetMode != 0 && !MultiplayerPeer(s_.PeerVersion)) p_.Game.DealFirstGame();
 }
 
 void InternetSession::Leave() {

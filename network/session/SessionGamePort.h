@@ -32,6 +32,8 @@ class SessionGamePort {
     virtual void Add_Used() = 0;
     virtual void Game_End() = 0;
     virtual void ComputerTurn() = 0;
+    // The first game's deal at once: a peer of an older version starts no game by itself.
+    virtual void DealFirstGame() = 0;
 };
 
 } // namespace zarle

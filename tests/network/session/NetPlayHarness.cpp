@@ -239,6 +239,7 @@ class PlaySide : public NetworkPort, public SessionGamePort {
     void Add_Used() override { game_.Add_Used(); }
     void Game_End() override { game_.Game_End(); }
     void ComputerTurn() override { game_.ComputerTurn(); }
+    void DealFirstGame() override { game_.DealFirstGame(); }
 
   private:
     void Record(bool sent, int loadedSeat) {

@@ -3,10 +3,13 @@
 
 #include "NetSide.h"
 
+#include "DeckMessage.h"
 #include "GameStateList.h"
 #include "OldGameStateList.h"
 
 #include <gtest/gtest.h>
+
+#include <QTimer>
 
 namespace zarle::testing {
 namespace {
@@ -146,6 +149,41 @@ TEST(OldPeerTest, ARemoteFollowsTheOldHostsFeatures) {
     }
 }
 
+// An older host starts no game with a New: its first deal comes at once, and the remote deals
+// its hands from it as soon as play begins.
+TEST(OldPeerTest, ARemoteDealsAnOldHostsFirstGameAtOnce) {
+    for (const std::string hello : {"IP ", "IP ^ 5. 2. 0", "IP ^ 7. 4. 0"}) {
+        SCOPED_TRACE(hello);
+        NetSide r("Pat", 2);
+        ScriptedPeer host;
+        const int port = host.Listen();
+        ASSERT_TRUE(r.Session.BeginJoin("127.0.0.1", port));
+        ASSERT_TRUE(RunUntil([&] { return host.Connected(); }));
+        host.Send(hello + "\nNM Hal\nGS\n");
+        ASSERT_TRUE(RunUntil([&] { return host.Lines.size() == 3; }));
+
+        GameState deck; // the host's shuffle, in the form this host's version writes
+        deck.PeerVersion = r.State.PeerVersion;
+        deck.SideSizeM1 = 19;
+        for (int i = 1; i <= 104; ++i) deck.Deck.SetCard(i, CardOfId(i));
+        // The host's seat numbers: 2 is this side's.
+        host.OnLine = [&](const std::string& line) {
+            if (line == "DK") host.Send("TR  2\n");
+        };
+        QTimer::singleShot(20, [&] { host.Send(DeckMessage(deck, 104, true) + "\n"); });
+        r.Session.BeginPlay();
+
+        ASSERT_TRUE(RunUntil([&] { return host.Lines.size() == 5; }));
+        EXPECT_EQ(host.Lines, (Lines{"IP ^ 8. 2. 0", "NM Pat", "GS", "DK", "TR"}));
+        EXPECT_EQ(r.State.PTurn, 1);
+        EXPECT_EQ(r.State.SideCount, 20);
+        EXPECT_EQ(r.State.SeatRec1.SideCount, 20);
+        EXPECT_EQ(r.State.StockCount, 104 - 40 - 10);
+        EXPECT_NE(r.State.PlayerCards[6].Value, 0);
+        EXPECT_EQ(r.State.NetMode, 1);
+    }
+}
+
 // A current host sends a saved game to a joiner of an older version: no layout first, the older
 // list, and below "52" only a game with side piles of 20 cards.
 TEST(OldPeerTest, AHostSendsAnOldJoinerTheOlderList) {
@@ -174,7 +212,6 @@ TEST(OldPeerTest, AHostSendsAnOldJoinerTheOlderList) {
         };
         joiner.ConnectTo(host.Session.ListeningPort());
         ASSERT_TRUE(RunUntil([&] { return host.State.NetMode == 1 && host.State.ReplyFlag; }));
-        host.Session.BeginPlay();
         LayOutTwoPlayerGame(host.State);
         host.State.SideSizeM1 = static_cast<int16_t>(c.SideSizeM1);
         host.State.ForcedMask = 3;
