@@ -222,6 +222,56 @@ TEST(ScriptedPeerTest, ARemoteSeatsMovesAreReplayedAndAcknowledged) {
     EXPECT_EQ(seat.Slots[4], CardOfId(12)); // the Queen's place after the hand move
 }
 
+// The play that empties a side pile wins: "OK" follows its "PC" instead of "WT", both ways.
+TEST(ScriptedPeerTest, TheWinningLastSideCardIsFollowedByOkNotWt) {
+    for (const int sideCards : {2, 1}) {
+        SCOPED_TRACE(std::to_string(sideCards) + " side cards");
+        const std::string after = sideCards == 1 ? "OK" : "WT";
+        {
+            // This side plays its side Ace; the host answers every line with its tag.
+            RemoteSeatTurn t;
+            GameState& s = t.Side.State;
+            s.SideCount = static_cast<int16_t>(sideCards);
+            s.SideCards[1] = CardOfId(30);
+            s.SideCards[sideCards] = CardOfId(1);
+            s.PlayerCards[1] = CardOfId(1);
+            s.PTurn = 1;
+            s.WorkSideCount = s.SeatRec1.SideCount;
+            // After a game's end a remote waits for the host's next word: a new game.
+            t.Host.OnLine = [&](const std::string& line) {
+                t.Host.Send(line.substr(0, 2) + (line == "OK" ? "\nGS\n" : "\n"));
+            };
+            s.SrcSlot = 1;
+            s.CenterIdx = 1;
+            s.DragDropped = true;
+            t.Side.Game.Player_Move();
+            ASSERT_TRUE(RunUntil([&] { return t.Host.Lines.size() == 2; }));
+            EXPECT_EQ(t.Host.Lines, (Lines{"PC  1# 1", after}));
+            EXPECT_EQ(s.PTurn == 0, sideCards == 1); // the game is over
+        }
+        {
+            // The host's seat plays its side Ace here.
+            RemoteSeatTurn t;
+            SeatRecord& seat = t.Side.State.SeatRec1;
+            seat.SideCount = static_cast<int16_t>(sideCards);
+            seat.SideCards[sideCards] = CardOfId(1);
+            seat.Slots[1] = CardOfId(1);
+            // Without the win the turn goes on, and a discard ends it.
+            const Lines rest = sideCards > 1 ? Lines{"PC  2# 7\n", "OK\n"} : Lines{"GS\n"};
+            std::deque<std::string> script = {"PC  1# 1\n", after + "\n"};
+            script.insert(script.end(), rest.begin(), rest.end());
+            const size_t answers = sideCards > 1 ? 4 : 2;
+            t.Script(script);
+            t.Side.Opponents.ComputerTurn();
+            ASSERT_TRUE(RunUntil([&] { return t.Host.Lines.size() == answers; }));
+            EXPECT_EQ(t.Host.Lines[1], after);
+            EXPECT_EQ(t.Side.State.PTurn == 0, sideCards == 1); // the game is over
+            // and the host's new game cleared the board for the Deal button.
+            EXPECT_EQ(t.Side.State.CenterCount[1], sideCards == 1 ? 0 : 1);
+        }
+    }
+}
+
 TEST(ScriptedPeerTest, AMoveTheRulesRefuseEndsTheNetworkGameAndChangesNothing) {
     for (const std::string bad : {"PC  4# 1\n", "PC  1# 9\n", "PC  9# 1\n", "PC  3# 5\n"}) {
         SCOPED_TRACE(bad);
