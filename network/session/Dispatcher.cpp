@@ -102,6 +102,8 @@ void InternetSession::GetMessage(int index, const WireLine& w) {
             moveTo_ = ValInt16(w.Arg);
             pendingMove_ = true;
             pendingMoveSocket_ = index;
+        } else if (s_.NetState == NetPlay && awaitingMove_) {
+            barePlay_ = true;
         }
         // A peer's own move is news, not an answer: it must not stand in for an acknowledgement
         // of another exchange (a reshuffle's deck, say) that is still awaited.

@@ -138,6 +138,8 @@ class InternetSession : public NetworkPort, public RemoteSeatPort {
     bool Aborted() const;
     // The host passes a remote seat's message on to the other remotes and waits for their answers.
     bool Relay(const std::string& line);
+    // Waits for the mover's next card; false when the turn or the exchange broke off.
+    bool AwaitMove();
     // Replays one card of the remote seat onto a center; false when its side pile is empty now.
     bool PlayRemoteCard(int src);
     void DiscardRemoteCard(int src, int slot);
@@ -168,6 +170,9 @@ class InternetSession : public NetworkPort, public RemoteSeatPort {
     // A peer's move that arrived and waits for the remote seat's turn to replay it.
     bool pendingMove_ = false;
     int pendingMoveSocket_ = 0;
+    // A bare "PC" (an answer) that came while the remote seat's next card was awaited.
+    bool awaitingMove_ = false;
+    bool barePlay_ = false;
     // Which code each socket last acknowledged in the running round of acknowledgements.
     std::array<int, MaxSockets> acked_{};
     // With two or more remotes, the host's running round: the code it awaits and the sockets asked

@@ -104,10 +104,7 @@ void InternetSession::Opponent() {
                                                       [](CardRec c) { return c.Value != 0; }));
     const int mover = s_.IsHost != 0 ? s_.Level : 0;
     for (;;) {
-        while (!pendingMove_) {
-            if (Aborted() || s_.PTurn == 1) return;
-            NetWaitReply(0);
-        }
+        if (!AwaitMove()) return;
         pendingMove_ = false;
         if (pendingMoveSocket_ != mover) {
             ProtocolError("a move from a player whose turn it is not");
@@ -148,6 +145,16 @@ void InternetSession::Opponent() {
         NetSend(StepTag, mover);
         if (s_.HandCount == 0 && !RefillRemoteHand()) return;
     }
+}
+
+bool InternetSession::AwaitMove() {
+    awaitingMove_ = true;
+    barePlay_ = false;
+    while (!pendingMove_ && !barePlay_ && !Aborted() && s_.PTurn != 1) NetWaitReply(0);
+    awaitingMove_ = false;
+    if (pendingMove_) return true;
+    if (barePlay_) ProtocolError("an answer where a move was awaited");
+    return false;
 }
 
 bool InternetSession::PlayRemoteCard(int src) {

@@ -273,7 +273,7 @@ TEST(ScriptedPeerTest, TheWinningLastSideCardIsFollowedByOkNotWt) {
 }
 
 TEST(ScriptedPeerTest, AMoveTheRulesRefuseEndsTheNetworkGameAndChangesNothing) {
-    for (const std::string bad : {"PC  4# 1\n", "PC  1# 9\n", "PC  9# 1\n", "PC  3# 5\n"}) {
+    for (const std::string bad : {"PC  4# 1\n", "PC  1# 9\n", "PC  9# 1\n", "PC  3# 5\n", "PC\n"}) {
         SCOPED_TRACE(bad);
         RemoteSeatTurn t;
         const GameState before = t.Side.State;
