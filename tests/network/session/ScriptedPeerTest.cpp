@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QTimer>
+
 #include <deque>
 
 namespace zarle::testing {
@@ -270,6 +272,18 @@ TEST(ScriptedPeerTest, TheWinningLastSideCardIsFollowedByOkNotWt) {
             EXPECT_EQ(t.Side.State.CenterCount[1], sideCards == 1 ? 0 : 1);
         }
     }
+}
+
+// The program closing while a remote seat's move is awaited: the goodbye lines go out and the
+// wait ends.
+TEST(ScriptedPeerTest, ClosingTheProgramSaysGoodbyeAndEndsTheWait) {
+    RemoteSeatTurn t;
+    QTimer::singleShot(20, [&] { t.Side.Session.ShutDown(); });
+    t.Side.Opponents.ComputerTurn();
+    EXPECT_TRUE(t.Side.State.StopWait);
+    EXPECT_EQ(t.Side.State.NetMode, 0);
+    ASSERT_TRUE(RunUntil([&] { return t.Host.Lines.size() == 2; }));
+    EXPECT_EQ(t.Host.Lines, (Lines{"SY  1#Opponent shut down game!", "GO"}));
 }
 
 TEST(ScriptedPeerTest, AMoveTheRulesRefuseEndsTheNetworkGameAndChangesNothing) {
