@@ -1,6 +1,7 @@
 // Sessions meeting over loopback: joining a table of 2, 3 and 4, a full table, and leaving.
 
 #include "NetSide.h"
+#include "TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -106,6 +107,25 @@ TEST(HandshakeTest, ARemoteQuittingAThreePlayerGameLeavesTheOthersPlaying) {
     EXPECT_EQ(t.Host.State.IsHost, 0);
     EXPECT_EQ(t.Host.Caption("Label9(2)"), "Select NEW from the Game Menu to start a new game.");
     EXPECT_FLOAT_EQ(t.Host.State.MoveDelay, 0.5f);
+}
+
+// The undo log is closed for the network game on every side and open again once it has ended.
+TEST(HandshakeTest, TheUndoLogIsClosedForTheNetworkGameAndReopenedAfter) {
+    TempFolder folder("net_undo");
+    Table t(2);
+    NetSide& r = *t.Remotes[0];
+    for (NetSide* side : {&t.Host, &r}) {
+        side->State.AppPath = (folder.Path() / side->State.PlayerName).string() + "/";
+        std::filesystem::create_directories(side->State.AppPath);
+        side->Game.TempMoves_Open(true);
+        ASSERT_NE(side->Game.UndoLogFile(), nullptr);
+        side->Session.BeginPlay();
+        EXPECT_EQ(side->Game.UndoLogFile(), nullptr);
+    }
+    r.Session.Leave();
+    EXPECT_NE(r.Game.UndoLogFile(), nullptr);
+    ASSERT_TRUE(RunUntil([&] { return t.Host.State.NetMode == 0; }));
+    EXPECT_NE(t.Host.Game.UndoLogFile(), nullptr);
 }
 
 TEST(HandshakeTest, TheHostLeavingEndsTheGameOnEveryRemote) {
