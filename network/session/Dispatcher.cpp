@@ -86,6 +86,7 @@ void InternetSession::PlayOlderPeer() {
 
 void InternetSession::GetMessage(int index, const WireLine& w) {
     s_.NetState = static_cast<int16_t>(w.Code);
+    if (s_.IsHost == 0) CountHostsOk(w.Code);
     if (w.Code == NetHello && !HelloCounted(index, w)) {
         s_.NetState = NetNone;
         return;
@@ -116,6 +117,18 @@ void InternetSession::GetMessage(int index, const WireLine& w) {
         if (s_.NetState == NetPlay) s_.ReplyFlag = true;
     }
     if (host ? HostSwitch(index, w) : RemoteSwitch(index, w)) ClosingSteps(index);
+}
+
+// Every "OK" of the host that a remote answers pairs up with one it sends: a mover's turn end
+// with this side's answer, this side's turn end with the host's. One left over is the host's
+// decision to reshuffle a stalemate, which nobody answers; the new stock after it, or a new game
+// or table, settles it.
+void InternetSession::CountHostsOk(int code) {
+    if (code == NetTurnOver)
+        ++unansweredOks_;
+    else if (code == NetDeck || code == NetNewGame || code == NetEndGame || code == NetLayout ||
+             code == NetGameState)
+        unansweredOks_ = 0;
 }
 
 void InternetSession::ClosingSteps(int index) {

@@ -182,6 +182,7 @@ void InternetSession::NetCleanUp() {
     helloQueued_.clear();
     lastSocket_ = -1;
     pendingMove_ = false;
+    unansweredOks_ = 0;
     s_.LastCmd = {};
     p_.Board.SetVisible({Ctl::StatusMsg, 0}, false);
     p_.Board.SetVisible({Ctl::imgIcon, 0}, false);

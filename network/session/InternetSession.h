@@ -173,6 +173,9 @@ class InternetSession : public NetworkPort, public RemoteSeatPort {
     // A bare "PC" (an answer) that came while the remote seat's next card was awaited.
     bool awaitingMove_ = false;
     bool barePlay_ = false;
+    // On a remote: the host's "OK" lines not answered yet; one left over is a stalemate decision.
+    int unansweredOks_ = 0;
+    void CountHostsOk(int code);
     // Which code each socket last acknowledged in the running round of acknowledgements.
     std::array<int, MaxSockets> acked_{};
     // With two or more remotes, the host's running round: the code it awaits and the sockets asked

@@ -38,7 +38,9 @@ void InternetSession::NetSend(std::string_view msg, int index) {
         Label(0, "");
         return;
     }
-    if (state != Winsock::StateClosed) sockets_.Send(index, std::string(msg) + "\n");
+    if (state == Winsock::StateClosed) return;
+    sockets_.Send(index, std::string(msg) + "\n");
+    if (s_.IsHost == 0 && msg == TurnOverTag) --unansweredOks_;
 }
 
 void InternetSession::NetBroadcast(std::string_view msg, int exceptIndex) {
@@ -68,6 +70,12 @@ void InternetSession::NetWaitReply(int) {
         return;
     }
     if (s_.NetState == NetGoodbye || s_.NetState == NetEndGame) return;
+    // A remote that finds the stalemate waits for the host's decision with its code set apart; a
+    // decision read while this side still paused before it is handed over here.
+    if (s_.IsHost == 0 && s_.StaleState == 1 && s_.NetState == NetStep && unansweredOks_ > 0) {
+        s_.NetState = NetTurnOver;
+        return;
+    }
     PullOneLine();
 }
 

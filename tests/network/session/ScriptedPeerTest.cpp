@@ -3,8 +3,11 @@
 
 #include "NetSide.h"
 
+#include "VbText.h"
+
 #include <gtest/gtest.h>
 
+#include <QEventLoop>
 #include <QTimer>
 
 #include <deque>
@@ -272,6 +275,55 @@ TEST(ScriptedPeerTest, TheWinningLastSideCardIsFollowedByOkNotWt) {
             EXPECT_EQ(t.Side.State.CenterCount[1], sideCards == 1 ? 0 : 1);
         }
     }
+}
+
+// The host's seat discards and the cards have run out: the host's decision to reshuffle ("OK")
+// follows its answer to this side's "OK" at once, and may be read while this side still pauses
+// before it finds the stalemate itself. The decision is kept, and the new stock ("DK") deals
+// every hand anew.
+TEST(ScriptedPeerTest, AStalemateDecisionThatComesEarlyIsKept) {
+    RemoteSeatTurn t;
+    GameState& s = t.Side.State;
+    // Waits sleep as the program's do, so that lines that arrived meanwhile are handled.
+    t.Side.Waiter.OnEvents = [] {
+        QEventLoop pause;
+        QTimer::singleShot(20, &pause, &QEventLoop::quit);
+        pause.exec();
+    };
+    for (int k = 2; k <= 5; ++k) s.PlayerCards[k] = CardOfId(28 + k); // slot 6 is empty
+    s.HoldCount[1] = 1;
+    s.HoldCards[1][1] = CardOfId(34);
+    s.PlayerCards[7] = CardOfId(35);
+    s.StockCount = 0;
+    s.UsedCount = 0;
+    s.OwnTurnSign = 0; // this side's hand is refilled when its turn comes
+    // Every card in play but the side piles: the host's stock after the stalemate.
+    std::string stock = "DK ";
+    for (int id : {2, 9, 11, 12, 13, 30, 31, 32, 33, 34, 35}) stock += Str(id) + "#";
+    t.Host.OnLine = [&](const std::string& line) {
+        if (line == "PC") t.Host.Send("OK\n");
+        if (line != "OK") return;
+        t.Host.Send("OK\n");
+        QTimer::singleShot(400, [&] { t.Host.Send(stock + "\n"); });
+    };
+    t.Host.Send("PC  3# 8\n"); // the Nine onto hold pile 2 ends the turn
+    // A lost decision would leave this side waiting: closing the program ends the wait.
+    QTimer::singleShot(3000, [&] { s.StopWait = true; });
+    t.Side.Opponents.ComputerTurn();
+    EXPECT_FALSE(s.StopWait);
+
+    ASSERT_TRUE(RunUntil([&] { return t.Host.Lines.size() == 3; }));
+    EXPECT_EQ(t.Host.Lines, (Lines{"PC", "OK", "DK"}));
+    EXPECT_EQ(s.NetMode, 1);
+    EXPECT_EQ(s.PTurn, 1);
+    EXPECT_EQ(s.StockCount, 1);
+    EXPECT_EQ(s.UsedCount, 0);
+    for (int k = 2; k <= 6; ++k) {
+        EXPECT_NE(s.PlayerCards[k].Value, 0);
+        EXPECT_NE(s.SeatRec1.Slots[k].Value, 0);
+    }
+    EXPECT_EQ(s.HoldCount[1], 0);
+    EXPECT_EQ(s.SeatRec1.HoldInfo[2][1], 0);
 }
 
 // The program closing while a remote seat's move is awaited: the goodbye lines go out and the
