@@ -59,6 +59,21 @@ TEST(NetworkDealTest, TheHostSendsTheDeckWithTheRulesAndTheFirstSeat) {
     EXPECT_TRUE(table.Net.PeerEvents.empty());
 }
 
+// The other flip: the host's side top beats seat 2's and the host moves first, which is seat 2
+// on the remote's own side.
+TEST(NetworkDealTest, TheHostWinningTheFlipIsSeatTwoOnTheRemote) {
+    FakeTable table;
+    MakeHost(table, 2);
+    const auto draws = OrderedShuffle(104, {{65, 66}}); // the two side tops change places
+    table.Random.Script.assign(draws.begin(), draws.end());
+    table.Net.PeerEvents = {PeerAnswers(3), PeerAnswers(4), PeerAnswers(5)};
+    table.Game.ClearBoard();
+    ASSERT_TRUE(table.Game.SetUp());
+    ASSERT_EQ(table.Net.Sent.size(), 2u);
+    EXPECT_EQ(table.Net.Sent[1], "TR  2");
+    EXPECT_EQ(table.State.PTurn, 1);
+}
+
 TEST(NetworkDealTest, AnOlderPeerGetsTheValuesFirst) {
     GameState s;
     s.PeerVersion = "74";
