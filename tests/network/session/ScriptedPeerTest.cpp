@@ -54,6 +54,14 @@ TEST(ScriptedPeerTest, LinesAreDispatchedWholeInOrderAndChatGoesToTheChat) {
     EXPECT_TRUE(r.State.OpponentPeeking);
     EXPECT_EQ(r.State.LastCmd[0], NetLayoutEarly); // chat lines never reach the dispatcher
 
+    // Lines no peer writes are dropped without a box, and the game goes on.
+    const size_t boxes = r.Boxes().size();
+    t.Host.Send("XX 1\nip ^ 8. 2. 0\n PC  1# 1\n\n");
+    Settle();
+    EXPECT_EQ(r.Boxes().size(), boxes);
+    EXPECT_EQ(r.State.NetMode, 2);
+    EXPECT_EQ(r.State.LastCmd[0], NetNone);
+
     t.Host.Send("GO\nEG\n"); // the goodbye ends the game: the rest of the batch is not handled
     ASSERT_TRUE(RunUntil([&] { return r.State.NetMode == 0; }));
     Settle();
