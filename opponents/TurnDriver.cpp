@@ -53,6 +53,9 @@ void ComputerPlayer::ComputerTurn() {
             if (NetGameBroken(s_.NetState) || p_.Remote == nullptr) return;
             p_.Remote->Opponent();
             if (s_.NetMode == 0) return;
+            // A turn the network broke off leaves the seat's piles in its record, where a game
+            // sent or saved from here looks for them.
+            if (s_.PTurn == seat) SwapOpponentData(rec, true);
         } else {
             if (s_.NumPlayers > 2) p_.Board.SetCaption({Ctl::lblLevel, 0}, s_.LevelNames[s_.Level]);
             Computer();

@@ -23,6 +23,13 @@ std::unique_ptr<SocketLinks> DispatchSide::MakeLinks() {
     return links;
 }
 
+std::string DispatchSide::Tail(size_t lines) const {
+    const auto& all = log_.Lines();
+    std::string out;
+    for (size_t i = all.size() > lines ? all.size() - lines : 0; i < all.size(); ++i) out += all[i] + "\n";
+    return out;
+}
+
 void DispatchSide::Begin() {
     if (host_)
         Session.BeginHost(DefaultNetPort);

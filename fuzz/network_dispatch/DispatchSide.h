@@ -41,6 +41,8 @@ class DispatchSide {
     // One step of this side's player, taken only while nothing else runs; false when it had nothing
     // to do, so that the side waits for the network.
     bool Step();
+    // The last lines of the board's transcript, to follow an input by hand.
+    std::string Tail(size_t lines) const;
     // The host has played its games.
     bool Finished() const { return gamesStarted_ == MaxGames && State.PTurn == 0 && !State.GameBusy; }
     // The host's games are few: an input is short.

@@ -88,6 +88,8 @@ void CheckSent(const DispatchSide& side) {
     static const bool trace = std::getenv("NETWORK_DISPATCH_TRACE") != nullptr;
     for (const auto& [index, bytes] : side.Links->Sent) {
         if (trace) std::fprintf(stderr, "sent on %d: %s", index, bytes.c_str());
+        if (trace && &bytes == &side.Links->Sent.back().second)
+            std::fprintf(stderr, "the board's last steps:\n%s", side.Tail(100).c_str());
         if (bytes.empty() || bytes.back() != '\n' || bytes.find('\n') != bytes.size() - 1 ||
             bytes.size() > zarle::MaxLineLength + 1)
             Fail("a sent line is not one line: " + bytes.substr(0, 80));
@@ -154,7 +156,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         stepping = false;
         if (!stepped) QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
     }
-    CheckCards(side.State, "at the end");
     CheckSent(side);
+    CheckCards(side.State, "at the end");
     return 0;
 }
