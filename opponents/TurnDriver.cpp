@@ -467,8 +467,9 @@ bool ComputerPlayer::EndTurnHandshake() {
         p_.Net.NetWaitReply(0);
         p_.Waiter.DoEvents();
     };
+    // The game ended ("EG", or a remote left the host): the network's waits return at once then.
     for (;;) {
-        if (s_.NetState == 3 || s_.NetState == 14 || s_.StopWait) return false;
+        if (s_.NetState == 3 || s_.NetState == 14 || s_.NetState == 15 || s_.StopWait) return false;
         if (s_.NetState == 9 || s_.NetState == 6 || s_.NetMode == 0) break;
         waitOnce();
     }
@@ -476,7 +477,7 @@ bool ComputerPlayer::EndTurnHandshake() {
         s_.AckCount = 1;
         p_.Net.NetBroadcast("OK", s_.Level);
         while (s_.AckCount != s_.NumPlayers - 1) {
-            if (s_.NetState == 6 || s_.StopWait) return false;
+            if (s_.NetState == 6 || s_.NetState == 15 || s_.StopWait) return false;
             if (s_.NetMode == 0) break;
             waitOnce();
         }
