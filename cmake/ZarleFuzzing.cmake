@@ -37,8 +37,7 @@ foreach(dir engine persistence/records persistence/profiles persistence/games op
   endif()
 endforeach()
 
-# Internet play's session, where Qt is installed: its platform here is the socket layer alone, and
-# the engine's recording fakes stand in for the board and the services.
+# Internet play's session, where Qt is installed: its platform here is the socket layer alone.
 find_package(Qt6 QUIET COMPONENTS Core Network)
 if(Qt6_FOUND)
   add_library(zarle_platform STATIC ${CMAKE_SOURCE_DIR}/platform/net/Winsock.cpp
@@ -47,7 +46,6 @@ if(Qt6_FOUND)
   target_include_directories(zarle_platform PUBLIC ${CMAKE_SOURCE_DIR}/platform)
   target_link_libraries(zarle_platform PUBLIC Qt6::Network Qt6::Core)
   add_subdirectory(network/session)
-  add_subdirectory(tests/engine/fakes)
 else()
   message(STATUS "Qt 6 not found: the session's fuzz target is left out")
 endif()
