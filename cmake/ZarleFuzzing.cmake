@@ -31,8 +31,22 @@ function(zarle_add_fuzzer target)
 endfunction()
 
 # The plain-C++ layers that read files and network lines; a folder joins once it exists.
-foreach(dir engine persistence/records persistence/profiles persistence/games opponents network/protocol fuzz)
+foreach(dir engine persistence/records persistence/profiles persistence/games opponents network/protocol)
   if(EXISTS ${CMAKE_SOURCE_DIR}/${dir}/CMakeLists.txt)
     add_subdirectory(${dir})
   endif()
 endforeach()
+
+# Internet play's session, where Qt is installed: its platform here is the socket layer alone.
+find_package(Qt6 QUIET COMPONENTS Core Network)
+if(Qt6_FOUND)
+  add_library(zarle_platform STATIC ${CMAKE_SOURCE_DIR}/platform/net/Winsock.cpp
+                                    ${CMAKE_SOURCE_DIR}/platform/net/HostAddresses.cpp)
+  set_target_properties(zarle_platform PROPERTIES AUTOMOC ON)
+  target_include_directories(zarle_platform PUBLIC ${CMAKE_SOURCE_DIR}/platform)
+  target_link_libraries(zarle_platform PUBLIC Qt6::Network Qt6::Core)
+  add_subdirectory(network/session)
+else()
+  message(STATUS "Qt 6 not found: the session's fuzz target is left out")
+endif()
+add_subdirectory(fuzz)

@@ -141,6 +141,7 @@ void Engine::FlipForFirst() {
 
 bool Engine::ReceiveFirstSeat() {
     if (!NetWaitUntil([this] { return s_.NetState == 5; }, {6, 15, 3, 14})) return false;
+    s_.PTurn = std::exchange(s_.FirstTurnSeat, int16_t{0});
     if (s_.PTurn < 1 || s_.PTurn > s_.NumPlayers) {
         RejectPeerMessage();
         return false;

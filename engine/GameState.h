@@ -200,6 +200,8 @@ struct GameState {
     bool ReplyFlag = false;
     std::array<int16_t, 5> LastCmd{};
     int16_t NetRestore = 0; // 1: a whole game has arrived and waits to be taken up
+    // The seat the host's "TR" names; a remote's deal takes it.
+    int16_t FirstTurnSeat = 0;
     std::string DealerName = "Zarle";
     bool OpponentPeeking = false;
     int16_t ChatSeqOut = 0;

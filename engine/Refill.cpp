@@ -30,7 +30,13 @@ bool UsedPileDealable(const GameState& s) {
 
 void Engine::Deal_Players(Pics pics, SlotRow& cards) {
     for (int slot = 2; slot <= 6; ++slot) {
-        if (s_.StockCount == 0) RESHUFFLE();
+        if (s_.StockCount == 0) {
+            const bool networkGame = !Local();
+            RESHUFFLE();
+            // A network game that broke off during the reshuffle ends here: a local stalemate would
+            // clear the seat records while the moving seat's cards lie in the working copy.
+            if (networkGame && Local()) return;
+        }
         p_.Board.BringToFront(PicControl(pics, slot));
         if (cards[slot].Value != 0) continue;
         if (s_.StockCount < 1 || s_.Deck(1, s_.StockCount) == 0) {

@@ -464,8 +464,15 @@ bool ComputerPlayer::EndTurnHandshake() {
         p_.Net.NetWaitReply(0);
         p_.Waiter.DoEvents();
     };
+    // The game ended ("EG", or a remote left the host), or on a remote the host began another or
+    // sent a whole game: the working copy is no longer this seat's, and the network's waits return
+    // at once. On the host a remote's "GS" or "LO" is only a stray answer.
+    const auto ended = [this] {
+        const int c = s_.NetState;
+        return c == 15 || (s_.IsHost == 0 && (c == 3 || c == 12 || c == 14)) || s_.StopWait;
+    };
     for (;;) {
-        if (s_.NetState == 3 || s_.NetState == 14 || s_.StopWait) return false;
+        if (ended()) return false;
         if (s_.NetState == 9 || s_.NetState == 6 || s_.NetMode == 0) break;
         waitOnce();
     }
@@ -473,7 +480,7 @@ bool ComputerPlayer::EndTurnHandshake() {
         s_.AckCount = 1;
         p_.Net.NetBroadcast("OK", s_.Level);
         while (s_.AckCount != s_.NumPlayers - 1) {
-            if (s_.NetState == 6 || s_.StopWait) return false;
+            if (s_.NetState == 6 || ended()) return false;
             if (s_.NetMode == 0) break;
             waitOnce();
         }

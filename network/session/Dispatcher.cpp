@@ -85,6 +85,8 @@ void InternetSession::PlayOlderPeer() {
 }
 
 void InternetSession::GetMessage(int index, const WireLine& w) {
+    // Only the host ends a game (when one leaves or joins); a remote's "EG" means nothing to it.
+    if (s_.IsHost != 0 && w.Code == NetEndGame) return;
     s_.NetState = static_cast<int16_t>(w.Code);
     if (s_.IsHost == 0) CountHostsOk(w.Code);
     if (w.Code == NetHello && !HelloCounted(index, w)) {

@@ -26,10 +26,14 @@ void InternetSession::SendRecover() {
     // Peers from "74" on take it as a system line.
     NetBroadcast(ChatLine(s_.ChatSeqOut, (Val(s_.PeerVersion) >= 74 ? "$-" : "") + notice), 0);
 
+    // A remote leaving ends the game ("EG"); the waits, which would no longer sleep, end with it.
+    const auto broken = [this] {
+        return s_.NetMode == 0 || s_.StopWait || s_.NetState == NetGoodbye || s_.NetState == NetEndGame;
+    };
     if (MultiplayerPeer(s_.PeerVersion)) {
         SendLayout();
         while (!(s_.NetState == NetLayout && s_.AckCount == s_.NumPlayers)) {
-            if (s_.NetMode == 0 || s_.StopWait || s_.NetState == NetGoodbye) return;
+            if (broken()) return;
             NetWaitReply(0);
         }
         s_.RecoverText = "RC " + WriteGameStateList(s_);
@@ -43,7 +47,7 @@ void InternetSession::SendRecover() {
     NetBroadcast(s_.RecoverText, 0);
     Label(0, "WAITING for Opponent");
     while (!(s_.NetState == NetGameState && s_.AckCount == s_.NumPlayers)) {
-        if (s_.NetMode == 0 || s_.StopWait || s_.NetState == NetGoodbye) return;
+        if (broken()) return;
         NetWaitReply(0);
     }
     NetBroadcast(ResumeTag, 0);

@@ -44,6 +44,8 @@ bool InternetSession::HostSwitch(int index, const WireLine& w) {
 }
 
 bool InternetSession::HostName(int index, const WireLine& w) {
+    // A seated remote has named itself already; a second name would seat it again mid-game.
+    if (players_[index].Seat != 0) return false;
     const std::string& name = w.Arg;
     if (s_.NetMode > s_.NumPlayers - 1) {
         // Every seat is taken: the joiner is told so instead of waiting for an answer.
@@ -92,6 +94,8 @@ bool InternetSession::HostName(int index, const WireLine& w) {
     if (s_.WorkSideCount != 0 || s_.SideCount != 0) {
         p_.Game.ClearBoard();
         NetBroadcast("EG", index);
+        // The game in play has ended: a deal or a turn under way stops waiting, as when one leaves.
+        s_.NetState = NetEndGame;
     }
     p_.Game.NameCaptions();
     return true;

@@ -17,11 +17,12 @@ namespace {
 const std::string Crlf(CRLF);
 }
 
-InternetSession::InternetSession(SessionPorts ports)
+InternetSession::InternetSession(SessionPorts ports, std::unique_ptr<SocketLinks> links)
     : s_(ports.State), p_(ports), chat_(&ports.Chat),
       sockets_(SocketEvents{[this](int i, const std::string& line) { OnLine(i, line); },
                             [this](int i) { OnLost(i); }, [this](qintptr r) { OnRequest(r); },
-                            [this](int i, int n, const std::string& d) { OnError(i, n, d); }, nullptr}) {
+                            [this](int i, int n, const std::string& d) { OnError(i, n, d); }, nullptr},
+               std::move(links)) {
     ownVersion_ = OwnVersionText(8, 2, 0);
 }
 

@@ -44,7 +44,8 @@ struct SessionPorts {
 
 class InternetSession : public NetworkPort, public RemoteSeatPort {
   public:
-    explicit InternetSession(SessionPorts ports);
+    // Without links the connections are Winsocks; a fuzzer brings stand-ins.
+    explicit InternetSession(SessionPorts ports, std::unique_ptr<SocketLinks> links = nullptr);
     ~InternetSession() override;
 
     // Starting: the host listens, a remote connects; both wait for the first handshake. False when

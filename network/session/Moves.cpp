@@ -18,8 +18,11 @@ const char* const WaitText = " W A I T ";
 
 bool InternetSession::Aborted() const {
     const int c = s_.NetState;
-    return c == NetGoodbye || c == NetEndGame || c == NetNewGame || c == NetLayout || s_.NetMode == 0 ||
-           s_.StopWait;
+    if (c == NetGoodbye || s_.NetMode == 0 || s_.StopWait) return true;
+    // The host ends a game itself, clearing the board; a remote's stray "GS" or "LO" must not break
+    // a turn off with the seat's piles half kept.
+    if (s_.IsHost != 0) return c == NetEndGame;
+    return c == NetEndGame || c == NetNewGame || c == NetLayout || c == NetGameState;
 }
 
 bool InternetSession::WaitFor(int code, int acks) {

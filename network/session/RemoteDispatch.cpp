@@ -46,8 +46,10 @@ bool InternetSession::RemoteSwitch(int index, const WireLine& w) {
         return true;
     case NetDeck: s_.RecoverText = w.Arg; return true;
     case NetFirstTurn:
-        s_.PTurn = static_cast<int16_t>(w.Num1);
-        if (!MultiplayerPeer(s_.PeerVersion)) s_.PTurn = static_cast<int16_t>(s_.PTurn == 1 ? 2 : 1);
+        // Only the deal takes the seat up: a "TR" in the middle of a game must not move the turn.
+        s_.FirstTurnSeat = static_cast<int16_t>(w.Num1);
+        if (!MultiplayerPeer(s_.PeerVersion))
+            s_.FirstTurnSeat = static_cast<int16_t>(s_.FirstTurnSeat == 1 ? 2 : 1);
         Label(0, " ");
         s_.AckCount = s_.NumPlayers;
         return true;

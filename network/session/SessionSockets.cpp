@@ -1,12 +1,14 @@
 #include "SessionSockets.h"
 
-#include "net/Winsock.h"
+#include "WinsockLinks.h"
 
 #include <QAbstractEventDispatcher>
 
 namespace zarle {
 
-SessionSockets::SessionSockets(SocketEvents events) : events_(std::move(events)) {
+SessionSockets::SessionSockets(SocketEvents events, std::unique_ptr<SocketLinks> links)
+    : events_(std::move(events)), links_(links ? std::move(links) : std::make_unique<WinsockLinks>()) {
+    links_->sockets_ = this;
     if (QAbstractEventDispatcher* loop = QAbstractEventDispatcher::instance())
         connect(loop, &QAbstractEventDispatcher::aboutToBlock, this, &SessionSockets::Idle);
 }
@@ -17,66 +19,36 @@ SessionSockets::~SessionSockets() {
     CloseAll();
 }
 
-Winsock& SessionSockets::Element(int index) {
-    auto& slot = elements_.at(static_cast<size_t>(index));
-    if (!slot) {
-        slot = std::make_unique<Winsock>();
-        Winsock* w = slot.get();
-        connect(w, &Winsock::DataArrival, this, [this, index](qint64) { Arrived(index); });
-        connect(w, &Winsock::Closed, this, [this, index] {
-            framers_[index].Clear();
-            if (events_.Lost) events_.Lost(index);
-        });
-        connect(w, &Winsock::ConnectionRequest, this, [this](qintptr request) {
-            if (events_.Request) events_.Request(request);
-        });
-        connect(w, &Winsock::Connected, this, [this, index] {
-            if (events_.Connected) events_.Connected(index);
-        });
-        connect(w, &Winsock::Error, this, [this, index](int number, const QString& description) {
-            if (events_.Error) events_.Error(index, number, description.toStdString());
-        });
-    }
-    return *slot;
-}
-
 int SessionSockets::Listen(int port) {
-    Winsock& w = Element(0);
-    w.Close();
-    w.SetLocalPort(0);
-    w.SetLocalPort(port);
-    return w.Listen();
+    return links_->Listen(port);
 }
 
 int SessionSockets::Connect(const std::string& host, int port) {
-    Winsock& w = Element(0);
-    w.Close();
-    w.SetLocalPort(0);
-    return w.Connect(QString::fromStdString(host), port);
+    return links_->Connect(host, port);
 }
 
 int SessionSockets::Accept(int index, qintptr request) {
     framers_[index].Clear();
-    return Element(index).Accept(request);
+    return links_->Accept(index, request);
 }
 
 int SessionSockets::State(int index) const {
-    if (index < 0 || index >= MaxSockets || !elements_[index]) return Winsock::StateClosed;
-    return elements_[index]->State();
+    if (index < 0 || index >= MaxSockets) return 0; // closed
+    return links_->State(index);
 }
 
 int SessionSockets::ListeningPort() const {
-    return elements_[0] ? elements_[0]->LocalPort() : 0;
+    return links_->ListeningPort();
 }
 
 void SessionSockets::Send(int index, const std::string& bytes) {
-    if (index < 0 || index >= MaxSockets || !elements_[index]) return;
-    elements_[index]->SendData(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
+    if (index < 0 || index >= MaxSockets) return;
+    links_->Send(index, bytes);
 }
 
 void SessionSockets::Close(int index) {
-    if (index < 0 || index >= MaxSockets || !elements_[index]) return;
-    elements_[index]->Close();
+    if (index < 0 || index >= MaxSockets) return;
+    links_->Close(index);
     framers_[index].Clear();
     std::erase_if(queue_, [index](const auto& entry) { return entry.first == index; });
 }
@@ -85,18 +57,32 @@ void SessionSockets::CloseAll() {
     for (int i = 0; i < MaxSockets; ++i) Close(i);
 }
 
-void SessionSockets::Arrived(int index) {
-    Winsock& w = *elements_[index];
-    const QByteArray bytes = w.GetData();
+void SessionSockets::Received(int index, std::string_view bytes) {
     std::vector<std::string> lines;
-    if (!framers_[index].Append(std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())),
-                                lines)) {
+    if (!framers_[index].Append(bytes, lines)) {
         Close(index);
         if (events_.Lost) events_.Lost(index);
         return;
     }
     for (auto& line : lines) queue_.emplace_back(index, std::move(line));
     if (!holding_) Pump();
+}
+
+void SessionSockets::PeerClosed(int index) {
+    framers_[index].Clear();
+    if (events_.Lost) events_.Lost(index);
+}
+
+void SessionSockets::Requested(qintptr request) {
+    if (events_.Request) events_.Request(request);
+}
+
+void SessionSockets::ConnectedOn(int index) {
+    if (events_.Connected) events_.Connected(index);
+}
+
+void SessionSockets::Failed(int index, int number, const std::string& description) {
+    if (events_.Error) events_.Error(index, number, description);
 }
 
 bool SessionSockets::TakeOneLine() {

@@ -8,6 +8,9 @@
 // that it sees what each message did before the next one changes it (an "OK" followed at once by
 // a "DK" must not hide the "OK"). Once this thread's event loop goes idle outside a wait, the held
 // lines flow on their own again.
+//
+// The connections themselves are links: Winsock elements in the program (WinsockLinks); a test
+// or fuzzer may stand in for them and hand bytes to Received as if they had arrived.
 
 #include "LineFramer.h"
 
@@ -18,10 +21,11 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 
 namespace zarle {
 
-class Winsock;
+class SessionSockets;
 
 inline constexpr int MaxSockets = 5; // elements 0..4
 
@@ -35,9 +39,31 @@ struct SocketEvents {
     std::function<void(int index)> Connected;
 };
 
+// The connections under the sockets, elements 0..MaxSockets-1, in Winsock's states and error
+// numbers. A link reports what happens on an element to the sockets that own it.
+class SocketLinks {
+  public:
+    virtual ~SocketLinks() = default;
+    virtual int Listen(int port) = 0;
+    virtual int Connect(const std::string& host, int port) = 0;
+    virtual int Accept(int index, qintptr request) = 0;
+    virtual int State(int index) const = 0;
+    virtual int ListeningPort() const = 0;
+    virtual void Send(int index, std::string_view bytes) = 0;
+    virtual void Close(int index) = 0;
+
+  protected:
+    SessionSockets& Sockets() { return *sockets_; }
+
+  private:
+    friend class SessionSockets;
+    SessionSockets* sockets_ = nullptr;
+};
+
 class SessionSockets : public QObject {
   public:
-    explicit SessionSockets(SocketEvents events);
+    // Without links the elements are Winsocks.
+    explicit SessionSockets(SocketEvents events, std::unique_ptr<SocketLinks> links = nullptr);
     ~SessionSockets() override;
 
     // 0, or the socket error number.
@@ -60,14 +86,19 @@ class SessionSockets : public QObject {
     // The wait's own sleep for events: the loop going idle there does not release the lines.
     void SleepInWait(bool sleeping) { sleepDepth_ += sleeping ? 1 : -1; }
 
+    // What the links report. Bytes that arrived on an element are cut into lines and queued.
+    void Received(int index, std::string_view bytes);
+    void PeerClosed(int index);
+    void Requested(qintptr request);
+    void ConnectedOn(int index);
+    void Failed(int index, int number, const std::string& description);
+
   private:
-    Winsock& Element(int index);
-    void Arrived(int index);
     void Pump();
     void Idle();
 
     SocketEvents events_;
-    std::array<std::unique_ptr<Winsock>, MaxSockets> elements_;
+    std::unique_ptr<SocketLinks> links_;
     std::array<LineFramer, MaxSockets> framers_;
     std::deque<std::pair<int, std::string>> queue_;
     bool holding_ = false;

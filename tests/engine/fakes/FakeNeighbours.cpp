@@ -66,7 +66,7 @@ std::function<void(GameState&)> PeerSendsDeck(std::string text) {
 
 std::function<void(GameState&)> PeerSendsFirstSeat(int seat) {
     return [seat](GameState& s) {
-        s.PTurn = static_cast<int16_t>(seat);
+        s.FirstTurnSeat = static_cast<int16_t>(seat);
         s.NetState = 5;
     };
 }

@@ -125,7 +125,7 @@ TEST(OldPeerTest, ARemoteFollowsTheOldHostsFeatures) {
         // A two-player host numbers the seats from its own side.
         host.Send("TR  1\n");
         ASSERT_TRUE(RunUntil([&] { return r.State.NetState == NetFirstTurn; }));
-        EXPECT_EQ(r.State.PTurn, c.FirstSeat);
+        EXPECT_EQ(r.State.FirstTurnSeat, c.FirstSeat);
 
         // A saved game in the host's form, mirrored here; below "74" it is not called secure.
         GameState game;

@@ -1,0 +1,101 @@
+#include "DispatchSide.h"
+
+namespace zarle::fuzzing {
+
+DispatchSide::DispatchSide(bool host, int players, unsigned seed)
+    : random_(seed), Session(SessionPorts{State, board_, box_, sound_, waiter_, chat_, game_}, MakeLinks()),
+      opponents_(
+          State, engine_,
+          OpponentsPorts{board_, sound_, waiter_, random_, persistence_, Session, window_, timer_, &Session}),
+      engine_(State, EnginePorts{board_, sound_, waiter_, box_, random_, opponents_, persistence_, Session}),
+      game_(engine_, opponents_), host_(host) {
+    State.PlayerName = host ? "Hal" : "Rita";
+    State.NumPlayers = static_cast<int16_t>(players);
+    State.NumCenters = static_cast<int16_t>(players > 2 ? 4 : 3);
+    State.DeckSize = static_cast<int16_t>(PackSize * players);
+    State.SideSizeM1 = 19;
+    State.MoveDelay = 0;
+}
+
+std::unique_ptr<SocketLinks> DispatchSide::MakeLinks() {
+    auto links = std::make_unique<StandInLinks>();
+    Links = links.get();
+    return links;
+}
+
+std::string DispatchSide::Tail(size_t lines) const {
+    const auto& all = log_.Lines();
+    std::string out;
+    for (size_t i = all.size() > lines ? all.size() - lines : 0; i < all.size(); ++i) out += all[i] + "\n";
+    return out;
+}
+
+void DispatchSide::Begin() {
+    if (host_)
+        Session.BeginHost(DefaultNetPort);
+    else
+        Session.BeginJoin("127.0.0.1", DefaultNetPort);
+}
+
+bool DispatchSide::Step() {
+    GameState& s = State;
+    if (s.NetMode == 0 || s.StopWait) return false;
+    if (!playing_) {
+        const bool seated = host_ ? s.NetMode == s.NumPlayers - 1 && s.AckCount == s.NumPlayers : s.ReplyFlag;
+        if (!seated) return false;
+        Session.BeginPlay();
+        playing_ = true;
+        return true;
+    }
+    if (host_ && s.PTurn == 0 && !s.GameBusy) {
+        if (gamesStarted_ == MaxGames) return false;
+        ++gamesStarted_;
+        engine_.Game_New();
+        return true;
+    }
+    if (!host_ && board_.Visible["Command2"]) {
+        board_.Visible["Command2"] = false;
+        engine_.Command2_Click();
+        return true;
+    }
+    return s.PTurn == 1 && !s.GameBusy && PlayOneCard();
+}
+
+// Every card that fits a center (side pile first), else a discard onto the lowest hold pile.
+bool DispatchSide::PlayOneCard() {
+    GameState& s = State;
+    for (int slot : {1, 7, 8, 9, 10, 2, 3, 4, 5, 6}) {
+        const CardRec card = s.PlayerCards[slot];
+        if (card.Value == 0) continue;
+        for (int c = 1; c <= s.NumCenters; ++c) {
+            const int count = s.CenterCount[c];
+            const bool fits =
+                card.Value == WildValue ? !(count == 0 && s.NoWildAce) : card.Value == count + 1;
+            if (!fits || count >= CenterFull) continue;
+            s.SrcSlot = static_cast<int16_t>(slot);
+            s.CenterIdx = static_cast<int16_t>(c);
+            s.DragDropped = true;
+            engine_.Player_Move();
+            return true;
+        }
+    }
+    const auto depth = [&s](int h) { return s.HoldCount[h] + (s.PlayerCards[h + 6].Value != 0 ? 1 : 0); };
+    for (int slot = 2; slot <= 6; ++slot) {
+        if (s.PlayerCards[slot].Value == 0) continue;
+        int pile = 0;
+        for (int h = 1; h <= HoldPiles; ++h)
+            if (depth(h) < HoldDepth && (pile == 0 || depth(h) < depth(pile))) pile = h;
+        if (pile == 0) return false;
+        s.SrcSlot = static_cast<int16_t>(slot);
+        s.TargetSlot = static_cast<int16_t>(pile + 6);
+        s.DragDropped = true;
+        // The board's drop handler names the move for the network before the turn ends.
+        s.LastFrom = s.SrcSlot;
+        s.LastTo = s.TargetSlot;
+        engine_.Player_EndTurn();
+        return true;
+    }
+    return false;
+}
+
+} // namespace zarle::fuzzing

@@ -1,0 +1,81 @@
+#pragma once
+// One side of a network game for the dispatcher's fuzzer: its own game state, engine, computer
+// player and session behind recording fakes, on stand-in links instead of sockets. Its player is a
+// simple policy: seat the table, start the games (host), deal, play what fits, else discard.
+
+#include "ComputerPlayer.h"
+#include "Engine.h"
+#include "EngineSessionGame.h"
+#include "FakeBoard.h"
+#include "FakeNeighbours.h"
+#include "FakeServices.h"
+#include "InternetSession.h"
+#include "StandInLinks.h"
+#include "Transcript.h"
+
+#include <memory>
+
+namespace zarle::fuzzing {
+
+class QuietWindow : public TurnWindowPort {
+  public:
+    void StatusBar_PlayerCounts(const SeatRecord&) override {}
+    void MenuGame(int) override {}
+    void Beep() override {}
+    void SetPictureSize(ControlId, int, int) override {}
+};
+
+class QuietTimer : public TimerPort {
+  public:
+    double Now() override { return 0; }
+    void StartOneShot(double, std::function<void()>) override {}
+    void StopOneShot() override {}
+};
+
+class DispatchSide {
+  public:
+    DispatchSide(bool host, int players, unsigned seed);
+
+    // The host listens, a remote connects.
+    void Begin();
+    // One step of this side's player, taken only while nothing else runs; false when it had nothing
+    // to do, so that the side waits for the network.
+    bool Step();
+    // The last lines of the board's transcript, to follow an input by hand.
+    std::string Tail(size_t lines) const;
+    // The host has played its games.
+    bool Finished() const { return gamesStarted_ == MaxGames && State.PTurn == 0 && !State.GameBusy; }
+    // The host's games are few: an input is short.
+    static constexpr int MaxGames = 2;
+
+    GameState State;
+    StandInLinks* Links = nullptr; // owned by the session
+
+  private:
+    bool PlayOneCard();
+    std::unique_ptr<SocketLinks> MakeLinks();
+
+    testing::Transcript log_;
+    testing::FakeBoard board_{log_};
+    testing::FakeSound sound_{log_};
+    testing::FakeWaiter waiter_{log_};
+    testing::FakeMessageBox box_{log_};
+    testing::FakeRandom random_;
+    testing::FakePersistence persistence_{log_};
+    QuietWindow window_;
+    QuietTimer timer_;
+    NoChat chat_;
+
+  public:
+    InternetSession Session;
+
+  private:
+    ComputerPlayer opponents_;
+    Engine engine_;
+    EngineSessionGame game_;
+    bool host_;
+    bool playing_ = false;
+    int gamesStarted_ = 0;
+};
+
+} // namespace zarle::fuzzing
