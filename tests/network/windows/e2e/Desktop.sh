@@ -67,18 +67,27 @@ focus() {
   xdotool windowfocus --sync "$1"
   sleep 0.3
 }
-# Answers every message box of a program with Escape (No, or OK), a few rounds as they come.
+# Answers every message box of program `pid` (whose board is `board`) with Escape (No, or OK), a
+# few rounds as they come. A box may bear the board's own title, so the board counts by its id.
 answerBoxes() {
   local w name
   for _ in 1 2 3 4; do
     for w in $(xdotool search --all --onlyvisible --pid "$1" --name "" 2>/dev/null); do
+      [ "$w" = "$2" ] && continue
       name=$(xdotool getwindowname "$w" | sed 's/^ *//; s/ *$//')
-      case "$name" in ZarleNET | "ZARLEful Thoughts" | "Tip of the Day") continue ;; esac
+      case "$name" in "ZARLEful Thoughts" | "Tip of the Day") continue ;; esac
       xdotool windowfocus --sync "$w"
       keys Escape
     done
     sleep 1
   done
+}
+# `leave PID BOARD`: the player ends the network game from the Internet menu's key and says Yes.
+leave() {
+  focus "$2" "the board of the player who leaves"
+  keys F11
+  focus "$(window "$1" "TERMINATE ZarleNET Connection")" "the question whether to end the game"
+  keys alt+y
 }
 # Established connections on the game's port, both ends counted; `connections -ge 2` tests them.
 connected() { ss -tn state established "( sport = :$port or dport = :$port )" | grep -c ":$port" || true; }
@@ -97,7 +106,7 @@ prepare() {
   mkdir -p "$work/$1-tmp"
 }
 # `start SIDE PLAYER X` runs the copy, answers its welcome and tip of the day as the player and
-# puts its board at X on the screen. Sets board_<side> and pid_<side>.
+# puts its board at X on the screen. Sets board_<side>, pid_<side> and x_<side>.
 start() {
   local side=$1 player=$2 x=$3 pid board
   (cd "$work/$side" && TMPDIR="$work/$side-tmp" exec ./zarlenet >"$work/$side.log" 2>&1) &
@@ -112,6 +121,7 @@ start() {
   focus "$(window "$pid" "Tip of the Day")" "$player's tip of the day"
   keys Return
   printf -v "pid_$side" %s "$pid"
+  printf -v "x_$side" %s "$x"
   printf -v "board_$side" %s "$board"
 }
 

@@ -1,11 +1,13 @@
 // Writes slot 1 of a program folder's saved games with a game a few cards from its end, so that
 // an end-to-end run can send it to the table and play it out by hand in a handful of moves:
-//   the host's human to move; his side pile is an Ace on a Five, his hand Six..Ten;
+//   the host's human to move; his side pile is an Ace on a Five (two players) or on a Two
+//   (three players), his hand Six..Ten;
 //   seat 2's side pile is a Two on a Three, its hand Six..Ten of the second pack;
 //   seat 3 (three players) holds a Six on a Seven and Eight..Queen;
 //   the centers are empty and every other card is in the stock.
-// The host plays the Ace and puts the Six on hold pile 1; seat 2 then plays its Two and Three
-// and wins by the host's one card left.
+// Two players: the host plays the Ace and puts the Six on hold pile 1; seat 2 then plays its Two
+// and Three and wins by the host's one card left. Three players: the host plays the Ace and the
+// Two and wins by the four cards left to the others.
 //
 //   e2e_last_cards PROGRAM_FOLDER PLAYERS
 
@@ -62,13 +64,14 @@ SavedGameRecord LastCards(int players) {
     r.PTurn = 1;
     r.HandCount = 5;
 
-    r.SideCards[1] = Card(5);
+    const int hostBottom = players > 2 ? 2 : 5;
+    r.SideCards[1] = Card(hostBottom);
     r.SideCards[2] = Card(1);
     r.SideCount = SideLeft;
     r.SidePos = SidePos(1);
     r.PlayerCards[1] = r.SideCards[2];
     for (int k = 0; k < 5; ++k) r.PlayerCards[2 + k] = Card(6 + k);
-    for (int id : {1, 5, 6, 7, 8, 9, 10}) used[id] = true;
+    for (int id : {1, hostBottom, 6, 7, 8, 9, 10}) used[id] = true;
 
     Deal(r.Seats[0], 0, {16, 15, 19}, used);
     if (players > 2) Deal(r.Seats[1], 1, {33, 32, 34}, used);

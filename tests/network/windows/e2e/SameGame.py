@@ -1,12 +1,16 @@
-"""Whether the files two players' programs wrote tell the same network game.
+"""Whether the files the players' programs wrote tell the same network game.
 
     SameGame.py FOLDER_A NAME_A FOLDER_B NAME_B
+    SameGame.py FOLDER_A NAME_A FOLDER_B NAME_B FOLDER_C NAME_C
 
 Score files users/<name>_2.ran: record 1 is the owner's totals, record 2 the opponent as seen by
 the owner, so A's record of B must mirror B's record of A (same games, the wins of one are the
 losses of the other, opposite margins) and each owner's totals must be the other's record of him.
 Avatar files users/<name>.avt (after "Save Opponent" on both sides with the same picture): one
 record each, naming the other player, equal byte for byte past the name.
+Three players, users/<name>_3.ran: record 1 the owner's totals, then one line-up of three records,
+the owner first, each counted from its own player's point of view: so every player's record is
+the same, byte for byte past the name, in all three files.
 """
 
 import struct
@@ -44,7 +48,7 @@ def mirrored(mine, theirs):
     return games == their_games and wins == their_games - their_wins and margin == -their_margin
 
 
-def main(folder_a, name_a, folder_b, name_b):
+def two_players(folder_a, name_a, folder_b, name_b):
     a = score_records(Path(folder_a) / "users" / f"{name_a}_2.ran")
     b = score_records(Path(folder_b) / "users" / f"{name_b}_2.ran")
     print(f"{name_a}_2.ran: {a}\n{name_b}_2.ran: {b}")
@@ -69,7 +73,31 @@ def main(folder_a, name_a, folder_b, name_b):
     check(avt_a[50:] == bytes(104), "the unused fields of a new avatar record should be zero")
 
 
+def three_players(*sides):
+    names = {name for _, name in sides}
+    seen = {}
+    for folder, owner in sides:
+        path = Path(folder) / "users" / f"{owner}_3.ran"
+        records = score_records(path)
+        print(f"{path.name}: {records}")
+        check(len(records) == 4, f"{path.name} should hold its owner's totals and one line-up of three")
+        check(records[0][0] == owner and records[1][0] == owner, f"{path.name} should begin with its owner twice")
+        check(records[0][1:4] == records[1][1:4], f"{path.name}: the owner's totals differ from his line-up record")
+        check(records[0][4] == 2, f"{path.name}: record 1 should name record 2 as the last line-up")
+        check({r[0] for r in records[1:]} == names, f"{path.name}: the line-up is not the table")
+        for record in records[1:]:
+            seen.setdefault(record[0], set()).add(record[1:])
+    for name, versions in seen.items():
+        check(len(versions) == 1, f"the files count {name}'s game differently: {versions}")
+    results = [next(iter(v)) for v in seen.values()]
+    check(sum(r[1] for r in results) == 1 and all(r[0] == 1 for r in results), "one game with one winner")
+    check(all(abs(r[2]) == abs(results[0][2]) != 0 for r in results), "the margins differ")
+
+
 if __name__ == "__main__":
-    if len(sys.argv) != 5:
+    if len(sys.argv) == 5:
+        two_players(*sys.argv[1:])
+    elif len(sys.argv) == 7:
+        three_players(*zip(sys.argv[1::2], sys.argv[2::2]))
+    else:
         sys.exit(__doc__)
-    main(*sys.argv[1:])

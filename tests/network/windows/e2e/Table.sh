@@ -4,39 +4,79 @@
 # through. The caller lists its sides in `seats` (the host first); each side has board_<side>
 # and pid_<side> from `start`.
 
-# Pixels of a board window at its start-up size.
-HoldLeft=399 # the first hold pile's card; the next ones follow every 80 pixels
-OwnHoldTop=272
-OppositeHoldTop=127
+# Pixels of a board window at its start-up size, for two or three players (`layout N`).
+layout() {
+  if [ "$1" -eq 2 ]; then
+    BoardWidth=924
+    DealPoint=(328 354)
+    TurnPoint=(840 312)      # the board's own turn marker, the green arrow beside the stock
+    SidePoint=(213 440)      # slot 1
+    HandLeft=302             # the middle of slot 2; the next slots follow every HandStep
+    HandStep=80
+    HoldLeft=399             # the own first hold pile's card; the next ones every 80 pixels
+    CentersBox=(128 185 248 122)
+    CenterPoints=("166 250" "246 250" "326 250")
+    MenuPoints=("418 41" "434 199") # the Internet menu's title, "Send Saved Internet Game"
+  else
+    BoardWidth=1082
+    DealPoint=(326 289)
+    TurnPoint=(997 313)
+    SidePoint=(379 440)
+    HandLeft=468
+    HandStep=72
+    HoldLeft=432
+    CentersBox=(119 192 166 226)
+    CenterPoints=("161 260" "241 260" "161 362" "241 362")
+    MenuPoints=("418 41" "434 199")
+  fi
+  OwnHoldTop=272
+  OppositeHoldTop=127  # two players: the opponent's hold piles, cards as large as the player's
+  OppositeHoldTop3=103 # three players: both opponents' hold piles, smaller cards
+}
 
-board_shot() {
-  local X Y geometry
-  geometry=$(xdotool getwindowgeometry --shell "$1") || fail "a board is gone"
-  eval "$geometry"
-  import -window root -crop "924x571+$X+$Y" +repage "$2"
+# One picture of the screen cut into the boards, which stay where `start` put them:
+# `shoot_all NAME` gives NAME-<side>.png for every side.
+shoot_all() {
+  local side x
+  import -window root "$work/screen.png"
+  for side in "${seats[@]}"; do
+    x=x_$side
+    crop "$work/screen.png" "${!x}" 0 "$BoardWidth" 571 "$work/$1-$side.png"
+  done
+}
+# `colour_at SIDE X Y`: the colour of a board's point in the last screen picture, as "R G B".
+colour_at() {
+  local x=x_$1
+  convert "$work/screen.png" -format \
+    "%[fx:int(255*p{$((${!x} + $2)),$3}.r)] %[fx:int(255*p{$((${!x} + $2)),$3}.g)] %[fx:int(255*p{$((${!x} + $2)),$3}.b)]" info:
 }
 # The inside of hold pile `k`'s top card at `top` (its rounded corners left out).
 hold_card() { crop "$1" $((HoldLeft + 80 * ($2 - 1) + 4)) $(($3 + 4)) 65 90 "$4"; }
-centers() { crop "$1" 128 185 248 122 "$2"; }
-own_hand() { crop "$1" 170 390 500 100 "$2"; }
-# The board's own turn marker, the green arrow beside the stock, is lit.
-my_turn() {
-  local p
-  board_shot "$1" "$work/turn.png"
-  p=$(convert "$work/turn.png" -format '%[fx:int(255*p{840,312}.g)] %[fx:int(255*p{840,312}.r)]' info:)
-  [ "${p% *}" -gt 180 ] && [ "${p#* }" -lt 120 ]
-}
+centers() { crop "$1" "${CentersBox[@]}" "$2"; }
+# The side whose board has its own turn marker lit (a green arrow), if any.
 whose_turn() {
-  local side board
+  local side r g b
+  import -window root "$work/screen.png"
   for side in "${seats[@]}"; do
-    board=board_$side
-    my_turn "${!board}" && { echo "$side"; return; }
+    read -r r g b <<<"$(colour_at "$side" "${TurnPoint[@]}")"
+    [ "$g" -gt 180 ] && [ "$r" -lt 120 ] && { echo "$side"; return; }
+  done
+}
+# Every remote board shows the Deal button (light, where the table is brown), or none does.
+deal_buttons() {
+  local side r g b
+  import -window root "$work/screen.png"
+  for side in "${seats[@]:1}"; do
+    read -r r g b <<<"$(colour_at "$side" $((DealPoint[0] - 20)) "${DealPoint[1]}")"
+    if [ "$1" = shown ]; then [ "$b" -gt 200 ] || return 1; else [ "$b" -lt 200 ] || return 1; fi
   done
 }
 
-slot_point() { if [ "$1" -eq 1 ]; then echo "213 440"; else echo "$((302 + 80 * ($1 - 2))) 440"; fi; }
-hold_point() { echo "$((435 + 80 * ($1 - 1))) 320"; }
-center_point() { echo "$((166 + 80 * ($1 - 1))) 250"; }
+slot_point() {
+  if [ "$1" -eq 1 ]; then echo "${SidePoint[@]}"; else echo "$((HandLeft + HandStep * ($1 - 2))) 440"; fi
+}
+hold_point() { echo "$((HoldLeft + 36 + 80 * ($1 - 1))) 320"; }
+center_point() { echo "${CenterPoints[$1 - 1]}"; }
 
 # A card dragged with the mouse from one point of a board to another.
 drag() {
@@ -52,12 +92,12 @@ drag() {
 
 moves=0
 # `move SIDE keypad|mouse SLOT center|hold PILE`: the side plays the card of its slot, then every
-# board must show the same centers (after a play there) or the mover's hold pile with the card
-# just put on it. Pictures of each board after the move are kept.
+# board must show the change: the same centers after a play there, the mover's hold pile with the
+# card just put on it. Pictures of each board after the move are kept.
 move() {
-  local side=$1 how=$2 slot=$3 kind=$4 pile=$5 board=board_$1 other digit before="$work/before.png"
+  local side=$1 how=$2 slot=$3 kind=$4 pile=$5 board=board_$1 other digit
   moves=$((moves + 1))
-  board_shot "${!board}" "$before"
+  shoot_all before
   if [ "$how" = keypad ]; then
     [ "$kind" = center ] && digit=$pile || digit=$((6 + pile))
     focus "${!board}" "the board of $side"
@@ -66,39 +106,55 @@ move() {
     # shellcheck disable=SC2046
     drag "${!board}" $(slot_point "$slot") $("${kind}_point" "$pile")
   fi
-  within 20 move_seen "$side" "$kind" "$pile" "$before" ||
+  within 20 move_seen "$side" "$kind" "$pile" ||
     fail "move $moves ($side, slot $slot to $kind $pile) is not the same on every board"
-  for other in "${seats[@]}"; do
-    board=board_$other
-    board_shot "${!board}" "$work/move-$moves-$other.png"
-  done
+  for other in "${seats[@]}"; do cp "$work/now-$other.png" "$work/move-$moves-$other.png"; done
 }
-# The mover's pile changed, and every other board shows it as the mover does.
+# The mover's pile changed, and the other boards show it as the mover does (the same centers), or
+# show the mover's hold pile changed alike (on a three-player board an opponent's cards are
+# smaller than the player's own, so those boards are compared with each other).
 move_seen() {
-  local side=$1 kind=$2 pile=$3 before=$4 board=board_$1 other mine="$work/mine.png" seen="$work/seen.png"
-  board_shot "${!board}" "$work/now.png"
+  local side=$1 kind=$2 pile=$3 other first='' mine="$work/mine.png" seen="$work/seen.png"
+  shoot_all now
   if [ "$kind" = center ]; then
-    centers "$work/now.png" "$mine"
-    centers "$before" "$seen"
+    centers "$work/now-$side.png" "$mine"
+    centers "$work/before-$side.png" "$seen"
   else
-    hold_card "$work/now.png" "$pile" $OwnHoldTop "$mine"
-    hold_card "$before" "$pile" $OwnHoldTop "$seen"
+    hold_card "$work/now-$side.png" "$pile" "$OwnHoldTop" "$mine"
+    hold_card "$work/before-$side.png" "$pile" "$OwnHoldTop" "$seen"
   fi
   same "$mine" "$seen" && return 1
   for other in "${seats[@]}"; do
     [ "$other" = "$side" ] && continue
-    board=board_$other
-    board_shot "${!board}" "$work/other.png"
     if [ "$kind" = center ]; then
-      centers "$work/other.png" "$seen"
+      centers "$work/now-$other.png" "$seen"
+      same "$mine" "$seen" || return 1
+    elif [ ${#seats[@]} -eq 2 ]; then
+      hold_card "$work/now-$other.png" "$pile" "$OppositeHoldTop" "$seen"
+      same "$mine" "$seen" || return 1
+    elif [ -z "$first" ]; then
+      first=$other
+      seen_hold "$other" "$side" "$pile" "$work/before-$other.png" "$work/first-before.png"
+      seen_hold "$other" "$side" "$pile" "$work/now-$other.png" "$work/first.png"
+      same "$work/first.png" "$work/first-before.png" && return 1
     else
-      hold_card "$work/other.png" "$pile" "$(hold_top_seen "$other" "$side")" "$seen"
+      seen_hold "$other" "$side" "$pile" "$work/now-$other.png" "$seen"
+      same "$work/first.png" "$seen" || return 1
     fi
-    same "$mine" "$seen" || return 1
   done
+  return 0
 }
-# Where the board of `viewer` shows the hold piles of `mover`.
-hold_top_seen() { echo $OppositeHoldTop; }
+# `seen_hold VIEWER MOVER PILE PICTURE OUT`: the inside of the mover's hold pile as the viewer's
+# three-player board shows it: the next seat at the table on the left, the other on the right.
+seen_hold() {
+  local viewer mover i left
+  for i in "${!seats[@]}"; do
+    [ "${seats[$i]}" = "$1" ] && viewer=$i
+    [ "${seats[$i]}" = "$2" ] && mover=$i
+  done
+  [ $(((mover - viewer + 3) % 3)) -eq 1 ] && left=200 || left=530
+  crop "$4" $((left + 61 * ($3 - 1) + 4)) $((OppositeHoldTop3 + 4)) 54 74 "$5"
+}
 
 # `play_rounds N`: every side puts its hand card of slot 2 on a hold pile, N times round the
 # table, whoever the flip chose to begin; the host with the keypad, the others with the mouse.
@@ -126,7 +182,7 @@ play_rounds() {
 click_deal() {
   xdotool mousemove --window "$1" 600 520
   sleep 0.2
-  xdotool mousemove --window "$1" 328 354 click 1
+  xdotool mousemove --window "$1" "${DealPoint[@]}" click 1
 }
 
 # The host starts a game with F2; every other side takes its cards with the Deal button.
@@ -150,27 +206,22 @@ send_saved_game() {
   local host=$1 hostPid=$2 side board dialog
   focus "$host" "the host's board"
   keys alt
-  xdotool mousemove --window "$host" 418 41 click 1
+  # shellcheck disable=SC2086
+  xdotool mousemove --window "$host" ${MenuPoints[0]} click 1
   sleep 1
-  xdotool mousemove --window "$host" 434 199 click 1
+  # shellcheck disable=SC2086
+  xdotool mousemove --window "$host" ${MenuPoints[1]} click 1
   dialog=$(window "$hostPid" "Restore Game")
   [ -n "$dialog" ] || fail "the saved games did not open"
   xdotool mousemove --window "$dialog" 155 24 click 1
   sleep 0.3
   xdotool mousemove --window "$dialog" 138 314 click 1
+  within 20 deal_buttons shown || fail "the saved game did not reach every remote board"
   for side in "${seats[@]:1}"; do
     board=board_$side
-    board_shot "${!board}" "$work/before.png"
-    own_hand "$work/before.png" "$work/hand-before.png"
-    within 20 took_game "${!board}" || fail "the $side side did not take the saved game"
+    click_deal "${!board}"
   done
-}
-took_game() {
-  click_deal "$1"
-  sleep 1
-  board_shot "$1" "$work/now.png"
-  own_hand "$work/now.png" "$work/hand-now.png"
-  ! same "$work/hand-before.png" "$work/hand-now.png"
+  within 20 deal_buttons gone || fail "a remote board did not take the saved game"
 }
 
 # In the internet players setup, opponent 1 gets the avatar before the one shown, "Save
@@ -189,4 +240,24 @@ save_opponent() {
   sleep 0.5
   xdotool mousemove --window "$dialog" 462 $((HEIGHT - 23)) click 1
   sleep 1
+}
+
+# The host's internet players setup: `table_size N` picks N - 1 opponents and closes with "Done".
+table_size() {
+  local dialog HEIGHT
+  focus "$board_host" "the host's board"
+  keys F10
+  dialog=$(window "$pid_host" "Internet Opponents Setup")
+  [ -n "$dialog" ] || fail "the internet players setup did not open"
+  eval "$(xdotool getwindowgeometry --shell "$dialog")"
+  xdotool mousemove --window "$dialog" $((17 + 106 * ($1 - 2))) 54 click 1
+  sleep 0.5
+  shot "table-of-$1"
+  xdotool mousemove --window "$dialog" 462 $((HEIGHT - 23)) click 1
+  sleep 1
+}
+# The host lets a further player join the table.
+accept_joiner() {
+  focus "$(window "$pid_host" "New opponent joining")" "the host's question about a new player"
+  keys alt+y
 }

@@ -16,6 +16,7 @@ lastCards=$3
 here=$(dirname "$0")
 source "$here/Desktop.sh"
 source "$here/Table.sh"
+layout 2
 
 seats=(host remote)
 rm -rf "$work"
@@ -67,12 +68,12 @@ save_opponent "$board_remote" "$pid_remote"
 shot "6-avatars-saved"
 
 note "Bob leaves"
-focus "$board_remote" "Bob's board"
-keys F11
-sleep 2
-answerBoxes "$pid_remote"
-answerBoxes "$pid_host"
-shot "7-bob-left"
+leave "$pid_remote" "$board_remote"
+sleep 1
+shot "7-bob-leaving"
+answerBoxes "$pid_remote" "$board_remote"
+answerBoxes "$pid_host" "$board_host"
+shot "8-bob-left"
 alive "$pid_host" "Alice's game"
 alive "$pid_remote" "Bob's game"
 within 10 connections -eq 0 || fail "the connection is still open after Bob left"
