@@ -9,7 +9,6 @@ layout() {
   if [ "$1" -eq 2 ]; then
     BoardWidth=924
     DealPoint=(328 354)
-    TurnPoint=(840 312)      # the board's own turn marker, the green arrow beside the stock
     SidePoint=(213 440)      # slot 1
     HandLeft=302             # the middle of slot 2; the next slots follow every HandStep
     HandStep=80
@@ -20,7 +19,6 @@ layout() {
   else
     BoardWidth=1082
     DealPoint=(326 289)
-    TurnPoint=(997 313)
     SidePoint=(379 440)
     HandLeft=468
     HandStep=72
@@ -53,12 +51,15 @@ colour_at() {
 # The inside of hold pile `k`'s top card at `top` (its rounded corners left out).
 hold_card() { crop "$1" $((HoldLeft + 80 * ($2 - 1) + 4)) $(($3 + 4)) 65 90 "$4"; }
 centers() { crop "$1" "${CentersBox[@]}" "$2"; }
-# The side whose board has its own turn marker lit (a green arrow), if any.
+# The side whose board has its own turn marker lit (the green arrow beside the stock, which keeps
+# its distance from the window's right edge), if any.
 whose_turn() {
-  local side r g b
+  local side r g b board WIDTH
   import -window root "$work/screen.png"
   for side in "${seats[@]}"; do
-    read -r r g b <<<"$(colour_at "$side" "${TurnPoint[@]}")"
+    board=board_$side
+    eval "$(xdotool getwindowgeometry --shell "${!board}")"
+    read -r r g b <<<"$(colour_at "$side" $((WIDTH - 84)) 312)"
     [ "$g" -gt 180 ] && [ "$r" -lt 120 ] && { echo "$side"; return; }
   done
 }
@@ -243,18 +244,24 @@ save_opponent() {
 }
 
 # The host's internet players setup: `table_size N` picks N - 1 opponents and closes with "Done".
+# The opponent counts stand higher at a table of three, where the dialog has no center choice.
+TablePlayers=2
 table_size() {
-  local dialog HEIGHT
+  local dialog HEIGHT row=54
+  [ "$TablePlayers" -eq 2 ] || row=39
   focus "$board_host" "the host's board"
   keys F10
   dialog=$(window "$pid_host" "Internet Opponents Setup")
   [ -n "$dialog" ] || fail "the internet players setup did not open"
   eval "$(xdotool getwindowgeometry --shell "$dialog")"
-  xdotool mousemove --window "$dialog" $((17 + 106 * ($1 - 2))) 54 click 1
+  xdotool mousemove --window "$dialog" $((17 + 106 * ($1 - 2))) $row click 1
   sleep 0.5
   shot "table-of-$1"
+  # The center choice comes and goes with the count, and the dialog's height with it.
+  eval "$(xdotool getwindowgeometry --shell "$dialog")"
   xdotool mousemove --window "$dialog" 462 $((HEIGHT - 23)) click 1
   sleep 1
+  TablePlayers=$1
 }
 # The host lets a further player join the table.
 accept_joiner() {
