@@ -161,22 +161,28 @@ seen_hold() {
 # table, whoever the flip chose to begin; the host with the keypad, the others with the mouse.
 # Ends when the host is to move.
 play_rounds() {
-  local side done=0 total=$((${#seats[@]} * $1)) how
+  local side last='' done=0 total=$((${#seats[@]} * $1)) how
   declare -A count=()
-  while [ $done -lt $total ] || [ "$(whose_turn)" != "${seats[0]}" ]; do
-    side=
-    for _ in $(seq 20); do
-      side=$(whose_turn)
-      [ -n "$side" ] && break
-      sleep 0.5
-    done
-    [ -n "$side" ] || fail "no board shows whose turn it is"
+  while :; do
+    side=$(next_mover "$last") || fail "no board shows whose turn it is"
+    [ $done -ge $total ] && [ "$side" = "${seats[0]}" ] && return
+    [ $done -lt $((total + ${#seats[@]})) ] || fail "the turns do not come round to the host"
     count[$side]=$((${count[$side]:-0} % 4 + 1))
     [ "$side" = "${seats[0]}" ] && how=keypad || how=mouse
     move "$side" "$how" 2 hold "${count[$side]}"
     done=$((done + 1))
-    [ $done -le $((total + ${#seats[@]})) ] || fail "the turns do not come round to the host"
+    last=$side
   done
+}
+# The side to move once the turn has left `last`, waiting up to 20 seconds.
+next_mover() {
+  local side
+  for _ in $(seq 40); do
+    side=$(whose_turn)
+    [ -n "$side" ] && [ "$side" != "$1" ] && { echo "$side"; return 0; }
+    sleep 0.5
+  done
+  return 1
 }
 
 # The Deal button of a remote board (the pointer comes from elsewhere, as a hand's would).
