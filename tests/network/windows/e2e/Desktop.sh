@@ -24,12 +24,17 @@ note() { echo "$(date +%T) $*"; }
 
 # A free virtual screen with room for the boards side by side.
 desktop_start() {
-  local n=90
-  while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
+  local n=
+  # The server picks a free display itself and names it, so that runs side by side never share one.
   # -noreset: the keypad keymap stays when its loader disconnects as the only client.
-  Xvfb ":$n" -screen 0 "$1" -nolisten tcp -noreset >/dev/null 2>&1 &
+  Xvfb -displayfd 3 -screen 0 "$1" -nolisten tcp -noreset 3>"$work/display" >/dev/null 2>&1 &
   xpid=$!
-  for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.1; done
+  for _ in $(seq 100); do
+    n=$(cat "$work/display" 2>/dev/null)
+    [ -n "$n" ] && break
+    sleep 0.1
+  done
+  [ -n "$n" ] || fail "the virtual screen did not start"
   export DISPLAY=":$n"
   unset QT_QPA_PLATFORM
   keypad_digits
