@@ -5,7 +5,8 @@
 # mouse), Alice sends a saved game a few cards from its end, they play it out, each names the
 # other's avatar with "Save Opponent", and Bob leaves. After every move the centers and the mover's
 # hold pile must look the same on both boards; at the end both score files and both avatar files
-# must tell the same game. Pictures of every step go to the work folder.
+# must tell the same game. Score files are written only when a side pile runs out, never when a
+# player leaves, hence the saved game. Pictures of every step go to the work folder.
 #
 #   TwoPlayers.sh GAME_FOLDER WORK_FOLDER LAST_CARDS_TOOL
 # shellcheck disable=SC2154  # board_<side> and pid_<side> are set by `start`
