@@ -6,7 +6,7 @@ ZARLE_PACKAGES=(
   libqt6multimedia6 gstreamer1.0-plugins-base gstreamer1.0-plugins-good
   libgtest-dev libgmock-dev
   fonts-dejavu-core fonts-dejavu-extra fonts-freefont-ttf
-  xvfb xdotool imagemagick xauth openbox
+  xvfb xdotool imagemagick xauth openbox x11-xkb-utils
   pulseaudio pulseaudio-utils
   clang libclang-rt-14-dev
 )

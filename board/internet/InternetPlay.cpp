@@ -37,10 +37,16 @@ int InternetPlay::RemoteCount() const {
     return mode == Connecting ? 0 : mode;
 }
 
-// F11: hosts or joins a network game through the connect dialog, or ends the one under way.
+// F11: hosts or joins a network game through the connect dialog, or ends the one under way once
+// the player says so: a stray key must not end the game for everybody at the table. A connection
+// still being made is given up at once.
 void InternetPlay::SetupInternet() {
     GameState& s = parts_.Game;
     if (s.NetMode != 0) {
+        if (s.NetMode != Connecting &&
+            parts_.Box.MsgBox("Do you want to end this ZarleNET Online Game?", MbYesNo,
+                              "TERMINATE ZarleNET Connection") != AnswerYes)
+            return;
         session_.Leave();
         windows_.CloseChat();
         return;
