@@ -139,6 +139,7 @@ void InternetSession::BeginPlay() {
 void InternetSession::Leave() {
     if (s_.NetMode == 0) return;
     const int goodbyeSocket = s_.IsHost != 0 ? 1 : 0;
+    leaving_ = true;
     if (s_.IsHost != 0 ? PlayerCount() > 0 : sockets_.State(0) == Winsock::StateConnected) {
         ++s_.ChatSeqOut;
         const std::string quit = QuitChatLine(s_.ChatSeqOut, s_.PlayerName);
@@ -160,6 +161,7 @@ void InternetSession::ShutDown() {
     if (s_.NetMode == 0) return;
     ++s_.ChatSeqOut;
     const std::string line = ShutDownChatLine(s_.ChatSeqOut);
+    leaving_ = true;
     if (s_.IsHost != 0) {
         NetBroadcast(line, 0);
         p_.Waiter.Wait(0.02f);
@@ -176,6 +178,7 @@ void InternetSession::ShutDown() {
 
 void InternetSession::NetCleanUp() {
     sockets_.CloseAll();
+    leaving_ = false;
     maxSocket_ = 0;
     players_ = {};
     helloCounted_ = {};
@@ -247,7 +250,7 @@ void InternetSession::SendChat(const std::string& text) {
 // --- Socket events ---
 
 void InternetSession::OnLine(int index, const std::string& line) {
-    if (s_.NetMode == 0) return;
+    if (s_.NetMode == 0 || leaving_) return;
     if (line.starts_with("SY") || line.starts_with("PK")) {
         if (line.starts_with("PK")) s_.OpponentPeeking = ReadWireFlag(std::string_view(line).substr(2));
         chat_->ChatLine(line, index);
@@ -258,6 +261,10 @@ void InternetSession::OnLine(int index, const std::string& line) {
 
 void InternetSession::OnLost(int index) {
     if (s_.NetMode == 0) return;
+    if (leaving_) {
+        sockets_.Close(index);
+        return;
+    }
     if (s_.IsHost != 0 && (index == 0 || players_[index].State == 0)) {
         sockets_.Close(index);
         return;

@@ -186,6 +186,8 @@ class InternetSession : public NetworkPort, public RemoteSeatPort {
     void AskForAnswers(int code, int exceptIndex);
     void CountAck(int index);
     bool undoLogSuspended_ = false;
+    // This side has said goodbye: the peers' answers while its last lines go out change nothing.
+    bool leaving_ = false;
     std::string ownVersion_;
 };
 

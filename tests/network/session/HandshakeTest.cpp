@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace zarle::testing {
 namespace {
 
@@ -107,6 +109,35 @@ TEST(HandshakeTest, ARemoteQuittingAThreePlayerGameLeavesTheOthersPlaying) {
     EXPECT_EQ(t.Host.State.IsHost, 0);
     EXPECT_EQ(t.Host.Caption("Label9(2)"), "Select NEW from the Game Menu to start a new game.");
     EXPECT_FLOAT_EQ(t.Host.State.MoveDelay, 0.5f);
+}
+
+// The answers to a goodbye arrive while its lines go out; the one who leaves is not told that the
+// other side ended the game.
+TEST(HandshakeTest, WhoeverLeavesIsNotToldTheGameWasEndedOnThem) {
+    const auto toldEnded = [](NetSide& side) {
+        return std::ranges::count(side.Chat.System, std::string("Dealer has terminated game.")) > 0 ||
+               !side.Boxes().empty();
+    };
+    // The goodbye's wait runs events until the other side has ended and a little longer.
+    const auto waitFor = [](NetSide& leaving, NetSide& other) {
+        leaving.Waiter.OnEvents = [&] {
+            RunUntil([&] { return other.State.NetMode == 0; }, 2000);
+            RunUntil([] { return false; }, 200);
+        };
+    };
+    Table t(2);
+    NetSide& quits = *t.Remotes[0];
+    waitFor(quits, t.Host);
+    quits.Session.Leave();
+    EXPECT_EQ(t.Host.State.NetMode, 0);
+    EXPECT_EQ(quits.State.NetMode, 0);
+    EXPECT_FALSE(toldEnded(quits));
+
+    Table again(2);
+    waitFor(again.Host, *again.Remotes[0]);
+    again.Host.Session.Leave();
+    EXPECT_EQ(again.Remotes[0]->State.NetMode, 0);
+    EXPECT_FALSE(toldEnded(again.Host));
 }
 
 // The undo log is closed for the network game on every side and open again once it has ended.
