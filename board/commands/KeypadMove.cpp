@@ -82,7 +82,8 @@ void KeypadMove::PlayToCenter(int center) {
     }
     s_.DragDropped = false;
     engine_.Player_Move();
-    Status("Done!");
+    // A winning card leaves the result on the status line.
+    if (s_.PTurn != 0) Status("Done!");
 }
 
 // Keypad 6 names no hold pile: the card stays.

@@ -43,6 +43,23 @@ TEST_F(MenusTest, TheKeypadMovesACardToACenterInTwoSteps) {
     Close();
 }
 
+// The last side card played by the keypad wins: the result stays on the status line.
+TEST_F(MenusTest, AWinningKeypadMoveLeavesTheResultShown) {
+    StartAndDeal();
+    GameState& g = *Game;
+    g.NoLoseAnimation = true;
+    g.CenterCount[1] = 0;
+    g.SideCount = 1;
+    g.SideCards[1] = CardOfId(1);
+    g.PlayerCards[1] = CardOfId(1);
+    Key(Keypad0 + 1);
+    Key(Enter);
+    Key(Keypad0 + 1);
+    EXPECT_EQ(g.PTurn, 0);
+    EXPECT_TRUE(Status().starts_with("That was your LAST CARD!")) << Status();
+    Close();
+}
+
 TEST_F(MenusTest, TheKeypadCancelsWhatIsNoMove) {
     StartAndDeal();
     GameState& g = *Game;
