@@ -2,6 +2,7 @@
 // made: every part is only referred to here, and used once the program runs.
 
 #include "GameWindow.h"
+#include "input/StatusPanels.h"
 
 namespace zarle {
 
@@ -10,8 +11,13 @@ InternetPlayParts GameWindow::InternetParts() {
                                 profileView_.ChangeLayout(previousPlayers, previousCenters);
                             },
                             [this] { profileView_.NameCaptions(); }, [this] { savedGames_.SaveGame(); },
-                            // The player's profile brings the local opponents back to their seats.
-                            [this] { profiles_.Get_Players(); }};
+                            // The player's profile brings the local opponents back to their seats,
+                            // and the status bar names them, not the last one at the table.
+                            [this] {
+                                profiles_.Get_Players();
+                                input_.State().ShownOpponent = 1;
+                                StatusBar_PlayerCounts(board_, game_, game_.Seat(2));
+                            }};
     return InternetPlayParts{game_,
                              board_,
                              soundPort_,

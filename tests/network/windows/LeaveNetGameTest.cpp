@@ -1,6 +1,8 @@
 // F11 in the running program during a network game: the game ends only once the player says Yes.
 
 #include "DialogFixture.h"
+#include "FrmZarle.h"
+#include "controls/StatusBar.h"
 
 namespace zarle::test {
 namespace {
@@ -23,6 +25,22 @@ TEST_F(LeaveNetGameTest, F11EndsTheNetworkGameOnlyAfterThePlayerSaysYes) {
         EXPECT_EQ(Box.Shown.back().Style, MbYesNo);
         EXPECT_EQ(Game->NetMode, answer == AnswerYes ? 0 : 1);
     }
+}
+
+TEST_F(LeaveNetGameTest, TheStatusBarNamesTheLocalOpponentAgainAfterTheNetworkGame) {
+    StartWith();
+    const std::string local = Game->SeatRec1.Name;
+    auto* bar = static_cast<StatusBar*>(static_cast<FrmZarle&>(Window->Surface()).ControlWidget({Ctl::StatusBar1, 0}));
+    ASSERT_NE(bar, nullptr);
+    const int namePanel = bar->PanelWithKey("OppName");
+    Game->NetMode = 1;
+    Game->IsHost = 1;
+    Game->SeatRec1.Name = "Bob";
+    Window->Board().SetPanelText(namePanel, "Bob");
+    Box.Answers = {AnswerYes};
+    Window->Commands().FormControlCodes(F11, 0);
+    EXPECT_EQ(Game->NetMode, 0);
+    EXPECT_EQ(bar->Text(namePanel).toStdString(), local);
 }
 
 } // namespace
