@@ -57,7 +57,9 @@ void Engine::RESHUFFLE() {
     Show(Ctl::PicCenter, 0, false);
     if (!Local()) p_.Net.EnableChatSend(false);
     PlaySound(122);
-    s_.RecoverText.clear();
+    // A remote keeps a new stock the host sent before this side came to its reshuffle: it lags
+    // behind the host while its cards still fly. The stock is taken once, below.
+    if (!Remote()) s_.RecoverText.clear();
     if (Local())
         Caption(Ctl::Label9, 2, "I Reshuffled");
     else if (Host())
@@ -109,6 +111,7 @@ bool Engine::ReceiveStock() {
     if (!arrived || s_.NetState != 4) return false;
     const int count = s_.UsedCount;
     const auto stock = ParseDeckMessage(s_.RecoverText, s_.PeerVersion, count, false, s_.DeckSize);
+    s_.RecoverText.clear();
     // The new stock must be exactly the cards of this side's used pile, in the host's order.
     bool sameCards = stock.has_value();
     if (sameCards && s_.PeerVersion != "40") {

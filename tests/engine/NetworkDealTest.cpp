@@ -210,6 +210,16 @@ TEST_F(RemoteReshuffleTest, TheHostsOrderOfThisSidesUsedPile) {
     EXPECT_TRUE(table.Log.Has("Label9(0) = \"Kim Reshuffled\""));
 }
 
+// The host's new stock can arrive while this side's cards still fly, before its own reshuffle.
+TEST_F(RemoteReshuffleTest, AStockThatArrivedEarlyIsTaken) {
+    PeerSendsDeck(" 42# 40# 41#")(s);
+    table.Game.RESHUFFLE();
+    EXPECT_EQ(s.StockCount, 3);
+    EXPECT_EQ(s.Deck.CardAt(1), CardOfId(42));
+    EXPECT_EQ(table.Net.Sent, std::vector<std::string>{"DK"});
+    EXPECT_TRUE(s.RecoverText.empty());
+}
+
 TEST_F(RemoteReshuffleTest, AStockOfOtherCardsIsRefusedAndTheUsedPileKept) {
     table.Net.PeerEvents = {PeerSendsDeck(" 42# 40# 77#")};
     table.Game.RESHUFFLE();
