@@ -81,7 +81,7 @@ bool Engine::SendDeck() {
 }
 
 bool Engine::ReceiveDeck() {
-    if (!NetWaitUntil([this] { return s_.NetState == 4; }, {6, 15, 14})) return false;
+    if (!NetWaitUntil([this] { return s_.NetState == 4; }, {6, 15, 14, 12})) return false;
     const auto deck = ParseDeckMessage(s_.RecoverText, s_.PeerVersion, s_.DeckSize, true, s_.DeckSize);
     if (!deck) {
         RejectPeerMessage();
@@ -140,7 +140,7 @@ void Engine::FlipForFirst() {
 }
 
 bool Engine::ReceiveFirstSeat() {
-    if (!NetWaitUntil([this] { return s_.NetState == 5; }, {6, 15, 3, 14})) return false;
+    if (!NetWaitUntil([this] { return s_.NetState == 5; }, {6, 15, 3, 14, 12})) return false;
     s_.PTurn = std::exchange(s_.FirstTurnSeat, int16_t{0});
     if (s_.PTurn < 1 || s_.PTurn > s_.NumPlayers) {
         RejectPeerMessage();

@@ -107,7 +107,7 @@ void Engine::SendStock() {
 bool Engine::ReceiveStock() {
     Wait(0.75f);
     const bool arrived =
-        NetWaitUntil([this] { return s_.NetState == 4 || s_.StaleState == 1; }, {6, 15, 3, 14});
+        NetWaitUntil([this] { return s_.NetState == 4 || s_.StaleState == 1; }, {6, 15, 3, 14, 12});
     if (!arrived || s_.NetState != 4) return false;
     const int count = s_.UsedCount;
     const auto stock = ParseDeckMessage(s_.RecoverText, s_.PeerVersion, count, false, s_.DeckSize);

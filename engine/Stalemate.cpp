@@ -35,7 +35,8 @@ void Engine::STALEMATE() {
 
     bool reshuffle = false;
     if (Remote()) {
-        reshuffle = NetWaitUntil([this] { return s_.NetState == 9; }, {3, 6, 14, 15});
+        // A whole game from the host ("RC") replaces the stalemated one as a new game does.
+        reshuffle = NetWaitUntil([this] { return s_.NetState == 9; }, {3, 6, 12, 14, 15});
     } else {
         const int answer =
             p_.Box.MsgBox("Reshuffle cards and continue with this game?", MbYesNo, "Stalemate");
