@@ -16,6 +16,7 @@
 #include "DispatchSide.h"
 #include "GameInvariants.h"
 #include "LineFramer.h"
+#include "Messages.h"
 
 #include <QCoreApplication>
 #include <QTimer>
@@ -50,6 +51,15 @@ bool IsAction(std::string_view chunk) {
     return (chunk[0] & 0x18) == 0x18;
 }
 
+// What the chat window and the peek key send: one line to every peer.
+void SendToPeers(DispatchSide& side, const std::string& line) {
+    if (side.State.NetMode == 0) return;
+    if (side.State.IsHost != 0)
+        side.Session.NetBroadcast(line, 0);
+    else
+        side.Session.NetSend(line, 0);
+}
+
 // The player's own actions run only at the top, never inside a wait.
 void Act(DispatchSide& side, char what, std::string_view text) {
     switch (what) {
@@ -59,10 +69,10 @@ void Act(DispatchSide& side, char what, std::string_view text) {
         // What the chat window hands on is one line: it cleans what was typed.
         std::string typed(text);
         std::replace(typed.begin(), typed.end(), '\n', ' ');
-        side.Session.SendChat(typed);
+        SendToPeers(side, zarle::ChatLine(++side.State.ChatSeqOut, typed));
         break;
     }
-    case 3: side.Session.SendPeek(!side.State.PeekOn); break;
+    case 3: SendToPeers(side, zarle::PeekLine(!side.State.PeekOn)); break;
     default: break;
     }
 }

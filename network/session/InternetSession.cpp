@@ -232,21 +232,6 @@ void InternetSession::EnableChatSend(bool) {
     // The chat window's button belongs to the chat window; it asks Active() and the turn itself.
 }
 
-void InternetSession::SendPeek(bool peeking) {
-    if (s_.NetMode == 0) return;
-    NetSend(PeekLine(peeking), 1);
-}
-
-void InternetSession::SendChat(const std::string& text) {
-    if (s_.NetMode == 0) return;
-    ++s_.ChatSeqOut;
-    const std::string line = ChatLine(s_.ChatSeqOut, text);
-    if (s_.IsHost != 0)
-        NetBroadcast(line, 0);
-    else
-        NetSend(line, 0);
-}
-
 // --- Socket events ---
 
 void InternetSession::OnLine(int index, const std::string& line) {

@@ -72,9 +72,6 @@ class InternetSession : public NetworkPort, public RemoteSeatPort {
     void RenameSeat(int boardSeat, const std::string& name);
     // The chat receiver that gets the chat family of lines and the system's notices.
     void SetChat(ChatPort& chat) { chat_ = &chat; }
-    // Sends a peek switch ("PK") or a chat line to the peers.
-    void SendPeek(bool peeking);
-    void SendChat(const std::string& text);
 
     // NetworkPort.
     void NetSend(std::string_view msg, int index) override;
