@@ -1,8 +1,10 @@
 // The text of a "DK" or "RC" from a peer: a list the readers pass is a whole, sound game.
-// The first byte picks the reader and the seat; the rest is the text after the tag.
+// The first byte picks the reader (the deck, the list, or an older peer's list) and the seat or
+// the peer's version; the rest is the text after the tag.
 
 #include "DeckMessage.h"
 #include "GameStateList.h"
+#include "OldGameStateList.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -56,8 +58,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         }
         return 0;
     }
-    const int seatMode = 1 + pick % 3;
-    if (const auto game = zarle::ReadGameStateList(text, seatMode)) {
+    // The older two-player list, from a peer of each older version.
+    constexpr const char* OldPeers[] = {"40", "51", "74", "52"};
+    const auto game = (pick & 0x40) ? zarle::ReadOldGameStateList(text, OldPeers[pick & 3])
+                                    : zarle::ReadGameStateList(text, 1 + pick % 3);
+    if (game) {
         zarle::GameState s;
         zarle::TakeReceivedGame(s, *game);
         CheckWhole(s);

@@ -253,8 +253,11 @@ std::optional<ReceivedGame> ReadOldGameStateList(std::string_view list, std::str
     // The sender's seat 2 becomes this side's own piles, its own piles this side's seat 2.
     IdsByValue ids;
     CardSet cards;
+    // A place holds a card with both its value and its id, or neither.
+    bool halfCard = false;
     const auto take = [&](CardRec card) {
         if (noIds) ids.Give(card);
+        if ((card.Value == 0) != (card.Id == 0)) halfCard = true;
         return card;
     };
     for (int k = 1; k <= g.StockCount; ++k) g.Deck.SetCard(k, take(p.Deck[k]));
@@ -291,6 +294,7 @@ std::optional<ReceivedGame> ReadOldGameStateList(std::string_view list, std::str
         seat.HoldInfo[h][1] = static_cast<int16_t>(depth);
         if (depth > 1 && top.Value != seat.HoldCards[h][depth - 1].Value) seat.HoldInfo[h][2] = 1;
     }
+    if (halfCard) return std::nullopt;
     g.SidePos = static_cast<int16_t>(FramesPerSeat + 1 - g.SideCount);
     seat.SidePos = static_cast<int16_t>(2 * FramesPerSeat - seat.SideCount + 1);
 

@@ -249,6 +249,13 @@ TEST(OldGameStateListTest, WhatAnOldPeerCannotTakeIsNeitherSentNorRead) {
     const std::string list = *WriteOldGameStateList(h, "74");
     EXPECT_FALSE(ReadOldGameStateList(list.substr(0, list.size() - 3), "74")); // cut short
     EXPECT_FALSE(ReadOldGameStateList(list + " 0#", "74"));                    // a number too many
+    // An id without a value in a hand slot: no card to the card check, yet a card to the board.
+    GameBuilder half(2, 3);
+    GameState& g = half.s;
+    g.Deck.SetCard(++g.StockCount, g.PlayerCards[3]);
+    g.PlayerCards[3] = CardRec{};
+    g.PlayerCards[3].Id = g.CenterCards[1][1].Id;
+    EXPECT_FALSE(ReadOldGameStateList(*WriteOldGameStateList(half.s, "74"), "74"));
     h.UsedCards[1] = h.CenterCards[1][1];                                      // a card twice
     EXPECT_FALSE(ReadOldGameStateList(*WriteOldGameStateList(h, "74"), "74"));
     // Below "52" a peer knows side piles of 20 cards only.
