@@ -30,9 +30,11 @@ void InternetSession::CountAck(int index) {
     ++s_.AckCount;
 }
 
-// The host counts each socket's hello once; the version of every joiner after the first must
-// allow more than two players.
+// Each socket's hello counts once: a second one would change the table under the game in play.
+// On the host the version of every joiner after the first must allow more than two players.
 bool InternetSession::HelloCounted(int index, const WireLine& w) {
+    if (helloCounted_[index]) return false;
+    helloCounted_[index] = true;
     s_.HandSortOn = w.OldHello;
     if (s_.IsHost == 0) {
         s_.PeerVersion = w.Version;
@@ -42,8 +44,6 @@ bool InternetSession::HelloCounted(int index, const WireLine& w) {
             PlayOlderPeer();
         return true;
     }
-    if (helloCounted_[index]) return false;
-    helloCounted_[index] = true;
     if (s_.NetMode == 99) s_.NetMode = 0;
     ++s_.NetMode;
     if (s_.NetMode == 1) {

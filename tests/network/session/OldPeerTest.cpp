@@ -236,5 +236,24 @@ TEST(OldPeerTest, AHostSendsAnOldJoinerTheOlderList) {
     }
 }
 
+// The host's hello counts once: a second one, of an older version, would change the table under
+// the game in play.
+TEST(OldPeerTest, ASecondHelloFromTheHostChangesNothing) {
+    NetSide r("Pat", 3);
+    ScriptedPeer host;
+    const int port = host.Listen();
+    ASSERT_TRUE(r.Session.BeginJoin("127.0.0.1", port));
+    ASSERT_TRUE(RunUntil([&] { return host.Connected(); }));
+    host.Send("IP ^ 8. 2. 0^ 1\nNM Hal\n");
+    ASSERT_TRUE(RunUntil([&] { return host.Lines.size() == 2; }));
+    host.Send("IP \n");
+    Settle();
+    EXPECT_EQ(host.Lines.size(), 2u);
+    EXPECT_EQ(r.State.PeerVersion, "82");
+    EXPECT_EQ(r.State.NumPlayers, 3);
+    EXPECT_FALSE(Shown(r, OlderVersion));
+    EXPECT_FALSE(Shown(r, NoVersion));
+}
+
 } // namespace
 } // namespace zarle::testing
