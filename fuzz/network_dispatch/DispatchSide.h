@@ -10,27 +10,13 @@
 #include "FakeNeighbours.h"
 #include "FakeServices.h"
 #include "InternetSession.h"
+#include "QuietPorts.h"
 #include "StandInLinks.h"
 #include "Transcript.h"
 
 #include <memory>
 
 namespace zarle::fuzzing {
-
-class QuietWindow : public TurnWindowPort {
-  public:
-    void StatusBar_PlayerCounts(const SeatRecord&) override {}
-    void MenuGame(int) override {}
-    void Beep() override {}
-    void SetPictureSize(ControlId, int, int) override {}
-};
-
-class QuietTimer : public TimerPort {
-  public:
-    double Now() override { return 0; }
-    void StartOneShot(double, std::function<void()>) override {}
-    void StopOneShot() override {}
-};
 
 class DispatchSide {
   public:
@@ -52,7 +38,6 @@ class DispatchSide {
     StandInLinks* Links = nullptr; // owned by the session
 
   private:
-    bool PlayOneCard();
     std::unique_ptr<SocketLinks> MakeLinks();
 
     testing::Transcript log_;
@@ -62,8 +47,8 @@ class DispatchSide {
     testing::FakeMessageBox box_{log_};
     testing::FakeRandom random_;
     testing::FakePersistence persistence_{log_};
-    QuietWindow window_;
-    QuietTimer timer_;
+    testing::QuietWindow window_;
+    testing::QuietTimer timer_;
     NoChat chat_;
 
   public:

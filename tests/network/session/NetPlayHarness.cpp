@@ -10,6 +10,7 @@
 #include "InternetSession.h"
 #include "NetSide.h"
 #include "OutOfCards.h"
+#include "SimpleHuman.h"
 #include "Transcript.h"
 
 #include <QCoreApplication>
@@ -148,43 +149,7 @@ class PlaySide : public NetworkPort, public SessionGamePort {
     }
 
     void PlayOneCard() {
-        GameState& s = state_;
-        for (int slot : {1, 7, 8, 9, 10, 2, 3, 4, 5, 6}) {
-            if (options_.Hoard && slot != 1) continue;
-            const CardRec card = s.PlayerCards[slot];
-            if (card.Value == 0) continue;
-            for (int c = 1; c <= s.NumCenters; ++c) {
-                const int count = s.CenterCount[c];
-                const bool fits =
-                    card.Value == WildValue ? !(count == 0 && s.NoWildAce) : card.Value == count + 1;
-                if (!fits || count >= CenterFull) continue;
-                s.SrcSlot = static_cast<int16_t>(slot);
-                s.CenterIdx = static_cast<int16_t>(c);
-                s.DragDropped = true;
-                engine_.Player_Move();
-                return;
-            }
-        }
-        for (int slot = 2; slot <= 6; ++slot) {
-            if (s.PlayerCards[slot].Value == 0) continue;
-            int pile = 0;
-            for (int h = 1; h <= HoldPiles; ++h) {
-                const int cards = s.HoldCount[h] + (s.PlayerCards[h + 6].Value != 0 ? 1 : 0);
-                const int best =
-                    pile == 0 ? 99 : s.HoldCount[pile] + (s.PlayerCards[pile + 6].Value != 0 ? 1 : 0);
-                if (cards < HoldDepth && cards < best) pile = h;
-            }
-            if (pile == 0) break;
-            s.SrcSlot = static_cast<int16_t>(slot);
-            s.TargetSlot = static_cast<int16_t>(pile + 6);
-            s.DragDropped = true;
-            // The board's drop handler names the move for the network before the turn ends.
-            s.LastFrom = s.SrcSlot;
-            s.LastTo = s.TargetSlot;
-            engine_.Player_EndTurn();
-            return;
-        }
-        shared_.Fail(s.PlayerName + " has no move");
+        if (!PlaySimpleMove(state_, engine_, options_.Hoard)) shared_.Fail(state_.PlayerName + " has no move");
     }
 
     // NetworkPort: the engine's door, recording the human's moves on their way out.

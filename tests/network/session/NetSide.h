@@ -9,6 +9,7 @@
 #include "FakeNeighbours.h"
 #include "FakeServices.h"
 #include "InternetSession.h"
+#include "QuietPorts.h"
 #include "Transcript.h"
 
 #include <QTcpServer>
@@ -27,21 +28,6 @@ class RecordingChat : public ChatPort {
     void SystemLine(std::string_view text) override { System.emplace_back(text); }
     std::vector<std::string> Lines;
     std::vector<std::string> System;
-};
-
-class QuietWindow : public TurnWindowPort {
-  public:
-    void StatusBar_PlayerCounts(const SeatRecord&) override {}
-    void MenuGame(int) override {}
-    void Beep() override {}
-    void SetPictureSize(ControlId, int, int) override {}
-};
-
-class QuietTimer : public TimerPort {
-  public:
-    double Now() override { return 0; }
-    void StartOneShot(double, std::function<void()>) override {}
-    void StopOneShot() override {}
 };
 
 struct NetSide {
