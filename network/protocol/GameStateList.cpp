@@ -1,5 +1,6 @@
 #include "GameStateList.h"
 
+#include "ListNumbers.h"
 #include "WireLine.h"
 
 #include "Rules.h"
@@ -12,23 +13,13 @@ namespace zarle {
 
 namespace {
 
-class ListWriter {
-  public:
-    void Add(int n) { text_ += Str(n) + "#"; }
-    void AddId(CardRec card) { Add(card.Id); }
-    std::string Text() && { return std::move(text_); }
-
-  private:
-    std::string text_;
-};
-
 void WriteHumanBlock(ListWriter& w, const GameState& s) {
     w.Add(s.SideCount);
-    for (int i = 1; i <= s.SideCount; ++i) w.AddId(s.SideCards[i]);
-    for (int k = 1; k <= SlotCount; ++k) w.AddId(s.PlayerCards[k]);
+    for (int i = 1; i <= s.SideCount; ++i) w.Add(s.SideCards[i].Id);
+    for (int k = 1; k <= SlotCount; ++k) w.Add(s.PlayerCards[k].Id);
     for (int h = 1; h <= HoldPiles; ++h) {
         w.Add(s.HoldCount[h]);
-        for (int d = 1; d <= s.HoldCount[h]; ++d) w.AddId(s.HoldCards[h][d]);
+        for (int d = 1; d <= s.HoldCount[h]; ++d) w.Add(s.HoldCards[h][d].Id);
     }
     w.Add(s.WildSide);
     w.Add(s.WildHand);
@@ -36,11 +27,11 @@ void WriteHumanBlock(ListWriter& w, const GameState& s) {
 
 void WriteSeatBlock(ListWriter& w, const SeatRecord& rec) {
     w.Add(rec.SideCount);
-    for (int i = 1; i <= rec.SideCount; ++i) w.AddId(rec.SideCards[i]);
-    for (int k = 1; k <= SlotCount; ++k) w.AddId(rec.Slots[k]);
+    for (int i = 1; i <= rec.SideCount; ++i) w.Add(rec.SideCards[i].Id);
+    for (int k = 1; k <= SlotCount; ++k) w.Add(rec.Slots[k].Id);
     for (int h = 1; h <= HoldPiles; ++h) {
         w.Add(rec.HoldInfo[h][1]);
-        for (int d = 1; d <= rec.HoldInfo[h][1]; ++d) w.AddId(rec.HoldCards[h][d]);
+        for (int d = 1; d <= rec.HoldInfo[h][1]; ++d) w.Add(rec.HoldCards[h][d].Id);
     }
     w.Add(rec.WildSide);
     w.Add(rec.WildHand);
@@ -73,45 +64,29 @@ std::optional<std::vector<int>> ReadListNumbers(std::string_view text) {
 
 namespace {
 
-class ListReader {
+class ListReader : public ListNumberReader {
   public:
-    ListReader(std::vector<int> numbers, int deckSize) : n_(std::move(numbers)), seen_(deckSize + 1, false) {}
+    ListReader(std::vector<int> numbers, int deckSize)
+        : ListNumberReader(std::move(numbers)), seen_(deckSize + 1, false) {}
 
-    bool Ok() const { return ok_; }
-    bool AtEnd() const { return pos_ == n_.size(); }
-    int Next(int low, int high) {
-        if (pos_ >= n_.size()) return Fail();
-        const int v = n_[pos_++];
-        return v < low || v > high ? Fail() : v;
-    }
     // A card that must not have been seen anywhere else.
     CardRec Card() {
         const int id = Next(1, static_cast<int>(seen_.size()) - 1);
-        if (!ok_) return {};
+        if (!Ok()) return {};
         if (seen_[id]) return Fail(), CardRec{};
         seen_[id] = true;
         return CardOfId(id);
     }
     // A slot: empty (0) or a card.
-    CardRec SlotCard() {
-        if (pos_ < n_.size() && n_[pos_] == 0) return ++pos_, CardRec{};
-        return Card();
-    }
+    CardRec SlotCard() { return SkipZero() ? CardRec{} : Card(); }
     bool AllCardsSeen() const {
         for (size_t id = 1; id < seen_.size(); ++id)
             if (!seen_[id]) return false;
         return true;
     }
-    int Fail() {
-        ok_ = false;
-        return 0;
-    }
 
   private:
-    std::vector<int> n_;
-    size_t pos_ = 0;
     std::vector<bool> seen_;
-    bool ok_ = true;
 };
 
 struct Block {
@@ -195,10 +170,10 @@ std::string WriteGameStateList(const GameState& s) {
     w.Add(s.StockCount);
     w.Add(s.UsedCount);
     for (int k = 1; k <= s.StockCount; ++k) w.Add(s.Deck(0, k));
-    for (int k = 1; k <= s.UsedCount; ++k) w.AddId(s.UsedCards[k]);
+    for (int k = 1; k <= s.UsedCount; ++k) w.Add(s.UsedCards[k].Id);
     for (int c = 1; c <= s.NumCenters; ++c) {
         w.Add(s.CenterCount[c]);
-        for (int k = 1; k <= CenterFull; ++k) w.AddId(s.CenterCards[c][k]);
+        for (int k = 1; k <= CenterFull; ++k) w.Add(s.CenterCards[c][k].Id);
     }
     WriteHumanBlock(w, s);
     for (int seat = 2; seat <= s.NumPlayers; ++seat) WriteSeatBlock(w, s.Seat(seat));

@@ -1,5 +1,6 @@
 #include "OldGameStateList.h"
 
+#include "ListNumbers.h"
 #include "Rules.h"
 #include "VbText.h"
 
@@ -36,39 +37,14 @@ CardRec Within(const auto& pile, int k, int count) {
     return k <= count ? pile[k] : CardRec{};
 }
 
-class Writer {
+class Reader : public ListNumberReader {
   public:
-    void Add(int n) { text_ += Str(n) + "#"; }
-    std::string Text() && { return std::move(text_); }
-
-  private:
-    std::string text_;
-};
-
-class Reader {
-  public:
-    explicit Reader(std::vector<int> numbers) : n_(std::move(numbers)) {}
-    bool Ok() const { return ok_; }
-    bool AtEnd() const { return pos_ == n_.size(); }
-    int Next(int low, int high) {
-        if (pos_ >= n_.size()) return Fail();
-        const int v = n_[pos_++];
-        return v < low || v > high ? Fail() : v;
-    }
+    using ListNumberReader::ListNumberReader;
     // A card number of the given pass; 0 for an empty place.
     void Into(CardRec& card, int field) {
         const int n = Next(0, field == 1 ? WildValue : OldDeckSize);
         (field == 1 ? card.Value : card.Id) = static_cast<int16_t>(n);
     }
-    int Fail() {
-        ok_ = false;
-        return 0;
-    }
-
-  private:
-    std::vector<int> n_;
-    size_t pos_ = 0;
-    bool ok_ = true;
 };
 
 } // namespace
@@ -77,7 +53,7 @@ std::optional<std::string> WriteOldGameStateList(const GameState& s, std::string
     if (KnowsOnlyHouseRules(peer) && s.SideSizeM1 != OldSideSize - 1) return std::nullopt;
     const bool noIds = SendsNoIds(peer);
     const SeatRecord& seat = s.SeatRec1;
-    Writer w;
+    ListWriter w;
     w.Add(s.PTurn == 1 ? 2 : 1);
     for (int n : {int(seat.SideCount), int(s.SideCount), seat.SidePos - FramesPerSeat,
                   s.SidePos + FramesPerSeat, int(s.StockCount), int(s.UsedCount), int(s.HandCount)})
