@@ -54,10 +54,10 @@ void InternetSession::ProcessEvents() {
     sockets_.SleepInWait(false);
 }
 
-bool InternetSession::BeginHost(int port) {
-    s_.IsHost = 1;
+// Both sides while the connection is being made: network pacing, no game yet, no Deal button.
+void InternetSession::PrepareConnection(int isHost) {
+    s_.IsHost = static_cast<int16_t>(isHost);
     s_.NetMode = 99;
-    s_.PeerVersion.clear();
     s_.SavedMoveDelay = s_.MoveDelay;
     s_.MoveDelay = 0.1f;
     sessionReady_ = 0;
@@ -65,6 +65,11 @@ bool InternetSession::BeginHost(int port) {
     s_.PeekOn = false;
     p_.Board.SetVisible({Ctl::Command2, 0}, false);
     Label(2, "");
+}
+
+bool InternetSession::BeginHost(int port) {
+    PrepareConnection(1);
+    s_.PeerVersion.clear();
     maxSocket_ = 0;
     const int error = sockets_.Listen(port);
     if (error != 0) {
@@ -87,15 +92,7 @@ bool InternetSession::BeginHost(int port) {
 }
 
 bool InternetSession::BeginJoin(const std::string& hostAddress, int port) {
-    s_.IsHost = 0;
-    s_.NetMode = 99;
-    s_.SavedMoveDelay = s_.MoveDelay;
-    s_.MoveDelay = 0.1f;
-    sessionReady_ = 0;
-    s_.GameStarted = false;
-    s_.PeekOn = false;
-    p_.Board.SetVisible({Ctl::Command2, 0}, false);
-    Label(2, "");
+    PrepareConnection(0);
     if (sockets_.Connect(hostAddress, port) != 0) {
         Box("We're sorry, that number is not in service at this time." + Crlf +
                 "Please check your number and dial again.",
@@ -110,15 +107,14 @@ bool InternetSession::BeginJoin(const std::string& hostAddress, int port) {
 }
 
 bool InternetSession::StartHost(int port) {
-    if (!BeginHost(port)) return false;
-    WaitForOpponent();
-    if (s_.NetMode == 0) return false;
-    BeginPlay();
-    return true;
+    return BeginHost(port) && PlayOnceConnected();
 }
 
 bool InternetSession::Join(const std::string& hostAddress, int port) {
-    if (!BeginJoin(hostAddress, port)) return false;
+    return BeginJoin(hostAddress, port) && PlayOnceConnected();
+}
+
+bool InternetSession::PlayOnceConnected() {
     WaitForOpponent();
     if (s_.NetMode == 0) return false;
     BeginPlay();

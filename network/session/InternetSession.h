@@ -94,6 +94,10 @@ class InternetSession : public NetworkPort, public RemoteSeatPort {
     void WaitForOpponent();
 
   private:
+    void PrepareConnection(int isHost);
+    // Waits for the first handshake, then play begins; false when the network game ended first.
+    bool PlayOnceConnected();
+
     // Socket events.
     void OnLine(int index, const std::string& line);
     void OnLost(int index);
