@@ -321,6 +321,11 @@ void SavedGames::UndoPlay() {
 
 void SavedGames::PreviousTurn() {
     if (Busy()) return;
+    // The result of a finished game is counted; its turns are not played again.
+    if (s_.GameStarted && s_.PTurn == 0) {
+        Message("This game is over: there is no turn to go back to.", MbInformation, "Previous Turn");
+        return;
+    }
     RunningMark mark(running_);
     s_.FlowStop = true;
     s_.SaveSlot = static_cast<int16_t>(s_.TurnCounter % 2 == 0 ? TurnStartSlotOdd : TurnStartSlotEven);

@@ -80,6 +80,40 @@ TEST_F(MenusTest, PreviousTurnOfASlotNeverWrittenIsRefused) {
     Close();
 }
 
+// The result of a finished game is counted once: its turns cannot be played again, and the hands
+// it shows face up are not a peek that the next game or a restore would keep.
+TEST_F(MenusTest, AFinishedGameShowsItsHandsAndRefusesPreviousTurn) {
+    ASSERT_EQ(Start("Tester"), StartOutcome::Running);
+    Key(113); // F2
+    ASSERT_NE(Game->PTurn, 0);
+    // A hand card of seat 2 (its first turn may have played them all).
+    int slot = 2;
+    while (slot < 6 && Game->SeatRec1.Slots[slot].Value == 0) ++slot;
+    if (Game->SeatRec1.Slots[slot].Value == 0)
+        Game->SeatRec1.Slots[slot] = Game->Deck.CardAt(Game->StockCount--);
+    Game->NoLoseAnimation = true;
+    Game->SideCount = 0; // the human has played out the side pile
+    Game->PlayerCards[1] = {};
+    Window->TheEngine().Game_End();
+    ASSERT_EQ(Game->PTurn, 0);
+    EXPECT_FALSE(Game->PeekOn);
+    const auto hand = [&] { return Window->Board().Model().Get(Ctl::Picture1, slot).Picture; };
+    EXPECT_EQ(hand().rfind("face:", 0), 0u) << hand();
+    Window->Board().Redraw();
+    EXPECT_EQ(hand().rfind("face:", 0), 0u) << "still face up when the board is drawn again: " << hand();
+
+    Box.Shown.clear();
+    const FolderSnapshot before = Snapshot();
+    Key(115); // F4
+    ASSERT_EQ(Box.Shown.size(), 1u);
+    EXPECT_EQ(Box.Shown[0].Text, "This game is over: there is no turn to go back to.");
+    EXPECT_EQ(Box.Shown[0].Style, MbInformation);
+    EXPECT_EQ(Box.Shown[0].Title, "Previous Turn");
+    EXPECT_EQ(Game->PTurn, 0);
+    EXPECT_TRUE(Snapshot() == before) << "nothing restored, nothing counted again";
+    Close();
+}
+
 TEST_F(MenusTest, AfterAGivenUpStalemateF2AndGameNewStartANewGame) {
     StartAndDeal();
     for (const char* how : {"F2", "Game > New"}) {
