@@ -238,11 +238,13 @@ void SavedGames::TakeUpRecord(Source from) {
         p_.Board.SetPanelText(HumanRunPanel, "");
         p_.Board.SetPanelText(OpponentRunPanel, "");
     }
-    // Both turn-start copies become the game taken up, so that a restart stays in it.
+    // Both turn-start copies become the game taken up, so that a restart stays in it; a game from
+    // one of the user's slots is also where "Restart Current Game" starts it over.
     if (from == Source::SaveFile && !s_.RestartMode) {
         SavedGameRecord copy = r;
         copy.Name = AutoSaveName;
-        WriteAutoSlots(TurnStartSlotEven, 2, copy);
+        const bool userSlot = s_.SaveSlot >= 1 && s_.SaveSlot <= UserSlots;
+        WriteAutoSlots(TurnStartSlotEven, userSlot ? GameStartSlot - TurnStartSlotEven + 1 : 2, copy);
     }
     if (s_.NetRestore == 1)
         s_.SaveDesc = Trim(r.Name.size() > NetMark.size() ? r.Name.substr(NetMark.size()) : "");
