@@ -4,6 +4,11 @@
 #include "MenusFixture.h"
 #include "RecordFile.h"
 #include "SavedGameRecord.h"
+#include "frmPlayers.h"
+#include "frmRules.h"
+
+#include <QPushButton>
+#include <QRadioButton>
 
 namespace zarle::test {
 namespace {
@@ -111,6 +116,32 @@ TEST_F(MenusTest, AFinishedGameShowsItsHandsAndRefusesPreviousTurn) {
     EXPECT_EQ(Box.Shown[0].Title, "Previous Turn");
     EXPECT_EQ(Game->PTurn, 0);
     EXPECT_TRUE(Snapshot() == before) << "nothing restored, nothing counted again";
+    Close();
+}
+
+// Cancelling the connect dialog leaves the game in progress, its table and its opponents as they
+// were, however they differ from the player's profile.
+TEST_F(MenusTest, CancellingStartInternetGameKeepsTheGameInProgress) {
+    ASSERT_EQ(Start("Tester"), StartOutcome::Running);
+    WhenModal<frmRules>([](frmRules& rules) {
+        rules.optCenter[1]->click();
+        rules.cmdSave->click();
+    });
+    Commands().MenuGame(4); // four centers, and a new game for them
+    ASSERT_EQ(Game->NumCenters, 4);
+    ASSERT_NE(Game->PTurn, 0);
+    const std::vector<uint8_t> game = Window->Saves().Saving();
+    const int16_t turn = Game->PTurn;
+    const std::string opponent = Game->SeatRec1.Name;
+
+    WhenModal<frmPlayers>([](frmPlayers& connect) { connect.cmdCancel->click(); });
+    Key(122); // F11
+    EXPECT_EQ(Game->NetMode, 0);
+    EXPECT_EQ(Game->NumCenters, 4);
+    EXPECT_EQ(Game->PTurn, turn);
+    EXPECT_EQ(Game->SeatRec1.Name, opponent);
+    EXPECT_TRUE(Window->Saves().Saving() == game) << "every card where it was";
+    EXPECT_TRUE(Window->Board().Model().Get(Ctl::PicCenter, 4).Visible);
     Close();
 }
 
