@@ -1,5 +1,6 @@
-// The menu commands: each refusal text, Previous Turn's choice of slot, a new game after a given-up
-// stalemate, the peek switch and the status bar.
+// The menu commands: each refusal text, Previous Turn's choice of slot and its refusal after a
+// finished game, a cancelled connect dialog, a new game after a given-up stalemate, the peek switch
+// and the status bar.
 
 #include "MenusFixture.h"
 #include "RecordFile.h"

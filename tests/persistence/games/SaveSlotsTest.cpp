@@ -1,5 +1,6 @@
 // The saved-games window's decisions, played through the Game and Internet menu commands: slot
-// names, refusals, the cancel question and network saves.
+// names, choosing a slot by typing and with the arrow keys, refusals, the cancel question and
+// network saves.
 
 #include "GamesFixture.h"
 #include "RecordFile.h"
