@@ -108,6 +108,8 @@ void Engine::Game_End() {
     s_.ResultText = " ";
     s_.PeekOn = true;
     Peek();
+    // The hands are shown, not peeked at: the next game, a restore and the Help menu start blind.
+    s_.PeekOn = false;
     const int margin = DoTheMargin(s_);
     SetResultText(humanWon, margin);
     Caption(Ctl::Label9, 1, s_.ResultText);

@@ -58,7 +58,8 @@ void InternetPlay::SetupInternet() {
                              windows_.Log(),
                              [this] { sessionGame_.ClearBoard(); },
                              parts_.ShowPlayerName,
-                             [this] { sessionGame_.RestoreLocalOpponents(); }};
+                             // Cancelled: the local game goes on at its own table.
+                             parts_.RestoreProfileSeats};
     if (!windows_.Connect(std::move(ports))) return;
     windows_.ShowChat();
     const auto& choices = windows_.Choices();

@@ -37,6 +37,8 @@ struct InternetPlayParts {
     std::function<void()> SetupOpponents; // the opponents setup, which shows the internet one
     std::function<void()> ReadUsers;
     std::function<void()> ShowRules;
+    // The opponent seats back from the player's profile; the table and the game stay as they are.
+    std::function<void()> RestoreProfileSeats;
 };
 
 class InternetPlay final : public NetworkPort, public RemoteSeatPort, public InternetCommands, private ChatLink {

@@ -238,11 +238,13 @@ void SavedGames::TakeUpRecord(Source from) {
         p_.Board.SetPanelText(HumanRunPanel, "");
         p_.Board.SetPanelText(OpponentRunPanel, "");
     }
-    // Both turn-start copies become the game taken up, so that a restart stays in it.
+    // Both turn-start copies become the game taken up, so that a restart stays in it; a game from
+    // one of the user's slots is also where "Restart Current Game" starts it over.
     if (from == Source::SaveFile && !s_.RestartMode) {
         SavedGameRecord copy = r;
         copy.Name = AutoSaveName;
-        WriteAutoSlots(TurnStartSlotEven, 2, copy);
+        const bool userSlot = s_.SaveSlot >= 1 && s_.SaveSlot <= UserSlots;
+        WriteAutoSlots(TurnStartSlotEven, userSlot ? GameStartSlot - TurnStartSlotEven + 1 : 2, copy);
     }
     if (s_.NetRestore == 1)
         s_.SaveDesc = Trim(r.Name.size() > NetMark.size() ? r.Name.substr(NetMark.size()) : "");
@@ -321,6 +323,11 @@ void SavedGames::UndoPlay() {
 
 void SavedGames::PreviousTurn() {
     if (Busy()) return;
+    // The result of a finished game is counted; its turns are not played again.
+    if (s_.GameStarted && s_.PTurn == 0) {
+        Message("This game is over: there is no turn to go back to.", MbInformation, "Previous Turn");
+        return;
+    }
     RunningMark mark(running_);
     s_.FlowStop = true;
     s_.SaveSlot = static_cast<int16_t>(s_.TurnCounter % 2 == 0 ? TurnStartSlotOdd : TurnStartSlotEven);

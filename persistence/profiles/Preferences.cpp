@@ -131,6 +131,11 @@ void Profiles::LoadOpponentSeats() {
     ports_.View.SetCaption({Ctl::lblLevel}, s_.LevelNames[level]);
 }
 
+void Profiles::RestoreOpponentSeats() {
+    LoadOpponentSeats();
+    ports_.View.NameCaptions();
+}
+
 void Profiles::PlaceHoldWindow() {
     const int left = s_.HoldWinLeft;
     const int top = s_.HoldWinTop;

@@ -28,6 +28,9 @@ class Profiles {
     void SavePlayer(bool reload);
     // Seat 2's name on the board and its entry in the personality list.
     void ChangePerson();
+    // The opponent seats as the profile has them, with their names on the board; the table's
+    // counts and the game on it are left alone.
+    void RestoreOpponentSeats();
     // Opens the player file for writing (read-only, after a message, when that is refused).
     RecordFile OpenPlayerFile();
 

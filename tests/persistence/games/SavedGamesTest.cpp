@@ -138,6 +138,24 @@ TEST_F(SavedGamesTest, TheStartOfTheGameComesBackFromSlotThirteen) {
     EXPECT_EQ(now, dealt);
 }
 
+// A game taken up from a slot starts over from where it was taken up, not from the game dealt last.
+TEST_F(SavedGamesTest, RestartAfterARestoreStartsTheRestoredGameOver) {
+    Deal(2);
+    PlayTurns(2);
+    const SavedGameRecord saved = BoardRecord();
+    WriteSlot(4, saved);
+    Deal(3, 15, 5);
+    Dialog.Script = [](SaveSlotsPrompt& p) {
+        p.Text1_Click(4);
+        EXPECT_TRUE(p.cmdSave_Click());
+    };
+    Games.RestoreGame();
+    PlayTurns(1);
+    Opponents.PlaySeats = false;
+    Games.RestoreSlot(GameStartSlot);
+    EXPECT_EQ(WithoutWorkingCopy(BoardRecord()), WithoutWorkingCopy(saved));
+}
+
 TEST_F(SavedGamesTest, ARecordOlderThanTheSidePileSizeRestoresTwentyCardSidePiles) {
     Deal(2);
     SavedGameRecord record = BoardRecord();
