@@ -112,6 +112,30 @@ TEST(Form, KeyPreviewSeesKeysBeforeTheControlAndOnlyOnce) {
     EXPECT_EQ(log, QStringList{"form 27 0"}) << "a key to the window itself is reported once";
 }
 
+// A command that waits lets the key's own release (and other keys) through to the window while
+// the press is still on its way: the press still reaches the window's handler once.
+TEST(Form, AKeyWhoseCommandWaitsIsReportedOnce) {
+    Form form;
+    form.resize(300, 200);
+    form.SetKeyPreview(true);
+    QStringList log;
+    QObject::connect(&form.Events(), &ControlEvents::KeyDown, [&](int code, int) {
+        log << QStringLiteral("down %1").arg(code);
+        if (code == 113) {
+            QTest::keyRelease(form.windowHandle(), Qt::Key_F2);
+            QTest::keyClick(form.windowHandle(), Qt::Key_Return);
+        }
+    });
+    QObject::connect(&form.Events(), &ControlEvents::KeyUp,
+                     [&](int code, int) { log << QStringLiteral("up %1").arg(code); });
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    form.setFocus();
+
+    QTest::keyPress(form.windowHandle(), Qt::Key_F2);
+    EXPECT_EQ(log, (QStringList{"down 113", "up 113", "down 13", "up 13"}));
+}
+
 TEST(Form, BorderlessWindowMovesWithTheMouseAndClicksStayClicks) {
     Form form;
     form.SetBorderless(true);
