@@ -251,6 +251,32 @@ TEST_F(MenusTest, AMoveKeyedAsTheTurnComesWaitsForTheRefill) {
     Close();
 }
 
+// F2 while a computer seat plays: the seat finishes its turn first, and the status line says so
+// at once and keeps saying so until the new game is dealt.
+TEST_F(MenusTest, F2DuringAComputerTurnSaysTheNewGameIsComing) {
+    StartAndDeal();
+    GameState& g = *Game;
+    std::vector<std::string> shown;
+    bool pressed = false;
+    Waiter.OnWait = [&] {
+        if (!pressed && g.PTurn >= 2) {
+            pressed = true;
+            Key(113);
+        }
+        if (g.NewGameQueued) shown.push_back(Status());
+    };
+    Key(Keypad0 + 2);
+    Key(Enter);
+    Key(Keypad0 + 7);
+    Waiter.OnWait = nullptr;
+    ASSERT_FALSE(shown.empty());
+    const std::string notice = "New game after " + g.Seat(2).Name + "'s turn...";
+    for (const std::string& line : shown) EXPECT_EQ(line, notice);
+    EXPECT_FALSE(g.NewGameQueued);
+    EXPECT_EQ(g.HandCount, 5) << "the new game was dealt";
+    Close();
+}
+
 // F12 pressed while the computer seat plays (its waits let the key in): the turn stops, the
 // program shuts down once it is done, and no key after it touches the board.
 TEST_F(MenusTest, F12DuringAComputerTurnShutsDownOnceTheTurnStops) {
