@@ -3,8 +3,10 @@
 #include "controls/PictureBox.h"
 #include "forms/Class1.h"
 
+#include <QDialog>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 #include <QWindow>
 
 #include "QtPrinting.h"
@@ -179,4 +181,32 @@ TEST(Class1, KeepsAWindowOnTopOrReleasesIt) {
     EXPECT_FALSE(window.windowFlags().testFlag(Qt::WindowStaysOnTopHint))
         << "a fresh keeper releases the window";
     EXPECT_TRUE(window.isVisible());
+}
+
+// A modal window opened meanwhile (the connect dialog over the tip of the day) comes to the front:
+// the window kept on top steps down while the modal one is open, and goes back on top after.
+TEST(Class1, AWindowKeptOnTopStepsDownForAModalWindow) {
+    Form board;
+    board.show();
+    Form tip(&board);
+    tip.setWindowFlag(Qt::Tool);
+    Class1 keeper;
+    keeper.SetOnTop(true);
+    keeper.TopForm(tip);
+    tip.show();
+    ASSERT_TRUE(tip.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+
+    QDialog dialog(&board);
+    bool onTopMeanwhile = true;
+    bool tipShownMeanwhile = false;
+    QTimer::singleShot(50, &dialog, [&] {
+        onTopMeanwhile = tip.windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+        tipShownMeanwhile = tip.isVisible();
+        dialog.accept();
+    });
+    dialog.exec();
+    EXPECT_FALSE(onTopMeanwhile);
+    EXPECT_TRUE(tipShownMeanwhile);
+    EXPECT_TRUE(tip.windowFlags().testFlag(Qt::WindowStaysOnTopHint)) << "back on top once it is closed";
+    EXPECT_TRUE(tip.isVisible());
 }
