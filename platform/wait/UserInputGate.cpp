@@ -39,6 +39,11 @@ UserInputGate* Installed() {
     gate = new UserInputGate;
     gate->setParent(QCoreApplication::instance());
     QCoreApplication::instance()->installEventFilter(gate);
+    // Input still held when the program ends goes with its windows.
+    QObject::connect(gate, &QObject::destroyed, [] {
+        State().Held.clear();
+        State().ReplayPosted = false;
+    });
     return gate;
 }
 
