@@ -148,7 +148,9 @@ void LoadOpponent(GameState& s, BoardPort& board, SeatRecord& opponent, int entr
     if (fellBack || opponent.Avatar.empty() || opponent.Avatar[0] == '\0' ||
         !IsPlainFileName(opponent.Avatar))
         opponent.Avatar = picture;
-    s.PersonalityPicture = picture;
+    opponent.PersonalityPicture = picture;
+    // The board shows the first opponent's avatar; the other seats' are shown when they play.
+    if (entry == 1) s.PersonalityPicture = picture;
     s.NoComments = opponent.CommentSet == NoCommentSet;
 
     if (entry == 1) {

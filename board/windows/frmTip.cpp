@@ -9,6 +9,8 @@
 #include <QBoxLayout>
 #include <QCheckBox>
 #include <QFileInfo>
+#include <QKeyEvent>
+#include <QShortcut>
 #include <QResizeEvent>
 
 #include <cmath>
@@ -99,6 +101,10 @@ void frmTip::BuildControls(CardPictureBank& pictures) {
     }
     cmdHelp = new CommandButton(this);
     cmdHelp->SetCaption("&Help");
+    // A button with the focus takes Return itself, as in a dialog; elsewhere Return is OK's.
+    for (QPushButton* b : {static_cast<QPushButton*>(&cmdNextTip[0]), static_cast<QPushButton*>(&cmdNextTip[1]),
+                           static_cast<QPushButton*>(cmdHelp)})
+        b->setAutoDefault(true);
     chkLoadTipsAtStartup = new QCheckBox("&Show Tips at Startup", this);
 
     auto* buttons = new QVBoxLayout;
@@ -116,6 +122,8 @@ void frmTip::BuildControls(CardPictureBank& pictures) {
     layout->addWidget(chkLoadTipsAtStartup);
 
     connect(cmdOK, &QPushButton::clicked, this, [this] { Unload(); });
+    // Esc closes the window wherever its focus is, as a dialog's.
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, [this] { Unload(); });
     connect(cmdHelp, &QPushButton::clicked, this, [this] { help_.ShowHelp(""); });
     connect(chkLoadTipsAtStartup, &QCheckBox::clicked, this, [this] { chkLoadTipsAtStartup_Click(); });
 }
@@ -167,6 +175,15 @@ void frmTip::chkLoadTipsAtStartup_Click() {
 bool frmTip::QueryUnload(int) {
     SaveTipsSetting(TipNumberKey, QString::number(CurrentTip));
     return false;
+}
+
+// Return that no button with the focus takes closes the window, as its default button OK would.
+void frmTip::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        Unload();
+        return;
+    }
+    Form::keyPressEvent(event);
 }
 
 // A taller window gives the tip more room; a lower one keeps the room the tip had.

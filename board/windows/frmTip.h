@@ -56,6 +56,7 @@ class frmTip final : public Form {
   protected:
     bool QueryUnload(int unloadMode) override;
     void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     void BuildControls(CardPictureBank& pictures);

@@ -105,6 +105,9 @@ TEST_F(PersonalitiesTest, APersonalityBringsItsLinesSoundsAndPicture) {
     EXPECT_EQ(rec.Sounds[0], " 3");
     EXPECT_EQ(rec.Sounds[1], SoundPath("Quenor1.wav"));
     EXPECT_EQ(rec.Avatar, "Quenor.jpg");
+    EXPECT_EQ(rec.PersonalityPicture, "Quenor.jpg");
+    EXPECT_EQ(s.PersonalityPicture, "") << "the board shows the first opponent's";
+    Load(Slot("Quenor"), 1);
     EXPECT_EQ(s.PersonalityPicture, "Quenor.jpg");
 }
 

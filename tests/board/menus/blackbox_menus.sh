@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The program on a virtual screen, driven by real keys and mouse clicks only: the player's name,
 # the Game menu opened from its title and Scores and Stats chosen from it, Esc on the Help menu,
-# F2 for a game (whoever plays first), the saved-games window from the keyboard alone, and F12 to
-# end. Pictures of the screen are saved beside
+# F2 for a game (whoever plays first) with F3 pressed while it is dealt, the saved-games window
+# from the keyboard alone, and F12 to end. Pictures of the screen are saved beside
 # the test; files show that the board reacted.
 # Exit code 77 (skipped) when the virtual screen cannot start.
 set -u
@@ -102,15 +102,21 @@ xdotool windowfocus "$board" 2>/dev/null
 xdotool key Escape
 gone "Help menu" || fail "Esc left the Help menu open"
 
-# F2 deals: the start of the game is saved at once.
+# F2 deals: the start of the game is saved at once, when the hands have been dealt. F3 pressed
+# while the cards fly waits for the deal and then opens the scores.
+dealt() { [ "$(stat -c %s "$work/game/Data/backup.sav" 2>/dev/null || echo 0)" -ge $((13 * 6038)) ]; }
 xdotool mousemove $((bx + 400)) $((by + 300)) click 1
 xdotool windowfocus "$board" 2>/dev/null
 xdotool key F2
-for _ in $(seq 50); do [ -s "$work/game/Data/backup.sav" ] && break; sleep 0.2; done
-[ "$(stat -c %s "$work/game/Data/backup.sav" 2>/dev/null || echo 0)" -ge $((13 * 6038)) ] ||
-    fail "F2 dealt no game"
-sleep 1
+sleep 1.5
+dealt && fail "the deal was over before F3 could be pressed during it"
+xdotool key F3
+scores=$(window "Scores and Stats") || fail "F3 pressed during the deal was lost"
+dealt || fail "F3 pressed during the deal ran inside it"
 import -window root "$shots/blackbox-dealt.png"
+xdotool windowfocus "$scores" 2>/dev/null
+xdotool key Escape
+gone "Scores and Stats" || fail "the scoreboard did not close"
 
 # The saved-games window from the keyboard alone, on the player's turn: a name typed where the
 # cursor starts and Enter save into slot 1; Tab, a name and Enter into slot 2; Ctrl+R, Down and

@@ -4,6 +4,7 @@
 // typed name.
 
 #include "GameWindow.h"
+#include "HeldInput.h"
 #include "ScoreRecord.h"
 
 #include <QTemporaryDir>
@@ -45,11 +46,16 @@ class InstantWaiter : public WaitPort {
   public:
     std::function<void()> OnWait;
     std::vector<float> Waits;
+    // The player's keys and clicks, which the engine may hold.
+    testing::HeldInput Player;
     void Wait(float seconds) override {
         Waits.push_back(seconds);
         if (OnWait) OnWait();
+        Player.HandOn();
     }
-    void DoEvents() override {}
+    void DoEvents() override { Player.HandOn(); }
+    void HoldInput() override { Player.Hold(); }
+    void ReleaseInput() override { Player.Release(); }
 };
 
 struct BoxShown {

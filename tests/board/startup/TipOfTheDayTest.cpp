@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QFile>
+#include <QTest>
 
 #include <fstream>
 
@@ -71,6 +72,34 @@ TEST_F(TipOfTheDayTest, StepsBothWaysRoundShowsParagraphsAndRemembersTheTipAtClo
     EXPECT_FALSE(tip->isVisible());
     EXPECT_EQ(Stored(TipNumberKey), "2");
     EXPECT_EQ(Shown(*Open()), "Ends in a break\r\n\r\n") << "the next opening shows the tip after it";
+}
+
+// Return and Esc close the tip wherever its focus is; a step button with the focus steps on Return.
+TEST_F(TipOfTheDayTest, ReturnAndEscCloseTheTip) {
+    WriteTips("First tip.\nSecond tip.\n");
+    struct Case {
+        const char* focus;
+        Qt::Key key;
+        bool closes;
+    };
+    const Case cases[] = {{"check box", Qt::Key_Return, true}, {"check box", Qt::Key_Escape, true},
+                          {"OK", Qt::Key_Enter, true},         {"next tip", Qt::Key_Escape, true},
+                          {"next tip", Qt::Key_Return, false}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.focus) + " " + std::to_string(c.key));
+        auto tip = Open();
+        tip->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(tip.get()));
+        tip->activateWindow();
+        QWidget* focus = std::string(c.focus) == "check box" ? static_cast<QWidget*>(tip->chkLoadTipsAtStartup)
+                         : std::string(c.focus) == "OK"      ? static_cast<QWidget*>(tip->cmdOK)
+                                                             : static_cast<QWidget*>(&tip->cmdNextTip[0]);
+        focus->setFocus();
+        const int32_t before = tip->CurrentTip;
+        QTest::keyClick(tip->windowHandle(), c.key);
+        EXPECT_EQ(tip->isVisible(), !c.closes);
+        if (!c.closes) EXPECT_NE(tip->CurrentTip, before);
+    }
 }
 
 TEST_F(TipOfTheDayTest, AStoredTipNumberThatIsNoTipStartsAtTheFirst) {

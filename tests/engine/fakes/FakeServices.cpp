@@ -13,10 +13,12 @@ void FakeSound::PlayFile(std::string_view path, SoundPlay how) {
 void FakeWaiter::Wait(float seconds) {
     t_.Add("Wait " + Seconds(seconds));
     if (OnEvents) OnEvents();
+    Player.HandOn();
 }
 
 void FakeWaiter::DoEvents() {
     if (OnEvents) OnEvents();
+    Player.HandOn();
 }
 
 int FakeMessageBox::MsgBox(std::string_view text, int style, std::string_view title) {

@@ -2,6 +2,7 @@
 // Recording sounds, waits that return at once, message boxes answered from a script, and random
 // numbers drawn from a script and then from a seeded generator.
 
+#include "HeldInput.h"
 #include "ServicePorts.h"
 #include "Transcript.h"
 
@@ -27,8 +28,12 @@ class FakeWaiter : public WaitPort {
     explicit FakeWaiter(Transcript& transcript) : t_(transcript) {}
     void Wait(float seconds) override;
     void DoEvents() override;
+    void HoldInput() override { Player.Hold(); }
+    void ReleaseInput() override { Player.Release(); }
     // Runs at every wait and event dispatch: what other handlers would do meanwhile.
     std::function<void()> OnEvents;
+    // The player's keys and clicks, which the engine may hold.
+    HeldInput Player;
 
   private:
     Transcript& t_;

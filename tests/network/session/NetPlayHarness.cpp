@@ -121,6 +121,7 @@ class PlaySide : public NetworkPort, public SessionGamePort {
         state_.DeckSize = static_cast<int16_t>(PackSize * players);
         state_.SideSizeM1 = 19;
         state_.MoveDelay = 0;
+        if (options.EagerHumans) waiter_.OnEvents = [this] { KeyAsTheTurnComes(); };
     }
 
     GameState& State() { return state_; }
@@ -151,6 +152,9 @@ class PlaySide : public NetworkPort, public SessionGamePort {
     void PlayOneCard() {
         if (!PlaySimpleMove(state_, engine_, options_.Hoard)) shared_.Fail(state_.PlayerName + " has no move");
     }
+
+    // What the event loop does first: the input held meanwhile goes on.
+    void HandOnHeldInput() { waiter_.Player.HandOn(); }
 
     // NetworkPort: the engine's door, recording the human's moves on their way out.
     void NetSend(std::string_view msg, int index) override {
@@ -207,6 +211,15 @@ class PlaySide : public NetworkPort, public SessionGamePort {
     void DealFirstGame() override { game_.DealFirstGame(); }
 
   private:
+    void KeyAsTheTurnComes() {
+        const bool mine = state_.PTurn == 1;
+        if (mine && !turnWasMine_)
+            waiter_.Player.Input([this] {
+                if (state_.PTurn == 1 && !state_.GameBusy) PlayOneCard();
+            });
+        turnWasMine_ = mine;
+    }
+
     void Record(bool sent, int loadedSeat) {
         Snapshots.push_back({BoardText(state_), Clock::now(), sent});
         if (!options_.CheckCards) return;
@@ -233,6 +246,7 @@ class PlaySide : public NetworkPort, public SessionGamePort {
     ComputerPlayer opponents_;
     Engine engine_;
     EngineSessionGame game_;
+    bool turnWasMine_ = false;
 };
 
 // One pass of this side's idle event loop: it sleeps until something happens, as the program's
@@ -269,6 +283,7 @@ void HostLoop(PlaySide& side, Shared& shared, const NetPlayOptions& o, NetPlayRe
                (report.Transfers == 0 || (o.RunOutOfCards && side.StaleRecoveries() == 0));
     };
     while (!shared.Stop) {
+        side.HandOnHeldInput();
         if (s.NetMode == 0 || s.StopWait) return shared.Fail("the host lost its table" + side.Tail());
         if (s.PTurn == 0 && !s.GameBusy) {
             if (s.StaleState == 1 || s.StaleState == 3) s.StaleState = 0;
@@ -307,6 +322,7 @@ void RemoteLoop(PlaySide& side, Shared& shared) {
     side.Session().BeginPlay();
     ++shared.Joined;
     while (s.NetMode != 0 && !s.StopWait) {
+        side.HandOnHeldInput();
         if (DealButtonShown(side.Board())) {
             side.Board().Visible["Command2"] = false;
             side.Game().Command2_Click();

@@ -21,6 +21,9 @@ struct NetPlayOptions {
     bool RunOutOfCards = false;
     // The humans play only their side cards and hoard the rest, until the cards run out.
     bool Hoard = false;
+    // Every human keys a move as soon as the turn is his (at the first wait that finds it his),
+    // through the holds the engine puts on the player's input, as the board's input gate takes it.
+    bool EagerHumans = false;
     // Checks the card conservation at every move (slows the bench down).
     bool CheckCards = true;
     // Every side gives up after this long.
