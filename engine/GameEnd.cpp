@@ -189,9 +189,12 @@ void Engine::UpdateLocalScores() {
         DoTheUpdate(s_.SeatRec1.Level + 1);
         DoTheUpdate(s_.NumPlayers + 2);
     }
+    // The ranked lists, the records and the games counted must agree after a kill at any point.
+    p_.Persistence.BeginScoreUpdate();
     p_.Persistence.StatsSave(2, 0);
     p_.Persistence.StatsSave(4, 5);
     if (readable) p_.Persistence.WritePlayerScores(s_.PlayerScores);
+    p_.Persistence.EndScoreUpdate();
 }
 
 bool Engine::UpdateNetScores(bool humanWon, const std::string& winnerName) {

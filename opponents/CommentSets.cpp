@@ -4,6 +4,7 @@
 #include "DataFiles.h"
 #include "RecordFile.h"
 #include "VbText.h"
+#include "WholeFile.h"
 
 #include <algorithm>
 
@@ -19,12 +20,13 @@ std::optional<CommentSetText> ReadCommentSetFile(const fs::path& file) {
     return lines;
 }
 
-bool WriteCommentSetFile(const fs::path& file, const CommentSetText& lines) {
-    RecordFile set(file, CommentRecord::Size, RecordFile::Access::Create);
-    if (!set.IsOpen()) return false;
-    for (int n = 1; n <= CommentSetLines; ++n)
-        if (!WriteRecord(set, n, CommentRecord{lines[n - 1]})) return false;
-    return true;
+std::string WriteCommentSetFile(const fs::path& file, const CommentSetText& lines) {
+    std::vector<uint8_t> bytes;
+    for (const std::string& line : lines) {
+        const auto record = CommentRecord{line}.Encode();
+        bytes.insert(bytes.end(), record.begin(), record.end());
+    }
+    return ReplaceFile(file, bytes);
 }
 
 int FirstOverlongLine(const CommentSetText& lines) {

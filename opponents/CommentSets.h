@@ -22,9 +22,9 @@ using CommentSetText = std::array<std::string, CommentSetLines>;
 // cannot be opened.
 std::optional<CommentSetText> ReadCommentSetFile(const std::filesystem::path& file);
 
-// The twenty lines as the file's records, each blank-padded to 100 characters; false when the
-// file could not be written.
-bool WriteCommentSetFile(const std::filesystem::path& file, const CommentSetText& lines);
+// The twenty lines as the file's records, each blank-padded to 100 characters, written whole in
+// place of the file; "" when written, else the error (the file is then as it was).
+std::string WriteCommentSetFile(const std::filesystem::path& file, const CommentSetText& lines);
 
 // The first line (1..20) longer than 100 characters as the file keeps them, 0 when none is.
 int FirstOverlongLine(const CommentSetText& lines);

@@ -38,6 +38,8 @@ bool StartUp::OpenDoor() {
     // The one random generator was seeded from the clock when the window was made.
     p_.Players.ReadComments();
     if (!DataFilesPresent()) return false;
+    // A game's end killed while its scores were put in place is finished before they are read.
+    p_.Players.FinishScoreUpdate();
 
     ReadDisplaySize();
     p_.Players.ReadPeople();

@@ -226,8 +226,10 @@ void frmCustom::SaveSet() {
     const auto target = CommentSetPath(s_.AppPath, name);
     if (!target) return;
     FileTxt->setText(Q(name));
-    if (!WriteCommentSetFile(*target, Lines())) {
-        ports_.Players.ReportWriteFailure(*target);
+    const std::string error = WriteCommentSetFile(*target, Lines());
+    if (!error.empty()) {
+        ports_.Players.ReportWriteFailure("The comment set could not be saved.", error,
+                                          target->filename().string() + " is as it was.");
         return;
     }
     if (name == s_.SeatRec1.CommentSet) UseCommentsNow();

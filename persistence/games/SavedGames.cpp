@@ -9,6 +9,7 @@
 #include "VbText.h"
 
 #include <sstream>
+#include <utility>
 
 namespace zarle {
 
@@ -98,10 +99,16 @@ std::string SavedGames::WriteSlots(int first, int count, const SavedGameRecord& 
     return file.Error();
 }
 
-// The automatic copies report a folder that cannot be written to once a run.
+// The automatic copies are written every turn: the player is told when they start failing, not
+// at every turn after.
 bool SavedGames::WriteAutoSlots(int first, int count, const SavedGameRecord& record) {
-    if (WriteSlots(first, count, record).empty()) return true;
-    profiles_.ReportWriteFailure(SaveFile());
+    const std::string error = WriteSlots(first, count, record);
+    const bool failingBefore = std::exchange(autoSlotsFailing_, !error.empty());
+    if (error.empty()) return true;
+    if (!failingBefore)
+        profiles_.ReportWriteFailure("The automatic copy of this turn could not be saved.", error,
+                                     "backup.sav keeps the copies saved before. Copies that fail after this "
+                                     "one are not told until one has been saved again.");
     return false;
 }
 

@@ -114,7 +114,8 @@ class SavedGames {
     SavedGamesPorts p_;
     SavedGameRecord saveRecord_;
     bool dialogCancelled_ = false;
-    bool running_ = false; // a save, restore or restart is under way
+    bool running_ = false;          // a save, restore or restart is under way
+    bool autoSlotsFailing_ = false; // the last write of the automatic copies failed
 };
 
 } // namespace zarle

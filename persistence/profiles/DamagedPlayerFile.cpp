@@ -38,7 +38,7 @@ int64_t Profiles::HealPlayerFile(RecordFile& players) {
     switch (damage) {
     case Damage::Empty: done = "A new list of players was started."; break;
     case Damage::CutShort:
-        // A folder that cannot be written to was reported when the file was opened.
+        // A repair that cannot be written is told in the notice itself.
         done = WriteRecord(players, records, ReadRecord<PlayerRecord>(players, records))
                    ? "Its last record was read as far as it goes and written whole again."
                    : "Its last record was read as far as it goes.";

@@ -192,7 +192,7 @@ TEST_F(CommentEditorTest, OpenReadsTwentyLinesAndHelpOpensTheManual) {
     CommentSetText lines;
     for (int i = 0; i < 20; ++i) lines[i] = "line " + std::to_string(i + 1);
     const fs::path outside = Root().parent_path() / "Short.cmt";
-    ASSERT_TRUE(WriteCommentSetFile(outside, lines));
+    ASSERT_EQ(WriteCommentSetFile(outside, lines), "");
     fs::resize_file(outside, 3 * 100 + 4);
     frmCustom& w = Open();
     FilesAnswer.Opens = {outside.string()};
