@@ -145,7 +145,7 @@ TEST(UserInputGate, HeldInputComesAfterTheLastHoldEnds) {
 }
 
 TEST(Wait, AModalBoxOpenedDuringTheWaitCanStillBeAnswered) {
-    const bool stop = false;
+    bool stop = false;
     const bool noDoEvents = true;
     int answer = 0;
     QTimer::singleShot(20, [&] {
@@ -155,8 +155,10 @@ TEST(Wait, AModalBoxOpenedDuringTheWaitCanStillBeAnswered) {
         QTimer::singleShot(3000, box.get(), [&] { box->done(0); });
         box->exec();
         answer = MsgBoxAnswer(*box);
+        stop = true;
     });
-    Wait(0.1, WaitFlags::Watching(stop, noDoEvents));
+    // Long enough for a busy machine to open the box inside it; the answer ends it.
+    Wait(10.0, WaitFlags::Watching(stop, noDoEvents));
     EXPECT_EQ(answer, 6);
 }
 
