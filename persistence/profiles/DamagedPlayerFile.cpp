@@ -1,10 +1,15 @@
-// A damaged player file found at start-up: kept beside the original, repaired as far as it can be,
-// and reported once; and the one message that names every damaged data file found.
+// A damaged player file found at start-up: kept beside the original, repaired in the file so that
+// the next start finds it sound, and reported once; and the one message that names every damaged
+// data file found.
 
 #include "DamagedFile.h"
+#include "ProfileDefaults.h"
+#include "ProfileText.h"
 #include "Profiles.h"
 #include "VbText.h"
 
+#include <algorithm>
+#include <set>
 #include <system_error>
 
 namespace zarle {
@@ -13,11 +18,42 @@ namespace {
 
 namespace fs = std::filesystem;
 
-bool HasGarbageName(RecordFile& players, int64_t records) {
+// The records to repair: those whose player's name is not text, and those with counts out of
+// range; and the names in use, which a stand-in name must not take.
+struct Findings {
+    std::vector<int64_t> Unnamed;
+    std::vector<int64_t> Miscounted;
+    std::set<std::string> Names; // upper-cased, as the welcome compares them
+};
+
+Findings Survey(RecordFile& players, int64_t records) {
+    Findings found;
     for (int64_t n = 1; n <= records; ++n) {
-        if (HasControlCharacters(ReadRecord<PlayerRecord>(players, n).Seats[0].Name)) return true;
+        PlayerRecord rec = ReadRecord<PlayerRecord>(players, n);
+        if (HasControlCharacters(rec.Seats[0].Name))
+            found.Unnamed.push_back(n);
+        else
+            found.Names.insert(Upper(Trim(rec.Seats[0].Name)));
+        if (RepairCounts(rec)) found.Miscounted.push_back(n);
     }
-    return false;
+    return found;
+}
+
+// "Player <n>" for the player of record `recNo`, or the next number that no player has.
+std::string StandInName(int64_t recNo, std::set<std::string>& names) {
+    for (int64_t n = recNo - 1;; ++n) {
+        const std::string name = "Player " + std::to_string(n);
+        if (names.insert(Upper(name)).second) return name;
+    }
+}
+
+std::string Quoted(const std::vector<std::string>& names) {
+    std::string text;
+    for (size_t i = 0; i < names.size(); ++i) {
+        if (i > 0) text += i + 1 == names.size() ? " and " : ", ";
+        text += "\"" + names[i] + "\"";
+    }
+    return text;
 }
 
 } // namespace
@@ -29,23 +65,43 @@ int64_t Profiles::HealPlayerFile(RecordFile& players) {
     if (error || !players.IsOpen()) return players.Count();
     const auto records = static_cast<int64_t>((size + PlayerRecord::Size - 1) / PlayerRecord::Size);
     if (s_.DamagedFilesSeen.contains(path.lexically_normal().string())) return records;
+    Findings found = Survey(players, std::min(records, LastPlayerRecord));
     Damage damage = DamageBySize(size, PlayerRecord::Size);
-    if (damage == Damage::None && HasGarbageName(players, records)) damage = Damage::Garbage;
+    if (damage == Damage::None && !found.Unnamed.empty()) damage = Damage::Garbage;
+    if (damage == Damage::None && !found.Miscounted.empty()) damage = Damage::OutOfRange;
     if (damage == Damage::None) return records;
 
-    const auto kept = KeepDamagedCopy(path);
-    std::string done;
-    switch (damage) {
-    case Damage::Empty: done = "A new list of players was started."; break;
-    case Damage::CutShort:
+    const DamagedCopy copy = KeepDamagedCopy(path);
+    std::vector<std::string> done;
+    if (damage == Damage::Empty) done.push_back("A new list of players was started.");
+    if (damage == Damage::CutShort) {
         // A folder that cannot be written to was reported when the file was opened.
-        done = WriteRecord(players, records, ReadRecord<PlayerRecord>(players, records))
-                   ? "Its last record was read as far as it goes and written whole again."
-                   : "Its last record was read as far as it goes.";
-        break;
-    default: done = "Names that are not text are left out."; break;
+        done.push_back(WriteRecord(players, records, ReadRecord<PlayerRecord>(players, records))
+                           ? "Its last record was read as far as it goes and written whole again."
+                           : "Its last record was read as far as it goes.");
     }
-    NoteDamagedFile(s_, path, DamageNotice(path, damage, done, kept));
+    std::vector<std::string> standIns;
+    for (const int64_t n : found.Unnamed) {
+        PlayerRecord rec = ReadRecord<PlayerRecord>(players, n);
+        rec.Seats[0].Name = n == 1 ? "" : StandInName(n, found.Names);
+        if (n > 1) standIns.push_back(rec.Seats[0].Name);
+        RepairCounts(rec);
+        WriteProfile(players, static_cast<int>(n), rec);
+    }
+    for (const int64_t n : found.Miscounted) {
+        if (std::ranges::find(found.Unnamed, n) != found.Unnamed.end()) continue;
+        PlayerRecord rec = ReadRecord<PlayerRecord>(players, n);
+        RepairCounts(rec);
+        WriteProfile(players, static_cast<int>(n), rec);
+    }
+    if (!found.Unnamed.empty() && standIns.empty())
+        done.push_back("The last player's name was not text and is left out.");
+    if (!standIns.empty())
+        done.push_back("Players whose names were not text are listed as " + Quoted(standIns) + ".");
+    if (!found.Miscounted.empty()) done.push_back("Game counts out of range were put right.");
+    std::string text;
+    for (const std::string& part : done) text += (text.empty() ? "" : " ") + part;
+    NoteDamagedFile(s_, path, DamageNotice(path, damage, text, copy));
     return records;
 }
 

@@ -8,10 +8,14 @@
 #include "RecordFile.h"
 
 #include <filesystem>
+#include <limits>
 #include <string>
 #include <string_view>
 
 namespace zarle {
+
+// The last record of the player file the game can reach: record numbers are 16-bit.
+inline constexpr int64_t LastPlayerRecord = std::numeric_limits<int16_t>::max();
 
 class Profiles {
   public:
@@ -65,7 +69,8 @@ class Profiles {
 
   private:
     // The records the player file holds, a short last one included. A damaged file is kept beside
-    // it and noted for the player; a short last record is written whole again.
+    // it, repaired (a short last record written whole, names that are not text replaced, counts out
+    // of range put right) and noted for the player.
     int64_t HealPlayerFile(RecordFile& players);
     // Steps of applying a profile.
     void RepairAndApply(int backsQuantity);
