@@ -3,6 +3,7 @@
 
 #include "startup/StartUp.h"
 
+#include "DamagedGameFiles.h"
 #include "ScoreRecord.h"
 #include "SoundSetUp.h"
 #include "StartUpLayout.h"
@@ -39,6 +40,8 @@ bool StartUp::OpenDoor() {
     p_.Players.ReadComments();
     if (!DataFilesPresent()) return false;
 
+    // Damage found here is reported with the player file's, when the profile is applied.
+    HealGameFiles(g, p_.Players);
     ReadDisplaySize();
     p_.Players.ReadPeople();
     p_.Waiter.Wait(0.01f);
