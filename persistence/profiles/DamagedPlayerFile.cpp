@@ -19,21 +19,25 @@ namespace {
 namespace fs = std::filesystem;
 
 // The records to repair: those whose player's name is not text, and those with counts out of
-// range; and the names in use, which a stand-in name must not take.
+// range; the names in use, which a stand-in name must not take; and the last record that holds a
+// player.
 struct Findings {
     std::vector<int64_t> Unnamed;
     std::vector<int64_t> Miscounted;
     std::set<std::string> Names; // upper-cased, as the welcome compares them
+    int64_t LastPlayer = 1;     // the header when there is none
 };
 
 Findings Survey(RecordFile& players, int64_t records) {
     Findings found;
     for (int64_t n = 1; n <= records; ++n) {
         PlayerRecord rec = ReadRecord<PlayerRecord>(players, n);
-        if (HasControlCharacters(rec.Seats[0].Name))
+        const std::string name = Trim(rec.Seats[0].Name);
+        if (HasControlCharacters(name))
             found.Unnamed.push_back(n);
         else
-            found.Names.insert(Upper(Trim(rec.Seats[0].Name)));
+            found.Names.insert(Upper(name));
+        if (!name.empty()) found.LastPlayer = n;
         if (RepairCounts(rec)) found.Miscounted.push_back(n);
     }
     return found;
@@ -63,10 +67,12 @@ int64_t Profiles::HealPlayerFile(RecordFile& players) {
     std::error_code error;
     const uintmax_t size = fs::file_size(path, error);
     if (error || !players.IsOpen()) return players.Count();
-    const auto records = static_cast<int64_t>((size + PlayerRecord::Size - 1) / PlayerRecord::Size);
+    auto records = static_cast<int64_t>((size + PlayerRecord::Size - 1) / PlayerRecord::Size);
     if (s_.DamagedFilesSeen.contains(path.lexically_normal().string())) return records;
     Findings found = Survey(players, std::min(records, LastPlayerRecord));
-    Damage damage = DamageBySize(size, PlayerRecord::Size);
+    // Records the game cannot reach hold no one the game wrote.
+    const bool beyondReach = records > LastPlayerRecord;
+    Damage damage = beyondReach ? Damage::Garbage : DamageBySize(size, PlayerRecord::Size);
     if (damage == Damage::None && !found.Unnamed.empty()) damage = Damage::Garbage;
     if (damage == Damage::None && !found.Miscounted.empty()) damage = Damage::OutOfRange;
     if (damage == Damage::None) return records;
@@ -74,7 +80,13 @@ int64_t Profiles::HealPlayerFile(RecordFile& players) {
     const DamagedCopy copy = KeepDamagedCopy(path);
     std::vector<std::string> done;
     if (damage == Damage::Empty) done.push_back("A new list of players was started.");
-    if (damage == Damage::CutShort) {
+    if (beyondReach) {
+        const bool cut = players.Truncate(found.LastPlayer);
+        done.push_back(cut ? "It holds more records than the game can reach; those after the last player were "
+                             "cut off."
+                           : "It holds more records than the game can reach.");
+        if (cut) records = found.LastPlayer;
+    } else if (damage == Damage::CutShort) {
         // A folder that cannot be written to was reported when the file was opened.
         done.push_back(WriteRecord(players, records, ReadRecord<PlayerRecord>(players, records))
                            ? "Its last record was read as far as it goes and written whole again."
@@ -89,7 +101,7 @@ int64_t Profiles::HealPlayerFile(RecordFile& players) {
         WriteProfile(players, static_cast<int>(n), rec);
     }
     for (const int64_t n : found.Miscounted) {
-        if (std::ranges::find(found.Unnamed, n) != found.Unnamed.end()) continue;
+        if (n > records || std::ranges::find(found.Unnamed, n) != found.Unnamed.end()) continue;
         PlayerRecord rec = ReadRecord<PlayerRecord>(players, n);
         RepairCounts(rec);
         WriteProfile(players, static_cast<int>(n), rec);

@@ -10,9 +10,10 @@
 
 namespace zarle {
 
-// Ample for the manual and the tips the game ships (tens of kilobytes); the rich-text layout of the
-// help window takes hundreds of bytes of memory for each byte of dense markup, so not much more.
-inline constexpr qint64 LargestTextFile = 256 * 1024;
+// More than twice the manual and ten times the tips the game ships. The help window's rich-text
+// layout takes hundreds of bytes of memory for each byte of dense markup, and time that grows with
+// the square of its nesting (seconds at this size), so not much more.
+inline constexpr qint64 LargestTextFile = 64 * 1024;
 
 struct FileHead {
     QByteArray Bytes;

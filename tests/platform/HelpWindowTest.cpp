@@ -115,10 +115,10 @@ TEST_F(HelpTest, AHugeManualIsShownInPartAndSaysSo) {
     help.ShowHelp("Connect");
     HelpWindow& window = *help.Window();
     EXPECT_EQ(window.CurrentAnchor(), "connect");
-    EXPECT_LE(window.Browser()->document()->characterCount(), 256 * 1024);
+    EXPECT_LE(window.Browser()->document()->characterCount(), 64 * 1024);
     EXPECT_TRUE(window.Notice()->isVisible());
     EXPECT_EQ(window.Notice()->text(), QDir::toNativeSeparators(manual) +
-                                           " is larger than 256 KB: only its first 256 KB are shown.");
+                                           " is larger than 64 KB: only its first 64 KB are shown.");
 
     QFile::remove(manual);
     ASSERT_TRUE(QFile::copy(ZARLE_MANUAL_SOURCE, manual));

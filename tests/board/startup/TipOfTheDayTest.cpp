@@ -128,7 +128,7 @@ TEST_F(TipOfTheDayTest, AHugeFileGivesTheTipsOfItsFirstPartAndSaysSo) {
     EXPECT_EQ(tip->Tips, (QStringList{"First tip.", "Second tip \u00e9t\u00e9."}));
     EXPECT_TRUE(tip->lblFileNotice->isVisible());
     EXPECT_EQ(tip->lblFileNotice->Caption(),
-              "TIPOFDAY.TXT is larger than 256 KB: only the tips in its first 256 KB are shown.");
+              "TIPOFDAY.TXT is larger than 64 KB: only the tips in its first 64 KB are shown.");
 
     WriteTips("One tip.\n");
     auto ordinary = Open();

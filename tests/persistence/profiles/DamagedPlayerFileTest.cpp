@@ -161,5 +161,24 @@ TEST_F(DamagedPlayerFileTest, OneCopyIsKeptOfAFileAndNoneOfAFileTooLargeToCopy) 
     EXPECT_EQ(state.PlayerNames.front(), "Ann");
 }
 
+TEST_F(DamagedPlayerFileTest, AFileLongerThanTheGameCanReachIsCutAfterItsLastPlayer) {
+    WritePlayers({Header("Ann"), Player("Ann"), Player("Bob")});
+    fs::resize_file(PlayersFile(), (LastPlayerRecord + 5) * Rec + 10); // blank records, then a hole
+    profiles.Get_Players();
+    const auto boxes = Boxes();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_NE(boxes[0].find("Players.sav is damaged (it holds garbage). It holds more records than the game "
+                            "can reach; those after the last player were cut off."),
+              std::string::npos)
+        << boxes[0];
+    EXPECT_EQ(PlayersBytes().size(), 3 * Rec);
+    EXPECT_EQ(state.PlayerNames, (std::vector<std::string>{"Ann", "Bob"}));
+
+    FreshState();
+    host.Log.clear();
+    profiles.Get_Players();
+    EXPECT_TRUE(Boxes().empty());
+}
+
 } // namespace
 } // namespace zarle::testing
