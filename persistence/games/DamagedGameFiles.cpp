@@ -23,14 +23,13 @@ constexpr int ComputerBestSideRecord = 11;
 
 // A data file as it lies on the disk: open for its repair when the folder allows it.
 struct DataFile {
-    fs::path Path;
     uintmax_t Size = 0;
     int64_t Whole = 0;    // whole records
     bool Partial = false; // a record cut short after them
     RecordFile File;
 
     DataFile(const fs::path& path, size_t recordLength, uintmax_t size)
-        : Path(path), Size(size), Whole(int64_t(size / recordLength)), Partial(size % recordLength != 0),
+        : Size(size), Whole(int64_t(size / recordLength)), Partial(size % recordLength != 0),
           File(path, recordLength, RecordFile::Access::ReadWrite) {
         if (!File.IsOpen()) File = RecordFile(path, recordLength, RecordFile::Access::ReadOnly);
     }
@@ -45,20 +44,10 @@ std::optional<DataFile> Open(const fs::path& path, size_t recordLength) {
     return file;
 }
 
-std::string Joined(const std::vector<std::string>& parts) {
-    std::string text;
-    for (const std::string& part : parts)
-        if (!part.empty()) text += (text.empty() ? "" : " ") + part;
-    return text;
-}
-
 std::string SlotList(const std::vector<int>& slots) {
-    std::string text = slots.size() == 1 ? "slot " : "slots ";
-    for (size_t i = 0; i < slots.size(); ++i) {
-        if (i > 0) text += i + 1 == slots.size() ? " and " : ", ";
-        text += std::to_string(slots[i]);
-    }
-    return text;
+    std::vector<std::string> numbers;
+    for (const int slot : slots) numbers.push_back(std::to_string(slot));
+    return (slots.size() == 1 ? "slot " : "slots ") + Enumeration(numbers);
 }
 
 // Slots holding no game that can be played are emptied; a last slot cut short keeps the game it
@@ -93,7 +82,7 @@ void HealSaveFile(GameState& s, const fs::path& path) {
     if (!unreadable.empty())
         done.push_back("The saved games of " + SlotList(unreadable) + " could not be read" +
                        (written ? "; those slots were emptied." : "."));
-    NoteDamagedFile(s, path, DamageNotice(path, cut ? Damage::CutShort : Damage::Garbage, Joined(done), copy));
+    NoteDamagedFile(s, path, DamageNotice(path, cut ? Damage::CutShort : Damage::Garbage, Sentences(done), copy));
 }
 
 // Entries that cannot be read leave the lists; both lists are written whole again.
@@ -155,7 +144,7 @@ void HealScoresFile(GameState& s, const fs::path& path) {
     }
     if (cleared) done.push_back("The computer's best runs, which were out of range, were cleared.");
     const Damage damage = bySize != Damage::None ? bySize : Damage::OutOfRange;
-    NoteDamagedFile(s, path, DamageNotice(path, damage, Joined(done), copy));
+    NoteDamagedFile(s, path, DamageNotice(path, damage, Sentences(done), copy));
 }
 
 } // namespace

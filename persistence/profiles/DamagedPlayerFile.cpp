@@ -51,13 +51,13 @@ std::string StandInName(int64_t recNo, std::set<std::string>& names) {
     }
 }
 
+// The names given, quoted; of many, the first few and how many more.
 std::string Quoted(const std::vector<std::string>& names) {
-    std::string text;
-    for (size_t i = 0; i < names.size(); ++i) {
-        if (i > 0) text += i + 1 == names.size() ? " and " : ", ";
-        text += "\"" + names[i] + "\"";
-    }
-    return text;
+    constexpr size_t Shown = 5;
+    std::vector<std::string> items;
+    for (size_t i = 0; i < names.size() && i < Shown; ++i) items.push_back("\"" + names[i] + "\"");
+    if (names.size() > Shown) items.push_back(std::to_string(names.size() - Shown) + " more");
+    return Enumeration(items);
 }
 
 } // namespace
@@ -100,8 +100,11 @@ int64_t Profiles::HealPlayerFile(RecordFile& players) {
         RepairCounts(rec);
         WriteProfile(players, static_cast<int>(n), rec);
     }
+    bool recounted = false;
     for (const int64_t n : found.Miscounted) {
-        if (n > records || std::ranges::find(found.Unnamed, n) != found.Unnamed.end()) continue;
+        if (n > records) continue; // cut off
+        recounted = true;
+        if (std::ranges::find(found.Unnamed, n) != found.Unnamed.end()) continue;
         PlayerRecord rec = ReadRecord<PlayerRecord>(players, n);
         RepairCounts(rec);
         WriteProfile(players, static_cast<int>(n), rec);
@@ -110,10 +113,8 @@ int64_t Profiles::HealPlayerFile(RecordFile& players) {
         done.push_back("The last player's name was not text and is left out.");
     if (!standIns.empty())
         done.push_back("Players whose names were not text are listed as " + Quoted(standIns) + ".");
-    if (!found.Miscounted.empty()) done.push_back("Game counts out of range were put right.");
-    std::string text;
-    for (const std::string& part : done) text += (text.empty() ? "" : " ") + part;
-    NoteDamagedFile(s_, path, DamageNotice(path, damage, text, copy));
+    if (recounted) done.push_back("Game counts out of range were put right.");
+    NoteDamagedFile(s_, path, DamageNotice(path, damage, Sentences(done), copy));
     return records;
 }
 

@@ -54,6 +54,22 @@ std::string DamageNotice(const fs::path& file, Damage damage, std::string_view d
     return text;
 }
 
+std::string Enumeration(const std::vector<std::string>& items) {
+    std::string text;
+    for (size_t i = 0; i < items.size(); ++i) {
+        if (i > 0) text += i + 1 == items.size() ? " and " : ", ";
+        text += items[i];
+    }
+    return text;
+}
+
+std::string Sentences(const std::vector<std::string>& parts) {
+    std::string text;
+    for (const std::string& part : parts)
+        if (!part.empty()) text += (text.empty() ? "" : " ") + part;
+    return text;
+}
+
 void NoteDamagedFile(GameState& s, const fs::path& file, std::string notice) {
     if (!s.DamagedFilesSeen.insert(file.lexically_normal().string()).second) return;
     s.DamageNotices.push_back(std::move(notice));

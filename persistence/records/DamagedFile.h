@@ -11,6 +11,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace zarle {
 
@@ -40,6 +41,11 @@ DamagedCopy KeepDamagedCopy(const std::filesystem::path& file);
 // "<file> is <damage>. <done>", and where the damaged file was kept, or why it was not.
 std::string DamageNotice(const std::filesystem::path& file, Damage damage, std::string_view done,
                          const DamagedCopy& copy = {});
+
+// What a notice says it did, in pieces: "a, b and c", and the sentences that are not empty
+// joined by blanks.
+std::string Enumeration(const std::vector<std::string>& items);
+std::string Sentences(const std::vector<std::string>& parts);
 
 // Adds the notice to those to report unless `file` was reported before in this run.
 void NoteDamagedFile(GameState& s, const std::filesystem::path& file, std::string notice);
