@@ -1,6 +1,7 @@
 #include "windows/frmTip.h"
 
 #include "VbText.h"
+#include "files/FileHead.h"
 #include "help/HelpPort.h"
 #include "settings/Registry.h"
 #include "windows/CardFan.h"
@@ -80,9 +81,16 @@ void frmTip::BuildControls(CardPictureBank& pictures) {
     lblTipText->setMinimumHeight(metrics.lineSpacing() * TipLines);
     lblTipText->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
 
+    lblFileNotice = new Label(Picture1);
+    lblFileNotice->setObjectName("lblFileNotice");
+    lblFileNotice->SetWordWrap(true);
+    lblFileNotice->setFixedWidth(lblTipText->minimumWidth());
+    lblFileNotice->hide();
+
     auto* text = new QVBoxLayout;
     text->addWidget(Label1);
     text->addWidget(lblTipText, 1);
+    text->addWidget(lblFileNotice);
     auto* panel = new QHBoxLayout(Picture1);
     panel->setContentsMargins(12, 12, 12, 12);
     panel->setSpacing(12);
@@ -146,7 +154,12 @@ void frmTip::Form_Load() {
 
 bool frmTip::LoadTips(const QString& path) {
     if (path.isEmpty() || !QFileInfo(path).isFile()) return false;
-    Tips = ReadTextLines(path);
+    const TextLines read = ReadTextLines(path);
+    Tips = read.Lines;
+    const QString limit = SizeText(LargestTextFile);
+    lblFileNotice->SetCaption(QString(TipsFileName) + " is larger than " + limit + ": only the tips in its first " +
+                              limit + " are shown.");
+    lblFileNotice->setVisible(read.Cut);
     DoNextTip(false);
     return true;
 }

@@ -1,5 +1,5 @@
 // A comment set from outside: whatever its bytes, the seat's lines are the set's twenty or its own,
-// never garbage, and the editor reads twenty lines that fit their records.
+// never garbage, and the editor reads twenty lines that fit their records and are text.
 
 #include "CommentSets.h"
 #include "DamagedFile.h"
@@ -21,7 +21,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (int k = 1; k <= CommentSetLines; ++k) {
         if (HasControlCharacters(s.Comments[k])) std::abort();
     }
-    const auto lines = ReadCommentSetFile(file);
-    if (!lines || FirstOverlongLine(*lines) != 0) std::abort();
+    const auto read = ReadCommentSetFile(file);
+    if (!read || FirstOverlongLine(read->Lines) != 0) std::abort();
+    for (const std::string& line : read->Lines) {
+        if (HasControlCharacters(line)) std::abort();
+    }
     return 0;
 }

@@ -82,7 +82,7 @@ void SaveSlotsPrompt::Text1_Click(int index) {
     SelSlot = index;
     s_.SecureSave = false;
     const auto names = games_.SlotNames();
-    const std::string name = names[index].value_or("");
+    const std::string& name = names[index].Name;
     if (name.rfind(NetMark, 0) != 0) return;
     if (Local() && !s_.DevMode) {
         box_.MsgBox("Saved Internet games can only be restored online from the Internet Menu.", MbInformation,

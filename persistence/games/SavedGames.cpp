@@ -10,6 +10,7 @@
 
 #include <sstream>
 #include <utility>
+#include <system_error>
 
 namespace zarle {
 
@@ -353,16 +354,24 @@ void SavedGames::RestoreSlot(int slot) {
 
 // --- The saved-games window ---
 
-std::array<std::optional<std::string>, AutoSaveSlot + 1> SavedGames::SlotNames() {
-    std::array<std::optional<std::string>, AutoSaveSlot + 1> names;
+std::array<SlotListing, AutoSaveSlot + 1> SavedGames::SlotNames() {
+    std::array<SlotListing, AutoSaveSlot + 1> slots;
     RecordFile file(SaveFile(), SavedGameRecord::Size, RecordFile::Access::ReadOnly);
-    if (!file.IsOpen()) return names;
-    const int64_t count = file.Count();
-    for (int slot = 1; slot <= AutoSaveSlot && slot <= count; ++slot) {
+    if (!file.IsOpen()) return slots;
+    std::error_code error;
+    const uintmax_t size = std::filesystem::file_size(SaveFile(), error);
+    const int64_t whole = file.Count();
+    const bool cut = !error && size % SavedGameRecord::Size != 0;
+    for (int slot = 1; slot <= AutoSaveSlot && slot <= whole; ++slot) {
         const auto record = zarle::ReadRecord<SavedGameRecord>(file, slot);
-        if (!HoldsNoGame(record)) names[slot] = Trim(record.Name);
+        if (HoldsNoGame(record)) continue;
+        if (SavedGameProblem(record).empty())
+            slots[slot] = {SlotListing::Holds::Game, Trim(record.Name)};
+        else
+            slots[slot].What = SlotListing::Holds::Damage;
     }
-    return names;
+    if (cut && whole < AutoSaveSlot) slots[whole + 1].What = SlotListing::Holds::Damage;
+    return slots;
 }
 
 void SavedGames::SetAutoSave(bool on) {
@@ -376,9 +385,12 @@ void SavedGames::ShowSaveWindow(SaveSlotsPrompt& prompt) {
 
 namespace {
 
-std::string ShownName(const std::optional<std::string>& name, int slot) {
-    if (!name || name->empty()) return "game " + std::to_string(slot);
-    return name->rfind(NetMark, 0) == 0 ? name->substr(NetMark.size()) : *name;
+std::string ShownName(const SlotListing& listing, int slot) {
+    const std::string empty = "game " + std::to_string(slot);
+    if (listing.What == SlotListing::Holds::Damage) return empty + " (damaged)";
+    const std::string& name = listing.Name;
+    if (listing.What == SlotListing::Holds::Nothing || name.empty()) return empty;
+    return name.rfind(NetMark, 0) == 0 ? name.substr(NetMark.size()) : name;
 }
 
 } // namespace
@@ -426,7 +438,7 @@ bool SavedGames::RestoreChosenSlot() {
     SaveSlotsPrompt prompt(s_, *this, p_.Box, SaveMode::Restore);
     const auto names = SlotNames();
     for (int slot = 1; slot <= AutoSaveSlot; ++slot) {
-        const bool game = names[slot].has_value();
+        const bool game = names[slot].What == SlotListing::Holds::Game;
         prompt.Slots[slot] = {slot == AutoSaveSlot ? AutoSaveName : ShownName(names[slot], slot), game, true};
     }
     const bool local = s_.NetMode == 0;

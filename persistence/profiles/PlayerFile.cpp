@@ -5,14 +5,10 @@
 #include "VbText.h"
 
 #include <algorithm>
-#include <limits>
 
 namespace zarle {
 
 namespace {
-
-// Record numbers are 16-bit in the game state.
-constexpr int64_t LastUsableRecord = std::numeric_limits<int16_t>::max();
 
 void ClearStatistics(PlayerRecord& rec) {
     rec.BestRuns = {};
@@ -80,7 +76,7 @@ void Profiles::Get_Players() {
     s_.PlayerRecNo = 1;
     // The players are listed even under a blank header, so that a new player is always added
     // after the last record instead of over one.
-    const int64_t count = std::min(records, LastUsableRecord);
+    const int64_t count = std::min(records, LastPlayerRecord);
     for (int64_t n = 2; n <= count; ++n) {
         const std::string name = TextName(ReadRecord<PlayerRecord>(players, n).Seats[0].Name);
         s_.PlayerNames.push_back(name);

@@ -9,11 +9,15 @@
 #include "WholeFile.h"
 
 #include <filesystem>
+#include <limits>
 #include <optional>
 #include <string>
 #include <string_view>
 
 namespace zarle {
+
+// The last record of the player file the game can reach: record numbers are 16-bit.
+inline constexpr int64_t LastPlayerRecord = std::numeric_limits<int16_t>::max();
 
 class Profiles {
   public:
@@ -90,7 +94,8 @@ class Profiles {
 
   private:
     // The records the player file holds, a short last one included. A damaged file is kept beside
-    // it and noted for the player; a short last record is written whole again.
+    // it, repaired (a short last record written whole, names that are not text replaced, counts out
+    // of range put right) and noted for the player.
     int64_t HealPlayerFile(RecordFile& players);
     // Steps of applying a profile.
     void RepairAndApply(int backsQuantity);

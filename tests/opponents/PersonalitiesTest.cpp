@@ -182,6 +182,23 @@ INSTANTIATE_TEST_SUITE_P(
                       DamagedPersonality{"Garbage", GarbagePersonality(), "damaged (it holds garbage)"}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// With the lead personality's own file damaged there is no one to take the seat.
+TEST_F(PersonalitiesTest, ADamagedLeadPersonalitySaysTheSeatPlaysWithoutItsLines) {
+    Write("Data/PMS/Zarle.pms", std::string(100, 'x'));
+    for (const char* chosen : {"Zarle", "zarle", "Nobody"}) {
+        s.DamagedFilesSeen.clear();
+        s.DamageNotices.clear();
+        const SeatRecord rec = Load(Slot(chosen));
+        EXPECT_EQ(rec.Name, "Zarle");
+        EXPECT_EQ(rec.Comments[1], "");
+        ASSERT_EQ(s.DamageNotices.size(), 1u) << chosen;
+        EXPECT_NE(s.DamageNotices[0].find("Zarle.pms is cut short. The seat plays without its lines and sounds."),
+                  std::string::npos)
+            << s.DamageNotices[0];
+        EXPECT_EQ(s.DamageNotices[0].find("takes the seat"), std::string::npos) << s.DamageNotices[0];
+    }
+}
+
 TEST_F(PersonalitiesTest, ADamagedCommentSetIsNotedOnceAndTheOwnLinesAreSaid) {
     Write("users/Noise.cmt", std::string(20 * CommentRecord::Size, '\x01'));
     for (const char* set : {"Short", "Noise", "Short", "Nowhere"}) {

@@ -147,6 +147,24 @@ TEST_F(TipOfTheDayTest, AMissingFileSaysHowToMakeOneAndAnEmptyFileShowsNoTip) {
     EXPECT_EQ(Shown(*empty), "There are no tips in the tips file.");
 }
 
+// A huge file (here 3 MB, the rest of it one line that never ends) gives the tips of its first
+// part and says so; an ordinary one says nothing.
+TEST_F(TipOfTheDayTest, AHugeFileGivesTheTipsOfItsFirstPartAndSaysSo) {
+    WriteTips("First tip.\r\nSecond tip \xC3\xA9t\xC3\xA9.\r\n");
+    std::filesystem::resize_file(File(TipsFileName), 3 * 1024 * 1024);
+    auto tip = Open();
+    tip->show();
+    EXPECT_EQ(tip->Tips, (QStringList{"First tip.", "Second tip \u00e9t\u00e9."}));
+    EXPECT_TRUE(tip->lblFileNotice->isVisible());
+    EXPECT_EQ(tip->lblFileNotice->Caption(),
+              "TIPOFDAY.TXT is larger than 64 KB: only the tips in its first 64 KB are shown.");
+
+    WriteTips("One tip.\n");
+    auto ordinary = Open();
+    ordinary->show();
+    EXPECT_FALSE(ordinary->lblFileNotice->isVisible());
+}
+
 TEST_F(TipOfTheDayTest, AWindowMadeTallerGivesTheTipRoomThatALowerOneKeeps) {
     WriteTips("a\n");
     auto tip = Open();

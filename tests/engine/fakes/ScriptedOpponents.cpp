@@ -95,6 +95,8 @@ void ScriptedOpponents::PlayFromSlot(int slot, int center) {
     if (slot == 1) {
         s_.WorkSideCards[s_.WorkSideCount] = CardRec{};
         --s_.WorkSideCount;
+        // The top moves one frame on, as the computer's own side play moves it.
+        if (s_.WorkSideCount > 0) ++s_.WorkSidePos;
         s_.WorkSlots[1] = s_.WorkSideCards[s_.WorkSideCount];
     } else if (slot <= 6) {
         s_.WorkSlots[slot] = CardRec{};

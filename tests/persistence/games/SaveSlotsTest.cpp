@@ -146,20 +146,27 @@ TEST_F(SaveSlotsTest, CancelAfterChoosingASlotAsksOnce) {
     EXPECT_EQ(SaveFileBytes(), before);
 }
 
-TEST_F(SaveSlotsTest, AMissingOrShortSaveFileListsTenEmptySlots) {
+TEST_F(SaveSlotsTest, AMissingSaveFileListsTenEmptySlotsAndAShortOneItsCutSlotAsDamaged) {
     for (const bool missing : {true, false}) {
         std::filesystem::remove(Games.SaveFile());
         if (!missing) {
             WriteBytes(Games.SaveFile(), {1});
             std::filesystem::resize_file(Games.SaveFile(), 3 * SavedGameRecord::Size - 1);
         }
+        auto shown = [&](int slot) {
+            const std::string empty = "game " + std::to_string(slot);
+            return !missing && slot == 3 ? empty + " (damaged)" : empty;
+        };
         Games.SaveGame();
         for (int slot = 1; slot <= 10; ++slot) {
-            EXPECT_EQ(Dialog.Opened[slot].Text, "game " + std::to_string(slot));
+            EXPECT_EQ(Dialog.Opened[slot].Text, shown(slot));
             EXPECT_TRUE(Dialog.Opened[slot].Enabled);
         }
         Games.RestoreGame();
-        for (int slot = 1; slot <= 10; ++slot) EXPECT_FALSE(Dialog.Opened[slot].Enabled) << slot;
+        for (int slot = 1; slot <= 10; ++slot) {
+            EXPECT_EQ(Dialog.Opened[slot].Text, shown(slot));
+            EXPECT_FALSE(Dialog.Opened[slot].Enabled) << slot;
+        }
         EXPECT_EQ(Dialog.Opened[AutoSaveSlot].Text, "AutoSave");
     }
 }

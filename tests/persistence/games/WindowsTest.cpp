@@ -165,12 +165,17 @@ TEST_F(SaveWindowTest, RestoringASlotAndTickingAutoSave) {
         SavedGameRecord saved = BoardRecord();
         saved.Name = "evening";
         WriteSlot(2, saved);
+        SavedGameRecord damaged = saved;
+        damaged.Deck[1] = damaged.Deck[2];
+        WriteSlot(4, damaged);
         Deal(2, 26, 4);
         Game.TempMoves_Open(false);
         WhenShown<frmSave>([&](frmSave& w) {
             EXPECT_EQ(w.cmdSave->text(), "Restore");
             EXPECT_FALSE(w.Text1[1]->isEnabled());
             EXPECT_EQ(w.Text1[2]->text(), "evening");
+            EXPECT_EQ(w.Text1[4]->text(), "game 4 (damaged)");
+            EXPECT_FALSE(w.Text1[4]->isEnabled());
             EXPECT_TRUE(w.Text1[2]->isReadOnly());
             EXPECT_FALSE(w.Check1->isChecked());
             // AutoSave on in the middle of a game: the copies are written at once.
