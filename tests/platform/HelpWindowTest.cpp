@@ -4,6 +4,7 @@
 #include "dialogs/MsgBox.h"
 #include "help/HelpTopics.h"
 #include "help/ManualWindow.h"
+#include "PicturesFolder.h"
 
 #include <QDir>
 #include <QFile>
@@ -100,8 +101,7 @@ TEST_F(HelpTest, TheContentsListTheTopicsAndBackAndForwardRetraceThem) {
 
     window.resize(900, 640);
     help.ShowHelp("rules, changing the rules");
-    QDir().mkpath("window-shots");
-    EXPECT_TRUE(window.grab().save("window-shots/help-window.png"));
+    EXPECT_TRUE(window.grab().save(QString::fromStdString(zarle::testing::PicturesFolder("window-shots").string()) + "/help-window.png"));
 }
 
 TEST_F(HelpTest, AMissingManualGivesItsOneMessage) {

@@ -6,8 +6,8 @@
 #include "frmPlayers.h"
 #include "frmScoresNet.h"
 #include "frmSounds.h"
+#include "PicturesFolder.h"
 
-#include <QDir>
 #include <QPixmap>
 
 namespace zarle::testing {
@@ -26,8 +26,7 @@ class WindowPicturesTest : public ChatTest {
         w.adjustSize();
         const QPixmap picture = w.grab();
         ASSERT_FALSE(picture.isNull());
-        const QString folder = QDir::tempPath() + "/netwin-pictures";
-        QDir().mkpath(folder);
+        const QString folder = QString::fromStdString(zarle::testing::PicturesFolder("netwin-pictures").string());
         picture.save(folder + "/" + name + "-" + QString::number(s.ScreenTwips) + ".png");
         for (QWidget* child : w.findChildren<QWidget*>()) {
             if (!child->isVisible() || child->isWindow()) continue;

@@ -4,6 +4,7 @@
 
 #include "GamesFixture.h"
 #include "HighScores.h"
+#include "PicturesFolder.h"
 #include "RecordFile.h"
 #include "SavedGameCopy.h"
 #include "ScoreRecord.h"
@@ -14,7 +15,6 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -59,8 +59,7 @@ class ScopedFont {
 };
 
 void SavePicture(QWidget& window, const std::string& name) {
-    const QString folder = QDir::current().absoluteFilePath("dialog-shots");
-    QDir().mkpath(folder);
+    const QString folder = QString::fromStdString(zarle::testing::PicturesFolder("dialog-shots").string());
     const QString file = folder + "/" + QString::fromStdString(name) + ".png";
     EXPECT_TRUE(window.grab().save(file)) << file.toStdString();
 }

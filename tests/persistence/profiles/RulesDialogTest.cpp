@@ -4,12 +4,12 @@
 #include "FakeProfileHost.h"
 #include "frmRules.h"
 #include "help/HelpPort.h"
+#include "PicturesFolder.h"
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QDir>
 #include <QGroupBox>
 #include <QPushButton>
 #include <QRadioButton>
@@ -84,8 +84,7 @@ class RulesDialogTest : public ::testing::Test {
 };
 
 void SavePicture(QWidget& window, const QString& name) {
-    QDir().mkpath("window-shots");
-    EXPECT_TRUE(window.grab().save("window-shots/" + name + ".png"));
+    EXPECT_TRUE(window.grab().save(QString::fromStdString(zarle::testing::PicturesFolder("window-shots").string()) + "/" + name + ".png"));
 }
 
 TEST_F(RulesDialogTest, OpeningTicksTheForcedCardsOfTheMaskInForce) {
