@@ -13,7 +13,8 @@ namespace zarle::fuzzing {
 inline const testing::TempFolder& FuzzFolder() {
     static const testing::TempFolder folder;
     static const bool dataFolders = [] {
-        for (const char* sub : {"Data/PMS", "users", "Sounds"}) std::filesystem::create_directories(folder.Path(sub));
+        for (const char* sub : {"Data/PMS", "users", "Sounds"})
+            std::filesystem::create_directories(folder.Path(sub));
         return true;
     }();
     static_cast<void>(dataFolders);

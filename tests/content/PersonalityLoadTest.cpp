@@ -24,7 +24,8 @@ const std::string_view Shipped[] = {"Zarle", "Quenor", "Vova", "Zadure"};
 TEST(ShippedPersonalities, LoadAsThemselvesWithEverySoundTheyName) {
     TempFolder folder;
     const auto written = content::WriteMissing(
-        QString::fromStdString(folder.Path().string()), content::ProgramFolderContent({ZARLE_CONTENT_TEXTS, content::SystemFontFolders()}));
+        QString::fromStdString(folder.Path().string()),
+        content::ProgramFolderContent({ZARLE_CONTENT_TEXTS, content::SystemFontFolders()}));
     ASSERT_TRUE(written.errors.isEmpty()) << written.errors.join("\n").toStdString();
     ASSERT_EQ(soundgen::WriteMissingSounds(folder.Path(), soundgen::ProgramFolderSounds()).failed, 0);
 

@@ -266,7 +266,8 @@ TEST_F(Rewrite, APlayersFilesStayAndOnlyMissingOnesComeBack) {
     EXPECT_TRUE(again.errors.isEmpty());
     EXPECT_EQ(again.written, 1);
     EXPECT_EQ(again.kept, int(content.size()) - 1);
-    for (const QString& path : changed) EXPECT_EQ(Bytes(FileOf(folder_, path)), players) << path.toStdString();
+    for (const QString& path : changed)
+        EXPECT_EQ(Bytes(FileOf(folder_, path)), players) << path.toStdString();
     EXPECT_EQ(Bytes(FileOf(folder_, "TIPOFDAY.TXT")), tips);
 }
 

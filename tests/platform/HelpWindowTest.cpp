@@ -1,10 +1,10 @@
 // The help service: every keyword the windows pass opens the manual at a topic it has, the help
 // window's contents and history, and the one message of a missing manual.
 
+#include "PicturesFolder.h"
 #include "dialogs/MsgBox.h"
 #include "help/HelpTopics.h"
 #include "help/ManualWindow.h"
-#include "PicturesFolder.h"
 
 #include <QDir>
 #include <QFile>
@@ -101,7 +101,8 @@ TEST_F(HelpTest, TheContentsListTheTopicsAndBackAndForwardRetraceThem) {
 
     window.resize(900, 640);
     help.ShowHelp("rules, changing the rules");
-    EXPECT_TRUE(window.grab().save(QString::fromStdString(zarle::testing::PicturesFolder("window-shots").string()) + "/help-window.png"));
+    const auto file = zarle::testing::PicturesFolder("window-shots") / "help-window.png";
+    EXPECT_TRUE(window.grab().save(QString::fromStdString(file.string())));
 }
 
 TEST_F(HelpTest, AMissingManualGivesItsOneMessage) {

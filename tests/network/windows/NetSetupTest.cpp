@@ -60,7 +60,8 @@ class NetSetupTest : public DialogTest {
 TEST_F(NetSetupTest, ZarleIsNoNameForAPlayerOnTheInternet) {
     Open(2, 1);
     Click(Setup->CmdSetup[3]);
-    Setup->grab().save(QString::fromStdString(zarle::testing::PicturesFolder("netwin-pictures").string()) + "/frmMultiNET.png");
+    const auto file = zarle::testing::PicturesFolder("netwin-pictures") / "frmMultiNET.png";
+    Setup->grab().save(QString::fromStdString(file.string()));
     TypeInto(Setup->TxtOpponent[0], "zarle");
     Click(Setup->cmdDone);
     EXPECT_EQ(LastBox(),

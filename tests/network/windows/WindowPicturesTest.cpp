@@ -2,11 +2,11 @@
 // in the temporary folder to look at.
 
 #include "ChatFixture.h"
+#include "PicturesFolder.h"
 #include "frmChat.h"
 #include "frmPlayers.h"
 #include "frmScoresNet.h"
 #include "frmSounds.h"
-#include "PicturesFolder.h"
 
 #include <QPixmap>
 
@@ -26,7 +26,8 @@ class WindowPicturesTest : public ChatTest {
         w.adjustSize();
         const QPixmap picture = w.grab();
         ASSERT_FALSE(picture.isNull());
-        const QString folder = QString::fromStdString(zarle::testing::PicturesFolder("netwin-pictures").string());
+        const QString folder =
+            QString::fromStdString(zarle::testing::PicturesFolder("netwin-pictures").string());
         picture.save(folder + "/" + name + "-" + QString::number(s.ScreenTwips) + ".png");
         for (QWidget* child : w.findChildren<QWidget*>()) {
             if (!child->isVisible() || child->isWindow()) continue;

@@ -3,10 +3,10 @@
 // no control over another.
 
 #include "DialogFixture.h"
+#include "PicturesFolder.h"
 #include "frmCustom.h"
 #include "frmMulti.h"
 #include "frmSpeed.h"
-#include "PicturesFolder.h"
 
 #include <QAbstractButton>
 #include <QLabel>

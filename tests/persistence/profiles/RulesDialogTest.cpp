@@ -2,9 +2,9 @@
 // questions, Restore Defaults, the network gates and its look at two font sizes.
 
 #include "FakeProfileHost.h"
+#include "PicturesFolder.h"
 #include "frmRules.h"
 #include "help/HelpPort.h"
-#include "PicturesFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -84,7 +84,8 @@ class RulesDialogTest : public ::testing::Test {
 };
 
 void SavePicture(QWidget& window, const QString& name) {
-    EXPECT_TRUE(window.grab().save(QString::fromStdString(zarle::testing::PicturesFolder("window-shots").string()) + "/" + name + ".png"));
+    const auto file = zarle::testing::PicturesFolder("window-shots") / (name.toStdString() + ".png");
+    EXPECT_TRUE(window.grab().save(QString::fromStdString(file.string())));
 }
 
 TEST_F(RulesDialogTest, OpeningTicksTheForcedCardsOfTheMaskInForce) {

@@ -115,7 +115,8 @@ TEST_F(SoundEffectsTest, MissingOrUnreadableFilesPlayNothing) {
     PlayCardSound(out, s, 1);
     PlayResourceSound(out, s, SoundId::Alert, true);
     PlayResourceSound(out, Level(AllSounds), 999);
-    for (const std::string& path : {std::string(), app.Path().string() + "/Sounds/gone.wav", app.Path().string() + "/Data"})
+    for (const std::string& path :
+         {std::string(), app.Path().string() + "/Sounds/gone.wav", app.Path().string() + "/Data"})
         PlayPersonalitySound(out, Level(AllSounds), path);
     const std::string locked = app.Write("Sounds/locked.wav", "x");
     fs::permissions(locked, fs::perms::none);

@@ -10,8 +10,8 @@
 
 using namespace zarle::soundgen;
 using namespace zarle::test;
-using zarle::testing::TempFolder;
 using zarle::testing::ReadText;
+using zarle::testing::TempFolder;
 namespace fs = std::filesystem;
 
 namespace {

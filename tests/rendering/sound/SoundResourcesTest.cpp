@@ -12,8 +12,8 @@
 
 using namespace zarle;
 using namespace zarle::test;
-using zarle::testing::TempFolder;
 using zarle::testing::ReadText;
+using zarle::testing::TempFolder;
 
 TEST(SoundResources, EveryIdIsAMonoPcmWaveOfItsFormatAndASensibleSound) {
     for (int id = FirstSoundId; id <= LastSoundId; ++id) {
