@@ -30,8 +30,10 @@ function(zarle_add_fuzzer target)
   set_tests_properties(${target} PROPERTIES TIMEOUT 3600)
 endfunction()
 
-# The plain-C++ layers that read files and network lines; a folder joins once it exists.
-foreach(dir engine persistence/records persistence/profiles persistence/games opponents network/protocol)
+# The plain-C++ layers that read files and network lines, and the plain test support the targets
+# share with the tests; a folder joins once it exists.
+foreach(dir engine persistence/records persistence/profiles persistence/games opponents network/protocol
+            tests/support)
   if(EXISTS ${CMAKE_SOURCE_DIR}/${dir}/CMakeLists.txt)
     add_subdirectory(${dir})
   endif()

@@ -12,9 +12,8 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     using namespace zarle;
-    const auto& folder = fuzzing::FuzzFolder();
-    const auto file = folder / "users/Fuzz.cmt";
-    fuzzing::WriteInput(file, data, size);
+    const auto& folder = fuzzing::FuzzFolder().Path();
+    const auto file = fuzzing::WriteInput("users/Fuzz.cmt", data, size);
     GameState s;
     s.AppPath = folder.string();
     LoadCommentFile(s, "Fuzz");

@@ -6,13 +6,13 @@
 #include "CommentRecord.h"
 #include "FakeBoard.h"
 #include "PersonalityRecord.h"
+#include "TempFolder.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
 #include <set>
-#include <unistd.h>
 
 namespace zarle::testing {
 namespace {
@@ -22,10 +22,6 @@ namespace fs = std::filesystem;
 class PersonalitiesTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        app_ = fs::temp_directory_path() /
-               ("zarle-personalities-" + std::string(info->name()) + "-" + std::to_string(::getpid()));
-        fs::remove_all(app_);
         for (const char* dir : {"Data/PMS", "Sounds", "users"}) fs::create_directories(app_ / dir);
         s.AppPath = app_.string();
         WritePersonality("Zarle", 15);
@@ -34,7 +30,6 @@ class PersonalitiesTest : public ::testing::Test {
         WriteCommentSet("Custom", 20);
         WriteCommentSet("Short", 5);
     }
-    void TearDown() override { fs::remove_all(app_); }
 
     void Write(const std::string& relative, const std::string& bytes) {
         std::ofstream(app_ / relative, std::ios::binary) << bytes;
@@ -86,7 +81,8 @@ class PersonalitiesTest : public ::testing::Test {
     FakeBoard board{log};
 
   private:
-    fs::path app_;
+    TempFolder folder_;
+    const fs::path app_ = folder_.Path();
 };
 
 OpponentSlot Slot(std::string name, std::string comments = "Default Personality", int16_t soundSet = 0) {

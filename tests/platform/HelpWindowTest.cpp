@@ -1,6 +1,7 @@
 // The help service: every keyword the windows pass opens the manual at a topic it has, the help
 // window's contents and history, and the one message of a missing manual.
 
+#include "PicturesFolder.h"
 #include "dialogs/MsgBox.h"
 #include "help/HelpTopics.h"
 #include "help/ManualWindow.h"
@@ -102,8 +103,8 @@ TEST_F(HelpTest, TheContentsListTheTopicsAndBackAndForwardRetraceThem) {
 
     window.resize(900, 640);
     help.ShowHelp("rules, changing the rules");
-    QDir().mkpath("window-shots");
-    EXPECT_TRUE(window.grab().save("window-shots/help-window.png"));
+    const auto file = zarle::testing::PicturesFolder("window-shots") / "help-window.png";
+    EXPECT_TRUE(window.grab().save(QString::fromStdString(file.string())));
 }
 
 // A huge manual (here 3 MB: the manual, then bytes that never end a line) is read only in part,

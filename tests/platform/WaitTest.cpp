@@ -150,7 +150,15 @@ TEST(Wait, AModalBoxOpenedDuringTheWaitCanStillBeAnswered) {
     int answer = 0;
     QTimer::singleShot(20, [&] {
         const auto box = BuildMsgBox({QStringLiteral("Connection lost"), 4, {}});
-        QTimer::singleShot(30, box.get(), [&] { QTest::keyClick(box.get(), Qt::Key_Y, Qt::AltModifier); });
+        // Alt+Y once the box is the active window: the first window of a fresh process can take
+        // longer to show than a fixed delay allows.
+        QTimer press;
+        QObject::connect(&press, &QTimer::timeout, box.get(), [&] {
+            if (!box->isActiveWindow()) return;
+            press.stop();
+            QTest::keyClick(box.get(), Qt::Key_Y, Qt::AltModifier);
+        });
+        press.start(5);
         // Without input the box would never close; this ends the test instead of hanging it.
         QTimer::singleShot(3000, box.get(), [&] { box->done(0); });
         box->exec();

@@ -2,12 +2,12 @@
 # The program on a virtual screen, driven by real keys and mouse clicks only: the player's name,
 # the Game menu opened from its title and Scores and Stats chosen from it, Esc on the Help menu,
 # F2 for a game (whoever plays first) with F3 pressed while it is dealt, the saved-games window
-# from the keyboard alone, and F12 to end. Pictures of the screen are saved beside
-# the test; files show that the board reacted.
+# from the keyboard alone, and F12 to end. Pictures of the screen are saved in the pictures folder
+# given; files show that the board reacted.
 # Exit code 77 (skipped) when the virtual screen cannot start.
 set -u
 game_dir=${1:?program folder}
-shots=${2:-window-shots}
+shots=${2:?pictures folder}
 for tool in Xvfb xdotool import; do command -v "$tool" >/dev/null || { echo "no $tool: skipped"; exit 77; }; done
 work=$(mktemp -d "${TMPDIR:-/tmp}/blackbox.XXXXXX")
 cp -r "$game_dir" "$work/game"

@@ -3,8 +3,8 @@
 
 #include "flash/WinnerFlash.h"
 #include "DialogFixture.h"
+#include "PicturesFolder.h"
 
-#include <QDir>
 #include <QLabel>
 
 namespace zarle::test {
@@ -88,8 +88,7 @@ TEST(FlashSequence, OrderOneRunsUpTwiceAnyOtherUpAndBackDown) {
 TEST_F(WinnerFlashTest, TheLeadPersonalityJumpsTwiceWithItsBuiltInFramesBesideTheCenters) {
     StartWith();
     Game->Sounds[0] = " 1";
-    const QString shots = QDir::current().absoluteFilePath("flash-shots");
-    QDir().mkpath(shots);
+    const QString shots = QString::fromStdString(zarle::testing::PicturesFolder("flash-shots").string());
     const auto shown = Play(Zarle, [&](const std::vector<Shown>& s) {
         if (s.size() == 7) {
             EXPECT_FALSE(Window->Board().Model().Get(Ctl::PicCenter, 1).Visible)
@@ -111,8 +110,7 @@ TEST_F(WinnerFlashTest, ZadureCelebratesWithVovasFramesUpAndBackDown) {
         r.NumCenters = 4;
     });
     Game->Sounds[0] = " 2";
-    const QString shots = QDir::current().absoluteFilePath("flash-shots");
-    QDir().mkpath(shots);
+    const QString shots = QString::fromStdString(zarle::testing::PicturesFolder("flash-shots").string());
     const auto shown = Play(Zadure, [&](const std::vector<Shown>& s) {
         if (s.size() == 7) {
             Window->Window().show();

@@ -4,6 +4,7 @@
 
 #include "GamesFixture.h"
 #include "HighScores.h"
+#include "PicturesFolder.h"
 #include "RecordFile.h"
 #include "SavedGameCopy.h"
 #include "ScoreRecord.h"
@@ -14,7 +15,6 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDir>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
@@ -60,8 +60,7 @@ class ScopedFont {
 };
 
 void SavePicture(QWidget& window, const std::string& name) {
-    const QString folder = QDir::current().absoluteFilePath("dialog-shots");
-    QDir().mkpath(folder);
+    const QString folder = QString::fromStdString(zarle::testing::PicturesFolder("dialog-shots").string());
     const QString file = folder + "/" + QString::fromStdString(name) + ".png";
     EXPECT_TRUE(window.grab().save(file)) << file.toStdString();
 }

@@ -2,6 +2,7 @@
 // questions, Restore Defaults, the network gates and its look at two font sizes.
 
 #include "FakeProfileHost.h"
+#include "PicturesFolder.h"
 #include "frmRules.h"
 #include "help/HelpPort.h"
 
@@ -9,7 +10,6 @@
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QDir>
 #include <QGroupBox>
 #include <QPushButton>
 #include <QRadioButton>
@@ -84,8 +84,8 @@ class RulesDialogTest : public ::testing::Test {
 };
 
 void SavePicture(QWidget& window, const QString& name) {
-    QDir().mkpath("window-shots");
-    EXPECT_TRUE(window.grab().save("window-shots/" + name + ".png"));
+    const auto file = zarle::testing::PicturesFolder("window-shots") / (name.toStdString() + ".png");
+    EXPECT_TRUE(window.grab().save(QString::fromStdString(file.string())));
 }
 
 TEST_F(RulesDialogTest, OpeningTicksTheForcedCardsOfTheMaskInForce) {

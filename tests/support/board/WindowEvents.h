@@ -1,6 +1,6 @@
 #pragma once
 // Real mouse and key events sent to the windows under test, and pictures of the windows saved
-// under window-shots/ to look at.
+// in the build's pictures folder to look at.
 
 #include <QPoint>
 #include <QString>

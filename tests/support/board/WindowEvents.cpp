@@ -1,7 +1,8 @@
 #include "WindowEvents.h"
 
+#include "PicturesFolder.h"
+
 #include <QApplication>
-#include <QDir>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QWidget>
@@ -11,8 +12,8 @@
 namespace zarle::test {
 
 void SavePicture(QWidget& window, const QString& name) {
-    QDir().mkpath("window-shots");
-    EXPECT_TRUE(window.grab().save("window-shots/" + name + ".png")) << name.toStdString();
+    const auto file = testing::PicturesFolder("window-shots") / (name.toStdString() + ".png");
+    EXPECT_TRUE(window.grab().save(QString::fromStdString(file.string()))) << file.string();
 }
 
 void ClickWith(QWidget& widget, Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint at) {

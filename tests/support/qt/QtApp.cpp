@@ -1,5 +1,6 @@
-// One application object for the board tests, made before the first test runs. The settings
-// store (the tip of the day's values) goes to a scratch folder of this run, never the user's.
+// One application object for a test program with windows, made before the first test runs. The
+// settings store (the tip of the day's values) goes to a scratch folder of this process, never
+// the user's, nor that of a test running beside it.
 
 #include <QApplication>
 #include <QTemporaryDir>
@@ -22,7 +23,7 @@ class QtApplication : public ::testing::Environment {
   private:
     QTemporaryDir settings_;
     int argc_ = 1;
-    char name_[16] = "board_tests";
+    char name_[16] = "zarle_tests";
     char* argv_[2] = {name_, nullptr};
     QApplication* app_ = nullptr;
 };
