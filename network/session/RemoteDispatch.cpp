@@ -30,7 +30,7 @@ bool InternetSession::RemoteSwitch(int index, const WireLine& w) {
         p_.Game.NameCaptions();
         return true;
     case NetNewGame:
-        if (MultiplayerPeer(s_.PeerVersion) || sessionReady_ == 1) {
+        if (MultiplayerPeer(s_.PeerVersion) || phase_ == Phase::Playing) {
             p_.Game.ClearBoard();
             Status("Click the DEAL button to begin.");
             p_.Board.EnablePic(Pics::Picture7, false, 1, SlotCount);
@@ -54,13 +54,7 @@ bool InternetSession::RemoteSwitch(int index, const WireLine& w) {
         s_.AckCount = s_.NumPlayers;
         return true;
     case NetGoodbye:
-        sockets_.Close(index);
-        Label(1, "Dealer has terminated game.");
-        chat_->SystemLine("Dealer has terminated game.");
-        Box("Dealer has terminated game.", MbCritical, "ZarleNET");
-        AskSaveEndedGame();
-        NetCleanUp();
-        s_.ReplyFlag = true;
+        HostGone("Dealer has terminated game.");
         s_.NetState = NetNone;
         return true;
     case NetGameState: RemoteGameState(w); return true;
@@ -71,6 +65,16 @@ bool InternetSession::RemoteSwitch(int index, const WireLine& w) {
         return true;
     default: return true;
     }
+}
+
+void InternetSession::HostGone(const std::string& why) {
+    sockets_.Close(0);
+    Label(1, why);
+    chat_->SystemLine(why);
+    Box(why, MbCritical, "ZarleNET");
+    AskSaveEndedGame();
+    NetCleanUp();
+    s_.ReplyFlag = true;
 }
 
 void InternetSession::RemoteHello(const WireLine&) {
@@ -94,7 +98,7 @@ void InternetSession::RemoteHello(const WireLine&) {
 void InternetSession::RemoteLayout(const WireLine& w) {
     const auto layout = ReadTableLayout(w, s_.DealerName);
     if (!layout) {
-        ProtocolError("a table layout that does not fit");
+        ProtocolError(0, "a table layout that does not fit");
         return;
     }
     p_.Game.ClearBoard();
@@ -112,7 +116,7 @@ void InternetSession::RemoteLayout(const WireLine& w) {
     s_.DeckSize = static_cast<int16_t>(PackSize * s_.NumPlayers);
     p_.Game.NameCaptions();
     p_.Game.RulesRefresh();
-    if (sessionReady_ == 0) s_.NetState = NetLayoutEarly;
+    if (phase_ != Phase::Playing) s_.NetState = NetLayoutEarly;
     // The connect command's wait ends once the table is known.
     s_.ReplyFlag = true;
 }
@@ -122,7 +126,7 @@ void InternetSession::RemoteGameState(const WireLine& w) {
                           ? ReadGameStateList(w.Arg, s_.NumPlayers == 2 ? 1 : s_.SeatMode)
                           : ReadOldGameStateList(w.Arg, s_.PeerVersion);
     if (!game || game->Game.NumPlayers != s_.NumPlayers) {
-        ProtocolError("a game state that does not add up");
+        ProtocolError(0, "a game state that does not add up");
         return;
     }
     const int players = s_.NumPlayers, centers = s_.NumCenters;

@@ -61,7 +61,7 @@ void SessionSockets::Received(int index, std::string_view bytes) {
     std::vector<std::string> lines;
     if (!framers_[index].Append(bytes, lines)) {
         Close(index);
-        if (events_.Lost) events_.Lost(index);
+        if (events_.TooLong) events_.TooLong(index);
         return;
     }
     for (auto& line : lines) queue_.emplace_back(index, std::move(line));
@@ -85,6 +85,11 @@ void SessionSockets::Failed(int index, int number, const std::string& descriptio
     if (events_.Error) events_.Error(index, number, description);
 }
 
+bool SessionSockets::SliceSpent() {
+    if (!sinceEvents_.isValid()) sinceEvents_.start();
+    return sinceEvents_.elapsed() >= sliceMs_;
+}
+
 bool SessionSockets::TakeOneLine() {
     if (queue_.empty()) return false;
     auto [index, line] = std::move(queue_.front());
@@ -96,18 +101,32 @@ bool SessionSockets::TakeOneLine() {
 void SessionSockets::Idle() {
     if (sleepDepth_ > 0 || !holding_) return;
     holding_ = false;
-    if (!queue_.empty())
-        QMetaObject::invokeMethod(
-            this, [this] { Pump(); }, Qt::QueuedConnection);
+    if (!queue_.empty()) PumpLater();
+}
+
+// The rest of the lines follow from the event loop, unless a wait has begun to take them itself.
+void SessionSockets::PumpLater() {
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (!holding_) Pump();
+        },
+        Qt::QueuedConnection);
 }
 
 // Lines leave strictly in arrival order: a handler that runs events takes the next waiting line
 // here before anything newer.
 void SessionSockets::Pump() {
+    QElapsedTimer slice;
+    slice.start();
     while (!queue_.empty()) {
         auto [index, line] = std::move(queue_.front());
         queue_.pop_front();
         if (events_.Line) events_.Line(index, line);
+        if (!queue_.empty() && slice.elapsed() >= sliceMs_) {
+            PumpLater();
+            return;
+        }
     }
 }
 

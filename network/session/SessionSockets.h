@@ -4,6 +4,9 @@
 // own framer; the lines of all elements wait in arrival order and are handed on one by one, also
 // when a handler runs events and more data arrives meanwhile.
 //
+// Lines are handed on for a slice of time; then the event loop runs before the rest follow, so that
+// no flood holds the window up.
+//
 // While the session waits for an answer, lines are held and the wait takes them one per pass, so
 // that it sees what each message did before the next one changes it (an "OK" followed at once by
 // a "DK" must not hide the "OK"). Once this thread's event loop goes idle outside a wait, the held
@@ -14,6 +17,7 @@
 
 #include "LineFramer.h"
 
+#include <QElapsedTimer>
 #include <QObject>
 
 #include <array>
@@ -31,8 +35,10 @@ inline constexpr int MaxSockets = 5; // elements 0..4
 
 struct SocketEvents {
     std::function<void(int index, const std::string& line)> Line;
-    // The peer closed, the connection broke, or a line grew past the limit.
+    // The peer closed or the connection broke.
     std::function<void(int index)> Lost;
+    // A line grew past the limit: the connection has been closed.
+    std::function<void(int index)> TooLong;
     // A joiner knocks at the listening element (host).
     std::function<void(qintptr request)> Request;
     std::function<void(int index, int number, const std::string& description)> Error;
@@ -85,6 +91,11 @@ class SessionSockets : public QObject {
     bool TakeOneLine();
     // The wait's own sleep for events: the loop going idle there does not release the lines.
     void SleepInWait(bool sleeping) { sleepDepth_ += sleeping ? 1 : -1; }
+    // How long lines are handed on before the event loop runs again.
+    void SetSliceMs(int milliseconds) { sliceMs_ = milliseconds; }
+    // A wait has handed on lines for a whole slice since the event loop last ran.
+    bool SliceSpent();
+    void EventsRan() { sinceEvents_.start(); }
 
     // What the links report. Bytes that arrived on an element are cut into lines and queued.
     void Received(int index, std::string_view bytes);
@@ -95,6 +106,7 @@ class SessionSockets : public QObject {
 
   private:
     void Pump();
+    void PumpLater();
     void Idle();
 
     SocketEvents events_;
@@ -103,6 +115,8 @@ class SessionSockets : public QObject {
     std::deque<std::pair<int, std::string>> queue_;
     bool holding_ = false;
     int sleepDepth_ = 0;
+    int sliceMs_ = 20;
+    QElapsedTimer sinceEvents_;
 };
 
 } // namespace zarle

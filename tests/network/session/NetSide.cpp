@@ -1,16 +1,22 @@
 #include "NetSide.h"
 
+#include "NetScoreFiles.h"
+
+#include <gtest/gtest.h>
+
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QTimer>
+
+#include <algorithm>
 
 namespace zarle::testing {
 
 NetSide::NetSide(const std::string& name, int players)
     : Session(SessionPorts{State, Board, Box, Sound, Waiter, Chat, GamePort}),
       Opponents(State, Game,
-                OpponentsPorts{Board, Sound, Waiter, Random, Persistence, Session, Window, Timer, &Session}),
-      Game(State, EnginePorts{Board, Sound, Waiter, Box, Random, Opponents, Persistence, Session}),
+                OpponentsPorts{Board, Sound, Waiter, Random, Persistence, Net, Window, Timer, &Session}),
+      Game(State, EnginePorts{Board, Sound, Waiter, Box, Random, Opponents, Persistence, Net}),
       GamePort(Game, Opponents) {
     State.PlayerName = name;
     State.NumPlayers = static_cast<int16_t>(players);
@@ -18,6 +24,11 @@ NetSide::NetSide(const std::string& name, int players)
     State.DeckSize = static_cast<int16_t>(PackSize * players);
     State.SideSizeM1 = 19;
     State.MoveDelay = 0.5f;
+}
+
+void ScoredNet::Scores_Net(std::string_view winnerName) {
+    // Without a program folder there is no score file to write.
+    if (!state_.AppPath.empty()) zarle::Scores_Net(state_, box_, winnerName, "");
 }
 
 std::vector<std::string> NetSide::Boxes() const {
@@ -38,6 +49,10 @@ bool RunUntil(const std::function<bool()>& done, int milliseconds) {
         QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
     }
     return true;
+}
+
+void Settle() {
+    RunUntil([] { return false; }, 100);
 }
 
 void ScriptedPeer::ConnectTo(int port) {
@@ -75,12 +90,75 @@ void ScriptedPeer::Send(const std::string& bytes) {
     socket_->flush();
 }
 
+void ScriptedPeer::Close() {
+    if (socket_) socket_->disconnectFromHost();
+}
+
 bool ScriptedPeer::Connected() const {
     return socket_ && socket_->state() == QAbstractSocket::ConnectedState;
 }
 
 bool ScriptedPeer::Closed() const {
     return closed_;
+}
+
+ScriptedJoiner::ScriptedJoiner(const std::string& name, int port, bool helloTwice) {
+    Peer.OnLine = [this, name, helloTwice](const std::string& line) {
+        if (line.starts_with("IP")) Peer.Send(helloTwice ? "IP ^ 8. 2. 0\nIP ^ 8. 2. 0\n" : "IP ^ 8. 2. 0\n");
+        if (line.starts_with("NM")) Peer.Send("NM " + name + "\n");
+        if (line.starts_with("LO")) Peer.Send("LO\n");
+    };
+    Peer.ConnectTo(port);
+}
+
+bool ScriptedJoiner::Seated() const {
+    return std::ranges::any_of(Peer.Lines, [](const std::string& line) { return line.starts_with("LO"); });
+}
+
+bool ScriptedJoiner::Refused() const {
+    return std::ranges::any_of(Peer.Lines, [](const std::string& line) {
+        return line.find("Sorry I'm busy!") != std::string::npos;
+    });
+}
+
+RemoteAtScriptedHost::RemoteAtScriptedHost() : Side("Pat") {
+    const int port = Host.Listen();
+    EXPECT_TRUE(Side.Session.BeginJoin("127.0.0.1", port));
+    EXPECT_TRUE(RunUntil([&] { return Host.Connected(); }));
+}
+
+RemoteSeatTurn::RemoteSeatTurn() {
+    Host.Send("IP ^ 8. 2. 0^ 1\nNM Hal\nLO  2  1\n");
+    EXPECT_TRUE(RunUntil([&] { return Host.Lines.size() == 3; }));
+    Side.Session.BeginPlay();
+    Host.Lines.clear();
+    GameState& s = Side.State;
+    s.NetState = 0;
+    SeatRecord& seat = s.SeatRec1;
+    seat.SideCount = 2;
+    seat.SideCards[1] = CardOfId(5);
+    seat.SideCards[2] = CardOfId(1);
+    seat.Slots[1] = CardOfId(1);
+    for (int k = 2; k <= 6; ++k) seat.Slots[k] = CardOfId(k == 2 ? 2 : k == 3 ? 9 : 7 + k);
+    s.SideCount = 1;
+    s.SideCards[1] = CardOfId(20);
+    s.PlayerCards[1] = s.SideCards[1];
+    s.PTurn = 2;
+    s.TurnOrder = {0, 2, 1};
+    s.TurnPos = 1;
+    s.OppTurnSign = 1; // the seat's hand is dealt
+    s.OwnTurnSign = 1;
+}
+
+void RemoteSeatTurn::Script(std::deque<std::string> lines) {
+    script_ = std::move(lines);
+    Host.OnLine = [this](const std::string&) {
+        if (script_.empty()) return;
+        Host.Send(script_.front());
+        script_.pop_front();
+    };
+    Host.Send(script_.front());
+    script_.pop_front();
 }
 
 } // namespace zarle::testing
