@@ -48,7 +48,6 @@ void InternetPlay::SetupInternet() {
                               "TERMINATE ZarleNET Connection") != AnswerYes)
             return;
         session_.Leave();
-        windows_.CloseChat();
         return;
     }
     ConnectDialogPorts ports{s,
@@ -62,9 +61,10 @@ void InternetPlay::SetupInternet() {
     if (!windows_.Connect(std::move(ports))) return;
     windows_.ShowChat();
     const auto& choices = windows_.Choices();
-    const bool started =
-        s.IsHost == 1 ? session_.StartHost(choices.NetPort) : session_.Join(choices.HostIP, choices.NetPort);
-    if (!started) windows_.CloseChat();
+    if (s.IsHost == 1)
+        session_.StartHost(choices.NetPort);
+    else
+        session_.Join(choices.HostIP, choices.NetPort);
 }
 
 void InternetPlay::ShowScores() {

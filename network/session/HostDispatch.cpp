@@ -4,6 +4,7 @@
 #include "InternetSession.h"
 
 #include "Messages.h"
+#include "PeerName.h"
 
 #include "VbText.h"
 
@@ -48,7 +49,7 @@ bool InternetSession::HostSwitch(int index, const WireLine& w) {
 bool InternetSession::HostName(int index, const WireLine& w) {
     // The joiner has answered in time; the host's own answer may take as long as the player likes.
     handshakeLimit_[index].stop();
-    const std::string& name = w.Arg;
+    const std::string name = CleanPeerName(w.Arg);
     if (s_.NetMode > s_.NumPlayers - 1) {
         // Every seat is taken: the joiner is told so instead of waiting for an answer.
         NetRejectBusy(index);
@@ -88,6 +89,7 @@ bool InternetSession::HostName(int index, const WireLine& w) {
     handshakeLimit_[index].stop();
     SendNextHello();
     if (!MultiplayerPeer(s_.PeerVersion)) {
+        LookUpAvatar(s_.SeatRec1);
         NetSend("GS", 1);
         p_.Board.SetVisible({Ctl::StatusMsg, 0}, false);
         p_.Game.NameCaptions();

@@ -2,6 +2,7 @@
 
 #include "InternetSession.h"
 
+#include "AvatarFile.h"
 #include "Messages.h"
 
 #include "VbText.h"
@@ -84,9 +85,15 @@ void InternetSession::NetAssignSeats() {
     }
     for (int i = 1; i <= 3; ++i) {
         const int seat = players_[i].Seat;
-        if (players_[i].State != 0 && seat >= 1 && seat <= 3) s_.Seat(seat + 1).Name = players_[i].Name;
+        if (players_[i].State == 0 || seat < 1 || seat > 3) continue;
+        s_.Seat(seat + 1).Name = players_[i].Name;
+        LookUpAvatar(s_.Seat(seat + 1));
     }
     s_.OppName1 = s_.SeatRec1.Name;
+}
+
+void InternetSession::LookUpAvatar(SeatRecord& seat) {
+    OpponentAvatarFile(s_.AppPath, s_.PlayerName, seat, false);
 }
 
 void InternetSession::SendLayout() {

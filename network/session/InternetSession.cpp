@@ -5,6 +5,7 @@
 #include "LineFramer.h"
 #include "Messages.h"
 #include "NetCodes.h"
+#include "PersonalityPacks.h"
 
 #include "VbText.h"
 #include "net/Winsock.h"
@@ -211,7 +212,11 @@ void InternetSession::NetCleanUp() {
     s_.SavedMoveDelay = 0;
     s_.NetMode = 0;
     EnableChatSend(false);
+    chat_->SessionEnded();
     s_.GameStarted = false;
+    // The personalities' chat sounds copied for the network game go; the local opponents bring
+    // their own back.
+    if (!s_.AppPath.empty()) RemoveAllPackSounds(s_.AppPath);
     p_.Game.RestoreLocalOpponents();
     s_.OutMsg.clear();
     s_.PeerVersion.clear();

@@ -161,6 +161,8 @@ class InternetSession : public NetworkPort, public RemoteSeatPort {
     void TellRefusal(const std::string& text, int style, std::string_view title);
     void NetRejectBusy(int index);
     void NetAssignSeats();
+    // The avatar the player chose for the opponent of that name, when there is one.
+    void LookUpAvatar(SeatRecord& seat);
     void SendLayout();
     void ShowGameInfo();
     void AskSaveEndedGame();

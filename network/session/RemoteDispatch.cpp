@@ -5,6 +5,7 @@
 
 #include "GameStateList.h"
 #include "Messages.h"
+#include "PeerName.h"
 #include "OldGameStateList.h"
 #include "TableLayout.h"
 
@@ -21,12 +22,13 @@ bool InternetSession::RemoteSwitch(int index, const WireLine& w) {
     switch (s_.NetState) {
     case NetHello: RemoteHello(w); return true;
     case NetName:
-        s_.OppName1 = w.Arg;
-        s_.DealerName = w.Arg;
-        s_.SeatRec1.Name = w.Arg;
+        s_.OppName1 = CleanPeerName(w.Arg);
+        s_.DealerName = s_.OppName1;
+        s_.SeatRec1.Name = s_.OppName1;
         NetSend(NameLine(s_.PlayerName), 0);
         Label(2, "You are connected to Host: " + s_.OppName1);
         chat_->SystemLine("You are connected to Host: " + s_.OppName1);
+        LookUpAvatar(s_.SeatRec1);
         p_.Game.NameCaptions();
         return true;
     case NetNewGame:
@@ -36,6 +38,7 @@ bool InternetSession::RemoteSwitch(int index, const WireLine& w) {
             p_.Board.EnablePic(Pics::Picture7, false, 1, SlotCount);
             Label(2, "Click the DEAL button to begin:");
             Label(1, Crlf + "HOST began a NEW GAME!");
+            p_.Game.Beep();
             p_.Board.SetVisible({Ctl::Command2, 0}, true);
         } else {
             NetSend("GS", 0);
@@ -105,7 +108,7 @@ void InternetSession::RemoteLayout(const WireLine& w) {
     s_.PrevNumPlayers = s_.NumPlayers;
     s_.PrevNumCenters = s_.NumCenters;
     for (int i = 0; i < 3; ++i)
-        if (layout->SeatNames[i]) s_.Seat(i + 2).Name = *layout->SeatNames[i];
+        if (layout->SeatNames[i]) s_.Seat(i + 2).Name = CleanPeerName(*layout->SeatNames[i]);
     s_.SeatMode = layout->SeatMode;
     s_.NumPlayers = layout->NumPlayers;
     s_.NumCenters = layout->NumCenters;
@@ -114,6 +117,7 @@ void InternetSession::RemoteLayout(const WireLine& w) {
     NetSend("LO", 0);
     s_.NetMode = static_cast<int16_t>(s_.NumPlayers - 1);
     s_.DeckSize = static_cast<int16_t>(PackSize * s_.NumPlayers);
+    for (int seat = 2; seat <= s_.NumPlayers; ++seat) LookUpAvatar(s_.Seat(seat));
     p_.Game.NameCaptions();
     p_.Game.RulesRefresh();
     if (phase_ != Phase::Playing) s_.NetState = NetLayoutEarly;
@@ -147,6 +151,7 @@ void InternetSession::RemoteGameState(const WireLine& w) {
         p_.Board.SetVisible({Ctl::LabelPeek, 0}, true);
     }
     p_.Board.SetVisible({Ctl::Command2, 0}, true);
+    p_.Game.Beep();
 }
 
 } // namespace zarle

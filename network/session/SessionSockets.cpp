@@ -2,6 +2,8 @@
 
 #include "WinsockLinks.h"
 
+#include "VbText.h"
+
 #include <QAbstractEventDispatcher>
 
 namespace zarle {
@@ -41,9 +43,10 @@ int SessionSockets::ListeningPort() const {
     return links_->ListeningPort();
 }
 
-void SessionSockets::Send(int index, const std::string& bytes) {
+// The wire carries single-byte text (Latin-1) both ways; a character outside it goes out as "?".
+void SessionSockets::Send(int index, const std::string& text) {
     if (index < 0 || index >= MaxSockets) return;
-    links_->Send(index, bytes);
+    links_->Send(index, Utf8ToLatin1(text));
 }
 
 void SessionSockets::Close(int index) {
@@ -64,7 +67,7 @@ void SessionSockets::Received(int index, std::string_view bytes) {
         if (events_.TooLong) events_.TooLong(index);
         return;
     }
-    for (auto& line : lines) queue_.emplace_back(index, std::move(line));
+    for (const auto& line : lines) queue_.emplace_back(index, Latin1ToUtf8(line));
     if (!holding_) Pump();
 }
 

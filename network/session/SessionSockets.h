@@ -80,7 +80,8 @@ class SessionSockets : public QObject {
     // 0 closed, 7 connected, 8 the peer has closed...
     int State(int index) const;
     int ListeningPort() const;
-    void Send(int index, const std::string& bytes);
+    // Text in this program's UTF-8; what arrives is handed on in it too.
+    void Send(int index, const std::string& text);
     void Close(int index);
     void CloseAll();
     // Lines received but not yet handed on.

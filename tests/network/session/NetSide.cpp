@@ -17,7 +17,7 @@ NetSide::NetSide(const std::string& name, int players)
       Opponents(State, Game,
                 OpponentsPorts{Board, Sound, Waiter, Random, Persistence, Net, Window, Timer, &Session}),
       Game(State, EnginePorts{Board, Sound, Waiter, Box, Random, Opponents, Persistence, Net}),
-      GamePort(Game, Opponents) {
+      GamePort(Game, Opponents, BoardHooks{.Beep = [this] { Log.Add("Beep"); }}) {
     State.PlayerName = name;
     State.NumPlayers = static_cast<int16_t>(players);
     State.NumCenters = static_cast<int16_t>(players > 2 ? 4 : 3);
