@@ -10,7 +10,8 @@ namespace zarle {
 void InternetSession::AskForAnswers(int code, int exceptIndex) {
     awaited_ = code;
     asked_ = {};
-    for (int i = 1; i <= maxSocket_; ++i) asked_[i] = i != exceptIndex && players_[i].Phase == JoinPhase::Seated;
+    for (int i = 1; i <= maxSocket_; ++i)
+        asked_[i] = i != exceptIndex && players_[i].Phase == JoinPhase::Seated;
 }
 
 void InternetSession::CountAck(int index) {
@@ -131,7 +132,7 @@ void InternetSession::GetMessage(int index, const WireLine& w) {
         }
         if (s_.NetState == NetPlay) s_.ReplyFlag = true;
     }
-    if (host ? HostSwitch(index, w) : RemoteSwitch(index, w)) ClosingSteps(index);
+    if (host ? HostSwitch(index, w) : RemoteSwitch(w)) ClosingSteps(index);
 }
 
 // Every "OK" of the host that a remote answers pairs up with one it sends: a mover's turn end

@@ -374,8 +374,9 @@ void InternetSession::OnRequest(qintptr request) {
     if (!allowed) {
         NetRejectBusy(element);
         const std::string why =
-            oldPeer ? std::string("Your current opponent does not have ZarleNET Multiplayer so new players cannot "
-                                  "join this game.")
+            oldPeer ? std::string(
+                          "Your current opponent does not have ZarleNET Multiplayer so new players cannot "
+                          "join this game.")
                     : "Your game is setup for " + CStr(s_.NumPlayers) +
                           " players. Change the Player Setup if you want to add a player. Then ask the new "
                           "opponent to connect.";

@@ -127,7 +127,7 @@ class InternetSession : public NetworkPort, public RemoteSeatPort {
     void GetMessage(int index, const WireLine& w);
     // False when the message ends the dispatch at once, without the closing steps.
     bool HostSwitch(int index, const WireLine& w);
-    bool RemoteSwitch(int index, const WireLine& w);
+    bool RemoteSwitch(const WireLine& w);
     void ClosingSteps(int index);
     void HostHello(int index, const WireLine& w);
     bool HostName(int index, const WireLine& w);

@@ -116,7 +116,7 @@ void InternetSession::Opponent() {
         const auto move = CheckRemoteMove(s_, moveFrom_, moveTo_);
         if (!move) {
             ProtocolError(mover, "a move the rules do not allow: slot " + std::to_string(moveFrom_) + " to " +
-                          std::to_string(moveTo_));
+                                     std::to_string(moveTo_));
             return;
         }
         if (!Relay(PlayLine(moveFrom_, moveTo_))) return;

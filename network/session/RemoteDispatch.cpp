@@ -5,8 +5,8 @@
 
 #include "GameStateList.h"
 #include "Messages.h"
-#include "PeerName.h"
 #include "OldGameStateList.h"
+#include "PeerName.h"
 #include "TableLayout.h"
 
 #include "Rules.h"
@@ -14,11 +14,7 @@
 
 namespace zarle {
 
-namespace {
-const std::string Crlf(CRLF);
-}
-
-bool InternetSession::RemoteSwitch(int index, const WireLine& w) {
+bool InternetSession::RemoteSwitch(const WireLine& w) {
     switch (s_.NetState) {
     case NetHello: RemoteHello(w); return true;
     case NetName:
@@ -37,7 +33,7 @@ bool InternetSession::RemoteSwitch(int index, const WireLine& w) {
             Status("Click the DEAL button to begin.");
             p_.Board.EnablePic(Pics::Picture7, false, 1, SlotCount);
             Label(2, "Click the DEAL button to begin:");
-            Label(1, Crlf + "HOST began a NEW GAME!");
+            Label(1, std::string(CRLF) + "HOST began a NEW GAME!");
             p_.Game.Beep();
             p_.Board.SetVisible({Ctl::Command2, 0}, true);
         } else {
@@ -88,8 +84,8 @@ void InternetSession::RemoteHello(const WireLine&) {
             MbExclamation, "ZarleNET");
         // A host without a version knows only the number cards.
         if (s_.CardStyle > 5) {
-            Box("Unable to use picture playing cards!" + Crlf + "Switching to number cards!", MbExclamation,
-                "ZarleNET");
+            Box("Unable to use picture playing cards!" + std::string(CRLF) + "Switching to number cards!",
+                MbExclamation, "ZarleNET");
             s_.CardStyle = 1;
             p_.Board.Redraw();
         }
@@ -145,7 +141,7 @@ void InternetSession::RemoteGameState(const WireLine& w) {
     p_.Game.RulesRefresh();
     p_.Board.SetVisible({Ctl::ImgHold, 0}, true);
     Status("Click the Deal button to resume this game.");
-    Label(1, Crlf + "HOST resumed a saved game.");
+    Label(1, std::string(CRLF) + "HOST resumed a saved game.");
     if (s_.PeerVersion < std::string_view("74")) {
         p_.Board.SetCaption({Ctl::LabelPeek, 0}, "This is NOT a secure saved game.");
         p_.Board.SetVisible({Ctl::LabelPeek, 0}, true);

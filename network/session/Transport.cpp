@@ -117,7 +117,8 @@ void InternetSession::ProtocolError(int index, std::string_view what) {
     if (s_.NetMode == 0) return;
     const std::string reason = "protocol error (" + std::string(what) + ")";
     // The peer is told the connection ends; what it sent has not been applied here.
-    if (sockets_.State(index) == Winsock::StateConnected) sockets_.Send(index, std::string(GoodbyeTag) + "\n");
+    if (sockets_.State(index) == Winsock::StateConnected)
+        sockets_.Send(index, std::string(GoodbyeTag) + "\n");
     if (s_.IsHost == 0) {
         HostGone("The network game has ended: " + reason + ".");
         Label(1, "The network game has ended: " + reason + ".");

@@ -22,7 +22,8 @@ const std::string SaveOffer = "This game has ended. Would you like to save this 
 
 bool Told(const NetSide& side, const std::string& text) {
     const auto boxes = side.Boxes();
-    return std::ranges::any_of(boxes, [&](const std::string& box) { return box.find(text) != std::string::npos; });
+    return std::ranges::any_of(boxes,
+                               [&](const std::string& box) { return box.find(text) != std::string::npos; });
 }
 
 // A joiner that answers every line of the game as a remote does, once it is seated.
@@ -81,12 +82,14 @@ TEST(GameKeptTest, AProtocolErrorEndsThatPeersConnectionWithTheSaveOffer) {
         bool keptAtOffer = false;
         r.Box.WhileOpen = [&] {
             if (!Told(r, SaveOffer)) return;
-            keptAtOffer = r.State.CenterCount == before.CenterCount && r.State.SeatRec1.Slots == before.SeatRec1.Slots;
+            keptAtOffer =
+                r.State.CenterCount == before.CenterCount && r.State.SeatRec1.Slots == before.SeatRec1.Slots;
         };
         t.Script({"PC  4# 1\n"});
         r.Opponents.ComputerTurn();
         EXPECT_EQ(r.State.NetMode, 0);
-        const std::string why = "The network game has ended: protocol error (a move the rules do not allow: slot 4 to 1).";
+        const std::string why =
+            "The network game has ended: protocol error (a move the rules do not allow: slot 4 to 1).";
         EXPECT_EQ(r.Caption("Label9(1)"), why);
         EXPECT_TRUE(Told(r, why));
         EXPECT_TRUE(Told(r, SaveOffer));
@@ -105,8 +108,9 @@ TEST(GameKeptTest, AProtocolErrorEndsThatPeersConnectionWithTheSaveOffer) {
         };
         QTimer::singleShot(0, [&] { t.Ann->Peer.Send("PC  4# 1\n"); }); // a Jack from the hand
         h.Opponents.ComputerTurn();
-        EXPECT_EQ(h.Caption("Label9(1)"),
-                  "The connection to Ann was closed: protocol error (a move the rules do not allow: slot 4 to 1).");
+        EXPECT_EQ(
+            h.Caption("Label9(1)"),
+            "The connection to Ann was closed: protocol error (a move the rules do not allow: slot 4 to 1).");
         EXPECT_TRUE(Told(h, SaveOffer));
         EXPECT_TRUE(keptAtOffer);
         // The others are told as when a player leaves: the game has ended, the table goes on.

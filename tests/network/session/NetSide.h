@@ -39,7 +39,9 @@ class ScoredNet : public NetworkPort {
     ScoredNet(InternetSession& session, GameState& state, MessageBoxPort& box)
         : session_(session), state_(state), box_(box) {}
     void NetSend(std::string_view msg, int index) override { session_.NetSend(msg, index); }
-    void NetBroadcast(std::string_view msg, int exceptIndex) override { session_.NetBroadcast(msg, exceptIndex); }
+    void NetBroadcast(std::string_view msg, int exceptIndex) override {
+        session_.NetBroadcast(msg, exceptIndex);
+    }
     void NetWaitReply(int index) override { session_.NetWaitReply(index); }
     void Move_Transmit() override { session_.Move_Transmit(); }
     void Move_Transmit_Done() override { session_.Move_Transmit_Done(); }

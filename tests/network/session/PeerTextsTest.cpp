@@ -33,7 +33,8 @@ struct AnsweringJoiner : ScriptedJoiner {
 
 // A host of `players` with its joiners seated.
 struct SeatedTable {
-    explicit SeatedTable(const std::vector<std::string>& names) : Host("Hal", static_cast<int>(names.size()) + 1) {
+    explicit SeatedTable(const std::vector<std::string>& names)
+        : Host("Hal", static_cast<int>(names.size()) + 1) {
         EXPECT_TRUE(Host.Session.BeginHost(0));
         for (const auto& name : names) {
             Joiners.push_back(std::make_unique<AnsweringJoiner>(name, Host.Session.ListeningPort()));
@@ -50,15 +51,18 @@ struct SeatedTable {
 TEST(PeerTextsTest, TheWireIsSingleByteTextBothWays) {
     RemoteAtScriptedHost t;
     NetSide& r = t.Side;
-    r.State.PlayerName = "Zo\xc3\xab"; // Zoë
+    r.State.PlayerName = "Zo\xc3\xab";                     // Zoë
     t.Host.Send("IP ^ 8. 2. 0^ 1\nNM H\xe9l\nLO  2  1\n"); // Hél in Latin-1
     ASSERT_TRUE(RunUntil([&] { return t.Host.Lines.size() == 3; }));
     EXPECT_EQ(r.State.OppName1, "H\xc3\xa9l");
     EXPECT_EQ(t.Host.Lines[1], "NM Zo\xeb");
     // A character Latin-1 has not goes out as "?".
-    r.Session.NetSend("SY  1#Zo\xc3\xab: \xc3\xa7" "a \xe2\x9c\x93", 1); // "ça ✓"
+    r.Session.NetSend("SY  1#Zo\xc3\xab: \xc3\xa7"
+                      "a \xe2\x9c\x93",
+                      1); // "ça ✓"
     ASSERT_TRUE(RunUntil([&] { return t.Host.Lines.size() == 4; }));
-    EXPECT_EQ(t.Host.Lines[3], "SY  1#Zo\xeb: \xe7" "a ?");
+    EXPECT_EQ(t.Host.Lines[3], "SY  1#Zo\xeb: \xe7"
+                               "a ?");
     t.Host.Send("SY  2#H\xe9l: d\xe9j\xe0\n");
     ASSERT_TRUE(RunUntil([&] { return !r.Chat.Lines.empty(); }));
     EXPECT_EQ(r.Chat.Lines.back(), "SY  2#H\xc3\xa9l: d\xc3\xa9j\xc3\xa0");
@@ -87,7 +91,8 @@ TEST(PeerTextsTest, NamesAreCleanedWhereTheyArrive) {
     }
     {
         RemoteAtScriptedHost t;
-        t.Host.Send("IP ^ 8. 2. 0^ 2\nNM H\x07" "a\x85l\nLO  3  2|C\x1by|Pat|\n");
+        t.Host.Send("IP ^ 8. 2. 0^ 2\nNM H\x07"
+                    "a\x85l\nLO  3  2|C\x1by|Pat|\n");
         ASSERT_TRUE(RunUntil([&] { return t.Host.Lines.size() == 3; }));
         EXPECT_EQ(t.Side.State.OppName1, "Hal");
         EXPECT_EQ(t.Side.State.DealerName, "Hal");
@@ -102,7 +107,8 @@ TEST(PeerTextsTest, ArrivingNamesTakeTheirAvatarsAndNewGamesBeep) {
     TempFolder folder("net_avatars");
     const std::string app = folder.Path().string() + "/";
     std::filesystem::create_directories(folder.Path() / "Avatars");
-    for (const char* picture : {"cat.png", "dog.png", "owl.png"}) std::ofstream(folder.Path() / "Avatars" / picture) << "x";
+    for (const char* picture : {"cat.png", "dog.png", "owl.png"})
+        std::ofstream(folder.Path() / "Avatars" / picture) << "x";
     const auto remember = [&](const std::string& player, const std::string& name, const std::string& avatar) {
         SeatRecord seat;
         seat.Name = name;

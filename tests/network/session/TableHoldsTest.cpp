@@ -16,7 +16,8 @@ namespace {
 
 bool Told(const NetSide& side, const std::string& text) {
     const auto boxes = side.Boxes();
-    return std::ranges::any_of(boxes, [&](const std::string& box) { return box.find(text) != std::string::npos; });
+    return std::ranges::any_of(boxes,
+                               [&](const std::string& box) { return box.find(text) != std::string::npos; });
 }
 
 // Nothing of the table changed and nobody was told anything.
@@ -122,8 +123,8 @@ TEST(TableHoldsTest, AConnectionFloodIsLoggedWithAtMostOneBoxOpen) {
         flood.push_back(std::make_unique<ScriptedPeer>());
         flood.back()->ConnectTo(host.Session.ListeningPort());
     }
-    ASSERT_TRUE(RunUntil([&] { return std::ranges::all_of(flood, [](const auto& p) { return p->Closed(); }); },
-                         20000));
+    ASSERT_TRUE(RunUntil(
+        [&] { return std::ranges::all_of(flood, [](const auto& p) { return p->Closed(); }); }, 20000));
     EXPECT_EQ(deepest, 1);
     const auto refusals = std::ranges::count_if(host.Chat.System, [](const std::string& line) {
         return line.starts_with("Connection Request Denied: A new opponent tried to join this game.");
@@ -175,7 +176,8 @@ TEST(TableHoldsTest, AFloodOfLinesLetsTheEventLoopRunBetweenThem) {
         remote.Session.SetLimits(SessionLimits{.SliceMs = 0});
         ScriptedPeer host;
         const int port = host.Listen();
-        const std::string ended = "Label9(1) = \"Host has ended this game. Wait for the start of a new game.\"";
+        const std::string ended =
+            "Label9(1) = \"Host has ended this game. Wait for the start of a new game.\"";
         const auto handled = [&] { return std::ranges::count(remote.Log.Lines(), ended); };
         TickCounter ticks(handled, FloodLines);
         bool sent = false;
@@ -202,7 +204,8 @@ TEST(TableHoldsTest, AChatFloodIsCutWithOneNotice) {
     std::string flood;
     for (int i = 0; i < 100000; ++i) flood += "SY " + std::to_string(i % 30000) + "#Ann: hello everybody\n";
     ann.Peer.Send(flood + "GS\n");
-    ASSERT_TRUE(RunUntil([&] { return host.Caption("Label9(0)") == "" && host.State.LastCmd[1] == 3; }, 20000));
+    ASSERT_TRUE(
+        RunUntil([&] { return host.Caption("Label9(0)") == "" && host.State.LastCmd[1] == 3; }, 20000));
     EXPECT_GT(host.Chat.Lines.size(), 0u);
     EXPECT_LT(host.Chat.Lines.size(), 200u);
     const auto notices = std::ranges::count_if(host.Chat.System, [](const std::string& line) {
