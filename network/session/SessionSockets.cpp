@@ -53,7 +53,7 @@ void SessionSockets::Close(int index) {
     if (index < 0 || index >= MaxSockets) return;
     links_->Close(index);
     framers_[index].Clear();
-    std::erase_if(queue_, [index](const auto& entry) { return entry.first == index; });
+    std::erase_if(arrivals_, [index](const Arrival& a) { return a.Index == index; });
 }
 
 void SessionSockets::CloseAll() {
@@ -61,13 +61,7 @@ void SessionSockets::CloseAll() {
 }
 
 void SessionSockets::Received(int index, std::string_view bytes) {
-    std::vector<std::string> lines;
-    if (!framers_[index].Append(bytes, lines)) {
-        Close(index);
-        if (events_.TooLong) events_.TooLong(index);
-        return;
-    }
-    for (const auto& line : lines) queue_.emplace_back(index, Latin1ToUtf8(line));
+    arrivals_.push_back(Arrival{index, std::string(bytes), 0});
     if (!holding_) Pump();
 }
 
@@ -93,18 +87,33 @@ bool SessionSockets::SliceSpent() {
     return sinceEvents_.elapsed() >= sliceMs_;
 }
 
+// Cutting a line happens as it is handed on, so that a large arrival is cut a slice at a time too.
 bool SessionSockets::TakeOneLine() {
-    if (queue_.empty()) return false;
-    auto [index, line] = std::move(queue_.front());
-    queue_.pop_front();
-    if (events_.Line) events_.Line(index, line);
-    return true;
+    std::string line;
+    while (!arrivals_.empty()) {
+        Arrival& a = arrivals_.front();
+        const int index = a.Index;
+        std::string_view rest = std::string_view(a.Bytes).substr(a.Taken);
+        const LineFramer::Cut cut = framers_[index].Next(rest, line);
+        a.Taken = a.Bytes.size() - rest.size();
+        if (rest.empty()) arrivals_.pop_front();
+        if (cut == LineFramer::Cut::TooLong) {
+            Close(index);
+            if (events_.TooLong) events_.TooLong(index);
+            return true;
+        }
+        if (cut == LineFramer::Cut::Line) {
+            if (events_.Line) events_.Line(index, Latin1ToUtf8(line));
+            return true;
+        }
+    }
+    return false;
 }
 
 void SessionSockets::Idle() {
     if (sleepDepth_ > 0 || !holding_) return;
     holding_ = false;
-    if (!queue_.empty()) PumpLater();
+    if (!arrivals_.empty()) PumpLater();
 }
 
 // The rest of the lines follow from the event loop, unless a wait has begun to take them itself.
@@ -122,11 +131,8 @@ void SessionSockets::PumpLater() {
 void SessionSockets::Pump() {
     QElapsedTimer slice;
     slice.start();
-    while (!queue_.empty()) {
-        auto [index, line] = std::move(queue_.front());
-        queue_.pop_front();
-        if (events_.Line) events_.Line(index, line);
-        if (!queue_.empty() && slice.elapsed() >= sliceMs_) {
+    while (TakeOneLine()) {
+        if (!arrivals_.empty() && slice.elapsed() >= sliceMs_) {
             PumpLater();
             return;
         }

@@ -1,8 +1,8 @@
 #pragma once
 // The connections of a network game: element 0 listens on the host or talks to the host on a
-// remote; a host's joiners get elements 1..4. Every element cuts its stream into lines with its
-// own framer; the lines of all elements wait in arrival order and are handed on one by one, also
-// when a handler runs events and more data arrives meanwhile.
+// remote; a host's joiners get elements 1..4. What arrives waits in arrival order; every element
+// cuts its stream into lines with its own framer as they are handed on, one by one, also when a
+// handler runs events and more data arrives meanwhile.
 //
 // Lines are handed on for a slice of time; then the event loop runs before the rest follow, so that
 // no flood holds the window up.
@@ -84,11 +84,11 @@ class SessionSockets : public QObject {
     void Send(int index, const std::string& text);
     void Close(int index);
     void CloseAll();
-    // Lines received but not yet handed on.
-    bool LinesWaiting() const { return !queue_.empty(); }
+    // Bytes received but not yet handed on.
+    bool LinesWaiting() const { return !arrivals_.empty(); }
     // A wait begins a pass: lines are held until the wait takes them.
     void HoldLines() { holding_ = true; }
-    // Hands on the oldest held line; false when none waits.
+    // Hands on the oldest line that has come whole; false when none has.
     bool TakeOneLine();
     // The wait's own sleep for events: the loop going idle there does not release the lines.
     void SleepInWait(bool sleeping) { sleepDepth_ += sleeping ? 1 : -1; }
@@ -98,7 +98,7 @@ class SessionSockets : public QObject {
     bool SliceSpent();
     void EventsRan() { sinceEvents_.start(); }
 
-    // What the links report. Bytes that arrived on an element are cut into lines and queued.
+    // What the links report. Bytes that arrived on an element wait to be cut into lines.
     void Received(int index, std::string_view bytes);
     void PeerClosed(int index);
     void Requested(qintptr request);
@@ -112,8 +112,13 @@ class SessionSockets : public QObject {
 
     SocketEvents events_;
     std::unique_ptr<SocketLinks> links_;
+    struct Arrival {
+        int Index = 0;
+        std::string Bytes;
+        size_t Taken = 0; // bytes of it already cut into lines
+    };
     std::array<LineFramer, MaxSockets> framers_;
-    std::deque<std::pair<int, std::string>> queue_;
+    std::deque<Arrival> arrivals_;
     bool holding_ = false;
     int sleepDepth_ = 0;
     int sliceMs_ = 20;

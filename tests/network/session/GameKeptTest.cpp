@@ -2,7 +2,7 @@
 // past the limit is told as what it is and offers to save the game, like a lost connection; an
 // ended game never leaves a turn behind to save; the scores count the game as it ended.
 
-#include "NetSide.h"
+#include "ScriptedTables.h"
 #include "TempFolder.h"
 
 #include "NetScoreLists.h"

@@ -2,7 +2,7 @@
 // notice older peers read, names cleaned where they arrive, avatars and beeps on arrival, the
 // announcement of a secure saved game, the first-turn notice, and the clean-up after the game.
 
-#include "NetSide.h"
+#include "ScriptedTables.h"
 #include "TempFolder.h"
 #include "TestDecks.h"
 

@@ -1,7 +1,7 @@
 // A session against a peer that speaks the wire by hand: framing, acknowledgements, hellos, and
 // a remote seat's moves, good and bad.
 
-#include "NetSide.h"
+#include "ScriptedTables.h"
 
 #include "VbText.h"
 
