@@ -86,7 +86,6 @@ bool InternetSession::HostName(int index, const WireLine& w) {
     }
     players_[index].Name = name;
     players_[index].Phase = JoinPhase::Seated;
-    handshakeLimit_[index].stop();
     SendNextHello();
     if (!MultiplayerPeer(s_.PeerVersion)) {
         LookUpAvatar(s_.SeatRec1);

@@ -85,7 +85,7 @@ void InternetSession::NetAssignSeats() {
     }
     for (int i = 1; i <= 3; ++i) {
         const int seat = players_[i].Seat;
-        if (players_[i].State == 0 || seat < 1 || seat > 3) continue;
+        if (players_[i].Phase != JoinPhase::Seated || seat < 1 || seat > 3) continue;
         s_.Seat(seat + 1).Name = players_[i].Name;
         LookUpAvatar(s_.Seat(seat + 1));
     }

@@ -151,7 +151,7 @@ class InternetSession : public NetworkPort, public RemoteSeatPort {
 
     // The host's table.
     void SendHello(int index);
-    // The hello of the joiner that waits longest goes out once no handshake is under way.
+    // The hello of a waiting joiner (the first by element) goes out once no handshake is under way.
     void SendNextHello();
     bool HandshakeUnderWay() const;
     // A joiner that has not finished its handshake leaves without a word to anyone.

@@ -230,15 +230,17 @@ TEST(ScriptedPeerTest, AStalemateDecisionThatComesEarlyIsKept) {
     // Every card in play but the side piles: the host's stock after the stalemate.
     std::string stock = "DK ";
     for (int id : {2, 9, 11, 12, 13, 30, 31, 32, 33, 34, 35}) stock += Str(id) + "#";
+    // The timers go with the test: they must not fire into a later one.
+    QObject timers;
     t.Host.OnLine = [&](const std::string& line) {
         if (line == "PC") t.Host.Send("OK\n");
         if (line != "OK") return;
         t.Host.Send("OK\n");
-        QTimer::singleShot(400, [&] { t.Host.Send(stock + "\n"); });
+        QTimer::singleShot(400, &timers, [&] { t.Host.Send(stock + "\n"); });
     };
     t.Host.Send("PC  3# 8\n"); // the Nine onto hold pile 2 ends the turn
     // A lost decision would leave this side waiting: closing the program ends the wait.
-    QTimer::singleShot(3000, [&] { s.StopWait = true; });
+    QTimer::singleShot(3000, &timers, [&] { s.StopWait = true; });
     t.Side.Opponents.ComputerTurn();
     EXPECT_FALSE(s.StopWait);
 
