@@ -101,6 +101,9 @@ void Engine::Game_End() {
         p_.Persistence.StatsCk(1, 2);
     else
         p_.Persistence.StatsCk(3, 4);
+    // A network game is counted before anything can arrive: a player who leaves meanwhile clears
+    // the board, and the scores are those of the game as it ended.
+    if (!Local()) CountNetGame(humanWon, winnerName);
 
     s_.PTurn = 0;
     Caption(Ctl::Label9, 1, " ");
@@ -116,7 +119,7 @@ void Engine::Game_End() {
 
     if (Local())
         UpdateLocalScores();
-    else if (!UpdateNetScores(humanWon, winnerName))
+    else if (!ShowNetScores())
         return;
 
     s_.GameBusy = false;
@@ -197,10 +200,13 @@ void Engine::UpdateLocalScores() {
     p_.Persistence.EndScoreUpdate();
 }
 
-bool Engine::UpdateNetScores(bool humanWon, const std::string& winnerName) {
+void Engine::CountNetGame(bool humanWon, const std::string& winnerName) {
     if (humanWon) AddSaturating(s_.NetWins, 1);
     AddSaturating(s_.NetGames, 1);
     p_.Net.Scores_Net(humanWon ? "" : winnerName);
+}
+
+bool Engine::ShowNetScores() {
     s_.ResultText = "Your scores this NET session:" + Crlf + CStr(s_.NetGames) + " games played" + Crlf +
                     Str(s_.NetWins) + " wins, " + Str(s_.NetMargin) + " margin";
     const ControlId line{Ctl::Label9, 2};

@@ -31,6 +31,7 @@ void ComputerPlayer::SwapOpponentData(SeatRecord& rec, bool toRecord) {
         return;
     }
 
+    s_.WorkSeat = static_cast<int16_t>(&rec == &s_.SeatRec1 ? 2 : &rec == &s_.SeatRec2 ? 3 : 4);
     s_.WorkName = rec.Name;
     s_.WorkSidePos = rec.SidePos;
     s_.WorkSideCount = rec.SideCount;

@@ -17,7 +17,8 @@ InternetPlayParts GameWindow::InternetParts() {
                                 profiles_.Get_Players();
                                 input_.State().ShownOpponent = 1;
                                 StatusBar_PlayerCounts(board_, game_, game_.Seat(2));
-                            }};
+                            },
+                            [this] { opponentWindow_.Beep(); }};
     return InternetPlayParts{game_,
                              board_,
                              soundPort_,

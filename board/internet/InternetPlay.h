@@ -5,10 +5,10 @@
 // session's quiet one.
 
 #include "BoardChatView.h"
-#include "ChatLink.h"
 #include "EngineSessionGame.h"
 #include "InternetSession.h"
 #include "InternetWindows.h"
+#include "SessionChatLink.h"
 #include "commands/InternetCommands.h"
 
 #include <functional>
@@ -41,7 +41,7 @@ struct InternetPlayParts {
     std::function<void()> RestoreProfileSeats;
 };
 
-class InternetPlay final : public NetworkPort, public RemoteSeatPort, public InternetCommands, private ChatLink {
+class InternetPlay final : public NetworkPort, public RemoteSeatPort, public InternetCommands {
   public:
     explicit InternetPlay(InternetPlayParts parts);
     ~InternetPlay() override;
@@ -77,16 +77,6 @@ class InternetPlay final : public NetworkPort, public RemoteSeatPort, public Int
     int SocketIndexOfSeat(int netSeat) override { return session_.SocketIndexOfSeat(netSeat); }
 
   private:
-    // ChatLink.
-    void SendTo(int index, std::string_view line) override { session_.NetSend(line, index); }
-    void SendToAll(std::string_view line, int exceptIndex) override {
-        session_.NetBroadcast(line, exceptIndex);
-    }
-    std::string PeerVersion(int) const override { return parts_.Game.PeerVersion; }
-    std::string SeatName(int seat) const override;
-    bool Hosting() const override { return parts_.Game.IsHost == 1; }
-    int RemoteCount() const override;
-
     class HelpRelay final : public HelpPort {
       public:
         explicit HelpRelay(std::function<void(std::string_view)> show) : show_(std::move(show)) {}
@@ -104,6 +94,7 @@ class InternetPlay final : public NetworkPort, public RemoteSeatPort, public Int
     EngineSessionGame sessionGame_;
     BoardChatView chatView_;
     ChatLog chatLog_;
+    SessionChatLink chatLink_;
     InternetWindows windows_;
     InternetSession session_;
 };

@@ -83,6 +83,13 @@ std::vector<uint8_t> SavedGames::Saving() {
     return {bytes.begin(), bytes.end()};
 }
 
+// Only a game the saved-game check takes is written: a turn left over a cleared board is none.
+bool SavedGames::BoardHoldsGame() {
+    if (s_.PTurn == 0) return false;
+    Saving();
+    return SavedGameProblem(saveRecord_).empty();
+}
+
 std::vector<uint8_t> SavedGames::UndoRecord() {
     Saving();
     SavedGameRecord named = saveRecord_;
@@ -402,10 +409,13 @@ void SavedGames::SaveGame() {
     }
     RunningMark mark(running_);
     s_.FlowStop = true;
-    if (s_.PTurn == 0) {
+    const auto noGame = [this] {
         s_.SaveFromNet = false;
         s_.MsgText = "There's no game to save!";
         s_.MsgAnswer = static_cast<int16_t>(p_.Box.MsgBox(s_.MsgText, MbOkOnly, "Zarle & Quenor"));
+    };
+    if (!BoardHoldsGame()) {
+        noGame();
         return;
     }
     SaveSlotsPrompt prompt(s_, *this, p_.Box, s_.NetMode != 0 ? SaveMode::NetSave : SaveMode::Save);
@@ -417,8 +427,12 @@ void SavedGames::SaveGame() {
     prompt.Slots[AutoSaveSlot].Visible = false;
     prompt.AutoSaveVisible = false;
     ShowSaveWindow(prompt);
+    // A network game may have ended while the window was open.
+    if (!dialogCancelled_ && !BoardHoldsGame()) {
+        noGame();
+        return;
+    }
     if (!dialogCancelled_) {
-        Saving();
         saveRecord_.Name = s_.SaveDesc;
         const std::string error = WriteSlots(s_.SaveSlot, 1, saveRecord_);
         if (!error.empty()) Message("The game was not saved." + Crlf + error, MbExclamation, "Save Game");

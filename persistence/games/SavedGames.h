@@ -103,6 +103,8 @@ class SavedGames {
 
   private:
     bool Busy() const;
+    // The game on the board, as the save record holds it now, passes the saved-game check.
+    bool BoardHoldsGame();
     std::optional<SavedGameRecord> ReadSaved(Source from, int slot);
     bool Refused(Source from, const std::optional<SavedGameRecord>& record);
     bool NetworkRefuses(const SavedGameRecord& record);

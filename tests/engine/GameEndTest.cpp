@@ -30,6 +30,7 @@ class GameEndTest : public ::testing::Test {
     // Seat 2, playing on its working copy, has emptied its side pile.
     void OpponentWins(int humanLeft) {
         s.SideCount = static_cast<int16_t>(humanLeft);
+        s.WorkSeat = 2;
         s.WorkSideCount = 0;
         s.SeatRec1.SideCount = 1;
         s.SeatRec1.Name = "Zarle";

@@ -179,6 +179,24 @@ TEST_F(SaveSlotsTest, TheSaveWithNoGameOnTheTableIsRefused) {
               (std::vector<std::string>{"MsgBox \"There's no game to save!\" 0 \"Zarle & Quenor\" -> 1"}));
 }
 
+// A turn left over a cleared board is no game: the slot keeps what it held.
+TEST_F(SaveSlotsTest, AGameTheCheckWouldRefuseIsNeverWritten) {
+    Dialog.Script = [](SaveSlotsPrompt& p) {
+        p.Text1_Click(4);
+        EXPECT_TRUE(p.cmdSave_Click());
+    };
+    Games.SaveGame();
+    const auto before = SaveFileBytes();
+    Game.ClearBoard();
+    state.PTurn = 2;
+    Log.Clear();
+    Games.SaveGame();
+    EXPECT_EQ(Dialog.Shown, 1);
+    EXPECT_EQ(Boxes(),
+              (std::vector<std::string>{"MsgBox \"There's no game to save!\" 0 \"Zarle & Quenor\" -> 1"}));
+    EXPECT_EQ(SaveFileBytes(), before);
+}
+
 TEST_F(SaveSlotsTest, ANetworkSaveIsMarkedAndRefusedInALocalGame) {
     state.NetMode = 2;
     state.IsHost = 1;

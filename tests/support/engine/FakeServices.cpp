@@ -29,6 +29,11 @@ int FakeMessageBox::MsgBox(std::string_view text, int style, std::string_view ti
     }
     t_.Add("MsgBox " + Quoted(text) + " " + std::to_string(style) + " " + Quoted(title) + " -> " +
            std::to_string(answer));
+    if (WhileOpen) {
+        ++Open;
+        WhileOpen();
+        --Open;
+    }
     return answer;
 }
 

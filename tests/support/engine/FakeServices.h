@@ -48,6 +48,9 @@ class FakeMessageBox : public MessageBoxPort {
     std::deque<int> Answers;
     // What the input boxes are answered, in order; then nothing (as if cancelled).
     std::deque<std::string> Typed;
+    // Runs while a box is open, as the events a modal box lets through; Open counts the boxes open.
+    std::function<void()> WhileOpen;
+    int Open = 0;
 
   private:
     Transcript& t_;

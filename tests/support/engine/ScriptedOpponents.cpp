@@ -18,6 +18,7 @@ void ScriptedOpponents::SwapOpponentData(SeatRecord& rec, bool toRecord) {
         LoadedSeat = 0;
         return;
     }
+    s_.WorkSeat = static_cast<int16_t>(seat);
     s_.WorkName = rec.Name;
     s_.WorkSidePos = rec.SidePos;
     s_.WorkSideCount = rec.SideCount;

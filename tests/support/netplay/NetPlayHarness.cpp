@@ -192,6 +192,7 @@ class PlaySide : public NetworkPort, public SessionGamePort {
     bool UndoLogOpen() override { return false; }
     void OpenUndoLog(bool) override {}
     void RestoreLocalOpponents() override {}
+    void Beep() override {}
     void Deal_Players(Pics pics, SlotRow& cards) override { game_.Deal_Players(pics, cards); }
     void Hand_Sort(SlotRow& cards, Pics pics, int from, int to) override {
         game_.Hand_Sort(cards, pics, from, to);

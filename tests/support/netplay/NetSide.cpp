@@ -1,23 +1,34 @@
 #include "NetSide.h"
 
+#include "NetScoreFiles.h"
+
+#include <gtest/gtest.h>
+
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QTimer>
+
+#include <algorithm>
 
 namespace zarle::testing {
 
 NetSide::NetSide(const std::string& name, int players)
     : Session(SessionPorts{State, Board, Box, Sound, Waiter, Chat, GamePort}),
       Opponents(State, Game,
-                OpponentsPorts{Board, Sound, Waiter, Random, Persistence, Session, Window, Timer, &Session}),
-      Game(State, EnginePorts{Board, Sound, Waiter, Box, Random, Opponents, Persistence, Session}),
-      GamePort(Game, Opponents) {
+                OpponentsPorts{Board, Sound, Waiter, Random, Persistence, Net, Window, Timer, &Session}),
+      Game(State, EnginePorts{Board, Sound, Waiter, Box, Random, Opponents, Persistence, Net}),
+      GamePort(Game, Opponents, BoardHooks{.Beep = [this] { Log.Add("Beep"); }}) {
     State.PlayerName = name;
     State.NumPlayers = static_cast<int16_t>(players);
     State.NumCenters = static_cast<int16_t>(players > 2 ? 4 : 3);
     State.DeckSize = static_cast<int16_t>(PackSize * players);
     State.SideSizeM1 = 19;
     State.MoveDelay = 0.5f;
+}
+
+void ScoredNet::Scores_Net(std::string_view winnerName) {
+    // Without a program folder there is no score file to write.
+    if (!state_.AppPath.empty()) zarle::Scores_Net(state_, box_, winnerName, "");
 }
 
 std::vector<std::string> NetSide::Boxes() const {
@@ -38,6 +49,10 @@ bool RunUntil(const std::function<bool()>& done, int milliseconds) {
         QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
     }
     return true;
+}
+
+void Settle() {
+    RunUntil([] { return false; }, 100);
 }
 
 void ScriptedPeer::ConnectTo(int port) {
@@ -75,12 +90,35 @@ void ScriptedPeer::Send(const std::string& bytes) {
     socket_->flush();
 }
 
+void ScriptedPeer::Close() {
+    if (socket_) socket_->disconnectFromHost();
+}
+
 bool ScriptedPeer::Connected() const {
     return socket_ && socket_->state() == QAbstractSocket::ConnectedState;
 }
 
 bool ScriptedPeer::Closed() const {
     return closed_;
+}
+
+ScriptedJoiner::ScriptedJoiner(const std::string& name, int port, bool helloTwice) {
+    Peer.OnLine = [this, name, helloTwice](const std::string& line) {
+        if (line.starts_with("IP")) Peer.Send(helloTwice ? "IP ^ 8. 2. 0\nIP ^ 8. 2. 0\n" : "IP ^ 8. 2. 0\n");
+        if (line.starts_with("NM")) Peer.Send("NM " + name + "\n");
+        if (line.starts_with("LO")) Peer.Send("LO\n");
+    };
+    Peer.ConnectTo(port);
+}
+
+bool ScriptedJoiner::Seated() const {
+    return std::ranges::any_of(Peer.Lines, [](const std::string& line) { return line.starts_with("LO"); });
+}
+
+bool ScriptedJoiner::Refused() const {
+    return std::ranges::any_of(Peer.Lines, [](const std::string& line) {
+        return line.find("Sorry I'm busy!") != std::string::npos;
+    });
 }
 
 } // namespace zarle::testing
