@@ -168,7 +168,7 @@ TEST(GameKeptTest, AGameEndedDuringTheRemotesOwnMoveLeavesNoTurn) {
 
 // Bob leaves while the host counts the game Ann won: the host's score file has it as lost.
 TEST(GameKeptTest, ScoresCountTheGameAsItEndedWhateverArrivesMeanwhile) {
-    TempFolder folder("net_scores_kept");
+    TempFolder folder;
     HostSeatTurn t;
     GameState& s = t.Host.State;
     s.AppPath = folder.Path().string() + "/";

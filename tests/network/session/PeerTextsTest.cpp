@@ -104,7 +104,7 @@ TEST(PeerTextsTest, NamesAreCleanedWhereTheyArrive) {
 // The avatar the player chose for an opponent comes back when that name arrives; new games and
 // resumed games beep on a remote.
 TEST(PeerTextsTest, ArrivingNamesTakeTheirAvatarsAndNewGamesBeep) {
-    TempFolder folder("net_avatars");
+    TempFolder folder;
     const std::string app = folder.Path().string() + "/";
     std::filesystem::create_directories(folder.Path() / "Avatars");
     for (const char* picture : {"cat.png", "dog.png", "owl.png"})
@@ -182,7 +182,7 @@ TEST(PeerTextsTest, TheFirstTurnNoticeNamesTheCardThatWon) {
 TEST(PeerTextsTest, TheEndOfTheNetworkGameClosesTheChatAndDeletesTheCopiedSounds) {
     for (const std::string how : {"lost", "protocol error", "left"}) {
         SCOPED_TRACE(how);
-        TempFolder folder("net_cleanup");
+        TempFolder folder;
         SeatedTable t({"Ann"});
         t.Host.State.AppPath = folder.Path().string() + "/";
         std::filesystem::create_directories(folder.Path() / "Sounds");
