@@ -25,8 +25,8 @@ SoundPlayer::~SoundPlayer() {
 
 void SoundPlayer::Play(const QString& path, bool untilEnd) {
     // A file too large is not read at all; one that grows meanwhile is read no further.
-    const auto head = QFileInfo(path).size() > LargestSoundFile ? std::nullopt
-                                                                  : ReadFileHead(path, LargestSoundFile);
+    const auto head =
+        QFileInfo(path).size() > LargestSoundFile ? std::nullopt : ReadFileHead(path, LargestSoundFile);
     if (!head || head->Cut) {
         Stop();
         return;
