@@ -2,13 +2,22 @@
 
 #include <QImageReader>
 
+#include <utility>
+
 namespace zarle {
 
-QPixmap LoadPicture(const QString& path) {
+void LimitPictureMemory() {
+    QImageReader::setAllocationLimit(LargestPictureMb);
+}
+
+QPixmap LoadPicture(const QString& path, qint64 largestBytes) {
     QImageReader reader(path);
     // The content decides the format, whatever the file name says.
     reader.setDecideFormatFromContent(true);
-    return QPixmap::fromImage(reader.read());
+    QImage picture = reader.read();
+    // A picture of one byte a pixel within the readers' limit still takes four on screen.
+    if (qint64(picture.width()) * picture.height() * 4 > largestBytes) return {};
+    return QPixmap::fromImage(std::move(picture));
 }
 
 QPixmap LoadPictureScaled(const QString& path, int width, int height) {

@@ -3,18 +3,58 @@
 #include "settings/Registry.h"
 #include "shell/InstanceLock.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QFontDatabase>
 #include <QScopeGuard>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QUuid>
+#include <QtEndian>
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <memory>
 
 using namespace zarle;
+
+namespace {
+
+QByteArray Encoded(const QImage& picture, const char* format) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    picture.save(&buffer, format);
+    return bytes;
+}
+
+// A JPEG of a few hundred bytes whose frame header claims `size`: the decoder fills what the data
+// leaves out, so the picture would take the whole size in memory.
+QByteArray JpegClaiming(QSize size) {
+    QImage small(16, 16, QImage::Format_RGB32);
+    small.fill(Qt::darkGreen);
+    QByteArray jpeg = Encoded(small, "JPG");
+    const qsizetype frame = jpeg.indexOf("\xFF\xC0");
+    qToBigEndian<quint16>(quint16(size.height()), jpeg.data() + frame + 5);
+    qToBigEndian<quint16>(quint16(size.width()), jpeg.data() + frame + 7);
+    return jpeg;
+}
+
+// A GIF whose logical screen is `screen`, drawn on by a single 16x16 frame.
+QByteArray GifWithScreen(QSize screen) {
+    QByteArray gif("GIF89a");
+    const auto put16 = [&gif](int v) { gif += char(v & 0xFF), gif += char(v >> 8); };
+    put16(screen.width());
+    put16(screen.height());
+    gif += QByteArray("\x80\x00\x00\x00\x00\x00\xFF\xFF\xFF,", 10);
+    put16(0), put16(0), put16(16), put16(16);
+    // No local palette; codes of 3 bits: clear, end of data; the trailer.
+    gif += QByteArray("\x00\x02\x01\x2C\x00;", 6);
+    return gif;
+}
+
+} // namespace
 
 TEST(Registry, KeepsValuesByApplicationSectionAndKey) {
     const QString app = QStringLiteral("ZarleNET-test-") + QUuid::createUuid().toString(QUuid::Id128);
@@ -71,4 +111,40 @@ TEST(Pictures, SavedAsBmpAndReadByContent) {
     EXPECT_EQ(LoadPictureScaled(saved, 59, 80).size(), QSize(59, 80));
     EXPECT_TRUE(LoadPicture(dir.filePath(QStringLiteral("missing.jpg"))).isNull());
     EXPECT_FALSE(SavePicture(card, dir.filePath(QStringLiteral("no/such/folder/x.bmp"))));
+}
+
+// A picture whose pixels would take more than the largest size on screen loads as no picture,
+// as a missing one does, before it fills the memory; the pictures the game ships and photos up
+// to that size load.
+TEST(Pictures, PastTheLargestSizeLoadAsNoPicture) {
+    LimitPictureMemory();
+    // The largest square picture, at four bytes a pixel.
+    const int side = int(std::sqrt(double(LargestPictureMb) * 1024 * 1024 / 4));
+    QImage square(side, side, QImage::Format_RGB32);
+    square.fill(Qt::darkGreen);
+    QImage palette(side + 1, side + 1, QImage::Format_Indexed8);
+    palette.setColorTable({qRgb(0, 100, 0)});
+    palette.fill(0);
+    const struct {
+        const char* what;
+        QByteArray bytes;
+        bool loads;
+    } cases[] = {
+        {"a tile as shipped", Encoded(square.copy(0, 0, 256, 256), "JPG"), true},
+        {"the largest square photo", Encoded(square, "JPG"), true},
+        {"a photo just past the largest size", JpegClaiming({side + 1, side}), false},
+        {"a header claiming 30000x30000", JpegClaiming({30000, 30000}), false},
+        {"a GIF whose screen is past the largest size", GifWithScreen({2 * side, 2 * side}), false},
+        {"a palette picture of one byte a pixel, past the largest size on screen", Encoded(palette, "PNG"),
+         false},
+    };
+    QTemporaryDir dir;
+    for (const auto& c : cases) {
+        const QString path = dir.filePath(QString::fromLatin1(c.what));
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(c.bytes);
+        file.close();
+        EXPECT_EQ(LoadPicture(path).isNull(), !c.loads) << c.what;
+    }
 }

@@ -91,6 +91,37 @@ TEST_F(SoundPlayerTest, WhatIsNotASoundPlaysNothingAndReturnsAtOnce) {
     EXPECT_TRUE(log_.isEmpty()) << qPrintable(log_.join(u','));
 }
 
+// Sounds past the largest file or the longest length play nothing and hold nothing up: no device
+// is asked to play them, however long they would last.
+TEST_F(SoundPlayerTest, TooLargeOrTooLongPlaysNothingAndReturnsAtOnce) {
+    // Just past the largest file: a header and a data chunk that runs to the file's end.
+    const QString large = dir_.filePath(QStringLiteral("large.wav"));
+    {
+        QFile file(large);
+        file.open(QIODevice::WriteOnly);
+        file.write(test::Riff(test::Chunk("fmt ", test::FmtBody(1, 1, 22050, 16)) +
+                              test::Chunk("data", {}, uint32_t(LargestSoundFile))));
+        file.resize(LargestSoundFile + 1);
+    }
+    // A few hundred bytes that last for minutes: 200 samples a second.
+    const QString slow = dir_.filePath(QStringLiteral("slow.wav"));
+    {
+        QFile file(slow);
+        file.open(QIODevice::WriteOnly);
+        file.write(test::Wav(1, 200, 8, QByteArray(200 * (LongestSoundSeconds + 1), '\x80')));
+    }
+    auto player = FakePlayer(false);
+    for (const QString& path : {large, slow}) {
+        EXPECT_LT(Timed([&] { player->Play(path, true); }), AtOnceMs) << qPrintable(path);
+        EXPECT_FALSE(player->IsPlaying());
+    }
+    EXPECT_TRUE(log_.isEmpty()) << qPrintable(log_.join(u','));
+
+    // The longest sound still plays.
+    player->Play(Tone(LongestSoundSeconds), false);
+    EXPECT_EQ(log_, QStringList{QStringLiteral("start %1ms").arg(LongestSoundSeconds * 1000)});
+}
+
 TEST_F(SoundPlayerTest, UntilEndReturnsWhenTheSoundIsOverWithEventsRunning) {
     auto player = FakePlayer();
     bool timerRan = false;

@@ -141,6 +141,19 @@ TEST_F(WinnerFlashTest, TwoWinsInARowReadThePackOnceAndAPersonalityWithoutOneSho
     EXPECT_TRUE(Waiter.Waits.empty());
 }
 
+TEST_F(WinnerFlashTest, APackFramePastItsShareOfOnePicturesRoomKeepsTheFrameBefore) {
+    StartWith();
+    Game->Sounds[0] = " 2";
+    // One byte a pixel in its file, four on screen: more than a seventh of the largest picture.
+    QImage large(1000, 1000, QImage::Format_Indexed8);
+    large.setColorTable({qRgb(200, 0, 0)});
+    large.fill(0);
+    ASSERT_TRUE(large.save(QString::fromStdString(File("Data/PMS/Vova/Vova3.png").string()), "PNG"));
+    EXPECT_EQ(Play(Vova).size(), 13u);
+    EXPECT_EQ(Picture(Flash().Frame(2)), PackPicture("Vova", 2));
+    EXPECT_EQ(Flash().Frame(3).size(), QSize(144, 297)) << "the lead's frame stays";
+}
+
 TEST_F(WinnerFlashTest, ANewGameEndsItAndAClosingProgramStopsItAtOnce) {
     StartWith();
     Game->Sounds[0] = " 2";
