@@ -6,6 +6,7 @@
 #include <QBuffer>
 #include <QFile>
 #include <QFontDatabase>
+#include <QImageWriter>
 #include <QScopeGuard>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -31,11 +32,17 @@ QByteArray Encoded(const QImage& picture, const char* format) {
 
 // A JPEG of a few hundred bytes whose frame header claims `size`: the decoder fills what the data
 // leaves out, so the picture would take the whole size in memory.
-QByteArray JpegClaiming(QSize size) {
+enum class Coding { Sequential, Progressive };
+QByteArray JpegClaiming(QSize size, Coding coding = Coding::Sequential) {
     QImage small(16, 16, QImage::Format_RGB32);
     small.fill(Qt::darkGreen);
-    QByteArray jpeg = Encoded(small, "JPG");
-    const qsizetype frame = jpeg.indexOf("\xFF\xC0");
+    QByteArray jpeg;
+    QBuffer buffer(&jpeg);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "JPG");
+    writer.setProgressiveScanWrite(coding == Coding::Progressive);
+    writer.write(small);
+    const qsizetype frame = jpeg.indexOf(coding == Coding::Progressive ? "\xFF\xC2" : "\xFF\xC0");
     qToBigEndian<quint16>(quint16(size.height()), jpeg.data() + frame + 5);
     qToBigEndian<quint16>(quint16(size.width()), jpeg.data() + frame + 7);
     return jpeg;
@@ -113,30 +120,35 @@ TEST(Pictures, SavedAsBmpAndReadByContent) {
     EXPECT_FALSE(SavePicture(card, dir.filePath(QStringLiteral("no/such/folder/x.bmp"))));
 }
 
-// A picture whose pixels would take more than the largest size on screen loads as no picture,
-// as a missing one does, before it fills the memory; the pictures the game ships and photos up
-// to that size load.
-TEST(Pictures, PastTheLargestSizeLoadAsNoPicture) {
+// A picture whose pixels would take more than the largest size on screen never takes it: a JPEG
+// photo comes shrunk to fit, other pictures load as no picture, as a missing one does. The
+// pictures the game ships and photos up to that size load as they are.
+TEST(Pictures, PastTheLargestSizeShrinkOrLoadAsNoPicture) {
     LimitPictureMemory();
     // The largest square picture, at four bytes a pixel.
     const int side = int(std::sqrt(double(LargestPictureMb) * 1024 * 1024 / 4));
     QImage square(side, side, QImage::Format_RGB32);
     square.fill(Qt::darkGreen);
+    QImage phone(4000, 3000, QImage::Format_RGB32);
+    phone.fill(Qt::darkBlue);
     QImage palette(side + 1, side + 1, QImage::Format_Indexed8);
     palette.setColorTable({qRgb(0, 100, 0)});
     palette.fill(0);
     const struct {
         const char* what;
         QByteArray bytes;
-        bool loads;
+        QSize loaded; // empty: no picture
     } cases[] = {
-        {"a tile as shipped", Encoded(square.copy(0, 0, 256, 256), "JPG"), true},
-        {"the largest square photo", Encoded(square, "JPG"), true},
-        {"a photo just past the largest size", JpegClaiming({side + 1, side}), false},
-        {"a header claiming 30000x30000", JpegClaiming({30000, 30000}), false},
-        {"a GIF whose screen is past the largest size", GifWithScreen({2 * side, 2 * side}), false},
-        {"a palette picture of one byte a pixel, past the largest size on screen", Encoded(palette, "PNG"),
-         false},
+        {"a tile as shipped", Encoded(square.copy(0, 0, 256, 256), "JPG"), {256, 256}},
+        {"the largest square photo", Encoded(square, "JPG"), {side, side}},
+        {"a twelve-megapixel photo", Encoded(phone, "JPG"), {2000, 1500}},
+        {"a photo just past the largest size", JpegClaiming({side + 2, side}), {(side + 2) / 2, side / 2}},
+        {"a header claiming 30000x30000", JpegClaiming({30000, 30000}), {}},
+        {"a progressive photo past the largest size", JpegClaiming({side + 2, side}, Coding::Progressive),
+         {(side + 2) / 2, side / 2}},
+        {"a progressive photo past what is shrunk", JpegClaiming({4000, 3000}, Coding::Progressive), {}},
+        {"a GIF whose screen is past the largest size", GifWithScreen({2 * side, 2 * side}), {}},
+        {"a palette picture of one byte a pixel, past the largest size on screen", Encoded(palette, "PNG"), {}},
     };
     QTemporaryDir dir;
     for (const auto& c : cases) {
@@ -145,6 +157,8 @@ TEST(Pictures, PastTheLargestSizeLoadAsNoPicture) {
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(c.bytes);
         file.close();
-        EXPECT_EQ(LoadPicture(path).isNull(), !c.loads) << c.what;
+        const QPixmap picture = LoadPicture(path);
+        const QSize loaded = picture.isNull() ? QSize() : picture.size();
+        EXPECT_EQ(loaded, c.loaded) << c.what << ": " << loaded.width() << "x" << loaded.height();
     }
 }
