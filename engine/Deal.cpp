@@ -73,15 +73,18 @@ bool Engine::SetUp() {
 }
 
 bool Engine::SendDeck() {
-    if (!NetWaitUntil([this] { return s_.NetState == 3; }, {6, 15})) return false;
+    if (!NetWaitUntil([this] { return s_.NetState == NetNewGame; }, {NetGoodbye, NetEndGame})) return false;
     s_.RecoverText = DeckMessage(s_, s_.DeckSize, true);
     p_.Net.NetBroadcast(s_.RecoverText, 0);
     s_.AckCount = 1;
-    return NetWaitUntil([this] { return s_.NetState == 4 && s_.AckCount == s_.NumPlayers; }, {6, 15});
+    return NetWaitUntil([this] { return s_.NetState == NetDeck && s_.AckCount == s_.NumPlayers; },
+                        {NetGoodbye, NetEndGame});
 }
 
 bool Engine::ReceiveDeck() {
-    if (!NetWaitUntil([this] { return s_.NetState == 4; }, {6, 15, 14, 12})) return false;
+    if (!NetWaitUntil([this] { return s_.NetState == NetDeck; },
+                      {NetGoodbye, NetEndGame, NetLayout, NetGameState}))
+        return false;
     const auto deck = ParseDeckMessage(s_.RecoverText, s_.PeerVersion, s_.DeckSize, true, s_.DeckSize);
     if (!deck) {
         RejectPeerMessage();
@@ -140,7 +143,9 @@ void Engine::FlipForFirst() {
 }
 
 bool Engine::ReceiveFirstSeat() {
-    if (!NetWaitUntil([this] { return s_.NetState == 5; }, {6, 15, 3, 14, 12})) return false;
+    if (!NetWaitUntil([this] { return s_.NetState == NetFirstTurn; },
+                      {NetGoodbye, NetEndGame, NetNewGame, NetLayout, NetGameState}))
+        return false;
     s_.PTurn = std::exchange(s_.FirstTurnSeat, int16_t{0});
     if (s_.PTurn < 1 || s_.PTurn > s_.NumPlayers) {
         RejectPeerMessage();
@@ -158,7 +163,8 @@ bool Engine::SendFirstSeat() {
     s_.OutMsg = "TR " + Str(trSeat);
     p_.Net.NetBroadcast(s_.OutMsg, 0);
     s_.AckCount = 1;
-    return NetWaitUntil([this] { return s_.NetState == 5 && s_.AckCount == s_.NumPlayers; }, {6, 15});
+    return NetWaitUntil([this] { return s_.NetState == NetFirstTurn && s_.AckCount == s_.NumPlayers; },
+                        {NetGoodbye, NetEndGame});
 }
 
 } // namespace zarle

@@ -137,7 +137,7 @@ bool ChatReceiver::BusyRefusal(const std::string& text, const std::string& versi
     if (!version.empty() || c_.Link.Hosting() || !ContainsNoCase(text, BusyText)) return false;
     c_.Box.MsgBox("You cannot join this game. The host is playing someone else.", MbCritical, "Impossible");
     c_.Board.NetCleanUp();
-    c_.Game.NetState = 0;
+    c_.Game.NetState = NetNone;
     return true;
 }
 

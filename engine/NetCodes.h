@@ -1,5 +1,6 @@
 #pragma once
 // The codes a handled message leaves in NetState, one per tag, and the version codes of peers.
+// The engine waits on the codes; the protocol reads the tags into them.
 
 #include <string_view>
 
@@ -22,6 +23,12 @@ enum NetCode : int {
     NetEndGame = 15,    // "EG", also set by the host when a remote leaves
     NetLayoutEarly = 16 // a layout handled on a remote before the session was ready
 };
+
+// After this code the game in play at this side is over: the connection went, the game ended, or
+// the host began another game or changed the table.
+inline bool EndsTheGame(int code) {
+    return code == NetGoodbye || code == NetEndGame || code == NetNewGame || code == NetLayout;
+}
 
 // This program's version code, and the newest code of a two-player-only peer.
 inline constexpr std::string_view OwnVersionCode = "82";
