@@ -152,14 +152,14 @@ bool Engine::ReceiveFirstSeat() {
         return false;
     }
     p_.Net.NetSend("TR", 1);
-    if (s_.PeerVersion > std::string_view("74") && s_.NumPlayers >= 3) PturnCalculate(s_);
+    if (MultiplayerPeer(s_.PeerVersion) && s_.NumPlayers >= 3) PturnCalculate(s_);
     return true;
 }
 
 bool Engine::SendFirstSeat() {
     int trSeat = s_.PTurn;
     // In a two-player game the remote numbers itself 1.
-    if (s_.NumPlayers == 2 && s_.PeerVersion > std::string_view("74")) trSeat = s_.PTurn == 1 ? 2 : 1;
+    if (s_.NumPlayers == 2 && MultiplayerPeer(s_.PeerVersion)) trSeat = s_.PTurn == 1 ? 2 : 1;
     s_.OutMsg = "TR " + Str(trSeat);
     p_.Net.NetBroadcast(s_.OutMsg, 0);
     s_.AckCount = 1;

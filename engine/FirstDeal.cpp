@@ -162,7 +162,7 @@ void Engine::Command2_Click() {
         p_.Net.NetSend("GS", 1);
     } else if (s_.NetState == NetGameState) {
         p_.Net.NetSend("RC", 1);
-        if (s_.PeerVersion > std::string_view("74")) {
+        if (MultiplayerPeer(s_.PeerVersion)) {
             if (!NetWaitUntil([this] { return s_.NetState == NetResume; }, {NetEndGame, NetGoodbye})) return;
             if (s_.SoundLevel != 2) p_.Sound.PlayCardSound(1);
         }

@@ -193,7 +193,7 @@ struct GameState {
     int16_t NetMode = 0; // 0 local game; host: joined remotes; remote: 1
     int16_t IsHost = 0;
     int16_t NetState = 0; // the NetCode of the last message handled; NetGoodbye also a lost connection
-    std::string PeerVersion = "82";
+    std::string PeerVersion{OwnVersionCode};
     int16_t SeatMode = 0;
     int16_t AckCount = 0;
     std::string RecoverText;

@@ -118,7 +118,7 @@ bool Engine::ReceiveStock() {
     s_.RecoverText.clear();
     // The new stock must be exactly the cards of this side's used pile, in the host's order.
     bool sameCards = stock.has_value();
-    if (sameCards && s_.PeerVersion != "40") {
+    if (sameCards && s_.PeerVersion != OldestVersion) {
         std::vector<bool> used(MaxDeckSize + 1, false);
         for (int i = 1; i <= count; ++i) {
             const int id = s_.UsedCards[i].Id;

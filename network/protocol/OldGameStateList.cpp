@@ -17,7 +17,7 @@ bool KnowsOnlyHouseRules(std::string_view peer) {
 }
 
 bool SendsNoIds(std::string_view peer) {
-    return peer == "40";
+    return peer == OldestVersion;
 }
 
 // One card group as both passes carry it: the sender's seat 2 ("seat") and its own piles ("own").

@@ -7,12 +7,6 @@
 
 namespace zarle {
 
-namespace {
-
-constexpr std::string_view LastPeerWithoutRenegotiation = "74";
-
-} // namespace
-
 void OpponentsSetup::SetupOpponents() {
     GameState& s = ports_.Game;
     s.PrevNumPlayers = s.NumPlayers;
@@ -66,7 +60,7 @@ void OpponentsSetup::ApplyNewTable() {
 
 void OpponentsSetup::RenegotiateTable() {
     GameState& s = ports_.Game;
-    if (s.PeerVersion <= LastPeerWithoutRenegotiation) {
+    if (!MultiplayerPeer(s.PeerVersion)) {
         if (ports_.GameNew) ports_.GameNew();
         return;
     }

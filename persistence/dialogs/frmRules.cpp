@@ -20,9 +20,9 @@ constexpr std::array<int16_t, 4> SideSizes{19, 25, 14, 9}; // 20, 26, 15 and 10 
 constexpr int ForcedBits[] = {1, 2, 4};
 constexpr int VisibleOnly = 4;
 constexpr int MbOkCancel = 1;
-// Peers older than these cannot take part: the rules dialog at all, and a fourth center.
+// Peers older than this cannot take part in the rules dialog; a two-player peer plays on three
+// centers only.
 constexpr std::string_view RulesPeer = "52";
-constexpr std::string_view FourCentersPeer = "74";
 constexpr int16_t Connecting = 99; // NetMode while the internet setup is being prepared
 
 QGroupBox* Frame(QWidget* parent, const char* caption) {
@@ -141,7 +141,7 @@ bool frmRules::Form_Load() {
     }
     CheckForcedCards();
     if (s_.NoWildAce) chkWild->setChecked(true);
-    if (s_.NetMode != 0 && s_.PeerVersion <= FourCentersPeer) {
+    if (s_.NetMode != 0 && !MultiplayerPeer(s_.PeerVersion)) {
         optCenter[0]->setChecked(true);
         optCenter[1]->setEnabled(false);
     } else {

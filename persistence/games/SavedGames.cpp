@@ -178,9 +178,9 @@ bool SavedGames::NetworkRefuses(const SavedGameRecord& record) {
     if (s_.NetMode == 0) return false;
     const std::string& peer = s_.PeerVersion;
     if (record.NumPlayers == s_.NetMode + 1 && peer >= std::string("52") &&
-        (peer > std::string("74") || record.NumCenters != 4))
+        (MultiplayerPeer(peer) || record.NumCenters != 4))
         return false;
-    if (peer > std::string("74")) {
+    if (MultiplayerPeer(peer)) {
         Message("You don't have enough players to play this saved game." + Crlf +
                     "Connect to all players first, then Send the Saved game.",
                 MbCritical, "Saved Game for" + Str(record.NumPlayers) + " players");
