@@ -12,7 +12,7 @@ bool ValuesOnly(std::string_view version) {
     return version == OldestVersion;
 }
 bool SendsRules(std::string_view version) {
-    return Val(version) > 51;
+    return Val(version) >= Val(FirstRulesVersion);
 }
 
 std::optional<int16_t> WholeNumber(std::string_view piece) {

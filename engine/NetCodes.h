@@ -35,6 +35,10 @@ inline constexpr std::string_view OwnVersionCode = "82";
 inline constexpr std::string_view LastTwoPlayerVersion = "74";
 // A hello without a version.
 inline constexpr std::string_view OldestVersion = "40";
+// The first version with a choice of rules (and side piles of other sizes than 20 cards).
+inline constexpr std::string_view FirstRulesVersion = "52";
+// The first version whose saved games are secure.
+inline constexpr std::string_view FirstSecureSaveVersion = "74";
 
 // Version codes compare as text, as every peer has compared them.
 inline bool MultiplayerPeer(std::string_view code) {
