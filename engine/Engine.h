@@ -60,7 +60,6 @@ class Engine {
     void Game_New();
     void Game_End();
     void DoTheMath();
-    void DoTheNETMath(bool won);
     void DoTheUpdate(int category);
 
     // Hand order, peek and the illegal-move report.

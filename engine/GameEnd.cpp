@@ -257,15 +257,4 @@ void Engine::DoTheMath() {
     }
 }
 
-void Engine::DoTheNETMath(bool won) {
-    s_.LastMargin = DoTheMargin(s_);
-    AddSaturating(s_.TotGames, 1);
-    if (won) {
-        AddSaturating(s_.TotWins, 1);
-        AddSaturating(s_.TotMargin, s_.LastMargin);
-    } else {
-        AddSaturating(s_.TotMargin, -s_.LastMargin);
-    }
-}
-
 } // namespace zarle

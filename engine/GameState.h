@@ -197,7 +197,6 @@ struct GameState {
     int16_t SeatMode = 0;
     int16_t AckCount = 0;
     std::string RecoverText;
-    int ParsePos = 0;
     std::string OutMsg;
     bool ReplyFlag = false;
     std::array<int16_t, 5> LastCmd{};
