@@ -1,6 +1,6 @@
 #include "frmRules.h"
 
-#include "Rules.h"
+#include "RulesCaption.h"
 #include "VbText.h"
 #include "help/HelpPort.h"
 
