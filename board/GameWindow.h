@@ -69,7 +69,6 @@ class GameWindow {
     // Saved games with their commands (Save, Restore, Previous Turn, Restart Turn, Undo), and the
     // statistics.
     SavedGames& Saves() { return savedGames_; }
-    Statistics& GameStatistics() { return statistics_; }
     // "Scores and Stats" at a tab (0 scores, 1 statistics, 2 high scores), modally.
     void ShowScoreboard(int scoreTab) { scoreboardWindow_.ShowModal(scoreTab); }
     StartUpState& StartUpValues() { return startUpState_; }

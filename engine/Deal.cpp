@@ -73,15 +73,18 @@ bool Engine::SetUp() {
 }
 
 bool Engine::SendDeck() {
-    if (!NetWaitUntil([this] { return s_.NetState == 3; }, {6, 15})) return false;
+    if (!NetWaitUntil([this] { return s_.NetState == NetNewGame; }, {NetGoodbye, NetEndGame})) return false;
     s_.RecoverText = DeckMessage(s_, s_.DeckSize, true);
     p_.Net.NetBroadcast(s_.RecoverText, 0);
     s_.AckCount = 1;
-    return NetWaitUntil([this] { return s_.NetState == 4 && s_.AckCount == s_.NumPlayers; }, {6, 15});
+    return NetWaitUntil([this] { return s_.NetState == NetDeck && s_.AckCount == s_.NumPlayers; },
+                        {NetGoodbye, NetEndGame});
 }
 
 bool Engine::ReceiveDeck() {
-    if (!NetWaitUntil([this] { return s_.NetState == 4; }, {6, 15, 14, 12})) return false;
+    if (!NetWaitUntil([this] { return s_.NetState == NetDeck; },
+                      {NetGoodbye, NetEndGame, NetLayout, NetGameState}))
+        return false;
     const auto deck = ParseDeckMessage(s_.RecoverText, s_.PeerVersion, s_.DeckSize, true, s_.DeckSize);
     if (!deck) {
         RejectPeerMessage();
@@ -140,25 +143,28 @@ void Engine::FlipForFirst() {
 }
 
 bool Engine::ReceiveFirstSeat() {
-    if (!NetWaitUntil([this] { return s_.NetState == 5; }, {6, 15, 3, 14, 12})) return false;
+    if (!NetWaitUntil([this] { return s_.NetState == NetFirstTurn; },
+                      {NetGoodbye, NetEndGame, NetNewGame, NetLayout, NetGameState}))
+        return false;
     s_.PTurn = std::exchange(s_.FirstTurnSeat, int16_t{0});
     if (s_.PTurn < 1 || s_.PTurn > s_.NumPlayers) {
         RejectPeerMessage();
         return false;
     }
     p_.Net.NetSend("TR", 1);
-    if (s_.PeerVersion > std::string_view("74") && s_.NumPlayers >= 3) PturnCalculate(s_);
+    if (MultiplayerPeer(s_.PeerVersion) && s_.NumPlayers >= 3) PturnCalculate(s_);
     return true;
 }
 
 bool Engine::SendFirstSeat() {
     int trSeat = s_.PTurn;
     // In a two-player game the remote numbers itself 1.
-    if (s_.NumPlayers == 2 && s_.PeerVersion > std::string_view("74")) trSeat = s_.PTurn == 1 ? 2 : 1;
+    if (s_.NumPlayers == 2 && MultiplayerPeer(s_.PeerVersion)) trSeat = s_.PTurn == 1 ? 2 : 1;
     s_.OutMsg = "TR " + Str(trSeat);
     p_.Net.NetBroadcast(s_.OutMsg, 0);
     s_.AckCount = 1;
-    return NetWaitUntil([this] { return s_.NetState == 5 && s_.AckCount == s_.NumPlayers; }, {6, 15});
+    return NetWaitUntil([this] { return s_.NetState == NetFirstTurn && s_.AckCount == s_.NumPlayers; },
+                        {NetGoodbye, NetEndGame});
 }
 
 } // namespace zarle

@@ -8,14 +8,11 @@ namespace zarle {
 
 namespace {
 
-bool OlderThan75(std::string_view version) {
-    return version <= std::string_view("74");
-}
 bool ValuesOnly(std::string_view version) {
-    return version == "40";
+    return version == OldestVersion;
 }
 bool SendsRules(std::string_view version) {
-    return Val(version) > 51;
+    return Val(version) >= Val(FirstRulesVersion);
 }
 
 std::optional<int16_t> WholeNumber(std::string_view piece) {
@@ -39,7 +36,7 @@ std::string DeckMessage(const GameState& s, int count, bool withRules) {
     const std::string_view version = s.PeerVersion;
     std::string text;
     auto add = [&text](int n) { text += Str(n) + "#"; };
-    if (OlderThan75(version)) {
+    if (!MultiplayerPeer(version)) {
         for (int i = 1; i <= count; ++i) add(s.Deck(1, i));
     }
     if (!ValuesOnly(version)) {
@@ -80,7 +77,7 @@ std::optional<DeckNumbers> ParseDeckMessage(std::string_view text, std::string_v
                                             bool withRules, int deckSize) {
     const auto numbers = HashSeparatedNumbers(text);
     if (!numbers || count < 0) return std::nullopt;
-    const bool withValues = OlderThan75(peerVersion);
+    const bool withValues = !MultiplayerPeer(peerVersion);
     const bool withIds = !ValuesOnly(peerVersion);
     const size_t cardNumbers = static_cast<size_t>(count) * ((withValues ? 1 : 0) + (withIds ? 1 : 0));
     if (numbers->size() < cardNumbers) return std::nullopt;

@@ -5,6 +5,7 @@
 
 #include "EnginePorts.h"
 #include "GameState.h"
+#include "NetCodes.h"
 
 #include <functional>
 #include <memory>
@@ -59,7 +60,6 @@ class Engine {
     void Game_New();
     void Game_End();
     void DoTheMath();
-    void DoTheNETMath(bool won);
     void DoTheUpdate(int category);
 
     // Hand order, peek and the illegal-move report.
@@ -86,8 +86,7 @@ class Engine {
     bool Host() const { return s_.NetMode != 0 && s_.IsHost != 0; }
     // Waits for the network until done() holds; false when the connection broke off first (NetMode
     // 0, StopWait or one of the abort codes).
-    bool NetWaitUntil(const std::function<bool()>& done, std::initializer_list<int> abortCodes);
-    bool NetAborted(std::initializer_list<int> abortCodes) const;
+    bool NetWaitUntil(const std::function<bool()>& done, std::initializer_list<NetCode> abortCodes);
     // A peer's message that does not add up ends the network game as a lost connection does.
     void RejectPeerMessage();
 

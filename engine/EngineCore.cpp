@@ -33,25 +33,21 @@ int Engine::RndInt(int n) {
     return std::clamp(drawn, 0, n - 1);
 }
 
-bool Engine::NetAborted(std::initializer_list<int> abortCodes) const {
-    return std::find(abortCodes.begin(), abortCodes.end(), s_.NetState) != abortCodes.end();
-}
-
-bool Engine::NetWaitUntil(const std::function<bool()>& done, std::initializer_list<int> abortCodes) {
+bool Engine::NetWaitUntil(const std::function<bool()>& done, std::initializer_list<NetCode> abortCodes) {
     for (;;) {
         if (done()) return true;
         if (s_.NetMode == 0) {
-            s_.NetState = 6;
+            s_.NetState = NetGoodbye;
             return false;
         }
-        if (s_.StopWait || NetAborted(abortCodes)) return false;
+        if (s_.StopWait || std::ranges::find(abortCodes, s_.NetState) != abortCodes.end()) return false;
         p_.Net.NetWaitReply(0);
         p_.Waiter.DoEvents();
     }
 }
 
 void Engine::RejectPeerMessage() {
-    s_.NetState = 6;
+    s_.NetState = NetGoodbye;
     p_.Net.ConnectionLost();
 }
 

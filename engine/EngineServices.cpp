@@ -1,7 +1,7 @@
 // The undo log of the turn and the rules captions.
 
 #include "Engine.h"
-#include "Rules.h"
+#include "RulesCaption.h"
 #include "UndoLog.h"
 
 #include "VbText.h"

@@ -158,12 +158,12 @@ void Engine::Command2_Click() {
         return;
     }
     Show(Ctl::StatusMsg, 0, false);
-    if (s_.NetState == 3) {
+    if (s_.NetState == NetNewGame) {
         p_.Net.NetSend("GS", 1);
-    } else if (s_.NetState == 12) {
+    } else if (s_.NetState == NetGameState) {
         p_.Net.NetSend("RC", 1);
-        if (s_.PeerVersion > std::string_view("74")) {
-            if (!NetWaitUntil([this] { return s_.NetState == 13; }, {15, 6})) return;
+        if (MultiplayerPeer(s_.PeerVersion)) {
+            if (!NetWaitUntil([this] { return s_.NetState == NetResume; }, {NetEndGame, NetGoodbye})) return;
             if (s_.SoundLevel != 2) p_.Sound.PlayCardSound(1);
         }
     }
@@ -173,12 +173,12 @@ void Engine::Command2_Click() {
         TakeUpReceivedGame();
         return;
     }
-    if (SetUp() && s_.NetState != 15) GoDeal();
+    if (SetUp() && s_.NetState != NetEndGame) GoDeal();
 }
 
 void Engine::TakeUpReceivedGame() {
     s_.NetRestore = 0;
-    s_.LastCmd[0] = 13;
+    s_.LastCmd[0] = NetResume;
     p_.Board.ShowFrames(true);
     p_.Board.Redraw();
     const bool humanMoves = s_.PTurn == 1;

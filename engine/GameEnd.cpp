@@ -70,7 +70,8 @@ bool Engine::AnnounceNetGame() {
         Show(Ctl::StatusMsg, 0, true);
         Caption(Ctl::Label9, 0, "WAITING for Opponent");
     }
-    if (!NetWaitUntil([this] { return s_.NetState == 3 && s_.AckCount == s_.NumPlayers; }, {6, 15}))
+    if (!NetWaitUntil([this] { return s_.NetState == NetNewGame && s_.AckCount == s_.NumPlayers; },
+                      {NetGoodbye, NetEndGame}))
         return false;
     Show(Ctl::StatusMsg, 0, false);
     Caption(Ctl::Label9, 0, "");
@@ -128,7 +129,7 @@ void Engine::Game_End() {
     if (s_.SideCount != 0) p_.Board.SetEnabled({Ctl::Picture7, 1}, true);
     s_.TurnCounter = 0;
     p_.Board.GetImgHoldpic();
-    if (Local() && s_.NetState != 6) {
+    if (Local() && s_.NetState != NetGoodbye) {
         if (!humanWon && !s_.NoWinAnimation) {
             PlayPersonalitySound(s_.Sounds[13], SoundPlay::Async);
             p_.Board.Flash(winner);
@@ -219,7 +220,7 @@ bool Engine::ShowNetScores() {
     if (s_.IsHost != 0) return true;
     // A remote side waits for the host's next word.
     for (;;) {
-        if (NetAborted({6, 15, 3, 14})) return true;
+        if (EndsTheGame(s_.NetState)) return true;
         if (s_.NetMode == 0) {
             s_.NetMode = 99;
             return true;
@@ -249,17 +250,6 @@ void Engine::DoTheMath() {
     }
     s_.LastMargin = DoTheMargin(s_);
     if (s_.SideCount == 0) {
-        AddSaturating(s_.TotWins, 1);
-        AddSaturating(s_.TotMargin, s_.LastMargin);
-    } else {
-        AddSaturating(s_.TotMargin, -s_.LastMargin);
-    }
-}
-
-void Engine::DoTheNETMath(bool won) {
-    s_.LastMargin = DoTheMargin(s_);
-    AddSaturating(s_.TotGames, 1);
-    if (won) {
         AddSaturating(s_.TotWins, 1);
         AddSaturating(s_.TotMargin, s_.LastMargin);
     } else {

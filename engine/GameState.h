@@ -4,6 +4,7 @@
 // 16-bit fields hold what the game keeps in 16 bits (counts, cards, flags and saved numbers).
 
 #include "Card.h"
+#include "NetCodes.h"
 #include "PlayerRecord.h"
 #include "SeatRecord.h"
 
@@ -191,12 +192,11 @@ struct GameState {
     // --- Network game ---
     int16_t NetMode = 0; // 0 local game; host: joined remotes; remote: 1
     int16_t IsHost = 0;
-    int16_t NetState = 0; // code of the last message handled; 6 also a lost connection
-    std::string PeerVersion = "82";
+    int16_t NetState = 0; // the NetCode of the last message handled; NetGoodbye also a lost connection
+    std::string PeerVersion{OwnVersionCode};
     int16_t SeatMode = 0;
     int16_t AckCount = 0;
     std::string RecoverText;
-    int ParsePos = 0;
     std::string OutMsg;
     bool ReplyFlag = false;
     std::array<int16_t, 5> LastCmd{};

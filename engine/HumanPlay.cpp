@@ -63,7 +63,7 @@ void Engine::Player_Move() {
 
     if (!Local()) {
         p_.Net.Move_Transmit();
-        if (NetAborted({6, 15, 3, 14}) || s_.NetMode == 0) return;
+        if (EndsTheGame(s_.NetState) || s_.NetMode == 0) return;
     }
     if (s_.CenterCount[center] == CenterFull) {
         Wait(s_.MoveDelay);

@@ -104,20 +104,21 @@ void Engine::SendStock() {
     s_.RecoverText = DeckMessage(s_, s_.StockCount, false);
     s_.AckCount = 1;
     p_.Net.NetBroadcast(s_.RecoverText, 0);
-    NetWaitUntil([this] { return s_.NetState == 4 && s_.AckCount == s_.NumPlayers; }, {6, 15});
+    NetWaitUntil([this] { return s_.NetState == NetDeck && s_.AckCount == s_.NumPlayers; },
+                 {NetGoodbye, NetEndGame});
 }
 
 bool Engine::ReceiveStock() {
     Wait(0.75f);
-    const bool arrived =
-        NetWaitUntil([this] { return s_.NetState == 4 || s_.StaleState == 1; }, {6, 15, 3, 14, 12});
-    if (!arrived || s_.NetState != 4) return false;
+    const bool arrived = NetWaitUntil([this] { return s_.NetState == NetDeck || s_.StaleState == 1; },
+                                      {NetGoodbye, NetEndGame, NetNewGame, NetLayout, NetGameState});
+    if (!arrived || s_.NetState != NetDeck) return false;
     const int count = s_.UsedCount;
     const auto stock = ParseDeckMessage(s_.RecoverText, s_.PeerVersion, count, false, s_.DeckSize);
     s_.RecoverText.clear();
     // The new stock must be exactly the cards of this side's used pile, in the host's order.
     bool sameCards = stock.has_value();
-    if (sameCards && s_.PeerVersion != "40") {
+    if (sameCards && s_.PeerVersion != OldestVersion) {
         std::vector<bool> used(MaxDeckSize + 1, false);
         for (int i = 1; i <= count; ++i) {
             const int id = s_.UsedCards[i].Id;

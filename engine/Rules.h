@@ -11,9 +11,6 @@ namespace zarle {
 // kept off PlanCenter).
 int16_t CenterBestToPlay(const GameState& s, int value, bool placeWild);
 
-// Rebuilds RulesCaption from ForcedMask and NoWildAce (a ForcedMask of 4 alone is cleared).
-void WildCardsCaption(GameState& s);
-
 // Measures how close the human is to playing his side card, for the computer seat about to play:
 // sets HumanReach, EmptyCenter, PlanCenter and CenterNeed.
 void Ck_Player(GameState& s);

@@ -24,7 +24,7 @@ void Engine::STALEMATE() {
     if (Remote()) {
         Caption(Ctl::Label9, 2,
                 "HOST will decide whether to reshuffle the cards in play or start a new game.");
-        s_.NetState = 8;
+        s_.NetState = NetStep;
     } else {
         Caption(
             Ctl::Label9, 2,
@@ -36,7 +36,8 @@ void Engine::STALEMATE() {
     bool reshuffle = false;
     if (Remote()) {
         // A whole game from the host ("RC") replaces the stalemated one as a new game does.
-        reshuffle = NetWaitUntil([this] { return s_.NetState == 9; }, {3, 6, 12, 14, 15});
+        reshuffle = NetWaitUntil([this] { return s_.NetState == NetTurnOver; },
+                                 {NetNewGame, NetGoodbye, NetGameState, NetLayout, NetEndGame});
     } else {
         const int answer =
             p_.Box.MsgBox("Reshuffle cards and continue with this game?", MbYesNo, "Stalemate");

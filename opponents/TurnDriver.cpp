@@ -19,10 +19,6 @@ constexpr int LargeCardWidth = 71, LargeCardHeight = 96;
 // A discard looks for another pile below this depth when the chosen one is full.
 constexpr int RoomyPileDepth = 29;
 
-bool NetGameBroken(int netState) {
-    return netState == 6 || netState == 15 || netState == 3 || netState == 14;
-}
-
 } // namespace
 
 ComputerPlayer::ComputerPlayer(GameState& state, Engine& engine, OpponentsPorts ports)
@@ -40,7 +36,7 @@ void ComputerPlayer::ComputerTurn() {
         return;
     }
     s_.GameBusy = s_.NetMode == 0;
-    if (s_.NetMode > 0 && s_.NetState == 15) return;
+    if (s_.NetMode > 0 && s_.NetState == NetEndGame) return;
     if (s_.NumPlayers > 2) p_.Window.SetPictureSize({Ctl::Picture1, 0}, SmallCardWidth, SmallCardHeight);
 
     while (s_.PTurn >= 2 && s_.PTurn <= s_.NumPlayers && !s_.StopWait && !s_.NewGameQueued) {
@@ -50,7 +46,7 @@ void ComputerPlayer::ComputerTurn() {
         p_.Window.StatusBar_PlayerCounts(rec);
         Say(1, s_.WorkName + "'s turn");
         if (s_.NetMode != 0) {
-            if (NetGameBroken(s_.NetState) || p_.Remote == nullptr) return;
+            if (EndsTheGame(s_.NetState) || p_.Remote == nullptr) return;
             p_.Remote->Opponent();
             if (s_.NetMode == 0) return;
         } else {
@@ -86,7 +82,7 @@ void ComputerPlayer::ComputerTurn() {
 
 void ComputerPlayer::Computer() {
     if (s_.PTurn == 1) return;
-    s_.NetState = 0;
+    s_.NetState = NetNone;
     if (s_.OppTurnSign == 0) {
         engine_.Deal_Players(MovingPics(), s_.WorkSlots);
         if (s_.StaleState == 1) return;
@@ -472,23 +468,24 @@ bool ComputerPlayer::EndTurnHandshake() {
     // at once. On the host a remote's "GS" or "LO" is only a stray answer.
     const auto ended = [this] {
         const int c = s_.NetState;
-        return c == 15 || (s_.IsHost == 0 && (c == 3 || c == 12 || c == 14)) || s_.StopWait;
+        return c == NetEndGame ||
+               (s_.IsHost == 0 && (c == NetNewGame || c == NetGameState || c == NetLayout)) || s_.StopWait;
     };
     for (;;) {
         if (ended()) return false;
-        if (s_.NetState == 9 || s_.NetState == 6 || s_.NetMode == 0) break;
+        if (s_.NetState == NetTurnOver || s_.NetState == NetGoodbye || s_.NetMode == 0) break;
         waitOnce();
     }
     if (s_.IsHost != 0 && s_.NumPlayers >= 3) {
         s_.AckCount = 1;
         p_.Net.NetBroadcast("OK", s_.Level);
         while (s_.AckCount != s_.NumPlayers - 1) {
-            if (s_.NetState == 6 || ended()) return false;
+            if (s_.NetState == NetGoodbye || ended()) return false;
             if (s_.NetMode == 0) break;
             waitOnce();
         }
     }
-    if (s_.NetState == 6 || s_.NetMode == 0) return false;
+    if (s_.NetState == NetGoodbye || s_.NetMode == 0) return false;
     p_.Net.NetSend("OK", s_.Level);
     return true;
 }

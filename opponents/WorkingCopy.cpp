@@ -12,39 +12,34 @@ namespace {
 constexpr int SeatStatsRow = 4; // the opponents' best of the game in the statistics table
 constexpr int LastPersonalLine = 33;
 
+// What a seat's record and the working copy share, one list for both directions:
+// `move(copyField, seatField)` copies one pair the way its caller goes.
+template <class Move> void EachWorkField(GameState& s, SeatRecord& rec, Move move) {
+    move(s.WorkSidePos, rec.SidePos);
+    move(s.WorkSideCount, rec.SideCount);
+    move(s.WorkSideCards, rec.SideCards);
+    move(s.WorkSlots, rec.Slots);
+    move(s.WorkHoldCards, rec.HoldCards);
+    for (int p = 1; p <= HoldPiles; ++p) {
+        move(s.WorkHoldInfo[p][HoldDepthCol], rec.HoldInfo[p][HoldDepthCol]);
+        move(s.WorkHoldInfo[p][HoldRun], rec.HoldInfo[p][HoldRun]);
+    }
+    move(s.WorkWildHand, rec.WildHand);
+    move(s.WorkWildSide, rec.WildSide);
+    move(s.Stats[SeatStatsRow], rec.SeatStats[1]);
+}
+
 } // namespace
 
 void ComputerPlayer::SwapOpponentData(SeatRecord& rec, bool toRecord) {
     if (toRecord) {
-        rec.SidePos = s_.WorkSidePos;
-        rec.SideCount = s_.WorkSideCount;
-        rec.SideCards = s_.WorkSideCards;
-        rec.Slots = s_.WorkSlots;
-        rec.HoldCards = s_.WorkHoldCards;
-        for (int p = 1; p <= HoldPiles; ++p) {
-            rec.HoldInfo[p][HoldDepthCol] = s_.WorkHoldInfo[p][HoldDepthCol];
-            rec.HoldInfo[p][HoldRun] = s_.WorkHoldInfo[p][HoldRun];
-        }
-        rec.WildHand = s_.WorkWildHand;
-        rec.WildSide = s_.WorkWildSide;
-        rec.SeatStats[1] = s_.Stats[SeatStatsRow];
+        EachWorkField(s_, rec, [](const auto& copy, auto& seat) { seat = copy; });
         return;
     }
 
     s_.WorkSeat = static_cast<int16_t>(&rec == &s_.SeatRec1 ? 2 : &rec == &s_.SeatRec2 ? 3 : 4);
     s_.WorkName = rec.Name;
-    s_.WorkSidePos = rec.SidePos;
-    s_.WorkSideCount = rec.SideCount;
-    s_.WorkSideCards = rec.SideCards;
-    s_.WorkSlots = rec.Slots;
-    s_.WorkHoldCards = rec.HoldCards;
-    for (int p = 1; p <= HoldPiles; ++p) {
-        s_.WorkHoldInfo[p][HoldDepthCol] = rec.HoldInfo[p][HoldDepthCol];
-        s_.WorkHoldInfo[p][HoldRun] = rec.HoldInfo[p][HoldRun];
-    }
-    s_.WorkWildHand = rec.WildHand;
-    s_.WorkWildSide = rec.WildSide;
-    s_.Stats[SeatStatsRow] = rec.SeatStats[1];
+    EachWorkField(s_, rec, [](auto& copy, const auto& seat) { copy = seat; });
     if (!rec.Avatar.empty() && s_.PTurn != 1 && (s_.NetMode != 0 || s_.NumPlayers >= 3)) {
         p_.Board.ScaleAvatar(rec.Avatar);
         if (s_.NetMode == 0) s_.PersonalityPicture = rec.PersonalityPicture;

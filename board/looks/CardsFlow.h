@@ -43,7 +43,6 @@ class CardsFlow : public QObject {
     void AnimateCardsFlow(int variant);
     // Asks a running animation to stop at its next frame.
     void Stop() { s_.FlowStop = true; }
-    bool Running() const { return s_.FlowRunning; }
     // A mouse move over the board at this height (pixels): one that leaves the band of 10 pixels
     // above and below where the moves began stops the animation.
     void Form_MouseMove(int y);

@@ -42,7 +42,6 @@ class TableLooks {
     void AnimateCardsFlow(int variant) { flow_.AnimateCardsFlow(variant); }
     // The menus and keys stop a running flow animation through this.
     void StopCardsFlow() { flow_.Stop(); }
-    bool CardsFlowRunning() const { return flow_.Running(); }
     // The Options menu's Preferences entry: the dialog, modally, unless another seat of a network
     // game is playing.
     void ShowPreferences();

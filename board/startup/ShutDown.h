@@ -19,8 +19,6 @@ class ShutDown {
     // mode 0 also closes the board window.
     void ExitLeft(int mode);
 
-    bool HasExited() const { return exited_; }
-
   private:
     void SaveSettingsRecords();
     void CloseWhenIdle();

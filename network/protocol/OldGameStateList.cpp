@@ -10,14 +10,14 @@ namespace {
 
 constexpr int OldDeckSize = 104;
 constexpr int OldCenters = 3;
-constexpr int OldSideSize = 20; // the side pile of a peer below "52"
+constexpr int OldSideSize = 20; // the side pile of a peer below FirstRulesVersion
 
 bool KnowsOnlyHouseRules(std::string_view peer) {
-    return Val(peer) <= 51;
+    return Val(peer) < Val(FirstRulesVersion);
 }
 
 bool SendsNoIds(std::string_view peer) {
-    return peer == "40";
+    return peer == OldestVersion;
 }
 
 // One card group as both passes carry it: the sender's seat 2 ("seat") and its own piles ("own").

@@ -38,7 +38,7 @@ bool InternetSession::HostSwitch(int index, const WireLine& w) {
         s_.ReplyFlag = true;
         return true;
     case NetLayout:
-        s_.LastCmd[index] = 0;
+        s_.LastCmd[index] = NetNone;
         CountAck(index);
         s_.ReplyFlag = true;
         return false;

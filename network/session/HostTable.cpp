@@ -42,7 +42,7 @@ void InternetSession::FreeElement(int index) {
     if (index == maxSocket_) --maxSocket_;
     players_[index] = NetPlayerRec{};
     // The next connection on this element starts afresh: its hello is no repeat of this one's.
-    s_.LastCmd[index] = 0;
+    s_.LastCmd[index] = NetNone;
 }
 
 void InternetSession::DropJoiner(int index) {

@@ -251,7 +251,8 @@ void InternetSession::AskSaveEndedGame() {
 }
 
 void InternetSession::EnableChatSend(bool) {
-    // The chat window's button belongs to the chat window; it asks Active() and the turn itself.
+    // The chat window's button belongs to the chat window; it checks the connection
+    // and the turn itself.
 }
 
 // --- Socket events ---

@@ -81,7 +81,6 @@ class InternetSession : public NetworkPort, public RemoteSeatPort {
     // Ends the network game on this side.
     void NetCleanUp();
 
-    bool Active() const { return s_.NetMode != 0; }
     int ListeningPort() const { return sockets_.ListeningPort(); }
     const NetPlayerRec& Player(int index) const { return players_.at(static_cast<size_t>(index)); }
     int PlayerCount() const;
@@ -129,7 +128,6 @@ class InternetSession : public NetworkPort, public RemoteSeatPort {
     bool HostSwitch(int index, const WireLine& w);
     bool RemoteSwitch(const WireLine& w);
     void ClosingSteps(int index);
-    void HostHello(int index, const WireLine& w);
     bool HostName(int index, const WireLine& w);
     void HostLost(int index, const std::string& why = {});
     // The host's joiners that have come this far.

@@ -142,7 +142,7 @@ void InternetSession::RemoteGameState(const WireLine& w) {
     p_.Board.SetVisible({Ctl::ImgHold, 0}, true);
     Status("Click the Deal button to resume this game.");
     Label(1, std::string(CRLF) + "HOST resumed a saved game.");
-    if (s_.PeerVersion < std::string_view("74")) {
+    if (s_.PeerVersion < FirstSecureSaveVersion) {
         p_.Board.SetCaption({Ctl::LabelPeek, 0}, "This is NOT a secure saved game.");
         p_.Board.SetVisible({Ctl::LabelPeek, 0}, true);
     }

@@ -33,7 +33,7 @@ std::string ChatOutbox::OldestPeerVersion() const {
 std::string ChatOutbox::LineFor(const std::string& version, const std::string& body,
                                 const ChatDraft& draft) const {
     std::string line = body;
-    if (VersionAbove(version, "74")) {
+    if (MultiplayerPeer(version)) {
         if (StartsNoCase(draft.Input, "WAV ")) line = "WAV " + draft.SoundFile;
         line = c_.Game.PlayerName + ": " + line;
     }
@@ -74,7 +74,7 @@ std::string ChatOutbox::Echo(const ChatDraft& draft, const std::string& version)
                      " can't hear the sound you are playing. Feature only works with v.7+";
         } else if (draft.SoundFile.size() >= 3 &&
                    EqualsNoCase(draft.SoundFile.substr(draft.SoundFile.size() - 3), "PMW") &&
-                   !VersionAbove(version, "74")) {
+                   !MultiplayerPeer(version)) {
             notice =
                 "\r\n>>> " + c_.Game.OppName1 +
                 " can't hear the sound you are playing. This personality's sound is only available in the "

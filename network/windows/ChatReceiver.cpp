@@ -62,7 +62,7 @@ void ChatReceiver::SystemLine(std::string_view text) {
 
 void ChatReceiver::ChatText(std::string text, int16_t counter, int index) {
     const std::string version = c_.Link.PeerVersion(index);
-    if (VersionAbove(version, "74")) {
+    if (MultiplayerPeer(version)) {
         sender_.clear();
         if (const size_t colon = text.find(':'); colon != std::string::npos) {
             sender_ =
@@ -81,7 +81,7 @@ void ChatReceiver::ChatText(std::string text, int16_t counter, int index) {
         c_.Board.AnimateCardsFlow();
     } else if (StartsNoCase(text, "WAV ")) {
         const std::string name = text.substr(4);
-        const bool withEnding = VersionAbove(version, "74");
+        const bool withEnding = MultiplayerPeer(version);
         const std::string shownName = withEnding && name.size() >= 4 ? name.substr(0, name.size() - 4) : name;
         c_.Board.ShowChatText("Sound from " + sender_ + shownName);
         const auto file =
@@ -113,7 +113,7 @@ bool ChatReceiver::OrdinaryLine(std::string& text, const std::string& version) {
             picture = "PIC <" + name + "> ";
     }
     bool quit = false;
-    if (VersionAbove(version, "74")) {
+    if (MultiplayerPeer(version)) {
         if (text.ends_with(QuitMark)) {
             text.pop_back();
             quit = !c_.Link.Hosting();
@@ -137,7 +137,7 @@ bool ChatReceiver::BusyRefusal(const std::string& text, const std::string& versi
     if (!version.empty() || c_.Link.Hosting() || !ContainsNoCase(text, BusyText)) return false;
     c_.Box.MsgBox("You cannot join this game. The host is playing someone else.", MbCritical, "Impossible");
     c_.Board.NetCleanUp();
-    c_.Game.NetState = 0;
+    c_.Game.NetState = NetNone;
     return true;
 }
 

@@ -8,10 +8,6 @@ namespace zarle {
 
 namespace fs = std::filesystem;
 
-bool VersionAbove(std::string_view version, std::string_view than) {
-    return version > than;
-}
-
 std::string CleanTyped(std::string_view text) {
     std::string kept;
     for (const char c : text) {

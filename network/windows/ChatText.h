@@ -1,6 +1,6 @@
 #pragma once
-// The texts of chat lines: cleaning what is typed, the emoticon shortcuts, the version rules and
-// the checks on names of sounds and pictures that peers send.
+// The texts of chat lines: cleaning what is typed, the emoticon shortcuts and the checks on names of
+// sounds and pictures that peers send.
 
 #include <filesystem>
 #include <optional>
@@ -8,9 +8,6 @@
 #include <string_view>
 
 namespace zarle {
-
-// Version codes compare as text: "82" is above "74"; "" (no hello yet) is below all.
-bool VersionAbove(std::string_view version, std::string_view than);
 
 // Typed text without line breaks and control characters, trimmed: it can never become a second
 // protocol line.

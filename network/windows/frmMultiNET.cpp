@@ -1,7 +1,6 @@
 #include "frmMultiNET.h"
 
 #include "AvatarFile.h"
-#include "ChatText.h"
 #include "DataFiles.h"
 #include "DialogLook.h"
 #include "NetScoreFiles.h"
@@ -40,10 +39,8 @@ constexpr const char* UseScoreFile = "Use Score File: ";
 
 // A peer whose version knows neither more than two players nor four centers.
 bool frmMultiNET::OldPeer() const {
-    return !s_.PeerVersion.empty() && !VersionAbove(s_.PeerVersion, "74");
+    return !s_.PeerVersion.empty() && !MultiplayerPeer(s_.PeerVersion);
 }
-
-namespace {} // namespace
 
 frmMultiNET::frmMultiNET(SetupSession& session, InternetChoices& choices, NetSetupHooks hooks,
                          QWidget* parent)

@@ -164,7 +164,7 @@ void frmPlayers::cmdConnect_Click() {
     s.PTurn = 0;
     Option1->setEnabled(false);
     Option2->setEnabled(false);
-    s.NetState = 0;
+    s.NetState = NetNone;
     s.NetMode = Connecting;
     p_.Choices.NetPort = *port;
     if (remote) {

@@ -7,14 +7,6 @@
 
 namespace zarle {
 
-namespace {
-
-constexpr int16_t LayoutAnswered = 14; // "LO"
-constexpr int16_t ConnectionLost = 6;
-constexpr std::string_view LastPeerWithoutRenegotiation = "74";
-
-} // namespace
-
 void OpponentsSetup::SetupOpponents() {
     GameState& s = ports_.Game;
     s.PrevNumPlayers = s.NumPlayers;
@@ -68,7 +60,7 @@ void OpponentsSetup::ApplyNewTable() {
 
 void OpponentsSetup::RenegotiateTable() {
     GameState& s = ports_.Game;
-    if (s.PeerVersion <= LastPeerWithoutRenegotiation) {
+    if (!MultiplayerPeer(s.PeerVersion)) {
         if (ports_.GameNew) ports_.GameNew();
         return;
     }
@@ -81,8 +73,8 @@ void OpponentsSetup::RenegotiateTable() {
     ports_.Ports().View.NameCaptions();
     // No time-out: the wait ends once every peer has answered the layout, or with the network game
     // or the program.
-    while (!(s.NetState == LayoutAnswered && s.AckCount == s.NumPlayers)) {
-        if (s.NetState == ConnectionLost || s.NetMode == 0 || s.StopWait) return;
+    while (!(s.NetState == NetLayout && s.AckCount == s.NumPlayers)) {
+        if (s.NetState == NetGoodbye || s.NetMode == 0 || s.StopWait) return;
         ports_.Net.NetWaitReply(0);
         ports_.Ports().Waiter.DoEvents();
     }

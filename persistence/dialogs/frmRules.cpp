@@ -1,6 +1,6 @@
 #include "frmRules.h"
 
-#include "Rules.h"
+#include "RulesCaption.h"
 #include "VbText.h"
 #include "help/HelpPort.h"
 
@@ -20,9 +20,6 @@ constexpr std::array<int16_t, 4> SideSizes{19, 25, 14, 9}; // 20, 26, 15 and 10 
 constexpr int ForcedBits[] = {1, 2, 4};
 constexpr int VisibleOnly = 4;
 constexpr int MbOkCancel = 1;
-// Peers older than these cannot take part: the rules dialog at all, and a fourth center.
-constexpr std::string_view RulesPeer = "52";
-constexpr std::string_view FourCentersPeer = "74";
 constexpr int16_t Connecting = 99; // NetMode while the internet setup is being prepared
 
 QGroupBox* Frame(QWidget* parent, const char* caption) {
@@ -123,7 +120,7 @@ void frmRules::BuildControls() {
 }
 
 bool frmRules::Form_Load() {
-    if (s_.NetMode != 0 && s_.NetMode != Connecting && s_.PeerVersion < RulesPeer) {
+    if (s_.NetMode != 0 && s_.NetMode != Connecting && s_.PeerVersion < FirstRulesVersion) {
         ports_.Box.MsgBox("This feature is not available with this opponent.", MbInformation,
                           "Playing older version.");
         return false;
@@ -141,7 +138,8 @@ bool frmRules::Form_Load() {
     }
     CheckForcedCards();
     if (s_.NoWildAce) chkWild->setChecked(true);
-    if (s_.NetMode != 0 && s_.PeerVersion <= FourCentersPeer) {
+    // A two-player peer plays on three centers only.
+    if (s_.NetMode != 0 && !MultiplayerPeer(s_.PeerVersion)) {
         optCenter[0]->setChecked(true);
         optCenter[1]->setEnabled(false);
     } else {

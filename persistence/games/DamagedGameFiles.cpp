@@ -18,8 +18,6 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr int SettingsRecords = 18; // the records of the settings file the game uses
-constexpr int ComputerBestRunRecord = 10;
-constexpr int ComputerBestSideRecord = 11;
 
 // A data file as it lies on the disk: open for its repair when the folder allows it.
 struct DataFile {

@@ -9,20 +9,51 @@ namespace {
 
 constexpr int16_t DefaultSideSizeM1 = 19;
 
-// The part of a seat that the record keeps; the same in both directions.
-template <class SeatT, class RecordSeat> void CopySeat(SeatT& to, const RecordSeat& from) {
-    to.SideCards = from.SideCards;
-    to.SideCount = from.SideCount;
-    to.SidePos = from.SidePos;
-    to.Slots = from.Slots;
-    to.HoldCards = from.HoldCards;
+// The fields the record keeps, one list for both directions: `move(stateField, recordField)`
+// copies one pair the way its caller goes. What a direction works out for itself (the deck's
+// packed form, positions, rules that older records lack) stays with that direction.
+template <class StateSeat, class RecordSeat, class Move>
+void EachSeatField(StateSeat& seat, RecordSeat& rec, Move move) {
+    move(seat.SideCards, rec.SideCards);
+    move(seat.SideCount, rec.SideCount);
+    move(seat.SidePos, rec.SidePos);
+    move(seat.Slots, rec.Slots);
+    move(seat.HoldCards, rec.HoldCards);
     for (int h = 1; h <= HoldPiles; ++h) {
-        to.HoldInfo[h][1] = from.HoldInfo[h][1];
-        to.HoldInfo[h][2] = from.HoldInfo[h][2];
+        move(seat.HoldInfo[h][1], rec.HoldInfo[h][1]);
+        move(seat.HoldInfo[h][2], rec.HoldInfo[h][2]);
     }
-    to.WildSide = from.WildSide;
-    to.WildHand = from.WildHand;
+    move(seat.WildSide, rec.WildSide);
+    move(seat.WildHand, rec.WildHand);
 }
+
+// The game in play; the state's player, center and deck counts are already those of the record.
+template <class State, class Record, class Move> void EachPlayField(State& s, Record& r, Move move) {
+    move(s.PTurn, r.PTurn);
+    move(s.ForcedMask, r.ForcedMask);
+    move(s.WorkSideCount, r.WorkSideCount);
+    move(s.SideCount, r.SideCount);
+    move(s.StockCount, r.StockCount);
+    move(s.UsedCount, r.UsedCount);
+    move(s.HandCount, r.HandCount);
+    for (int i = 1; i <= s.DeckSize && i <= MaxDeckSize; ++i) move(s.UsedCards[i], r.UsedCards[i]);
+    move(s.SideCards, r.SideCards);
+    move(s.PlayerCards, r.PlayerCards);
+    for (int c = 1; c <= s.NumCenters; ++c) {
+        move(s.CenterCards[c], r.CenterCards[c]);
+        move(s.CenterCount[c], r.CenterCount[c]);
+    }
+    move(s.WildSide, r.WildSide);
+    move(s.WildHand, r.WildHand);
+    for (int h = 1; h <= HoldPiles; ++h) {
+        move(s.HoldCards[h], r.HoldCards[h]);
+        move(s.HoldCount[h], r.HoldCount[h]);
+    }
+    for (int seat = 2; seat <= s.NumPlayers; ++seat) EachSeatField(s.Seat(seat), r.Seats[seat - 2], move);
+}
+
+constexpr auto ToRecord = [](const auto& state, auto& record) { record = state; };
+constexpr auto FromRecord = [](auto& state, const auto& record) { state = record; };
 
 // The frame of its seat's row where a side pile's top lies (seat 1 the human's): the frames after
 // it stand for the cards beneath. It follows from the count, which the record's own position
@@ -59,77 +90,30 @@ int16_t SideSizeOf(const SavedGameRecord& r) {
 }
 
 void FillSavedGame(const GameState& s, SavedGameRecord& r) {
+    r.NumPlayers = s.NumPlayers;
+    r.NumCenters = s.NumCenters;
+    r.SideSizeM1 = s.SideSizeM1;
     r.NoWildAce = ToVbBool(s.NoWildAce);
-    r.PTurn = s.PTurn;
-    r.WorkSideCount = s.WorkSideCount;
-    r.SideCount = s.SideCount;
     r.WorkSidePos = s.WorkSidePos;
     r.SidePos = s.SidePos;
-    r.StockCount = s.StockCount;
-    r.UsedCount = s.UsedCount;
-    r.HandCount = s.HandCount;
-    r.SideSizeM1 = s.SideSizeM1;
-    r.ForcedMask = s.ForcedMask;
-    r.NumCenters = s.NumCenters;
-    r.NumPlayers = s.NumPlayers;
-
-    for (int i = 1; i <= s.DeckSize && i <= MaxDeckSize; ++i) {
-        r.Deck[i] = s.Deck.CardAt(i);
-        r.UsedCards[i] = s.UsedCards[i];
-    }
-    r.SideCards = s.SideCards;
-    r.PlayerCards = s.PlayerCards;
-    for (int c = 1; c <= s.NumCenters; ++c) {
-        r.CenterCards[c] = s.CenterCards[c];
-        r.CenterCount[c] = s.CenterCount[c];
-    }
-    r.WildSide = s.WildSide;
-    r.WildHand = s.WildHand;
-    for (int h = 1; h <= HoldPiles; ++h) {
-        r.HoldCards[h] = s.HoldCards[h];
-        r.HoldCount[h] = s.HoldCount[h];
-    }
-    for (int seat = 2; seat <= s.NumPlayers; ++seat) CopySeat(r.Seats[seat - 2], s.Seat(seat));
+    EachPlayField(s, r, ToRecord);
+    for (int i = 1; i <= s.DeckSize && i <= MaxDeckSize; ++i) r.Deck[i] = s.Deck.CardAt(i);
 }
 
 void ApplySavedGame(const SavedGameRecord& r, GameState& s) {
     s.NumPlayers = r.NumPlayers;
     s.NumCenters = r.NumCenters;
-    s.SideSizeM1 = SideSizeOf(r);
-    s.ForcedMask = r.ForcedMask;
-    s.NoWildAce = r.NoWildAce != 0;
     s.DeckSize = static_cast<int16_t>(PackSize * s.NumPlayers);
-    s.PTurn = r.PTurn;
+    s.SideSizeM1 = SideSizeOf(r);
+    s.NoWildAce = r.NoWildAce != 0;
+    EachPlayField(s, r, FromRecord);
+    for (int i = 1; i <= s.DeckSize && i <= MaxDeckSize; ++i) s.Deck.SetCard(i, r.Deck[i]);
     WhosOnFirst(s);
-    s.WorkSideCount = r.WorkSideCount;
-    s.SideCount = r.SideCount;
     // The working copy is seat 2's once the game is taken up.
-    s.WorkSidePos = SidePosition(2, r.WorkSideCount);
-    s.SidePos = SidePosition(1, r.SideCount);
-    s.StockCount = r.StockCount;
-    s.UsedCount = r.UsedCount;
-    s.HandCount = r.HandCount;
-
-    for (int i = 1; i <= s.DeckSize && i <= MaxDeckSize; ++i) {
-        s.Deck.SetCard(i, r.Deck[i]);
-        s.UsedCards[i] = r.UsedCards[i];
-    }
-    s.SideCards = r.SideCards;
-    s.PlayerCards = r.PlayerCards;
-    for (int c = 1; c <= s.NumCenters; ++c) {
-        s.CenterCards[c] = r.CenterCards[c];
-        s.CenterCount[c] = r.CenterCount[c];
-    }
-    s.WildSide = r.WildSide;
-    s.WildHand = r.WildHand;
-    for (int h = 1; h <= HoldPiles; ++h) {
-        s.HoldCards[h] = r.HoldCards[h];
-        s.HoldCount[h] = r.HoldCount[h];
-    }
-    for (int seat = 2; seat <= s.NumPlayers; ++seat) {
-        CopySeat(s.Seat(seat), r.Seats[seat - 2]);
+    s.WorkSidePos = SidePosition(2, s.WorkSideCount);
+    s.SidePos = SidePosition(1, s.SideCount);
+    for (int seat = 2; seat <= s.NumPlayers; ++seat)
         s.Seat(seat).SidePos = SidePosition(seat, s.Seat(seat).SideCount);
-    }
     MarkSeenCards(s);
 }
 

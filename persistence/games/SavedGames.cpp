@@ -177,14 +177,14 @@ bool SavedGames::Refused(Source from, const std::optional<SavedGameRecord>& reco
 bool SavedGames::NetworkRefuses(const SavedGameRecord& record) {
     if (s_.NetMode == 0) return false;
     const std::string& peer = s_.PeerVersion;
-    if (record.NumPlayers == s_.NetMode + 1 && peer >= std::string("52") &&
-        (peer > std::string("74") || record.NumCenters != 4))
+    if (record.NumPlayers == s_.NetMode + 1 && peer >= FirstRulesVersion &&
+        (MultiplayerPeer(peer) || record.NumCenters != 4))
         return false;
-    if (peer > std::string("74")) {
+    if (MultiplayerPeer(peer)) {
         Message("You don't have enough players to play this saved game." + Crlf +
                     "Connect to all players first, then Send the Saved game.",
                 MbCritical, "Saved Game for" + Str(record.NumPlayers) + " players");
-    } else if (peer >= std::string("52")) {
+    } else if (peer >= FirstRulesVersion) {
         Message(
             "This game was saved with features that are not compatible with non-Multiplayer edition game.",
             MbCritical,

@@ -98,7 +98,6 @@ class SavedGames {
     // The save window was closed without anything to apply.
     bool DialogCancelled() const { return dialogCancelled_; }
 
-    const SavedGameRecord& SaveRecord() const { return saveRecord_; }
     std::filesystem::path SaveFile() const;
 
   private:

@@ -16,8 +16,6 @@ namespace {
 const std::string Crlf(CRLF);
 constexpr int FirstPlayerRecord = 2;
 constexpr int ComputerRow = 1;
-constexpr int ComputerBestRunRecord = 10;
-constexpr int ComputerBestSideRecord = 11;
 constexpr const char* PlayerFileKept = "Players.sav is as it was.";
 
 ScoreRow RowOf(const PlayerRecord& rec, int category) {

@@ -14,8 +14,6 @@ namespace {
 const std::string Crlf(CRLF);
 constexpr int HumanRunPanel = 2;
 constexpr int OpponentRunPanel = 6;
-constexpr int ComputerBestRunRecord = 10;
-constexpr int ComputerBestSideRecord = 11;
 
 int Sum(const StatsRow& row, int from) {
     return row[from] + row[from + 1] + row[from + 2];

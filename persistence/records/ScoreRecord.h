@@ -25,6 +25,11 @@ struct ScoreRecord {
     friend bool operator==(const ScoreRecord&, const ScoreRecord&) = default;
 };
 
+// The records of the settings file that hold the computer's all-time best runs: by all cards of
+// the run, and by side-pile cards.
+inline constexpr int ComputerBestRunRecord = 10;
+inline constexpr int ComputerBestSideRecord = 11;
+
 // The same record in an internet score file. Record 1 names the owner and holds the owner's
 // totals; its LastRec is the last record in use (two players) or the first record of the last
 // line-up (three or four players).

@@ -1,13 +1,9 @@
 #include "net/HostAddresses.h"
 
-#include <QHostInfo>
+#include <QHostAddress>
 #include <QNetworkInterface>
 
 namespace zarle {
-
-QString LocalHostName() {
-    return QHostInfo::localHostName();
-}
 
 QStringList LocalIPv4Addresses() {
     QStringList found;

@@ -6,7 +6,6 @@
 
 namespace zarle {
 
-QString LocalHostName();
 // The IPv4 addresses of the network interfaces that are up, loopback left out; when there
 // are none, the loopback address alone.
 QStringList LocalIPv4Addresses();

@@ -159,7 +159,8 @@ TEST_F(GameEndTest, ANetworkGameCountsTheSessionAndTheRemoteWaitsForTheHost) {
     s.NetMode = 1;
     s.IsHost = 0;
     s.NetMargin = 12;
-    table.Net.PeerEvents = {[](GameState& g) { g.NetState = 9; }, [](GameState& g) { g.NetState = 3; }};
+    table.Net.PeerEvents = {[](GameState& g) { g.NetState = NetTurnOver; },
+                            [](GameState& g) { g.NetState = NetNewGame; }};
     HumanWins(2, {6});
     EXPECT_EQ(s.NetGames, 1);
     EXPECT_EQ(s.NetWins, 1);

@@ -44,7 +44,7 @@ TEST(NetworkDealTest, TheHostSendsTheDeckWithTheRulesAndTheFirstSeat) {
     s.NoWildAce = true;
     const auto draws = OrderedShuffle(104);
     table.Random.Script.assign(draws.begin(), draws.end());
-    table.Net.PeerEvents = {PeerAnswers(3), PeerAnswers(4), PeerAnswers(5)};
+    table.Net.PeerEvents = {PeerAnswers(NetNewGame), PeerAnswers(NetDeck), PeerAnswers(NetFirstTurn)};
     table.Game.ClearBoard();
     ASSERT_TRUE(table.Game.SetUp());
 
@@ -66,7 +66,7 @@ TEST(NetworkDealTest, TheHostWinningTheFlipIsSeatTwoOnTheRemote) {
     MakeHost(table, 2);
     const auto draws = OrderedShuffle(104, {{65, 66}}); // the two side tops change places
     table.Random.Script.assign(draws.begin(), draws.end());
-    table.Net.PeerEvents = {PeerAnswers(3), PeerAnswers(4), PeerAnswers(5)};
+    table.Net.PeerEvents = {PeerAnswers(NetNewGame), PeerAnswers(NetDeck), PeerAnswers(NetFirstTurn)};
     table.Game.ClearBoard();
     ASSERT_TRUE(table.Game.SetUp());
     ASSERT_EQ(table.Net.Sent.size(), 2u);
@@ -150,14 +150,14 @@ TEST(NetworkDealTest, AFirstSeatOutOfRangeIsRefused) {
 TEST(NetworkDealTest, ALostConnectionDuringTheDealLeavesTheBoardFree) {
     FakeTable host;
     MakeHost(host, 2);
-    host.Net.PeerEvents = {PeerAnswers(3)}; // the remote answers "GS", then nothing more
+    host.Net.PeerEvents = {PeerAnswers(NetNewGame)}; // the remote answers "GS", then nothing more
     host.Game.ClearBoard();
     EXPECT_FALSE(host.Game.SetUp());
     EXPECT_FALSE(host.State.GameBusy);
 
     FakeTable remote;
     MakeRemote(remote, 2, 1);
-    remote.State.NetState = 3;
+    remote.State.NetState = NetNewGame;
     remote.Game.Command2_Click(); // answers "GS", then waits for a deck that never comes
     EXPECT_EQ(remote.Net.Sent, std::vector<std::string>{"GS"});
     EXPECT_FALSE(remote.State.GameBusy);
@@ -171,7 +171,7 @@ TEST(NetworkDealTest, TheHostSendsTheReshuffledStockAndWaitsForEveryAnswer) {
     GameState& s = table.State;
     s.UsedCount = 12;
     for (int k = 1; k <= 12; ++k) s.UsedCards[k] = CardOfId(k);
-    table.Net.PeerEvents = {[](GameState& g) { g.NetState = 4; }, PeerAnswers(4)};
+    table.Net.PeerEvents = {[](GameState& g) { g.NetState = NetDeck; }, PeerAnswers(NetDeck)};
     table.Game.RESHUFFLE();
     ASSERT_EQ(table.Net.Sent.size(), 1u);
     EXPECT_EQ(table.Net.Sent[0].substr(0, 3), "DK ");
@@ -232,10 +232,10 @@ TEST_F(RemoteReshuffleTest, AStockOfOtherCardsIsRefusedAndTheUsedPileKept) {
 
 TEST(NetworkStalemateTest, TheRemoteWaitsForTheHostsDecision) {
     struct Case {
-        int decision;
+        NetCode decision;
         bool recovered;
     };
-    for (const Case c : {Case{9, true}, Case{3, false}}) {
+    for (const Case c : {Case{NetTurnOver, true}, Case{NetNewGame, false}}) {
         FakeTable table;
         MakeRemote(table, 2, 1);
         GameState& s = table.State;
@@ -248,7 +248,7 @@ TEST(NetworkStalemateTest, TheRemoteWaitsForTheHostsDecision) {
             s.HoldCount[1] = static_cast<int16_t>(k);
         }
         s.PlayerCards[7] = CardOfId(30);
-        table.Net.PeerEvents = {[c](GameState& g) { g.NetState = static_cast<int16_t>(c.decision); }};
+        table.Net.PeerEvents = {[c](GameState& g) { g.NetState = c.decision; }};
         if (c.recovered) {
             // The host's new stock: the same thirteen cards.
             table.Net.PeerEvents.push_back(

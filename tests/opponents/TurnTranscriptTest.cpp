@@ -59,7 +59,7 @@ TEST(TurnTranscriptTest, AnEndedTurnOfANetworkGameWaitsForThePeerAndAnswersOk) {
     s.WorkHoldInfo[1][1] = 1;
     s.CenterIdx = 2;
     t.Opponents.Plan().DropPile = 1;
-    t.Net.PeerEvents.push_back(PeerAnswers(9));
+    t.Net.PeerEvents.push_back(PeerAnswers(NetTurnOver));
 
     t.Opponents.Move_End_Turn(Pics::Picture1);
     EXPECT_EQ(t.Line(1), (Lines{"Label9(1) = \"Zarle's turn is over...\"",

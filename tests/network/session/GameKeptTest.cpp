@@ -50,7 +50,7 @@ struct HostSeatTurn {
         EXPECT_TRUE(RunUntil([&] { return Bob->Seated() && Host.State.AckCount == 3; }));
         Host.Session.BeginPlay();
         GameState& s = Host.State;
-        s.NetState = 0;
+        s.NetState = NetNone;
         SeatRecord& ann = s.SeatRec1;
         ann.SideCount = 2;
         ann.SideCards[1] = CardOfId(5);

@@ -16,7 +16,7 @@ RemoteSeatTurn::RemoteSeatTurn() {
     Side.Session.BeginPlay();
     Host.Lines.clear();
     GameState& s = Side.State;
-    s.NetState = 0;
+    s.NetState = NetNone;
     SeatRecord& seat = s.SeatRec1;
     seat.SideCount = 2;
     seat.SideCards[1] = CardOfId(5);

@@ -204,8 +204,8 @@ TEST(TableHoldsTest, AChatFloodIsCutWithOneNotice) {
     std::string flood;
     for (int i = 0; i < 100000; ++i) flood += "SY " + std::to_string(i % 30000) + "#Ann: hello everybody\n";
     ann.Peer.Send(flood + "GS\n");
-    ASSERT_TRUE(
-        RunUntil([&] { return host.Caption("Label9(0)") == "" && host.State.LastCmd[1] == 3; }, 20000));
+    ASSERT_TRUE(RunUntil(
+        [&] { return host.Caption("Label9(0)") == "" && host.State.LastCmd[1] == NetNewGame; }, 20000));
     EXPECT_GT(host.Chat.Lines.size(), 0u);
     EXPECT_LT(host.Chat.Lines.size(), 200u);
     const auto notices = std::ranges::count_if(host.Chat.System, [](const std::string& line) {

@@ -112,14 +112,14 @@ TEST_F(ChatReceiveTest, TheHostRelaysUnderItsOwnCounterOnlyWithTwoOrMoreRemotes)
 
 TEST_F(ChatReceiveTest, ABusyHostRefusesTheJoin) {
     link.Versions[1] = "";
-    s.NetState = 3;
+    s.NetState = NetNewGame;
     Receive("SY  1#$-ZARLE: So you want to play with us? Sorry I'm busy!");
     EXPECT_EQ(log.Lines(), (std::vector<std::string>{
                                "MsgBox \"You cannot join this game. The host is playing someone else.\" 16 "
                                "\"Impossible\" -> 1",
                                "NetCleanUp"}))
         << log.Dump();
-    EXPECT_EQ(s.NetState, 0);
+    EXPECT_EQ(s.NetState, NetNone);
     EXPECT_EQ(receiver.ChatSeqIn(), 0);
 }
 

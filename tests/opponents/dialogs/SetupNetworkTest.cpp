@@ -54,7 +54,7 @@ TEST_F(SetupNetworkTest, ANewerPeerGetsEGAndTheLayoutAndTheSetupWaitsForEveryAns
     Game->SideCount = 12; // a game is on the table
     bool answered = false;
     Net->PeerEvents = {[](GameState& s) {
-                           s.NetState = 14;
+                           s.NetState = NetLayout;
                            s.AckCount = 2;
                        },
                        [&](GameState& s) {
@@ -77,7 +77,7 @@ TEST_F(SetupNetworkTest, TheWaitEndsWithTheNetworkGameOrTheProgram) {
     EXPECT_TRUE(Log.Has("Connection lost")) << Log.Dump();
     EXPECT_TRUE(Net->Sent.empty()) << "no game was on the table";
 
-    Game->NetState = 0;
+    Game->NetState = NetNone;
     Net->PeerEvents = {[](GameState& s) { s.NetMode = 0; }};
     ChangeTableTo(2);
     EXPECT_TRUE(Net->PeerEvents.empty());

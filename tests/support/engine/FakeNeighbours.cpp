@@ -37,7 +37,7 @@ void FakeNetwork::NetBroadcast(std::string_view msg, int exceptIndex) {
 void FakeNetwork::NetWaitReply(int) {
     if (PeerEvents.empty()) {
         t_.Add("Connection lost");
-        s_.NetState = 6;
+        s_.NetState = NetGoodbye;
         return;
     }
     auto event = std::move(PeerEvents.front());
@@ -50,9 +50,9 @@ void FakeNetwork::ConnectionLost() {
     s_.NetMode = 0;
 }
 
-std::function<void(GameState&)> PeerAnswers(int netState) {
-    return [netState](GameState& s) {
-        s.NetState = static_cast<int16_t>(netState);
+std::function<void(GameState&)> PeerAnswers(NetCode code) {
+    return [code](GameState& s) {
+        s.NetState = code;
         s.AckCount = s.NumPlayers;
     };
 }
@@ -60,14 +60,14 @@ std::function<void(GameState&)> PeerAnswers(int netState) {
 std::function<void(GameState&)> PeerSendsDeck(std::string text) {
     return [text = std::move(text)](GameState& s) {
         s.RecoverText = text;
-        s.NetState = 4;
+        s.NetState = NetDeck;
     };
 }
 
 std::function<void(GameState&)> PeerSendsFirstSeat(int seat) {
     return [seat](GameState& s) {
         s.FirstTurnSeat = static_cast<int16_t>(seat);
-        s.NetState = 5;
+        s.NetState = NetFirstTurn;
     };
 }
 

@@ -67,7 +67,7 @@ class FakeNetwork : public NetworkPort {
 };
 
 // Peer events of the usual kind: the message with this code arrived and every peer answered.
-std::function<void(GameState&)> PeerAnswers(int netState);
+std::function<void(GameState&)> PeerAnswers(NetCode code);
 // A "DK" arrived with this text after its tag.
 std::function<void(GameState&)> PeerSendsDeck(std::string text);
 // A "TR" arrived naming this seat.

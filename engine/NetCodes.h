@@ -1,5 +1,6 @@
 #pragma once
 // The codes a handled message leaves in NetState, one per tag, and the version codes of peers.
+// The engine waits on the codes; the protocol reads the tags into them.
 
 #include <string_view>
 
@@ -23,11 +24,21 @@ enum NetCode : int {
     NetLayoutEarly = 16 // a layout handled on a remote before the session was ready
 };
 
+// After this code the game in play at this side is over: the connection went, the game ended, or
+// the host began another game or changed the table.
+inline bool EndsTheGame(int code) {
+    return code == NetGoodbye || code == NetEndGame || code == NetNewGame || code == NetLayout;
+}
+
 // This program's version code, and the newest code of a two-player-only peer.
 inline constexpr std::string_view OwnVersionCode = "82";
 inline constexpr std::string_view LastTwoPlayerVersion = "74";
 // A hello without a version.
 inline constexpr std::string_view OldestVersion = "40";
+// The first version with a choice of rules (and side piles of other sizes than 20 cards).
+inline constexpr std::string_view FirstRulesVersion = "52";
+// The first version whose saved games are secure.
+inline constexpr std::string_view FirstSecureSaveVersion = "74";
 
 // Version codes compare as text, as every peer has compared them.
 inline bool MultiplayerPeer(std::string_view code) {
