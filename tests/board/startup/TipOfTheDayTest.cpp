@@ -98,7 +98,9 @@ TEST_F(TipOfTheDayTest, ReturnAndEscCloseTheTip) {
         const int32_t before = tip->CurrentTip;
         QTest::keyClick(tip->windowHandle(), c.key);
         EXPECT_EQ(tip->isVisible(), !c.closes);
-        if (!c.closes) EXPECT_NE(tip->CurrentTip, before);
+        if (!c.closes) {
+            EXPECT_NE(tip->CurrentTip, before);
+        }
     }
 }
 

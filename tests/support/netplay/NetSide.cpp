@@ -17,7 +17,11 @@ NetSide::NetSide(const std::string& name, int players)
       Opponents(State, Game,
                 OpponentsPorts{Board, Sound, Waiter, Random, Persistence, Net, Window, Timer, &Session}),
       Game(State, EnginePorts{Board, Sound, Waiter, Box, Random, Opponents, Persistence, Net}),
-      GamePort(Game, Opponents, BoardHooks{.Beep = [this] { Log.Add("Beep"); }}) {
+      GamePort(Game, Opponents, [this] {
+          BoardHooks hooks;
+          hooks.Beep = [this] { Log.Add("Beep"); };
+          return hooks;
+      }()) {
     State.PlayerName = name;
     State.NumPlayers = static_cast<int16_t>(players);
     State.NumCenters = static_cast<int16_t>(players > 2 ? 4 : 3);
