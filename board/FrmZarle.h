@@ -15,6 +15,8 @@
 
 namespace zarle {
 
+class Label;
+
 class FrmZarle final : public Form, public BoardSurface {
   public:
     explicit FrmZarle(CardPictureBank& pictures);
@@ -60,6 +62,11 @@ class FrmZarle final : public Form, public BoardSurface {
     void HoldCaptionsInMenuStrip();
     void ReportFrame();
     void PlaceHoldBox(QWidget& box, const QRect& bounds);
+    // One number for a control, to keep things by.
+    static int ControlKey(ControlId id);
+    void PlaceLabel(ControlId id);
+    void IndentPastNames(Label& box);
+    void IndentBoxCaptions();
     // Whether the window manager's frame around the shown window is known.
     bool FrameKnown() const;
     // Gives the window the frame asked for, or as near as it can before the frame is known.
@@ -76,6 +83,7 @@ class FrmZarle final : public Form, public BoardSurface {
     SurfaceEvents* events_ = nullptr;
     std::optional<QRect> wantedFrame_; // pixels, until the window manager's frame is known
     std::map<int, QRect> holdBoxes_;   // Label3 index: the box as the layout places it
+    std::map<int, QRect> labelBoxes_;  // any other label, by key: the place the layout gives it
     QSize boardInside_{0, 0};          // the least inside the board asks for
     QTimer frameWatch_;
     int frameWatches_ = 0;

@@ -115,6 +115,7 @@ class BoardLayout {
     void LayoutMultiPlayerMessages();
     void CompactPlayerRow();
     void RemoveSeat4Panel();
+    double WildTagLeft(int center) const;
 
     BoardModel& m_;
     GameState& gs_;
