@@ -39,7 +39,8 @@ InternetPlayParts GameWindow::InternetParts() {
                              },
                              [this] { dialogs_.SetupOpponents(); },
                              [this] { profiles_.Read_Users(); },
-                             [this] { ShowRules(); }};
+                             [this] { ShowRules(); },
+                             [this] { return pictures_.imgSkin(game_.BackgroundIdx); }};
 }
 
 } // namespace zarle

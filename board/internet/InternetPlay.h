@@ -37,9 +37,13 @@ struct InternetPlayParts {
     std::function<void()> SetupOpponents; // the opponents setup, which shows the internet one
     std::function<void()> ReadUsers;
     std::function<void()> ShowRules;
+    std::function<QImage()> TablePicture; // the chat window's backdrop
 };
 
-class InternetPlay final : public NetworkPort, public RemoteSeatPort, public InternetCommands, private ChatLink {
+class InternetPlay final : public NetworkPort,
+                           public RemoteSeatPort,
+                           public InternetCommands,
+                           private ChatLink {
   public:
     explicit InternetPlay(InternetPlayParts parts);
     ~InternetPlay() override;

@@ -192,10 +192,11 @@ click_deal() {
   xdotool mousemove --window "$1" "${DealPoint[@]}" click 1
 }
 
-# The host starts a game with F2; every other side takes its cards with the Deal button.
+# The host starts a game with F2 in the window given (its board, or its chat window with the
+# focus in the chat line); every other side takes its cards with the Deal button.
 deal() {
   local host=$1 side board
-  focus "$host" "the host's board"
+  focus "$host" "the host's window for F2"
   keys F2
   for _ in $(seq 30); do
     for side in "${seats[@]:1}"; do
