@@ -115,6 +115,9 @@ void FrmZarle::SetUpStatusBar(QWidget& widget) {
         const QString key = panel == UndoPanel ? "Undo" : panel == OpponentNamePanel ? "OppName" : "";
         bar.AddPanel(key);
     }
+    // The undo panel's clicks take back the last play: it says so while it shows nothing else.
+    bar.SetIdleText(UndoPanel, "Undo");
+    bar.SetToolTipText(UndoPanel, "Undo: click to take back your last play");
     for (const auto& [panel, text] : panelTexts_) bar.SetText(panel, ToQString(text));
     for (const auto& [panel, tip] : panelTips_) bar.SetToolTipText(panel, ToQString(tip));
 }

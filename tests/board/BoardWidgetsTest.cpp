@@ -3,6 +3,7 @@
 // resize by the user reaches the layout.
 
 #include "BoardTable.h"
+#include "controls/StatusBar.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -156,6 +157,20 @@ TEST(BoardWidgets, TheKingsValueIsATagOverTheCentersFrame) {
     const QImage seen = tag->grab().toImage();
     EXPECT_EQ(seen.pixelColor(seen.width() / 2, 2), QColor(Qt::white));
     EXPECT_GT(StackingIndex(tag), StackingIndex(t.Widget({Ctl::Label10, 0})));
+}
+
+// The panel that takes back the last play says so, whatever the game last wrote into it.
+TEST(BoardWidgets, TheUndoPanelIsLabelled) {
+    BoardTable t;
+    t.Window->Deal();
+    const auto* bar = static_cast<const StatusBar*>(t.Widget({Ctl::StatusBar1, 0}));
+    const int undo = bar->PanelWithKey("Undo");
+    ASSERT_NE(undo, 0);
+    EXPECT_EQ(bar->Text(undo), "");
+    EXPECT_EQ(bar->ShownText(undo), "Undo");
+    EXPECT_FALSE(bar->ToolTipText(undo).isEmpty());
+    t.Board().SetPanelText(undo, " 3- 1- 0- [ 4 ]");
+    EXPECT_EQ(bar->ShownText(undo), " 3- 1- 0- [ 4 ]");
 }
 
 // The keypad's chosen card is ringed all round, in front of the piles, in a colour that stands out
