@@ -42,6 +42,7 @@ class BoardLayout {
     // runs only the common final steps.
     void ChangeDisplay(int action);
     void SizeFormToBoard();
+    void FitWindowToBoard();
     void SizeRelative();
 
     // Redraw and hold-pile counts.

@@ -52,6 +52,8 @@ void BoardLayout::ChangeLayout(int players, int centers) {
     // The rows go back up when they were up before: the player's choice outlives a new layout.
     if (rememberedDisplay == 1 && gs_.DisplaySize == 0) ChangeDisplay(0);
     if (rememberedDisplay > 1) ChangeDisplay(1);
+    // The window takes the size of the new board, not of the largest one it showed.
+    if (!gs_.StartingUp && m_.Window().State == WindowState::Normal) FitWindowToBoard();
     KeepBoardWhole();
 }
 
