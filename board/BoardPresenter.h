@@ -143,6 +143,7 @@ class BoardPresenter : public BoardPort, public LayoutHost, private SurfaceEvent
     };
 
     void SurfaceResized(const SurfaceFrame& frame) override;
+    void SurfaceMoved(const SurfaceFrame& frame) override;
 
     static FlightClock RealFlightClock();
     double FramesPerSecond() const;

@@ -29,6 +29,8 @@ class SurfaceEvents {
   public:
     virtual ~SurfaceEvents() = default;
     virtual void SurfaceResized(const SurfaceFrame& frame) = 0;
+    // Only the window's place changed (the player moved it).
+    virtual void SurfaceMoved(const SurfaceFrame& frame) = 0;
 };
 
 class BoardSurface : public ControlWidgets {

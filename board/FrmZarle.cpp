@@ -6,6 +6,7 @@
 #include "controls/PictureBox.h"
 #include "controls/Shape.h"
 #include "controls/StatusBar.h"
+#include "forms/OnScreen.h"
 #include "units/Twips.h"
 
 #include <QEvent>
@@ -64,6 +65,8 @@ FrmZarle::FrmZarle(CardPictureBank& pictures)
     : arrays_(*this), pictures_(pictures), layerDivider_(new QWidget(this)) {
     setObjectName("frmZarle");
     setWindowTitle("ZarleNET");
+    // The board comes back where the player left it, fitted onto the screen by start-up.
+    LeaveToItself(*this);
     layerDivider_->hide();
     frameWatch_.setInterval(FrameWatchMs);
     connect(&frameWatch_, &QTimer::timeout, this, [this] { WatchForFrame(); });
@@ -326,6 +329,11 @@ void FrmZarle::resizeEvent(QResizeEvent* event) {
     Form::resizeEvent(event);
     PlaceLabel({Ctl::StatusMsg, 0});
     ReportFrame();
+}
+
+void FrmZarle::moveEvent(QMoveEvent* event) {
+    Form::moveEvent(event);
+    if (events_) events_->SurfaceMoved(Frame());
 }
 
 // The window manager tells the frame's size by a window property, which raises no event here.

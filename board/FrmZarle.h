@@ -54,6 +54,7 @@ class FrmZarle final : public Form, public BoardSurface {
 
   protected:
     void resizeEvent(QResizeEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
     void changeEvent(QEvent* event) override;
 
   private:

@@ -1,6 +1,9 @@
 #include "GameWindow.h"
 
 #include "FrmZarle.h"
+#include "forms/OnScreen.h"
+
+#include <QApplication>
 
 namespace zarle {
 
@@ -11,7 +14,8 @@ GameWindow::GameWindow(GameState& game, GameWindowServices services)
       opponents_(game, engine_,
                  OpponentsPorts{board_, soundPort_, waitPort_, random_, gamePersistence_, net_,
                                 opponentWindow_, opponentWindow_, &net_}),
-      net_(InternetParts()), board_(game, pictures_, *surface_, BoardServices{soundPort_, waitPort_, boxPort_}),
+      net_(InternetParts()),
+      board_(game, pictures_, *surface_, BoardServices{soundPort_, waitPort_, boxPort_}),
       opponentWindow_(game, board_), profileView_(game, board_, *surface_, pictures_),
       profileCalls_(game, engine_, board_),
       profiles_(game, ProfilePorts{profileView_, profileCalls_, soundPort_, waitPort_, boxPort_}),
@@ -60,6 +64,7 @@ GameWindow::GameWindow(GameState& game, GameWindowServices services)
 }
 
 StartOutcome GameWindow::Start(const StartOptions& options) {
+    if (auto* app = qobject_cast<QApplication*>(QCoreApplication::instance())) KeepWindowsOnScreen(*app);
     const StartOutcome outcome = startUp_.Form_Load(options);
     if (outcome == StartOutcome::Running) windows_.ShowTipAtStartUp();
     return outcome;
@@ -68,9 +73,9 @@ StartOutcome GameWindow::Start(const StartOptions& options) {
 GameWindow::~GameWindow() = default;
 
 BoardParts GameWindow::Parts() {
-    return BoardParts{game_,        board_,     *surface_, pictures_, profiles_,    engine_,
-                      welcomePort_, soundPort_, waitPort_, boxPort_,  startUpState_,
-                      [this] { net_.Session().ShutDown(); }};
+    return BoardParts{game_,     board_,   *surface_,     pictures_,
+                      profiles_, engine_,  welcomePort_,  soundPort_,
+                      waitPort_, boxPort_, startUpState_, [this] { net_.Session().ShutDown(); }};
 }
 
 void GameWindow::ShowRules() {
