@@ -13,7 +13,7 @@ layout() {
     HandLeft=302             # the middle of slot 2; the next slots follow every HandStep
     HandStep=80
     HoldLeft=399             # the own first hold pile's card; the next ones every 80 pixels
-    CentersBox=(128 185 248 122)
+    CentersBox=(128 185 248 119) # clear of the status line under the box
     CenterPoints=("166 250" "246 250" "326 250")
     MenuPoints=("418 41" "434 199") # the Internet menu's title, "Send Saved Internet Game"
   else
