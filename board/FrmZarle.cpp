@@ -313,6 +313,10 @@ void FrmZarle::PicturesChanged() {
             if (const auto resolved = pictures_.Resolve(picture)) ShowPicture(*w, *resolved);
 }
 
+void FrmZarle::PreparePictures(const std::vector<std::string>& keys) {
+    for (const std::string& key : keys) pictures_.Resolve(key);
+}
+
 void FrmZarle::SetPanelText(int panel, const std::string& text) {
     panelTexts_[panel] = text;
     if (auto* bar = static_cast<StatusBar*>(arrays_.At({Ctl::StatusBar1, 0})))

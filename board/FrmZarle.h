@@ -44,6 +44,7 @@ class FrmZarle final : public Form, public BoardSurface {
     SurfaceFrame Frame() const override;
     void RepaintNow(const std::vector<ControlId>& ids) override;
     void PicturesChanged() override;
+    void PreparePictures(const std::vector<std::string>& keys) override;
     void SetPanelText(int panel, const std::string& text) override;
     void SetPanelToolTip(int panel, const std::string& tip) override;
     void SetEvents(SurfaceEvents* events) override { events_ = events; }
@@ -51,6 +52,8 @@ class FrmZarle final : public Form, public BoardSurface {
 
     // The widget of a control, or null when it is not loaded.
     QWidget* ControlWidget(ControlId id) const { return arrays_.At(id); }
+    // Whether a picture is ready for the screen, converted ahead of its showing or shown before.
+    bool PictureReady(const std::string& key) const { return pictures_.Holds(key); }
 
   protected:
     void resizeEvent(QResizeEvent* event) override;

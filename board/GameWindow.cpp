@@ -4,6 +4,7 @@
 #include "forms/OnScreen.h"
 
 #include <QApplication>
+#include <QTimer>
 
 namespace zarle {
 
@@ -66,7 +67,10 @@ GameWindow::GameWindow(GameState& game, GameWindowServices services)
 StartOutcome GameWindow::Start(const StartOptions& options) {
     if (auto* app = qobject_cast<QApplication*>(QCoreApplication::instance())) KeepWindowsOnScreen(*app);
     const StartOutcome outcome = startUp_.Form_Load(options);
-    if (outcome == StartOutcome::Running) windows_.ShowTipAtStartUp();
+    if (outcome != StartOutcome::Running) return outcome;
+    windows_.ShowTipAtStartUp();
+    // Once the board is on the screen, before the player gets to the Deal button.
+    QTimer::singleShot(0, &surface_->Widget(), [this] { PrepareFirstPlay(); });
     return outcome;
 }
 
@@ -76,6 +80,11 @@ BoardParts GameWindow::Parts() {
     return BoardParts{game_,     board_,   *surface_,     pictures_,
                       profiles_, engine_,  welcomePort_,  soundPort_,
                       waitPort_, boxPort_, startUpState_, [this] { net_.Session().ShutDown(); }};
+}
+
+void GameWindow::PrepareFirstPlay() {
+    board_.PrepareCardPictures();
+    if (&soundPort_ == &sound_ && game_.SoundLevel != 2) channel_.Prepare();
 }
 
 void GameWindow::ShowRules() {
