@@ -2,7 +2,9 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QPointer>
 #include <QScreen>
+#include <QTimer>
 #include <QWidget>
 
 #include <algorithm>
@@ -16,6 +18,9 @@ namespace {
 constexpr QMargins UsualFrame(4, 30, 4, 4);
 const char* const KeeperName = "OnScreenKeeper";
 const char* const PlacesItself = "zarlePlacesItself";
+// How often, and how many times, a shown window is looked at until it has its frame.
+constexpr int FrameCheckMs = 25;
+constexpr int FrameChecks = 80;
 
 int Clamped(int start, int length, int areaStart, int areaLength) {
     return std::clamp(start, areaStart, std::max(areaStart, areaStart + areaLength - length));
@@ -60,6 +65,28 @@ void StepAside(const QWidget& waiting, const QRect& waitingFrame, const QRect& a
     }
 }
 
+bool FrameKnown(const QWidget& window) {
+    return (window.windowFlags() & Qt::FramelessWindowHint) || window.frameGeometry() != window.geometry();
+}
+
+// Once the window manager has framed the window, the real frame is put inside the area; a
+// window placed before its frame was known can have its title bar off the screen.
+void CheckFramed(QPointer<QWidget> window, int triesLeft) {
+    if (!window || !window->isVisible()) return;
+    if (!FrameKnown(*window)) {
+        if (triesLeft > 0)
+            QTimer::singleShot(FrameCheckMs, window,
+                               [window, triesLeft] { CheckFramed(window, triesLeft - 1); });
+        return;
+    }
+    const QScreen* screen = window->screen();
+    if (!screen) return;
+    const QRect area = screen->availableGeometry();
+    const QRect frame = window->frameGeometry();
+    if (!area.contains(frame)) window->move(FrameInside(frame, area).topLeft());
+    if (window->isModal()) StepAside(*window, window->frameGeometry(), area);
+}
+
 void Place(QWidget& window) {
     const QWidget* owner = OwnerOf(window);
     const QScreen* screen = owner && owner->screen() ? owner->screen() : window.screen();
@@ -73,6 +100,7 @@ void Place(QWidget& window) {
     if (inside.size() != frame.size()) window.resize(inside.marginsRemoved(margins).size());
     window.move(inside.topLeft());
     if (window.isModal()) StepAside(window, QRect(inside.topLeft(), window.size().grownBy(margins)), area);
+    CheckFramed(&window, FrameChecks);
 }
 
 class OnScreenKeeper final : public QObject {

@@ -134,55 +134,52 @@ TEST_F(UnderWindowManager, ANewBoardSizesTheWindowWhereThePlayerPutIt) {
     EXPECT_EQ(back.size(), two.size());
 }
 
-// Every window the program opens lies wholly inside the screen's available area, though the board
-// leaves too little room above and below it: the manual, the deck view as large as the board, the
-// card counter and the tip of the day.
+// Every window the program opens lies wholly inside the screen's available area, title bar
+// included, whether the board stands at the screen's top left corner or leaves too little room
+// above and below it: the manual, the deck view as large as the board, the card counter and the
+// tip of the day.
 TEST_F(UnderWindowManager, EveryWindowOpensInsideTheScreen) {
     ASSERT_EQ(Start(), StartOutcome::Running);
     Framed();
     const QRect screen = Board().screen()->availableGeometry();
-    Board().move(screen.left() + 200, screen.top() + 300);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return Board().frameGeometry().top() == screen.top() + 300; }, 3000));
-
     const auto expectInside = [&](const char* name, const std::function<QWidget*()>& open) {
         QWidget* w = open();
         ASSERT_NE(w, nullptr) << name;
         ASSERT_TRUE(
             QTest::qWaitFor([&] { return w->isVisible() && w->frameGeometry() != w->geometry(); }, 5000))
             << name << " has no frame";
-        QTest::qWait(300);
-        EXPECT_TRUE(screen.contains(w->frameGeometry()))
-            << name << " at " << w->frameGeometry().x() << "," << w->frameGeometry().y() << " "
-            << w->frameGeometry().width() << "x" << w->frameGeometry().height();
-        std::printf("%s %d,%d %dx%d board %d,%d %dx%d\n", name, w->frameGeometry().x(),
-                    w->frameGeometry().y(), w->frameGeometry().width(), w->frameGeometry().height(),
-                    Board().frameGeometry().x(), Board().frameGeometry().y(), Board().frameGeometry().width(),
-                    Board().frameGeometry().height());
+        QTest::qWait(500);
+        const QRect frame = w->frameGeometry();
+        EXPECT_TRUE(screen.contains(frame)) << name << " at " << frame.x() << "," << frame.y() << " "
+                                            << frame.width() << "x" << frame.height();
         w->close();
     };
-    const auto newWindow = [](const char* objectName) -> QWidget* {
+    const auto shown = [](const char* objectName) -> QWidget* {
         for (QWidget* w : QApplication::topLevelWidgets())
             if (w->isVisible() && w->objectName() == QLatin1String(objectName)) return w;
         return nullptr;
     };
-    expectInside("the manual", [&] {
-        Window->Help().ShowHelp("");
-        for (QWidget* w : QApplication::topLevelWidgets())
-            if (w->isVisible() && w->windowTitle().contains("Help")) return w;
-        return static_cast<QWidget*>(nullptr);
-    });
-    expectInside("the deck view", [&] {
-        Window->Windows().DebugShowDeck();
-        return static_cast<QWidget*>(Window->Windows().LastDeckView());
-    });
-    expectInside("the card counter", [&] {
-        Window->Windows().ShowCounter();
-        return newWindow("frmCounter");
-    });
-    expectInside("the tip of the day", [&] {
-        Window->Windows().ShowTip();
-        return newWindow("frmTip");
-    });
+    for (const QPoint board : {screen.topLeft(), screen.topLeft() + QPoint(200, 300)}) {
+        SCOPED_TRACE(testing::Message() << "the board at " << board.x() << "," << board.y());
+        Board().move(board);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return Board().frameGeometry().topLeft() == board; }, 3000));
+        expectInside("the manual", [&] {
+            Window->Help().ShowHelp("");
+            return shown("frmHelp");
+        });
+        expectInside("the deck view", [&] {
+            Window->Windows().DebugShowDeck();
+            return static_cast<QWidget*>(Window->Windows().LastDeckView());
+        });
+        expectInside("the card counter", [&] {
+            Window->Windows().ShowCounter();
+            return shown("frmCounter");
+        });
+        expectInside("the tip of the day", [&] {
+            Window->Windows().ShowTip();
+            return shown("frmTip");
+        });
+    }
 }
 
 // The card counter steps aside from a window that is shown over it and waits for an answer, such as
