@@ -199,9 +199,11 @@ void BoardPresenter::GetImgHoldpic() {
     layout_.GetImgHoldpic();
 }
 
+// A slap belongs to the face it was given to: another picture on the avatar takes it away.
 void BoardPresenter::ScaleAvatar(std::string_view fileName) {
     Batch batch(*this);
     layout_.ScaleAvatar(fileName);
+    SetVisible({Ctl::imgSlap, 0}, false);
 }
 
 void BoardPresenter::ShowFrames(bool visible) {

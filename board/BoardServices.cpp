@@ -1,6 +1,7 @@
 #include "BoardServices.h"
 
 #include "dialogs/MsgBox.h"
+#include "wait/UserInputGate.h"
 #include "wait/Wait.h"
 
 #include <QApplication>
@@ -15,6 +16,14 @@ void BoardWaiter::Wait(float seconds) {
 
 void BoardWaiter::DoEvents() {
     zarle::DoEvents();
+}
+
+void BoardWaiter::HoldInput() {
+    UserInputGate::Hold();
+}
+
+void BoardWaiter::ReleaseInput() {
+    UserInputGate::Release();
 }
 
 int BoardMessageBox::MsgBox(std::string_view text, int style, std::string_view title) {

@@ -8,14 +8,16 @@
 
 namespace zarle {
 
-// Waits keep the window live; they end early when the program is closing, and keep mouse and
-// keys out while a computer seat's card is in flight.
+// Waits keep the window live; they end early when the program is closing, and hold mouse and
+// keys back while a computer seat's card is in flight.
 class BoardWaiter : public WaitPort {
   public:
     explicit BoardWaiter(const GameState& game) : game_(game) {}
-    // Dispatching happens whatever the flags say: only waits hold input out.
+    // Dispatching happens whatever the flags say: only waits and holds keep input back.
     void Wait(float seconds) override;
     void DoEvents() override;
+    void HoldInput() override;
+    void ReleaseInput() override;
 
   private:
     const GameState& game_;

@@ -95,7 +95,8 @@ void BoardPresenter::RefreshPileBorders(Pics pics) {
     if (side.Value != 0) DrawCard(pics, 1, side.Id, 0);
     setBorder(1, faceBorder);
 
-    const bool handFaceUp = pics == Pics::Picture7 || game_.PeekOn;
+    // A finished game (no one to move, cards still on the table) shows every hand.
+    const bool handFaceUp = pics == Pics::Picture7 || game_.PeekOn || game_.PTurn == 0;
     for (int k = FirstHandSlot; k <= LastHandSlot; ++k) {
         const CardRec slot = (*cards)[k];
         if (slot.Value == 0) {

@@ -2,6 +2,7 @@
 
 #include "FrmZarle.h"
 #include "forms/OnScreen.h"
+#include "pictures/Pictures.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -46,6 +47,8 @@ GameWindow::GameWindow(GameState& game, GameWindowServices services)
           SmallWindowParts{game_, startUpState_, board_, pictures_, helpPort_, boxPort_, surface_->Widget()}),
       avatarClicks_(game_, static_cast<FrmZarle&>(*surface_), board_, soundPort_,
                     [this] { profiles_.Get_Avatars(); }) {
+    // Before the first picture file the player may have replaced is read.
+    LimitPictureMemory();
     board_.SetRulesRefresh([this] { engine_.RulesRefresh(); });
     opponentWindow_.SetMenuGame([this](int index) { commands_->MenuGame(index); });
     input_.SetUndoPanel([this] { savedGames_.UndoPlay(); });

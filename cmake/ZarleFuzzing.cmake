@@ -30,8 +30,10 @@ function(zarle_add_fuzzer target)
   set_tests_properties(${target} PROPERTIES TIMEOUT 3600)
 endfunction()
 
-# The plain-C++ layers that read files and network lines; a folder joins once it exists.
-foreach(dir engine persistence/records persistence/profiles persistence/games opponents network/protocol)
+# The plain-C++ layers that read files and network lines, and the plain test support the targets
+# share with the tests; a folder joins once it exists.
+foreach(dir engine persistence/records persistence/profiles persistence/games opponents network/protocol
+            tests/support)
   if(EXISTS ${CMAKE_SOURCE_DIR}/${dir}/CMakeLists.txt)
     add_subdirectory(${dir})
   endif()
@@ -45,6 +47,9 @@ if(Qt6_FOUND)
   set_target_properties(zarle_platform PROPERTIES AUTOMOC ON)
   target_include_directories(zarle_platform PUBLIC ${CMAKE_SOURCE_DIR}/platform)
   target_link_libraries(zarle_platform PUBLIC Qt6::Network Qt6::Core)
+  # The session reads the names and avatars of peers with the plain parts of these two.
+  add_subdirectory(network/scores)
+  add_subdirectory(network/windows)
   add_subdirectory(network/session)
   # Its files share the Qt headers: compiled in two batches, they parse them twice, not eleven times.
   set_target_properties(zarle_session PROPERTIES UNITY_BUILD ON UNITY_BUILD_BATCH_SIZE 6)

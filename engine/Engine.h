@@ -130,8 +130,10 @@ class Engine {
     bool AnnounceNetGame();
     void SetResultText(bool humanWon, int margin);
     void UpdateLocalScores();
-    // False when the program started closing while a remote side waited for the host.
-    bool UpdateNetScores(bool humanWon, const std::string& winnerName);
+    void CountNetGame(bool humanWon, const std::string& winnerName);
+    // The session's scores on the board; a remote then waits for the host's next word. False when
+    // the program started closing meanwhile.
+    bool ShowNetScores();
 
     void WriteUndoRecord(int recordNo);
 

@@ -55,8 +55,11 @@ void Engine::RejectPeerMessage() {
     p_.Net.ConnectionLost();
 }
 
+// Only a working copy that holds the seat on the move goes back: between the flip for first and
+// that seat's turn (during the deal, say) it holds no seat, and writing it would empty the seat.
 void Engine::GoUpdateOpponents() {
-    if (s_.PTurn >= 2 && s_.PTurn <= s_.NumPlayers) p_.Opponents.SwapOpponentData(s_.Seat(s_.PTurn), true);
+    if (s_.PTurn >= 2 && s_.PTurn <= s_.NumPlayers && s_.WorkSeat == s_.PTurn)
+        p_.Opponents.SwapOpponentData(s_.Seat(s_.PTurn), true);
 }
 
 void Engine::ClearBoard() {
@@ -88,6 +91,7 @@ void Engine::ClearBoard() {
     s_.SideCards = {};
     s_.PlayerCards = {};
     s_.WorkSlots = {};
+    s_.WorkSeat = 0;
     s_.CenterCards = {};
     s_.CenterCount = {};
     s_.DeckSize = static_cast<int16_t>(PackSize * s_.NumPlayers);

@@ -72,7 +72,11 @@ void Engine::GoDeal() {
     Wait(0.6f);
     PlaySound(118);
 
-    Deal_All();
+    {
+        // The first player may be the human: his keys and clicks wait until every hand is dealt.
+        const InputHold dealing(p_.Waiter, true);
+        Deal_All();
+    }
     p_.Persistence.SaveAuto();
     s_.TurnCounter = 1;
     StatusBar_Clear();

@@ -101,6 +101,9 @@ void Engine::Game_End() {
         p_.Persistence.StatsCk(1, 2);
     else
         p_.Persistence.StatsCk(3, 4);
+    // A network game is counted before anything can arrive: a player who leaves meanwhile clears
+    // the board, and the scores are those of the game as it ended.
+    if (!Local()) CountNetGame(humanWon, winnerName);
 
     s_.PTurn = 0;
     Caption(Ctl::Label9, 1, " ");
@@ -108,13 +111,15 @@ void Engine::Game_End() {
     s_.ResultText = " ";
     s_.PeekOn = true;
     Peek();
+    // The hands are shown, not peeked at: the next game, a restore and the Help menu start blind.
+    s_.PeekOn = false;
     const int margin = DoTheMargin(s_);
     SetResultText(humanWon, margin);
     Caption(Ctl::Label9, 1, s_.ResultText);
 
     if (Local())
         UpdateLocalScores();
-    else if (!UpdateNetScores(humanWon, winnerName))
+    else if (!ShowNetScores())
         return;
 
     s_.GameBusy = false;
@@ -187,15 +192,21 @@ void Engine::UpdateLocalScores() {
         DoTheUpdate(s_.SeatRec1.Level + 1);
         DoTheUpdate(s_.NumPlayers + 2);
     }
+    // The ranked lists, the records and the games counted must agree after a kill at any point.
+    p_.Persistence.BeginScoreUpdate();
     p_.Persistence.StatsSave(2, 0);
     p_.Persistence.StatsSave(4, 5);
     if (readable) p_.Persistence.WritePlayerScores(s_.PlayerScores);
+    p_.Persistence.EndScoreUpdate();
 }
 
-bool Engine::UpdateNetScores(bool humanWon, const std::string& winnerName) {
+void Engine::CountNetGame(bool humanWon, const std::string& winnerName) {
     if (humanWon) AddSaturating(s_.NetWins, 1);
     AddSaturating(s_.NetGames, 1);
     p_.Net.Scores_Net(humanWon ? "" : winnerName);
+}
+
+bool Engine::ShowNetScores() {
     s_.ResultText = "Your scores this NET session:" + Crlf + CStr(s_.NetGames) + " games played" + Crlf +
                     Str(s_.NetWins) + " wins, " + Str(s_.NetMargin) + " margin";
     const ControlId line{Ctl::Label9, 2};

@@ -83,6 +83,7 @@ struct GameState {
     const SeatRecord& Seat(int seat) const { return seat <= 2 ? SeatRec1 : seat == 3 ? SeatRec2 : SeatRec3; }
 
     // --- Working copy of the opponent seat that is playing ---
+    int16_t WorkSeat = 0; // the seat 2..4 whose turn it holds; 0 before any seat's turn was taken up
     std::string WorkName;
     int16_t WorkSidePos = 0;
     int16_t WorkSideCount = 0;

@@ -50,7 +50,9 @@ void Engine::Player_EndTurn() {
 
     if (!Local()) {
         p_.Net.Move_Transmit_Done();
-        if (s_.NetMode == 0) return;
+        // The game ended while the discard went out (a player left, the host ended it): no turn
+        // is handed on over the cleared board.
+        if (s_.NetMode == 0 || s_.PTurn != 1) return;
     } else {
         Wait(0.75f);
     }

@@ -38,6 +38,9 @@ class PersistencePort {
     // The score categories of the current player's profile record; false when unreadable.
     virtual bool ReadPlayerScores(ScoreCategoryTable& scores) = 0;
     virtual void WritePlayerScores(const ScoreCategoryTable& scores) = 0;
+    // The writes of a game's end between these two reach the files together or not at all.
+    virtual void BeginScoreUpdate() {}
+    virtual void EndScoreUpdate() {}
 };
 
 class NetworkPort {

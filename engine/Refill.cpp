@@ -29,6 +29,9 @@ bool UsedPileDealable(const GameState& s) {
 } // namespace
 
 void Engine::Deal_Players(Pics pics, SlotRow& cards) {
+    // The player's keys and clicks wait until his hand has landed: a move made during the deal's
+    // waits would run inside it.
+    const InputHold landing(p_.Waiter, pics == Pics::Picture7);
     for (int slot = 2; slot <= 6; ++slot) {
         if (s_.StockCount == 0) {
             const bool networkGame = !Local();

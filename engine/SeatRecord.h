@@ -35,6 +35,7 @@ struct SeatRecord {
     int16_t WildSide = 0;
     int16_t Level = 0;  // 0 Average, 1 Clever, 2 Ruthless
     std::string Avatar; // picture file under Avatars/
+    std::string PersonalityPicture; // the personality's own picture, which a Ctrl click puts back
     std::string Name;
     std::array<std::string, SoundEvents> Sounds{}; // 0: the end-of-game animation number as text
     int16_t SoundSet = 0;

@@ -29,6 +29,26 @@ class WaitPort {
     virtual void Wait(float seconds) = 0;
     // Lets pending window and socket events run once.
     virtual void DoEvents() = 0;
+    // Holds the player's keys and clicks back until the matching ReleaseInput; they are handled,
+    // in the order made, once no hold is left. Holds nest.
+    virtual void HoldInput() {}
+    virtual void ReleaseInput() {}
+};
+
+// Holds the player's input for its lifetime, when asked to.
+class InputHold {
+  public:
+    InputHold(WaitPort& waiter, bool hold) : waiter_(hold ? &waiter : nullptr) {
+        if (waiter_) waiter_->HoldInput();
+    }
+    ~InputHold() {
+        if (waiter_) waiter_->ReleaseInput();
+    }
+    InputHold(const InputHold&) = delete;
+    InputHold& operator=(const InputHold&) = delete;
+
+  private:
+    WaitPort* waiter_;
 };
 
 // Message box styles and answers.

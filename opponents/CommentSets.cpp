@@ -4,27 +4,44 @@
 #include "DataFiles.h"
 #include "RecordFile.h"
 #include "VbText.h"
+#include "WholeFile.h"
 
 #include <algorithm>
+#include <system_error>
 
 namespace zarle {
 
 namespace fs = std::filesystem;
 
-std::optional<CommentSetText> ReadCommentSetFile(const fs::path& file) {
+std::optional<CommentSetRead> ReadCommentSetFile(const fs::path& file) {
     RecordFile set(file, CommentRecord::Size, RecordFile::Access::ReadOnly);
     if (!set.IsOpen()) return std::nullopt;
-    CommentSetText lines;
-    for (int n = 1; n <= CommentSetLines; ++n) lines[n - 1] = ReadRecord<CommentRecord>(set, n).Text;
-    return lines;
+    std::error_code error;
+    const uintmax_t size = fs::file_size(file, error);
+    if (error) return std::nullopt;
+    CommentSetRead read;
+    bool garbage = false;
+    for (int n = 1; n <= CommentSetLines; ++n) {
+        std::string line = ReadRecord<CommentRecord>(set, n).Text;
+        if (!set.Error().empty()) return std::nullopt;
+        if (HasControlCharacters(line)) {
+            garbage = true;
+            line.clear();
+        }
+        read.Lines[n - 1] = std::move(line);
+    }
+    read.Found = DamageBySize(size, CommentRecord::Size, CommentSetLines);
+    if (read.Found == Damage::None && garbage) read.Found = Damage::Garbage;
+    return read;
 }
 
-bool WriteCommentSetFile(const fs::path& file, const CommentSetText& lines) {
-    RecordFile set(file, CommentRecord::Size, RecordFile::Access::Create);
-    if (!set.IsOpen()) return false;
-    for (int n = 1; n <= CommentSetLines; ++n)
-        if (!WriteRecord(set, n, CommentRecord{lines[n - 1]})) return false;
-    return true;
+std::string WriteCommentSetFile(const fs::path& file, const CommentSetText& lines) {
+    std::vector<uint8_t> bytes;
+    for (const std::string& line : lines) {
+        const auto record = CommentRecord{line}.Encode();
+        bytes.insert(bytes.end(), record.begin(), record.end());
+    }
+    return ReplaceFile(file, bytes);
 }
 
 int FirstOverlongLine(const CommentSetText& lines) {

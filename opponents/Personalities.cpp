@@ -1,6 +1,6 @@
 #include "Personalities.h"
 
-#include "CommentRecord.h"
+#include "CommentSets.h"
 #include "DamagedFile.h"
 #include "DataFiles.h"
 #include "PersonalityPacks.h"
@@ -20,7 +20,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr int CommentSetLines = 20;
 constexpr int FirstSeatLines = 35; // lines 34 and 35 belong to the first opponent only
 constexpr int SeatLines = 33;
 
@@ -61,7 +60,8 @@ PersonalityRead ReadPersonality(const GameState& s, std::string_view name) {
 PersonalityRecord PersonalityOrLead(GameState& s, std::string& name) {
     const auto chosen = ReadPersonality(s, name);
     if (chosen.content) return *chosen.content;
-    if (chosen.damage != Damage::None) {
+    // The lead's own file damaged is said once, below: no one else takes its seat.
+    if (chosen.damage != Damage::None && !EqualsNoCase(name, LeadPersonality)) {
         NoteDamagedFile(s, chosen.path,
                         DamageNotice(chosen.path, chosen.damage,
                                      std::string(LeadPersonality) + " takes the seat of " + name + "."));
@@ -77,24 +77,13 @@ PersonalityRecord PersonalityOrLead(GameState& s, std::string& name) {
 
 // Lines 1..20 of a comment set; none when the set is missing or damaged (then noted for the
 // player, who hears the personality's own lines).
-std::optional<std::array<std::string, CommentSetLines>> ReadCommentSet(GameState& s, std::string_view set) {
-    const auto path = FindDataFile(ProgramFolder(s) / "users", std::string(set) + ".cmt");
+std::optional<CommentSetText> ReadCommentSet(GameState& s, std::string_view set) {
+    const auto path = FindDataFile(ProgramFolder(s) / "users", std::string(set) + std::string(CommentSetExtension));
     if (!path) return std::nullopt;
-    RecordFile file(*path, CommentRecord::Size, RecordFile::Access::ReadOnly);
-    if (!file.IsOpen()) return std::nullopt;
-    std::error_code error;
-    Damage damage = DamageBySize(fs::file_size(*path, error), CommentRecord::Size, CommentSetLines);
-    std::array<std::string, CommentSetLines> lines;
-    if (damage == Damage::None && !error) {
-        for (int n = 1; n <= CommentSetLines; ++n) lines[n - 1] = ReadRecord<CommentRecord>(file, n).Text;
-        if (!file.Error().empty()) return std::nullopt;
-        if (std::ranges::none_of(lines, [](const std::string& line) { return HasControlCharacters(line); }))
-            return lines;
-        damage = Damage::Garbage;
-    }
-    if (damage != Damage::None)
-        NoteDamagedFile(s, *path,
-                        DamageNotice(*path, damage, "The personality's own lines are used instead."));
+    const auto read = ReadCommentSetFile(*path);
+    if (!read) return std::nullopt;
+    if (read->Found == Damage::None) return read->Lines;
+    NoteDamagedFile(s, *path, DamageNotice(*path, read->Found, "The personality's own lines are used instead."));
     return std::nullopt;
 }
 
@@ -148,7 +137,9 @@ void LoadOpponent(GameState& s, BoardPort& board, SeatRecord& opponent, int entr
     if (fellBack || opponent.Avatar.empty() || opponent.Avatar[0] == '\0' ||
         !IsPlainFileName(opponent.Avatar))
         opponent.Avatar = picture;
-    s.PersonalityPicture = picture;
+    opponent.PersonalityPicture = picture;
+    // The board shows the first opponent's avatar; the other seats' are shown when they play.
+    if (entry == 1) s.PersonalityPicture = picture;
     s.NoComments = opponent.CommentSet == NoCommentSet;
 
     if (entry == 1) {

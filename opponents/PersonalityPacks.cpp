@@ -67,9 +67,9 @@ bool InstallPackSounds(const fs::path& programFolder, std::string_view name) {
     return true;
 }
 
-void RemovePackSounds(const fs::path& programFolder, std::string_view name) {
-    if (name.empty()) return;
-    const std::string ending = std::string(name) + std::string(InstalledEnding);
+namespace {
+
+void RemoveSoundsEndingWith(const fs::path& programFolder, const std::string& ending) {
     std::error_code error;
     for (fs::directory_iterator it(programFolder / "Sounds", error), end; !error && it != end;
          it.increment(error)) {
@@ -77,6 +77,17 @@ void RemovePackSounds(const fs::path& programFolder, std::string_view name) {
         if (EndsWithNoCase(it->path().filename().string(), ending) && it->is_regular_file(fileError))
             fs::remove(it->path(), fileError);
     }
+}
+
+} // namespace
+
+void RemovePackSounds(const fs::path& programFolder, std::string_view name) {
+    if (name.empty()) return;
+    RemoveSoundsEndingWith(programFolder, std::string(name) + std::string(InstalledEnding));
+}
+
+void RemoveAllPackSounds(const fs::path& programFolder) {
+    RemoveSoundsEndingWith(programFolder, std::string(InstalledEnding));
 }
 
 } // namespace zarle

@@ -34,5 +34,7 @@ bool InstallPackSounds(const std::filesystem::path& programFolder, std::string_v
 // Deletes every Sounds/*<name>.pmw file (the installed sounds of that personality); errors are
 // ignored.
 void RemovePackSounds(const std::filesystem::path& programFolder, std::string_view name);
+// Deletes every Sounds/*.pmw file, whoever's it is; errors are ignored.
+void RemoveAllPackSounds(const std::filesystem::path& programFolder);
 
 } // namespace zarle

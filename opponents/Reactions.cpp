@@ -19,6 +19,8 @@ constexpr int PickTries = 16;
 } // namespace
 
 void ComputerPlayer::Say(int line, std::string_view text) {
+    // The notice of a new game asked for keeps the main line until that game is dealt.
+    if (line == 1 && s_.NewGameQueued) return;
     if (line == 2) reactions_.PlanRemarkShown = false;
     p_.Board.SetCaption({Ctl::Label9, line}, text);
 }

@@ -426,6 +426,9 @@ void ComputerPlayer::Move_End_Turn(Pics seatPics) {
     s_.HandCount = 5;
     s_.TurnPos = static_cast<int16_t>(s_.TurnPos >= s_.NumPlayers ? 1 : s_.TurnPos + 1);
     s_.PTurn = s_.TurnOrder[s_.TurnPos];
+    // The turn is the player's from here, but his keys and clicks wait until it is handed over with
+    // his hand filled again.
+    const InputHold handOver(p_.Waiter, s_.PTurn == 1);
     if (s_.SoundLevel != 2) {
         p_.Sound.PlayFile(s_.Sounds[2], SoundPlay::Async);
         Pause(0.2f);

@@ -31,6 +31,7 @@ void ComputerPlayer::SwapOpponentData(SeatRecord& rec, bool toRecord) {
         return;
     }
 
+    s_.WorkSeat = static_cast<int16_t>(&rec == &s_.SeatRec1 ? 2 : &rec == &s_.SeatRec2 ? 3 : 4);
     s_.WorkName = rec.Name;
     s_.WorkSidePos = rec.SidePos;
     s_.WorkSideCount = rec.SideCount;
@@ -44,8 +45,10 @@ void ComputerPlayer::SwapOpponentData(SeatRecord& rec, bool toRecord) {
     s_.WorkWildHand = rec.WildHand;
     s_.WorkWildSide = rec.WildSide;
     s_.Stats[SeatStatsRow] = rec.SeatStats[1];
-    if (!rec.Avatar.empty() && s_.PTurn != 1 && (s_.NetMode != 0 || s_.NumPlayers >= 3))
+    if (!rec.Avatar.empty() && s_.PTurn != 1 && (s_.NetMode != 0 || s_.NumPlayers >= 3)) {
         p_.Board.ScaleAvatar(rec.Avatar);
+        if (s_.NetMode == 0) s_.PersonalityPicture = rec.PersonalityPicture;
+    }
 
     if (s_.NetMode != 0) {
         // The host tells its peers apart by socket; sounds and comments stay as they were.

@@ -64,7 +64,8 @@ struct Table {
 
 class Referee {
   public:
-    Referee(Table& table, MatchResult& result) : t_(table), r_(result) {
+    Referee(Table& table, MatchResult& result, const MatchSettings& settings)
+        : t_(table), r_(result), onHumanTurn_(settings.OnHumanTurn) {
         t_.Window.OnSeatTurn = [this] { SeatTurnStarts(); };
     }
 
@@ -83,6 +84,7 @@ class Referee {
                 return;
             }
             ++r_.Turns;
+            if (onHumanTurn_) onHumanTurn_(s);
             if (!human.PlayTurn()) return Broken("the human could not discard");
             TurnEnds();
         }
@@ -139,6 +141,7 @@ class Referee {
 
     Table& t_;
     MatchResult& r_;
+    const std::function<void(const GameState&)>& onHumanTurn_;
     bool open_ = false;
     long long start_ = 0;
 };
@@ -146,7 +149,7 @@ class Referee {
 MatchResult PlayOnce(const MatchSettings& settings) {
     MatchResult result;
     Table table(settings);
-    Referee referee(table, result);
+    Referee referee(table, result, settings);
     const auto began = Clock::now();
     for (int g = 0; g < settings.Games && result.Problem.empty(); ++g) {
         referee.PlayGame();

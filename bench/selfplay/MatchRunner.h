@@ -4,8 +4,13 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
+
+namespace zarle {
+struct GameState;
+}
 
 namespace zarle::selfplay {
 
@@ -20,6 +25,8 @@ struct MatchSettings {
     // The same games played this many times; each computer turn counts with its shortest time,
     // so that time other programs took from this one is not charged to the planner.
     int Repeats = 1;
+    // Called as each of the human's turns starts, when the game writes its turn-start copy.
+    std::function<void(const GameState&)> OnHumanTurn;
 };
 
 struct MatchResult {

@@ -38,6 +38,8 @@ void BoardCommands::MenuGame(int index) {
 void BoardCommands::NewGame() {
     if (s_.PTurn > 1 && s_.NetMode == 0) {
         s_.NewGameQueued = true;
+        // The seat plays its turn to the end first: the player sees at once that the game is coming.
+        w_.Board().SetCaption({Ctl::Label9, 1}, "New game after " + s_.WorkName + "'s turn...");
         return;
     }
     w_.TheEngine().Game_New();

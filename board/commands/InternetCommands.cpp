@@ -1,5 +1,7 @@
 #include "commands/InternetCommands.h"
 
+#include "Messages.h"
+
 #include <cstdlib>
 
 namespace zarle {
@@ -14,9 +16,8 @@ PeekNotice PeekNoticeLines(GameState& game, std::string_view chatText, bool peek
     ++game.ChatSeqOut;
     const bool prefixed = std::atoi(game.PeerVersion.c_str()) >= FirstPrefixedVersion;
     PeekNotice notice;
-    notice.ChatLine =
-        "SY " + std::to_string(game.ChatSeqOut) + "#" + (prefixed ? "$-" : "") + std::string(chatText);
-    notice.PeekLine = std::string("PK ") + (peekOn ? "True" : "False");
+    notice.ChatLine = ChatLine(game.ChatSeqOut, (prefixed ? "$-" : "") + std::string(chatText));
+    notice.PeekLine = PeekLine(peekOn);
     return notice;
 }
 

@@ -8,6 +8,7 @@
 #include "PersonalityPacks.h"
 #include "VbRound.h"
 #include "VbText.h"
+#include "pictures/Pictures.h"
 
 #include <QLabel>
 
@@ -66,13 +67,16 @@ void WinnerFlash::LoadLeadFrames() {
     for (int n = 1; n <= WinFrames; ++n) frames_[n] = QPixmap::fromImage(LoadCardArt(art::LeadWinFrame(n)));
 }
 
-// A frame file that cannot be read leaves that frame as it was.
+// A frame file that cannot be read leaves that frame as it was. The frames, all kept, share the
+// room of one picture.
 bool WinnerFlash::LoadPackFrames(const std::string& name) {
     if (!PackFolder(s_.AppPath, name)) return false;
     for (int n = 1; n <= WinFrames; ++n) {
         const auto file = PackFrame(s_.AppPath, name, n);
-        QPixmap picture;
-        if (file && picture.load(QString::fromStdString(file->string()))) frames_[n] = picture;
+        if (!file) continue;
+        const QPixmap picture =
+            LoadPicture(QString::fromStdString(file->string()), LargestPictureBytes / WinFrames);
+        if (!picture.isNull()) frames_[n] = picture;
     }
     return true;
 }

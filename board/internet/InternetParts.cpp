@@ -17,7 +17,8 @@ InternetPlayParts GameWindow::InternetParts() {
                                 profiles_.Get_Players();
                                 input_.State().ShownOpponent = 1;
                                 StatusBar_PlayerCounts(board_, game_, game_.Seat(2));
-                            }};
+                            },
+                            [this] { opponentWindow_.Beep(); }};
     return InternetPlayParts{game_,
                              board_,
                              soundPort_,
@@ -40,6 +41,7 @@ InternetPlayParts GameWindow::InternetParts() {
                              [this] { dialogs_.SetupOpponents(); },
                              [this] { profiles_.Read_Users(); },
                              [this] { ShowRules(); },
+                             [this] { profiles_.RestoreOpponentSeats(); },
                              [this] { return pictures_.imgSkin(game_.BackgroundIdx); }};
 }
 

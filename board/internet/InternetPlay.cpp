@@ -21,21 +21,13 @@ InternetPlay::InternetPlay(InternetPlayParts parts)
                                              [this] { session_.NetCleanUp(); },
                                              // The session asks when the quitting side's goodbye arrives.
                                              {}}),
-      windows_(ChatServices{parts_.Game, *this, chatLog_, chatView_, parts_.Sound, parts_.Waiter, parts_.Box},
+      chatLink_(parts_.Game, session_),
+      windows_(ChatServices{parts_.Game, chatLink_, chatLog_, chatView_, parts_.Sound, parts_.Waiter, parts_.Box},
                parts_.Window, parts_.ReadUsers, parts_.TablePicture),
       session_(SessionPorts{parts_.Game, parts_.Board, parts_.Box, parts_.Sound, parts_.Waiter,
                             windows_.Chat(), sessionGame_}) {}
 
 InternetPlay::~InternetPlay() = default;
-
-std::string InternetPlay::SeatName(int seat) const {
-    return seat <= 1 ? parts_.Game.PlayerName : parts_.Game.Seat(seat).Name;
-}
-
-int InternetPlay::RemoteCount() const {
-    const int mode = parts_.Game.NetMode;
-    return mode == Connecting ? 0 : mode;
-}
 
 // F11: hosts or joins a network game through the connect dialog, or ends the one under way once
 // the player says so: a stray key must not end the game for everybody at the table. A connection
@@ -48,7 +40,6 @@ void InternetPlay::SetupInternet() {
                               "TERMINATE ZarleNET Connection") != AnswerYes)
             return;
         session_.Leave();
-        windows_.CloseChat();
         return;
     }
     ConnectDialogPorts ports{s,
@@ -58,13 +49,15 @@ void InternetPlay::SetupInternet() {
                              windows_.Log(),
                              [this] { sessionGame_.ClearBoard(); },
                              parts_.ShowPlayerName,
-                             [this] { sessionGame_.RestoreLocalOpponents(); }};
+                             // Cancelled: the local game goes on at its own table.
+                             parts_.RestoreProfileSeats};
     if (!windows_.Connect(std::move(ports))) return;
     windows_.ShowChat();
     const auto& choices = windows_.Choices();
-    const bool started =
-        s.IsHost == 1 ? session_.StartHost(choices.NetPort) : session_.Join(choices.HostIP, choices.NetPort);
-    if (!started) windows_.CloseChat();
+    if (s.IsHost == 1)
+        session_.StartHost(choices.NetPort);
+    else
+        session_.Join(choices.HostIP, choices.NetPort);
 }
 
 void InternetPlay::ShowScores() {

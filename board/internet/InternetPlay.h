@@ -5,10 +5,10 @@
 // session's quiet one.
 
 #include "BoardChatView.h"
-#include "ChatLink.h"
 #include "EngineSessionGame.h"
 #include "InternetSession.h"
 #include "InternetWindows.h"
+#include "SessionChatLink.h"
 #include "commands/InternetCommands.h"
 
 #include <functional>
@@ -37,13 +37,12 @@ struct InternetPlayParts {
     std::function<void()> SetupOpponents; // the opponents setup, which shows the internet one
     std::function<void()> ReadUsers;
     std::function<void()> ShowRules;
+    // The opponent seats back from the player's profile; the table and the game stay as they are.
+    std::function<void()> RestoreProfileSeats;
     std::function<QImage()> TablePicture; // the chat window's backdrop
 };
 
-class InternetPlay final : public NetworkPort,
-                           public RemoteSeatPort,
-                           public InternetCommands,
-                           private ChatLink {
+class InternetPlay final : public NetworkPort, public RemoteSeatPort, public InternetCommands {
   public:
     explicit InternetPlay(InternetPlayParts parts);
     ~InternetPlay() override;
@@ -79,16 +78,6 @@ class InternetPlay final : public NetworkPort,
     int SocketIndexOfSeat(int netSeat) override { return session_.SocketIndexOfSeat(netSeat); }
 
   private:
-    // ChatLink.
-    void SendTo(int index, std::string_view line) override { session_.NetSend(line, index); }
-    void SendToAll(std::string_view line, int exceptIndex) override {
-        session_.NetBroadcast(line, exceptIndex);
-    }
-    std::string PeerVersion(int) const override { return parts_.Game.PeerVersion; }
-    std::string SeatName(int seat) const override;
-    bool Hosting() const override { return parts_.Game.IsHost == 1; }
-    int RemoteCount() const override;
-
     class HelpRelay final : public HelpPort {
       public:
         explicit HelpRelay(std::function<void(std::string_view)> show) : show_(std::move(show)) {}
@@ -106,6 +95,7 @@ class InternetPlay final : public NetworkPort,
     EngineSessionGame sessionGame_;
     BoardChatView chatView_;
     ChatLog chatLog_;
+    SessionChatLink chatLink_;
     InternetWindows windows_;
     InternetSession session_;
 };

@@ -88,10 +88,12 @@ void ShutDown::ExitLeft(int mode) {
 
 void ShutDown::SaveSettingsRecords() {
     RecordFile scores(p_.Players.ScoresFile(), ScoreRecord::Size, RecordFile::Access::ReadWrite);
-    p_.Players.SaveSettings(scores);
+    std::string error = p_.Players.SaveSettings(scores);
     const WindowPlacement placement = PlacementOf(p_.Surface.Frame(), p_.Board.Model().Window());
-    if (!WriteWindowSettings(scores, p_.Game.DisplaySize, placement))
-        p_.Players.ReportWriteFailure(p_.Players.ScoresFile());
+    if (error.empty() && !WriteWindowSettings(scores, p_.Game.DisplaySize, placement)) error = scores.Error();
+    if (!error.empty())
+        p_.Players.ReportWriteFailure("Your settings could not be saved.", error,
+                                      "scores.ran keeps the settings saved before.");
 }
 
 } // namespace zarle

@@ -3,6 +3,7 @@
 
 #include "startup/StartUp.h"
 
+#include "DamagedGameFiles.h"
 #include "ScoreRecord.h"
 #include "SoundSetUp.h"
 #include "StartUpLayout.h"
@@ -38,7 +39,11 @@ bool StartUp::OpenDoor() {
     // The one random generator was seeded from the clock when the window was made.
     p_.Players.ReadComments();
     if (!DataFilesPresent()) return false;
+    // A game's end killed while its scores were put in place is finished before they are read.
+    p_.Players.FinishScoreUpdate();
 
+    // Damage found here is reported with the player file's, when the profile is applied.
+    HealGameFiles(g, p_.Players);
     ReadDisplaySize();
     p_.Players.ReadPeople();
     p_.Waiter.Wait(0.01f);

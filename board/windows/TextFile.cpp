@@ -1,23 +1,27 @@
 #include "windows/TextFile.h"
 
-#include <QFile>
+#include "files/FileHead.h"
+
 #include <QStringDecoder>
 
 namespace zarle {
 
-QStringList ReadTextLines(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return {};
-    const QByteArray bytes = file.readAll();
+TextLines ReadTextLines(const QString& path) {
+    auto head = ReadFileHead(path);
+    if (!head) return {};
+    QByteArray& bytes = head->Bytes;
+    // A line cut part way (perhaps inside a character) is not a tip.
+    if (head->Cut) bytes.truncate(bytes.lastIndexOf('\n') + 1);
     QStringDecoder utf8(QStringDecoder::Utf8);
     QString text = utf8.decode(bytes);
     if (utf8.hasError()) text = QString::fromLatin1(bytes);
     if (text.endsWith(u'\n')) text.chop(1);
-    if (text.isEmpty()) return {};
-    QStringList lines = text.split(u'\n');
-    for (QString& line : lines)
+    TextLines read{{}, head->Cut};
+    if (text.isEmpty()) return read;
+    read.Lines = text.split(u'\n');
+    for (QString& line : read.Lines)
         if (line.endsWith(u'\r')) line.chop(1);
-    return lines;
+    return read;
 }
 
 } // namespace zarle

@@ -1,6 +1,7 @@
 #include "windows/frmTip.h"
 
 #include "VbText.h"
+#include "files/FileHead.h"
 #include "help/HelpPort.h"
 #include "settings/Registry.h"
 #include "windows/CardFan.h"
@@ -9,6 +10,8 @@
 #include <QBoxLayout>
 #include <QCheckBox>
 #include <QFileInfo>
+#include <QKeyEvent>
+#include <QShortcut>
 #include <QResizeEvent>
 
 #include <cmath>
@@ -78,9 +81,16 @@ void frmTip::BuildControls(CardPictureBank& pictures) {
     lblTipText->setMinimumHeight(metrics.lineSpacing() * TipLines);
     lblTipText->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
 
+    lblFileNotice = new Label(Picture1);
+    lblFileNotice->setObjectName("lblFileNotice");
+    lblFileNotice->SetWordWrap(true);
+    lblFileNotice->setFixedWidth(lblTipText->minimumWidth());
+    lblFileNotice->hide();
+
     auto* text = new QVBoxLayout;
     text->addWidget(Label1);
     text->addWidget(lblTipText, 1);
+    text->addWidget(lblFileNotice);
     auto* panel = new QHBoxLayout(Picture1);
     panel->setContentsMargins(12, 12, 12, 12);
     panel->setSpacing(12);
@@ -99,6 +109,10 @@ void frmTip::BuildControls(CardPictureBank& pictures) {
     }
     cmdHelp = new CommandButton(this);
     cmdHelp->SetCaption("&Help");
+    // A button with the focus takes Return itself, as in a dialog; elsewhere Return is OK's.
+    for (QPushButton* b : {static_cast<QPushButton*>(&cmdNextTip[0]), static_cast<QPushButton*>(&cmdNextTip[1]),
+                           static_cast<QPushButton*>(cmdHelp)})
+        b->setAutoDefault(true);
     chkLoadTipsAtStartup = new QCheckBox("&Show Tips at Startup", this);
 
     auto* buttons = new QVBoxLayout;
@@ -116,6 +130,8 @@ void frmTip::BuildControls(CardPictureBank& pictures) {
     layout->addWidget(chkLoadTipsAtStartup);
 
     connect(cmdOK, &QPushButton::clicked, this, [this] { Unload(); });
+    // Esc closes the window wherever its focus is, as a dialog's.
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, [this] { Unload(); });
     connect(cmdHelp, &QPushButton::clicked, this, [this] { help_.ShowHelp(""); });
     connect(chkLoadTipsAtStartup, &QCheckBox::clicked, this, [this] { chkLoadTipsAtStartup_Click(); });
 }
@@ -138,7 +154,12 @@ void frmTip::Form_Load() {
 
 bool frmTip::LoadTips(const QString& path) {
     if (path.isEmpty() || !QFileInfo(path).isFile()) return false;
-    Tips = ReadTextLines(path);
+    const TextLines read = ReadTextLines(path);
+    Tips = read.Lines;
+    const QString limit = SizeText(LargestTextFile);
+    lblFileNotice->SetCaption(QString(TipsFileName) + " is larger than " + limit + ": only the tips in its first " +
+                              limit + " are shown.");
+    lblFileNotice->setVisible(read.Cut);
     DoNextTip(false);
     return true;
 }
@@ -167,6 +188,15 @@ void frmTip::chkLoadTipsAtStartup_Click() {
 bool frmTip::QueryUnload(int) {
     SaveTipsSetting(TipNumberKey, QString::number(CurrentTip));
     return false;
+}
+
+// Return that no button with the focus takes closes the window, as its default button OK would.
+void frmTip::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        Unload();
+        return;
+    }
+    Form::keyPressEvent(event);
 }
 
 // A taller window gives the tip more room; a lower one keeps the room the tip had.

@@ -35,7 +35,8 @@ class frmTip final : public Form {
     frmTip(std::string appPath, int32_t& showTipsSetting, HelpPort& help, CardPictureBank& pictures,
            QWidget* board);
 
-    // Reads the tips and shows the next one; false when there is no such file.
+    // Reads the tips (of a huge file, those of its first part, with a notice) and shows the next
+    // one; false when there is no such file.
     bool LoadTips(const QString& path);
     void DoNextTip(bool back);
     void DisplayCurrentTip();
@@ -48,6 +49,7 @@ class frmTip final : public Form {
     PictureBox* Picture1;
     Label* Label1;
     Label* lblTipText;
+    Label* lblFileNotice; // shown when the tips file is larger than what is read of it
     QCheckBox* chkLoadTipsAtStartup;
     ControlArray<CommandButton> cmdNextTip; // 0 the next tip, 1 the previous one
     CommandButton* cmdOK;
@@ -56,6 +58,7 @@ class frmTip final : public Form {
   protected:
     bool QueryUnload(int unloadMode) override;
     void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     void BuildControls(CardPictureBank& pictures);

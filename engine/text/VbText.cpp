@@ -142,7 +142,12 @@ std::string Utf8ToLatin1(std::string_view utf8) {
                 valid = valid && (cc >> 6) == 0x2;
                 code = (code << 6) | (cc & 0x3F);
             }
-            out += (valid && code <= 0xFF) ? char(code) : '?';
+            // A broken sequence stands for its first byte only: what follows it (a line feed,
+            // say) is read on its own.
+            if (!valid) len = 1;
+            // A character written with more bytes than it needs (a hidden line feed) is none.
+            const unsigned shortest = len == 2 ? 0x80 : len == 3 ? 0x800 : 0x10000;
+            out += (valid && code >= shortest && code <= 0xFF) ? char(code) : '?';
         }
         i += len;
     }

@@ -1,5 +1,5 @@
 // A comment set from outside: whatever its bytes, the seat's lines are the set's twenty or its own,
-// never garbage, and the editor reads twenty lines that fit their records.
+// never garbage, and the editor reads twenty lines that fit their records and are text.
 
 #include "CommentSets.h"
 #include "DamagedFile.h"
@@ -12,16 +12,18 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     using namespace zarle;
-    const auto& folder = fuzzing::FuzzFolder();
-    const auto file = folder / "users/Fuzz.cmt";
-    fuzzing::WriteInput(file, data, size);
+    const auto& folder = fuzzing::FuzzFolder().Path();
+    const auto file = fuzzing::WriteInput("users/Fuzz.cmt", data, size);
     GameState s;
     s.AppPath = folder.string();
     LoadCommentFile(s, "Fuzz");
     for (int k = 1; k <= CommentSetLines; ++k) {
         if (HasControlCharacters(s.Comments[k])) std::abort();
     }
-    const auto lines = ReadCommentSetFile(file);
-    if (!lines || FirstOverlongLine(*lines) != 0) std::abort();
+    const auto read = ReadCommentSetFile(file);
+    if (!read || FirstOverlongLine(read->Lines) != 0) std::abort();
+    for (const std::string& line : read->Lines) {
+        if (HasControlCharacters(line)) std::abort();
+    }
     return 0;
 }

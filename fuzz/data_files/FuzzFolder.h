@@ -2,42 +2,28 @@
 // A program folder of the fuzz process's own under the temporary folder, with the data folders
 // the loaders look in, removed when the process ends; and a file in it that holds one input.
 
+#include "TempFolder.h"
+
 #include <cstdint>
 #include <filesystem>
-#include <fstream>
-#include <string>
-#include <system_error>
-#include <unistd.h>
+#include <string_view>
 
 namespace zarle::fuzzing {
 
-class ProgramFolder {
-  public:
-    ProgramFolder()
-        : root_(std::filesystem::temp_directory_path() / ("zarle-fuzz-" + std::to_string(::getpid()))) {
+inline const testing::TempFolder& FuzzFolder() {
+    static const testing::TempFolder folder;
+    static const bool dataFolders = [] {
         for (const char* sub : {"Data/PMS", "users", "Sounds"})
-            std::filesystem::create_directories(root_ / sub);
-    }
-    ~ProgramFolder() {
-        std::error_code error;
-        std::filesystem::remove_all(root_, error);
-    }
-    ProgramFolder(const ProgramFolder&) = delete;
-    ProgramFolder& operator=(const ProgramFolder&) = delete;
-    const std::filesystem::path& Root() const { return root_; }
-
-  private:
-    std::filesystem::path root_;
-};
-
-inline const std::filesystem::path& FuzzFolder() {
-    static const ProgramFolder folder;
-    return folder.Root();
+            std::filesystem::create_directories(folder.Path(sub));
+        return true;
+    }();
+    static_cast<void>(dataFolders);
+    return folder;
 }
 
-inline void WriteInput(const std::filesystem::path& file, const uint8_t* data, size_t size) {
-    std::ofstream(file, std::ios::binary | std::ios::trunc)
-        .write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
+// Writes one input to `relative` in the folder; returns the file's full path.
+inline std::filesystem::path WriteInput(std::string_view relative, const uint8_t* data, size_t size) {
+    return FuzzFolder().Write(relative, {reinterpret_cast<const char*>(data), size});
 }
 
 } // namespace zarle::fuzzing

@@ -11,8 +11,8 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     using namespace zarle;
-    const auto& folder = fuzzing::FuzzFolder();
-    fuzzing::WriteInput(folder / "Data/PMS/Fuzz.pms", data, size);
+    const auto& folder = fuzzing::FuzzFolder().Path();
+    fuzzing::WriteInput("Data/PMS/Fuzz.pms", data, size);
     GameState s;
     s.AppPath = folder.string();
     LoadPersonalityFile(s, "Fuzz");

@@ -33,6 +33,7 @@ std::string DispatchSide::Tail(size_t lines) const {
 }
 
 void DispatchSide::Begin() {
+    Session.SetLimits(SessionLimits{.HandshakeMs = HandshakeMs});
     if (host_)
         Session.BeginHost(DefaultNetPort);
     else

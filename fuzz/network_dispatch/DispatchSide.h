@@ -33,6 +33,8 @@ class DispatchSide {
     bool Finished() const { return gamesStarted_ == MaxGames && State.PTurn == 0 && !State.GameBusy; }
     // The host's games are few: an input is short.
     static constexpr int MaxGames = 2;
+    // A joiner's handshake is timed out soon: an input is short.
+    static constexpr int HandshakeMs = 300;
 
     GameState State;
     StandInLinks* Links = nullptr; // owned by the session

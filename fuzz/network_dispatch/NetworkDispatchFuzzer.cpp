@@ -1,6 +1,7 @@
 // A host or a remote session fed a peer's bytes on stand-in links, while its player plays: the
 // dispatcher, the waits, the moves and the game transfer must neither crash nor hang, every line
-// it sends is one whole line, and every card of the deck stays exactly once on the board.
+// it sends is one whole line, every card of the deck stays exactly once on the board, and a host
+// that still hosts after the input seats the next well-behaved joiner.
 //
 // Input: the first byte picks the side (bit 0: remote) and the host's players (2 + rest % 3); then
 // chunks cut by NUL bytes. A chunk's first byte c says what happens, the rest is its text:
@@ -11,20 +12,24 @@
 //                     it by): c & 7 = 0 sends the whole game, 1 leaves, 2 chats, 3 switches the peek
 // So '@' is data on element 1 (or a remote's 0), 'A'..'C' elements 2..4, 'H' a close, 'P' a knock,
 // 'X' the whole game sent.
-// When the chunks are used up the program closes, which ends every wait.
+// When the chunks are used up, a host that still listens is joined by a well-behaved joiner; then
+// the program closes, which ends every wait.
 
 #include "DispatchSide.h"
 #include "GameInvariants.h"
 #include "LineFramer.h"
 #include "Messages.h"
+#include "net/Winsock.h"
 
 #include <QCoreApplication>
 #include <QTimer>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <deque>
 #include <string_view>
 #include <vector>
 
@@ -106,6 +111,82 @@ void CheckSent(const DispatchSide& side) {
     }
 }
 
+// A joiner that answers the host's handshake as the program does. The host must seat it, or turn
+// it away only when every seat is held by a seated remote (or an older peer keeps the table at
+// two). A joiner still in its handshake holds a seat until its time limit: then it knocks again.
+class WellBehavedJoiner {
+  public:
+    explicit WellBehavedJoiner(DispatchSide& side) : side_(side), started_(Clock::now()) {
+        side_.Links->OnSend = [this](int index, std::string_view bytes) {
+            if (request_ != 0 && side_.Links->RequestOf(index) == request_) replies_.emplace_back(bytes);
+        };
+    }
+    ~WellBehavedJoiner() { side_.Links->OnSend = nullptr; }
+
+    // One step from the event loop; true once the check is over.
+    bool Step() {
+        const zarle::GameState& s = side_.State;
+        if (s.NetMode == 0 || s.IsHost == 0 || side_.Links->State(0) != zarle::Winsock::StateListening)
+            return true; // hosting has ended: nobody to join
+        if (Clock::now() - started_ > std::chrono::seconds(5))
+            Fail("the host never seated a well-behaved joiner");
+        if (request_ == 0) {
+            if (Clock::now() >= knockAt_) Knock();
+            return false;
+        }
+        while (!replies_.empty()) {
+            const std::string line = replies_.front();
+            replies_.pop_front();
+            if (line.starts_with("IP")) Answer("IP ^ 8. 2. 0\n");
+            if (line.starts_with("NM")) Answer("NM Wendy\n");
+            if (line.starts_with("LO")) Answer("LO\n");
+            if (line.starts_with("LO") || line == "GS\n") return true; // seated
+            if (line.find("Sorry I'm busy!") != std::string::npos) return TurnedAway();
+        }
+        // Not taken at all: every element was in use.
+        if (Element() == 0) return TurnedAway();
+        return false;
+    }
+
+  private:
+    using Clock = std::chrono::steady_clock;
+
+    void Knock() {
+        request_ = ++knocks_ + 1000;
+        side_.Links->Knock(request_);
+    }
+    int Element() const {
+        for (int e = 1; e < zarle::MaxSockets; ++e)
+            if (side_.Links->RequestOf(e) == request_ &&
+                side_.Links->State(e) == zarle::Winsock::StateConnected)
+                return e;
+        return 0;
+    }
+    void Answer(const std::string& line) {
+        if (const int e = Element(); e != 0) side_.Links->Arrive(e, line);
+    }
+    bool TurnedAway() {
+        int seated = 0;
+        for (int i = 1; i < zarle::MaxSockets; ++i)
+            seated += side_.Session.Player(i).Phase == zarle::JoinPhase::Seated ? 1 : 0;
+        const std::string& version = side_.State.PeerVersion;
+        if (seated >= side_.State.NumPlayers - 1 || (!version.empty() && !zarle::MultiplayerPeer(version)))
+            return true;
+        // Once the joiners still in their handshake have run out of time, the seat is free.
+        request_ = 0;
+        replies_.clear();
+        knockAt_ = Clock::now() + std::chrono::milliseconds(DispatchSide::HandshakeMs + 100);
+        return false;
+    }
+
+    DispatchSide& side_;
+    Clock::time_point started_;
+    Clock::time_point knockAt_{};
+    qintptr request_ = 0;
+    qintptr knocks_ = 0;
+    std::deque<std::string> replies_;
+};
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -124,9 +205,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     bool stepping = false;
     bool closed = false;
     qintptr knocks = 0;
+    std::unique_ptr<WellBehavedJoiner> joiner;
     QTimer feeder;
     QObject::connect(&feeder, &QTimer::timeout, [&] {
         if (next == chunks.size()) {
+            if (host && !joiner) joiner = std::make_unique<WellBehavedJoiner>(side);
+            if (joiner && !joiner->Step()) return;
+            joiner.reset();
             feeder.stop();
             closed = true;
             // The program closes: the goodbye goes out and every wait ends.

@@ -13,6 +13,8 @@ class ChatPort {
     virtual void ChatLine(std::string_view line, int index) = 0;
     // A line the system shows in the chat log (connections, leaving, errors).
     virtual void SystemLine(std::string_view text) = 0;
+    // The network game has ended on this side: the chat window closes.
+    virtual void SessionEnded() {}
 };
 
 class NoChat : public ChatPort {

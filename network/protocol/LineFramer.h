@@ -16,6 +16,12 @@ class LineFramer {
     // The lines completed by this arrival, in order, without their line feeds. False when a line
     // grew past MaxLineLength: the connection is to be dropped.
     bool Append(std::string_view bytes, std::vector<std::string>& lines);
+
+    enum class Cut { Line, Partial, TooLong };
+    // One line at a time off the front of `bytes`, which keeps what follows it: Line when one was
+    // completed (into `line`), Partial when the bytes ran out first (they are held for the next
+    // arrival), TooLong when the line grew past MaxLineLength.
+    Cut Next(std::string_view& bytes, std::string& line);
     void Clear() { partial_.clear(); }
     bool HasPartial() const { return !partial_.empty(); }
 

@@ -41,8 +41,9 @@ std::string ChatLine(int sequence, std::string_view text) {
     return "SY " + Str(sequence) + "#" + std::string(text);
 }
 
+// A Boolean written as a number: a blank, then the word; every peer reads characters 5 to 8.
 std::string PeekLine(bool peeking) {
-    return std::string("PK ") + (peeking ? "True" : "False");
+    return std::string("PK  ") + (peeking ? "True" : "False");
 }
 
 std::string BusyLine() {

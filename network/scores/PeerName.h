@@ -7,7 +7,7 @@
 
 namespace zarle {
 
-// The name without "|", ":", "/", "\" and control characters, trimmed of blanks.
+// The name (UTF-8) without "|", ":", "/", "\" and control characters, trimmed of blanks.
 std::string CleanPeerName(std::string_view name);
 
 } // namespace zarle

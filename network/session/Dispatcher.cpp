@@ -10,7 +10,8 @@ namespace zarle {
 void InternetSession::AskForAnswers(int code, int exceptIndex) {
     awaited_ = code;
     asked_ = {};
-    for (int i = 1; i <= maxSocket_; ++i) asked_[i] = i != exceptIndex && players_[i].State == 7;
+    for (int i = 1; i <= maxSocket_; ++i)
+        asked_[i] = i != exceptIndex && players_[i].Phase == JoinPhase::Seated;
 }
 
 void InternetSession::CountAck(int index) {
@@ -33,8 +34,8 @@ void InternetSession::CountAck(int index) {
 // Each socket's hello counts once: a second one would change the table under the game in play.
 // On the host the version of every joiner after the first must allow more than two players.
 bool InternetSession::HelloCounted(int index, const WireLine& w) {
-    if (helloCounted_[index]) return false;
-    helloCounted_[index] = true;
+    if (players_[index].Phase >= JoinPhase::HelloAnswered) return false;
+    players_[index].Phase = JoinPhase::HelloAnswered;
     s_.HandSortOn = w.OldHello;
     if (s_.IsHost == 0) {
         s_.PeerVersion = w.Version;
@@ -53,11 +54,11 @@ bool InternetSession::HelloCounted(int index, const WireLine& w) {
     }
     if (MultiplayerPeer(w.Version)) return true;
     if (s_.NetMode > 1) {
-        Box("An opponent tried to join this game who is not using ZarleNET Multiplayer. They cannot join "
-            "this game.",
-            MbCritical, "Connection Request Denied");
-        NetRejectBusy(index);
         --s_.NetMode;
+        NetRejectBusy(index);
+        TellRefusal("An opponent tried to join this game who is not using ZarleNET Multiplayer. They cannot "
+                    "join this game.",
+                    MbCritical, "Connection Request Denied");
         return false;
     }
     PlayOlderPeer();
@@ -84,9 +85,22 @@ void InternetSession::PlayOlderPeer() {
     Box(text, MbInformation, "Playing older version.");
 }
 
+// On the host a joiner's handshake goes hello, then name; a line out of that order is refused on
+// its own socket and changes nothing else.
+bool InternetSession::InOrder(int index, int code) const {
+    if (s_.IsHost == 0) return true;
+    switch (players_[index].Phase) {
+    case JoinPhase::Seated: return true;
+    case JoinPhase::HelloSent: return code == NetHello;
+    case JoinPhase::HelloAnswered: return code == NetName;
+    default: return false;
+    }
+}
+
 void InternetSession::GetMessage(int index, const WireLine& w) {
     // Only the host ends a game (when one leaves or joins); a remote's "EG" means nothing to it.
     if (s_.IsHost != 0 && w.Code == NetEndGame) return;
+    if (!InOrder(index, w.Code)) return;
     s_.NetState = static_cast<int16_t>(w.Code);
     if (s_.IsHost == 0) CountHostsOk(w.Code);
     if (w.Code == NetHello && !HelloCounted(index, w)) {
@@ -118,7 +132,7 @@ void InternetSession::GetMessage(int index, const WireLine& w) {
         }
         if (s_.NetState == NetPlay) s_.ReplyFlag = true;
     }
-    if (host ? HostSwitch(index, w) : RemoteSwitch(index, w)) ClosingSteps(index);
+    if (host ? HostSwitch(index, w) : RemoteSwitch(w)) ClosingSteps(index);
 }
 
 // Every "OK" of the host that a remote answers pairs up with one it sends: a mover's turn end
@@ -135,15 +149,6 @@ void InternetSession::CountHostsOk(int code) {
 
 void InternetSession::ClosingSteps(int index) {
     s_.LastCmd[index] = s_.NetState;
-    if (s_.IsHost == 0 || s_.NetMode == 0) return;
-    helloBusy_ = false;
-    // One waiting joiner's hello per finished exchange; the others keep their turn in the queue.
-    if (!helloQueued_.empty()) {
-        const int next = helloQueued_.front();
-        helloQueued_.pop_front();
-        helloBusy_ = true;
-        SendHello(next);
-    }
 }
 
 } // namespace zarle

@@ -35,6 +35,9 @@ void EngineSessionGame::OpenUndoLog(bool open) {
 void EngineSessionGame::RestoreLocalOpponents() {
     Call(hooks_.RestoreLocalOpponents);
 }
+void EngineSessionGame::Beep() {
+    Call(hooks_.Beep);
+}
 void EngineSessionGame::Deal_Players(Pics pics, SlotRow& cards) {
     engine_.Deal_Players(pics, cards);
 }

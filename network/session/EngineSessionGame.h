@@ -17,6 +17,7 @@ struct BoardHooks {
     std::function<void()> NameCaptions;
     std::function<void()> SaveGame;
     std::function<void()> RestoreLocalOpponents;
+    std::function<void()> Beep;
 };
 
 class EngineSessionGame : public SessionGamePort {
@@ -32,6 +33,7 @@ class EngineSessionGame : public SessionGamePort {
     bool UndoLogOpen() override;
     void OpenUndoLog(bool open) override;
     void RestoreLocalOpponents() override;
+    void Beep() override;
     void Deal_Players(Pics pics, SlotRow& cards) override;
     void Hand_Sort(SlotRow& cards, Pics pics, int from, int to) override;
     void Comp_Flip(int slot, int target, Pics pics, CardRec holdTopNext) override;

@@ -18,7 +18,7 @@ void InternetSession::SendRecover() {
     if (s_.RestartMode) {
         notice = "ZARLE: Host has restarted this game.";
     } else if (s_.SecureSave) {
-        notice = "ZARLE: This is a secure saved game, saved as: " + s_.MsgText;
+        notice = "ZARLE: This is a secure saved game, saved as: " + s_.SaveDesc;
     } else {
         notice = "ZARLE: This is NOT a secure saved game.";
     }

@@ -4,8 +4,11 @@
 #include "InternetSession.h"
 
 #include "Messages.h"
+#include "PeerName.h"
 
 #include "VbText.h"
+
+#include <algorithm>
 
 namespace zarle {
 
@@ -44,9 +47,9 @@ bool InternetSession::HostSwitch(int index, const WireLine& w) {
 }
 
 bool InternetSession::HostName(int index, const WireLine& w) {
-    // A seated remote has named itself already; a second name would seat it again mid-game.
-    if (players_[index].Seat != 0) return false;
-    const std::string& name = w.Arg;
+    // The joiner has answered in time; the host's own answer may take as long as the player likes.
+    handshakeLimit_[index].stop();
+    const std::string name = CleanPeerName(w.Arg);
     if (s_.NetMode > s_.NumPlayers - 1) {
         // Every seat is taken: the joiner is told so instead of waiting for an answer.
         NetRejectBusy(index);
@@ -61,6 +64,8 @@ bool InternetSession::HostName(int index, const WireLine& w) {
         --s_.NetMode;
         return false;
     }
+    // The joiner may have gone while the question was open.
+    if (players_[index].Phase != JoinPhase::HelloAnswered) return false;
     if (s_.NetMode <= 1) p_.Sound.PlayResource(108, SoundPlay::Async);
     Label(2, name + " has joined the game.");
     chat_->SystemLine(name + " has joined the game.");
@@ -80,7 +85,10 @@ bool InternetSession::HostName(int index, const WireLine& w) {
         s_.SeatRec1.Name = name;
     }
     players_[index].Name = name;
+    players_[index].Phase = JoinPhase::Seated;
+    SendNextHello();
     if (!MultiplayerPeer(s_.PeerVersion)) {
+        LookUpAvatar(s_.SeatRec1);
         NetSend("GS", 1);
         p_.Board.SetVisible({Ctl::StatusMsg, 0}, false);
         p_.Game.NameCaptions();
@@ -101,30 +109,33 @@ bool InternetSession::HostName(int index, const WireLine& w) {
     return true;
 }
 
-void InternetSession::HostLost(int index) {
+int InternetSession::Joined(JoinPhase from) const {
+    return static_cast<int>(std::ranges::count_if(players_.begin() + 1, players_.end(),
+                                                  [from](const NetPlayerRec& p) { return p.Phase >= from; }));
+}
+
+// A seated remote has left (why: "" when it quit or its connection was lost). The others are told
+// the game has ended; with nobody left the network game ends here too.
+void InternetSession::HostLost(int index, const std::string& why) {
     const std::string name = players_[index].Name;
     sockets_.Close(index);
-    players_[index].Socket = 0;
-    players_[index].State = 0;
-    const std::string text = name + " quit the game.";
+    handshakeLimit_[index].stop();
+    players_[index] = NetPlayerRec{};
+    const std::string text = why.empty() ? name + " quit the game." : why;
     Label(1, text);
     chat_->SystemLine(text);
     if (s_.PTurn == 0) Box(text, MbCritical, "ZarleNET");
-    players_[index].Name.clear();
-    players_[index].Seat = 0;
-    helloCounted_[index] = false;
-    std::erase(helloQueued_, index);
     AskSaveEndedGame();
     s_.NetState = NetEndGame;
     s_.LastCmd[index] = NetEndGame;
     s_.AckCount = s_.NumPlayers;
-    const int left = PlayerCount();
-    if (left == 0) {
+    if (Joined(JoinPhase::Seated) == 0) {
         NetCleanUp();
         s_.IsHost = 0;
         s_.ReplyFlag = true;
+        if (!why.empty()) Label(1, text);
     } else {
-        s_.NetMode = static_cast<int16_t>(left);
+        s_.NetMode = static_cast<int16_t>(Joined(JoinPhase::HelloAnswered));
         p_.Game.ClearBoard();
         NetBroadcast("EG", index);
         p_.Waiter.Wait(0.5f);

@@ -2,16 +2,59 @@
 
 #include "InternetSession.h"
 
+#include "AvatarFile.h"
 #include "Messages.h"
 
 #include "VbText.h"
 #include "net/Winsock.h"
 
+#include <algorithm>
+
 namespace zarle {
 
 void InternetSession::SendHello(int index) {
+    players_[index].Phase = JoinPhase::HelloSent;
+    handshakeLimit_[index].start(limits_.HandshakeMs);
     s_.OutMsg = HostHelloLine(ownVersion_, index);
     NetSend(s_.OutMsg, index);
+}
+
+bool InternetSession::HandshakeUnderWay() const {
+    return std::ranges::any_of(players_, [](const NetPlayerRec& p) {
+        return p.Phase == JoinPhase::HelloSent || p.Phase == JoinPhase::HelloAnswered;
+    });
+}
+
+// One joiner at a time goes through the handshake; the others wait in the order of their elements.
+void InternetSession::SendNextHello() {
+    if (s_.IsHost == 0 || HandshakeUnderWay()) return;
+    for (int i = 1; i <= maxSocket_; ++i) {
+        if (players_[i].Phase == JoinPhase::HelloWaiting) {
+            SendHello(i);
+            return;
+        }
+    }
+}
+
+void InternetSession::FreeElement(int index) {
+    handshakeLimit_[index].stop();
+    sockets_.Close(index);
+    if (index == maxSocket_) --maxSocket_;
+    players_[index] = NetPlayerRec{};
+    // The next connection on this element starts afresh: its hello is no repeat of this one's.
+    s_.LastCmd[index] = 0;
+}
+
+void InternetSession::DropJoiner(int index) {
+    const bool counted = players_[index].Phase >= JoinPhase::HelloAnswered;
+    FreeElement(index);
+    if (counted && --s_.NetMode == 0) {
+        // Nobody has joined after all: the host waits for its first joiner again.
+        s_.NetMode = 99;
+        s_.PeerVersion.clear();
+        s_.HandSortOn = false;
+    }
+    SendNextHello();
 }
 
 void InternetSession::NetRejectBusy(int index) {
@@ -20,11 +63,8 @@ void InternetSession::NetRejectBusy(int index) {
             sockets_.Send(index, BusyLine() + "\n");
             sockets_.Send(index, std::string(GoodbyeTag) + "\n");
         }
-        sockets_.Close(index);
-        if (index == maxSocket_) --maxSocket_;
-        players_[index] = NetPlayerRec{};
-        std::erase(helloQueued_, index);
-        helloCounted_[index] = false;
+        FreeElement(index);
+        SendNextHello();
     }
     if (s_.NetMode == 0) s_.NetState = NetGoodbye;
 }
@@ -45,9 +85,15 @@ void InternetSession::NetAssignSeats() {
     }
     for (int i = 1; i <= 3; ++i) {
         const int seat = players_[i].Seat;
-        if (players_[i].State != 0 && seat >= 1 && seat <= 3) s_.Seat(seat + 1).Name = players_[i].Name;
+        if (players_[i].Phase != JoinPhase::Seated || seat < 1 || seat > 3) continue;
+        s_.Seat(seat + 1).Name = players_[i].Name;
+        LookUpAvatar(s_.Seat(seat + 1));
     }
     s_.OppName1 = s_.SeatRec1.Name;
+}
+
+void InternetSession::LookUpAvatar(SeatRecord& seat) {
+    OpponentAvatarFile(s_.AppPath, s_.PlayerName, seat, false);
 }
 
 void InternetSession::SendLayout() {
@@ -57,7 +103,7 @@ void InternetSession::SendLayout() {
     const std::array<std::string, 3> names{s_.SeatRec1.Name, s_.SeatRec2.Name, s_.SeatRec3.Name};
     for (int i = 1; i <= maxSocket_; ++i) {
         // A joiner whose name has not come yet has no seat; it gets the layout after its name.
-        if (players_[i].State == 0 || players_[i].Seat == 0) {
+        if (players_[i].Phase != JoinPhase::Seated || players_[i].Seat == 0) {
             asked_[i] = false;
             continue;
         }

@@ -2,8 +2,10 @@
 
 #include "InternetSession.h"
 
+#include "LineFramer.h"
 #include "Messages.h"
 #include "NetCodes.h"
+#include "PersonalityPacks.h"
 
 #include "VbText.h"
 #include "net/Winsock.h"
@@ -20,13 +22,26 @@ const std::string Crlf(CRLF);
 InternetSession::InternetSession(SessionPorts ports, std::unique_ptr<SocketLinks> links)
     : s_(ports.State), p_(ports), chat_(&ports.Chat),
       sockets_(SocketEvents{[this](int i, const std::string& line) { OnLine(i, line); },
-                            [this](int i) { OnLost(i); }, [this](qintptr r) { OnRequest(r); },
+                            [this](int i) { OnLost(i); }, [this](int i) { OnTooLong(i); },
+                            [this](qintptr r) { OnRequest(r); },
                             [this](int i, int n, const std::string& d) { OnError(i, n, d); }, nullptr},
                std::move(links)) {
     ownVersion_ = OwnVersionText(8, 2, 0);
+    for (int i = 1; i < MaxSockets; ++i) {
+        handshakeLimit_[i].setSingleShot(true);
+        QObject::connect(&handshakeLimit_[i], &QTimer::timeout, &sockets_, [this, i] {
+            if (s_.IsHost != 0 && players_[i].State != 0 && players_[i].Phase != JoinPhase::Seated)
+                DropJoiner(i);
+        });
+    }
 }
 
 InternetSession::~InternetSession() = default;
+
+void InternetSession::SetLimits(SessionLimits limits) {
+    limits_ = limits;
+    sockets_.SetSliceMs(limits.SliceMs);
+}
 
 int InternetSession::PlayerCount() const {
     int c = 0;
@@ -52,6 +67,15 @@ void InternetSession::ProcessEvents() {
     sockets_.SleepInWait(true);
     QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
     sockets_.SleepInWait(false);
+    sockets_.EventsRan();
+}
+
+// The events that are pending, without sleeping.
+void InternetSession::LetEventsRun() {
+    sockets_.SleepInWait(true);
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+    sockets_.SleepInWait(false);
+    sockets_.EventsRan();
 }
 
 // Both sides while the connection is being made: network pacing, no game yet, no Deal button.
@@ -60,7 +84,8 @@ void InternetSession::PrepareConnection(int isHost) {
     s_.NetMode = 99;
     s_.SavedMoveDelay = s_.MoveDelay;
     s_.MoveDelay = 0.1f;
-    sessionReady_ = 0;
+    phase_ = Phase::Connecting;
+    chatAllowance_[0].Reset(limits_.ChatBurst, limits_.ChatPerSecond, ChatAllowance::Clock::now());
     s_.GameStarted = false;
     s_.PeekOn = false;
     p_.Board.SetVisible({Ctl::Command2, 0}, false);
@@ -126,7 +151,7 @@ void InternetSession::BeginPlay() {
         p_.Game.OpenUndoLog(false);
         undoLogSuspended_ = true;
     }
-    sessionReady_ = 1;
+    phase_ = Phase::Playing;
     // An older peer plays its first game at once; the host's New starts the others. The remote
     // deals its hands too, or its board would stay empty while the host's is dealt.
     if (s_.NetMode != 0 && !MultiplayerPeer(s_.PeerVersion)) p_.Game.DealFirstGame();
@@ -135,7 +160,7 @@ void InternetSession::BeginPlay() {
 void InternetSession::Leave() {
     if (s_.NetMode == 0) return;
     const int goodbyeSocket = s_.IsHost != 0 ? 1 : 0;
-    leaving_ = true;
+    phase_ = Phase::Leaving;
     if (s_.IsHost != 0 ? PlayerCount() > 0 : sockets_.State(0) == Winsock::StateConnected) {
         ++s_.ChatSeqOut;
         const std::string quit = QuitChatLine(s_.ChatSeqOut, s_.PlayerName);
@@ -157,7 +182,7 @@ void InternetSession::ShutDown() {
     if (s_.NetMode == 0) return;
     ++s_.ChatSeqOut;
     const std::string line = ShutDownChatLine(s_.ChatSeqOut);
-    leaving_ = true;
+    phase_ = Phase::Leaving;
     if (s_.IsHost != 0) {
         NetBroadcast(line, 0);
         p_.Waiter.Wait(0.02f);
@@ -174,12 +199,9 @@ void InternetSession::ShutDown() {
 
 void InternetSession::NetCleanUp() {
     sockets_.CloseAll();
-    leaving_ = false;
+    for (QTimer& limit : handshakeLimit_) limit.stop();
     maxSocket_ = 0;
     players_ = {};
-    helloCounted_ = {};
-    helloBusy_ = false;
-    helloQueued_.clear();
     lastSocket_ = -1;
     pendingMove_ = false;
     unansweredOks_ = 0;
@@ -190,7 +212,11 @@ void InternetSession::NetCleanUp() {
     s_.SavedMoveDelay = 0;
     s_.NetMode = 0;
     EnableChatSend(false);
+    chat_->SessionEnded();
     s_.GameStarted = false;
+    // The personalities' chat sounds copied for the network game go; the local opponents bring
+    // their own back.
+    if (!s_.AppPath.empty()) RemoveAllPackSounds(s_.AppPath);
     p_.Game.RestoreLocalOpponents();
     s_.OutMsg.clear();
     s_.PeerVersion.clear();
@@ -205,7 +231,7 @@ void InternetSession::NetCleanUp() {
         undoLogSuspended_ = false;
         p_.Game.OpenUndoLog(true);
     }
-    sessionReady_ = 0;
+    phase_ = Phase::Off;
     p_.Game.RulesRefresh();
     s_.DealerName = "Zarle";
     s_.PTurn = 0;
@@ -231,8 +257,12 @@ void InternetSession::EnableChatSend(bool) {
 // --- Socket events ---
 
 void InternetSession::OnLine(int index, const std::string& line) {
-    if (s_.NetMode == 0 || leaving_) return;
-    if (line.starts_with("SY") || line.starts_with("PK")) {
+    if (s_.NetMode == 0 || phase_ == Phase::Leaving) return;
+    const bool chat = line.starts_with("SY") || line.starts_with("PK");
+    // A joiner takes part once it has named itself; until then only its handshake counts.
+    if (s_.IsHost != 0 && players_[index].Phase != JoinPhase::Seated && chat) return;
+    if (chat) {
+        if (!ChatAllowed(index)) return;
         if (line.starts_with("PK")) s_.OpponentPeeking = ReadWireFlag(std::string_view(line).substr(2));
         chat_->ChatLine(line, index);
         return;
@@ -240,9 +270,20 @@ void InternetSession::OnLine(int index, const std::string& line) {
     GetMessage(index, ParseWireLine(line, s_.IsHost == 0));
 }
 
+bool InternetSession::ChatAllowed(int index) {
+    switch (chatAllowance_[index].Next(ChatAllowance::Clock::now())) {
+    case ChatAllowance::Verdict::Take: return true;
+    case ChatAllowance::Verdict::Drop: return false;
+    case ChatAllowance::Verdict::DropAndTell: break;
+    }
+    const std::string name = s_.IsHost != 0 ? players_[index].Name : s_.DealerName;
+    chat_->SystemLine(name + " sent too many chat lines: the rest of them are not shown.");
+    return false;
+}
+
 void InternetSession::OnLost(int index) {
     if (s_.NetMode == 0) return;
-    if (leaving_) {
+    if (phase_ == Phase::Leaving) {
         sockets_.Close(index);
         return;
     }
@@ -250,10 +291,24 @@ void InternetSession::OnLost(int index) {
         sockets_.Close(index);
         return;
     }
+    if (s_.IsHost != 0 && players_[index].Phase != JoinPhase::Seated) {
+        DropJoiner(index);
+        return;
+    }
     s_.NetState = NetGoodbye;
     WireLine lost;
     lost.Code = NetGoodbye;
     GetMessage(index, lost);
+}
+
+void InternetSession::OnTooLong(int index) {
+    if (s_.NetMode == 0 || phase_ == Phase::Leaving) return;
+    if (s_.IsHost != 0 && (index == 0 || players_[index].State == 0)) return;
+    if (s_.IsHost != 0 && players_[index].Phase != JoinPhase::Seated) {
+        DropJoiner(index);
+        return;
+    }
+    ProtocolError(index, "a line longer than " + std::to_string(MaxLineLength / 1024) + " KiB");
 }
 
 void InternetSession::OnError(int index, int number, const std::string& description) {
@@ -310,38 +365,38 @@ void InternetSession::OnRequest(qintptr request) {
         if (element == 0) return;
     }
     if (sockets_.Accept(element, request) != 0) return;
-    helloCounted_[element] = false;
-    players_[element] = NetPlayerRec{"", element, 7, 0};
-    if (joined == 0) {
-        SendHello(element);
-        helloBusy_ = true;
-        return;
-    }
-    // Until the first joiner's hello is answered its version is not known yet.
+    players_[element] = NetPlayerRec{"", element, 7, 0, JoinPhase::HelloWaiting};
+    chatAllowance_[element].Reset(limits_.ChatBurst, limits_.ChatPerSecond, ChatAllowance::Clock::now());
+    // A seat may be held by a joiner still in its handshake; only a known peer of an older
+    // version keeps the table at two players.
     const bool oldPeer = !s_.PeerVersion.empty() && !MultiplayerPeer(s_.PeerVersion);
-    const bool allowed = !oldPeer && element != 4 && joined + 1 < s_.NumPlayers;
+    const bool allowed = joined == 0 || (!oldPeer && element != 4 && joined + 1 < s_.NumPlayers);
     if (!allowed) {
         NetRejectBusy(element);
         const std::string why =
-            MultiplayerPeer(s_.PeerVersion)
-                ? "Your game is setup for " + CStr(s_.NumPlayers) +
-                      " players. Change the Player Setup if you want to add a player. Then ask the new "
-                      "opponent to "
-                      "connect."
-                : std::string(
-                      "Your current opponent does not have ZarleNET Multiplayer so new players cannot join "
-                      "this game.");
-        Box("A new opponent tried to join this game." + Crlf + why, MbInformation,
-            "Connection Request Denied");
+            oldPeer ? std::string(
+                          "Your current opponent does not have ZarleNET Multiplayer so new players cannot "
+                          "join this game.")
+                    : "Your game is setup for " + CStr(s_.NumPlayers) +
+                          " players. Change the Player Setup if you want to add a player. Then ask the new "
+                          "opponent to connect.";
+        TellRefusal("A new opponent tried to join this game." + Crlf + why, MbInformation,
+                    "Connection Request Denied");
         s_.NetState = NetNone;
         return;
     }
-    if (!helloBusy_) {
-        SendHello(element);
-        helloBusy_ = true;
-    } else {
-        helloQueued_.push_back(element);
-    }
+    SendNextHello();
+}
+
+void InternetSession::TellRefusal(const std::string& text, int style, std::string_view title) {
+    std::string logged = text;
+    for (size_t at; (at = logged.find(Crlf)) != std::string::npos;) logged.replace(at, Crlf.size(), " ");
+    chat_->SystemLine(std::string(title) + ": " + logged);
+    // While the box is open, further refusals are only logged: a flood never stacks boxes.
+    if (refusalShown_) return;
+    refusalShown_ = true;
+    Box(text, style, title);
+    refusalShown_ = false;
 }
 
 } // namespace zarle

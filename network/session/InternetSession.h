@@ -4,6 +4,7 @@
 // table of connections, sends and waits, dispatches every received line, replays a remote seat's
 // moves and transfers a whole game.
 
+#include "ChatAllowance.h"
 #include "ChatPort.h"
 #include "SessionGamePort.h"
 #include "SessionSockets.h"
@@ -15,8 +16,9 @@
 #include "OpponentsPorts.h"
 #include "ServicePorts.h"
 
+#include <QTimer>
+
 #include <array>
-#include <deque>
 #include <memory>
 #include <optional>
 #include <string>
@@ -25,11 +27,26 @@ namespace zarle {
 
 inline constexpr int DefaultNetPort = 41001;
 
+// How far a connection has come through the join handshake. On the host, for each joiner: its
+// hello waits for the one under way, is out, has been answered (the joiner counts in NetMode and
+// has the host's name), and the joiner has named itself and plays. On a remote, element 0 stands
+// for the host: its hello has been answered once.
+enum class JoinPhase { Free, HelloWaiting, HelloSent, HelloAnswered, Seated };
+
 struct NetPlayerRec {
     std::string Name;
     int Socket = 0;
     int State = 0; // 0 free, 7 connected
     int Seat = 0;  // 1..3: the host's seats 2..4
+    JoinPhase Phase = JoinPhase::Free;
+};
+
+// The bounds a session keeps against a peer that misbehaves; tests and the fuzzer shorten them.
+struct SessionLimits {
+    int HandshakeMs = 15000; // from a joiner's hello to its name
+    int SliceMs = 20;        // received lines are handed on for this long, then the event loop runs
+    int ChatBurst = 30;      // chat lines a peer may send at once,
+    int ChatPerSecond = 10;  // and after that; the rest are dropped
 };
 
 struct SessionPorts {
@@ -72,6 +89,7 @@ class InternetSession : public NetworkPort, public RemoteSeatPort {
     void RenameSeat(int boardSeat, const std::string& name);
     // The chat receiver that gets the chat family of lines and the system's notices.
     void SetChat(ChatPort& chat) { chat_ = &chat; }
+    void SetLimits(SessionLimits limits);
 
     // NetworkPort.
     void NetSend(std::string_view msg, int index) override;
@@ -101,6 +119,7 @@ class InternetSession : public NetworkPort, public RemoteSeatPort {
     // Socket events.
     void OnLine(int index, const std::string& line);
     void OnLost(int index);
+    void OnTooLong(int index);
     void OnRequest(qintptr request);
     void OnError(int index, int number, const std::string& description);
 
@@ -108,23 +127,42 @@ class InternetSession : public NetworkPort, public RemoteSeatPort {
     void GetMessage(int index, const WireLine& w);
     // False when the message ends the dispatch at once, without the closing steps.
     bool HostSwitch(int index, const WireLine& w);
-    bool RemoteSwitch(int index, const WireLine& w);
+    bool RemoteSwitch(const WireLine& w);
     void ClosingSteps(int index);
     void HostHello(int index, const WireLine& w);
     bool HostName(int index, const WireLine& w);
-    void HostLost(int index);
+    void HostLost(int index, const std::string& why = {});
+    // The host's joiners that have come this far.
+    int Joined(JoinPhase from) const;
     void RemoteHello(const WireLine& w);
     void RemoteLayout(const WireLine& w);
     void RemoteGameState(const WireLine& w);
     bool HelloCounted(int index, const WireLine& w);
+    // False for a joiner's line that does not belong to where its handshake stands.
+    bool InOrder(int index, int code) const;
     void PlayOlderPeer();
-    // A peer sent what cannot be used: the network game ends, the local game keeps its state.
-    void ProtocolError(std::string_view what);
+    // The host has gone, for `why`: the game may be kept, and the network game ends on this side.
+    void HostGone(const std::string& why);
+    // A peer sent what cannot be used: its connection ends as if it had been lost, with the same
+    // offer to keep the game, and this side says why.
+    void ProtocolError(int index, std::string_view what);
+    // The chat family of lines from one peer: false for a line over its allowance.
+    bool ChatAllowed(int index);
 
     // The host's table.
     void SendHello(int index);
+    // The hello of a waiting joiner (the first by element) goes out once no handshake is under way.
+    void SendNextHello();
+    bool HandshakeUnderWay() const;
+    // A joiner that has not finished its handshake leaves without a word to anyone.
+    void DropJoiner(int index);
+    void FreeElement(int index);
+    // A joiner turned away: logged, and told in a box unless one is open already.
+    void TellRefusal(const std::string& text, int style, std::string_view title);
     void NetRejectBusy(int index);
     void NetAssignSeats();
+    // The avatar the player chose for the opponent of that name, when there is one.
+    void LookUpAvatar(SeatRecord& seat);
     void SendLayout();
     void ShowGameInfo();
     void AskSaveEndedGame();
@@ -154,6 +192,7 @@ class InternetSession : public NetworkPort, public RemoteSeatPort {
     void Status(std::string_view text);
     void Box(std::string_view text, int style, std::string_view title);
     void ProcessEvents();
+    void LetEventsRun();
     void PullOneLine();
 
     GameState& s_;
@@ -163,10 +202,14 @@ class InternetSession : public NetworkPort, public RemoteSeatPort {
     std::array<NetPlayerRec, MaxSockets> players_{};
     int maxSocket_ = 0;
     int lastSocket_ = -1;
-    bool helloBusy_ = false;
-    std::deque<int> helloQueued_; // joiners whose hello waits for the running exchange
-    std::array<bool, MaxSockets> helloCounted_{};
-    int sessionReady_ = 0;
+    // A joiner that has not named itself this long after its hello is dropped.
+    std::array<QTimer, MaxSockets> handshakeLimit_;
+    std::array<ChatAllowance, MaxSockets> chatAllowance_;
+    bool refusalShown_ = false;
+    // Connecting until play begins; Leaving once this side has said goodbye, when the peers'
+    // answers while its last lines go out change nothing.
+    enum class Phase { Off, Connecting, Playing, Leaving };
+    Phase phase_ = Phase::Off;
     int moveFrom_ = 0;
     int moveTo_ = 0;
     // A peer's move that arrived and waits for the remote seat's turn to replay it.
@@ -187,9 +230,8 @@ class InternetSession : public NetworkPort, public RemoteSeatPort {
     void AskForAnswers(int code, int exceptIndex);
     void CountAck(int index);
     bool undoLogSuspended_ = false;
-    // This side has said goodbye: the peers' answers while its last lines go out change nothing.
-    bool leaving_ = false;
     std::string ownVersion_;
+    SessionLimits limits_;
 };
 
 } // namespace zarle

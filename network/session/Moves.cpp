@@ -110,13 +110,13 @@ void InternetSession::Opponent() {
         if (!AwaitMove()) return;
         pendingMove_ = false;
         if (pendingMoveSocket_ != mover) {
-            ProtocolError("a move from a player whose turn it is not");
+            ProtocolError(pendingMoveSocket_, "a move from a player whose turn it is not");
             return;
         }
         const auto move = CheckRemoteMove(s_, moveFrom_, moveTo_);
         if (!move) {
-            ProtocolError("a move the rules do not allow: slot " + std::to_string(moveFrom_) + " to " +
-                          std::to_string(moveTo_));
+            ProtocolError(mover, "a move the rules do not allow: slot " + std::to_string(moveFrom_) + " to " +
+                                     std::to_string(moveTo_));
             return;
         }
         if (!Relay(PlayLine(moveFrom_, moveTo_))) return;
@@ -138,7 +138,7 @@ void InternetSession::Opponent() {
         }
         while (s_.NetState != NetStep) {
             if (s_.NetState == NetTurnOver || pendingMove_) {
-                ProtocolError("a move before the last one was confirmed");
+                ProtocolError(mover, "a move before the last one was confirmed");
                 return;
             }
             if (Aborted()) return;
@@ -156,7 +156,7 @@ bool InternetSession::AwaitMove() {
     while (!pendingMove_ && !barePlay_ && !Aborted() && s_.PTurn != 1) NetWaitReply(0);
     awaitingMove_ = false;
     if (pendingMove_) return true;
-    if (barePlay_) ProtocolError("an answer where a move was awaited");
+    if (barePlay_) ProtocolError(s_.IsHost != 0 ? s_.Level : 0, "an answer where a move was awaited");
     return false;
 }
 

@@ -6,6 +6,7 @@
 #include "GameStateList.h"
 #include "Messages.h"
 #include "OldGameStateList.h"
+#include "PeerName.h"
 #include "TableLayout.h"
 
 #include "Rules.h"
@@ -13,29 +14,27 @@
 
 namespace zarle {
 
-namespace {
-const std::string Crlf(CRLF);
-}
-
-bool InternetSession::RemoteSwitch(int index, const WireLine& w) {
+bool InternetSession::RemoteSwitch(const WireLine& w) {
     switch (s_.NetState) {
     case NetHello: RemoteHello(w); return true;
     case NetName:
-        s_.OppName1 = w.Arg;
-        s_.DealerName = w.Arg;
-        s_.SeatRec1.Name = w.Arg;
+        s_.OppName1 = CleanPeerName(w.Arg);
+        s_.DealerName = s_.OppName1;
+        s_.SeatRec1.Name = s_.OppName1;
         NetSend(NameLine(s_.PlayerName), 0);
         Label(2, "You are connected to Host: " + s_.OppName1);
         chat_->SystemLine("You are connected to Host: " + s_.OppName1);
+        LookUpAvatar(s_.SeatRec1);
         p_.Game.NameCaptions();
         return true;
     case NetNewGame:
-        if (MultiplayerPeer(s_.PeerVersion) || sessionReady_ == 1) {
+        if (MultiplayerPeer(s_.PeerVersion) || phase_ == Phase::Playing) {
             p_.Game.ClearBoard();
             Status("Click the DEAL button to begin.");
             p_.Board.EnablePic(Pics::Picture7, false, 1, SlotCount);
             Label(2, "Click the DEAL button to begin:");
-            Label(1, Crlf + "HOST began a NEW GAME!");
+            Label(1, std::string(CRLF) + "HOST began a NEW GAME!");
+            p_.Game.Beep();
             p_.Board.SetVisible({Ctl::Command2, 0}, true);
         } else {
             NetSend("GS", 0);
@@ -54,13 +53,7 @@ bool InternetSession::RemoteSwitch(int index, const WireLine& w) {
         s_.AckCount = s_.NumPlayers;
         return true;
     case NetGoodbye:
-        sockets_.Close(index);
-        Label(1, "Dealer has terminated game.");
-        chat_->SystemLine("Dealer has terminated game.");
-        Box("Dealer has terminated game.", MbCritical, "ZarleNET");
-        AskSaveEndedGame();
-        NetCleanUp();
-        s_.ReplyFlag = true;
+        HostGone("Dealer has terminated game.");
         s_.NetState = NetNone;
         return true;
     case NetGameState: RemoteGameState(w); return true;
@@ -73,6 +66,16 @@ bool InternetSession::RemoteSwitch(int index, const WireLine& w) {
     }
 }
 
+void InternetSession::HostGone(const std::string& why) {
+    sockets_.Close(0);
+    Label(1, why);
+    chat_->SystemLine(why);
+    Box(why, MbCritical, "ZarleNET");
+    AskSaveEndedGame();
+    NetCleanUp();
+    s_.ReplyFlag = true;
+}
+
 void InternetSession::RemoteHello(const WireLine&) {
     Status("Waiting for dealer to start game...");
     if (s_.HandSortOn) {
@@ -81,8 +84,8 @@ void InternetSession::RemoteHello(const WireLine&) {
             MbExclamation, "ZarleNET");
         // A host without a version knows only the number cards.
         if (s_.CardStyle > 5) {
-            Box("Unable to use picture playing cards!" + Crlf + "Switching to number cards!", MbExclamation,
-                "ZarleNET");
+            Box("Unable to use picture playing cards!" + std::string(CRLF) + "Switching to number cards!",
+                MbExclamation, "ZarleNET");
             s_.CardStyle = 1;
             p_.Board.Redraw();
         }
@@ -94,14 +97,14 @@ void InternetSession::RemoteHello(const WireLine&) {
 void InternetSession::RemoteLayout(const WireLine& w) {
     const auto layout = ReadTableLayout(w, s_.DealerName);
     if (!layout) {
-        ProtocolError("a table layout that does not fit");
+        ProtocolError(0, "a table layout that does not fit");
         return;
     }
     p_.Game.ClearBoard();
     s_.PrevNumPlayers = s_.NumPlayers;
     s_.PrevNumCenters = s_.NumCenters;
     for (int i = 0; i < 3; ++i)
-        if (layout->SeatNames[i]) s_.Seat(i + 2).Name = *layout->SeatNames[i];
+        if (layout->SeatNames[i]) s_.Seat(i + 2).Name = CleanPeerName(*layout->SeatNames[i]);
     s_.SeatMode = layout->SeatMode;
     s_.NumPlayers = layout->NumPlayers;
     s_.NumCenters = layout->NumCenters;
@@ -110,9 +113,10 @@ void InternetSession::RemoteLayout(const WireLine& w) {
     NetSend("LO", 0);
     s_.NetMode = static_cast<int16_t>(s_.NumPlayers - 1);
     s_.DeckSize = static_cast<int16_t>(PackSize * s_.NumPlayers);
+    for (int seat = 2; seat <= s_.NumPlayers; ++seat) LookUpAvatar(s_.Seat(seat));
     p_.Game.NameCaptions();
     p_.Game.RulesRefresh();
-    if (sessionReady_ == 0) s_.NetState = NetLayoutEarly;
+    if (phase_ != Phase::Playing) s_.NetState = NetLayoutEarly;
     // The connect command's wait ends once the table is known.
     s_.ReplyFlag = true;
 }
@@ -122,7 +126,7 @@ void InternetSession::RemoteGameState(const WireLine& w) {
                           ? ReadGameStateList(w.Arg, s_.NumPlayers == 2 ? 1 : s_.SeatMode)
                           : ReadOldGameStateList(w.Arg, s_.PeerVersion);
     if (!game || game->Game.NumPlayers != s_.NumPlayers) {
-        ProtocolError("a game state that does not add up");
+        ProtocolError(0, "a game state that does not add up");
         return;
     }
     const int players = s_.NumPlayers, centers = s_.NumCenters;
@@ -137,12 +141,13 @@ void InternetSession::RemoteGameState(const WireLine& w) {
     p_.Game.RulesRefresh();
     p_.Board.SetVisible({Ctl::ImgHold, 0}, true);
     Status("Click the Deal button to resume this game.");
-    Label(1, Crlf + "HOST resumed a saved game.");
+    Label(1, std::string(CRLF) + "HOST resumed a saved game.");
     if (s_.PeerVersion < std::string_view("74")) {
         p_.Board.SetCaption({Ctl::LabelPeek, 0}, "This is NOT a secure saved game.");
         p_.Board.SetVisible({Ctl::LabelPeek, 0}, true);
     }
     p_.Board.SetVisible({Ctl::Command2, 0}, true);
+    p_.Game.Beep();
 }
 
 } // namespace zarle

@@ -22,6 +22,8 @@ class SessionGamePort {
     virtual void OpenUndoLog(bool open) = 0;
     // The local opponents come back in seats 2..4 after a network game.
     virtual void RestoreLocalOpponents() = 0;
+    // The short warning sound of the platform.
+    virtual void Beep() = 0;
 
     // The sequences a remote seat's turn replays.
     virtual void Deal_Players(Pics pics, SlotRow& cards) = 0;

@@ -2,6 +2,8 @@
 
 #include "WinsockLinks.h"
 
+#include "VbText.h"
+
 #include <QAbstractEventDispatcher>
 
 namespace zarle {
@@ -41,16 +43,17 @@ int SessionSockets::ListeningPort() const {
     return links_->ListeningPort();
 }
 
-void SessionSockets::Send(int index, const std::string& bytes) {
+// The wire carries single-byte text (Latin-1) both ways; a character outside it goes out as "?".
+void SessionSockets::Send(int index, const std::string& text) {
     if (index < 0 || index >= MaxSockets) return;
-    links_->Send(index, bytes);
+    links_->Send(index, Utf8ToLatin1(text));
 }
 
 void SessionSockets::Close(int index) {
     if (index < 0 || index >= MaxSockets) return;
     links_->Close(index);
     framers_[index].Clear();
-    std::erase_if(queue_, [index](const auto& entry) { return entry.first == index; });
+    std::erase_if(arrivals_, [index](const Arrival& a) { return a.Index == index; });
 }
 
 void SessionSockets::CloseAll() {
@@ -58,13 +61,7 @@ void SessionSockets::CloseAll() {
 }
 
 void SessionSockets::Received(int index, std::string_view bytes) {
-    std::vector<std::string> lines;
-    if (!framers_[index].Append(bytes, lines)) {
-        Close(index);
-        if (events_.Lost) events_.Lost(index);
-        return;
-    }
-    for (auto& line : lines) queue_.emplace_back(index, std::move(line));
+    arrivals_.push_back(Arrival{index, std::string(bytes), 0});
     if (!holding_) Pump();
 }
 
@@ -85,29 +82,60 @@ void SessionSockets::Failed(int index, int number, const std::string& descriptio
     if (events_.Error) events_.Error(index, number, description);
 }
 
+bool SessionSockets::SliceSpent() {
+    if (!sinceEvents_.isValid()) sinceEvents_.start();
+    return sinceEvents_.elapsed() >= sliceMs_;
+}
+
+// Cutting a line happens as it is handed on, so that a large arrival is cut a slice at a time too.
 bool SessionSockets::TakeOneLine() {
-    if (queue_.empty()) return false;
-    auto [index, line] = std::move(queue_.front());
-    queue_.pop_front();
-    if (events_.Line) events_.Line(index, line);
-    return true;
+    std::string line;
+    while (!arrivals_.empty()) {
+        Arrival& a = arrivals_.front();
+        const int index = a.Index;
+        std::string_view rest = std::string_view(a.Bytes).substr(a.Taken);
+        const LineFramer::Cut cut = framers_[index].Next(rest, line);
+        a.Taken = a.Bytes.size() - rest.size();
+        if (rest.empty()) arrivals_.pop_front();
+        if (cut == LineFramer::Cut::TooLong) {
+            Close(index);
+            if (events_.TooLong) events_.TooLong(index);
+            return true;
+        }
+        if (cut == LineFramer::Cut::Line) {
+            if (events_.Line) events_.Line(index, Latin1ToUtf8(line));
+            return true;
+        }
+    }
+    return false;
 }
 
 void SessionSockets::Idle() {
     if (sleepDepth_ > 0 || !holding_) return;
     holding_ = false;
-    if (!queue_.empty())
-        QMetaObject::invokeMethod(
-            this, [this] { Pump(); }, Qt::QueuedConnection);
+    if (!arrivals_.empty()) PumpLater();
+}
+
+// The rest of the lines follow from the event loop, unless a wait has begun to take them itself.
+void SessionSockets::PumpLater() {
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (!holding_) Pump();
+        },
+        Qt::QueuedConnection);
 }
 
 // Lines leave strictly in arrival order: a handler that runs events takes the next waiting line
 // here before anything newer.
 void SessionSockets::Pump() {
-    while (!queue_.empty()) {
-        auto [index, line] = std::move(queue_.front());
-        queue_.pop_front();
-        if (events_.Line) events_.Line(index, line);
+    QElapsedTimer slice;
+    slice.start();
+    while (TakeOneLine()) {
+        if (!arrivals_.empty() && slice.elapsed() >= sliceMs_) {
+            PumpLater();
+            return;
+        }
     }
 }
 

@@ -1,8 +1,11 @@
 #pragma once
 // The connections of a network game: element 0 listens on the host or talks to the host on a
-// remote; a host's joiners get elements 1..4. Every element cuts its stream into lines with its
-// own framer; the lines of all elements wait in arrival order and are handed on one by one, also
-// when a handler runs events and more data arrives meanwhile.
+// remote; a host's joiners get elements 1..4. What arrives waits in arrival order; every element
+// cuts its stream into lines with its own framer as they are handed on, one by one, also when a
+// handler runs events and more data arrives meanwhile.
+//
+// Lines are handed on for a slice of time; then the event loop runs before the rest follow, so that
+// no flood holds the window up.
 //
 // While the session waits for an answer, lines are held and the wait takes them one per pass, so
 // that it sees what each message did before the next one changes it (an "OK" followed at once by
@@ -14,6 +17,7 @@
 
 #include "LineFramer.h"
 
+#include <QElapsedTimer>
 #include <QObject>
 
 #include <array>
@@ -31,8 +35,10 @@ inline constexpr int MaxSockets = 5; // elements 0..4
 
 struct SocketEvents {
     std::function<void(int index, const std::string& line)> Line;
-    // The peer closed, the connection broke, or a line grew past the limit.
+    // The peer closed or the connection broke.
     std::function<void(int index)> Lost;
+    // A line grew past the limit: the connection has been closed.
+    std::function<void(int index)> TooLong;
     // A joiner knocks at the listening element (host).
     std::function<void(qintptr request)> Request;
     std::function<void(int index, int number, const std::string& description)> Error;
@@ -74,19 +80,25 @@ class SessionSockets : public QObject {
     // 0 closed, 7 connected, 8 the peer has closed...
     int State(int index) const;
     int ListeningPort() const;
-    void Send(int index, const std::string& bytes);
+    // Text in this program's UTF-8; what arrives is handed on in it too.
+    void Send(int index, const std::string& text);
     void Close(int index);
     void CloseAll();
-    // Lines received but not yet handed on.
-    bool LinesWaiting() const { return !queue_.empty(); }
+    // Bytes received but not yet handed on.
+    bool LinesWaiting() const { return !arrivals_.empty(); }
     // A wait begins a pass: lines are held until the wait takes them.
     void HoldLines() { holding_ = true; }
-    // Hands on the oldest held line; false when none waits.
+    // Hands on the oldest line that has come whole; false when none has.
     bool TakeOneLine();
     // The wait's own sleep for events: the loop going idle there does not release the lines.
     void SleepInWait(bool sleeping) { sleepDepth_ += sleeping ? 1 : -1; }
+    // How long lines are handed on before the event loop runs again.
+    void SetSliceMs(int milliseconds) { sliceMs_ = milliseconds; }
+    // A wait has handed on lines for a whole slice since the event loop last ran.
+    bool SliceSpent();
+    void EventsRan() { sinceEvents_.start(); }
 
-    // What the links report. Bytes that arrived on an element are cut into lines and queued.
+    // What the links report. Bytes that arrived on an element wait to be cut into lines.
     void Received(int index, std::string_view bytes);
     void PeerClosed(int index);
     void Requested(qintptr request);
@@ -95,14 +107,22 @@ class SessionSockets : public QObject {
 
   private:
     void Pump();
+    void PumpLater();
     void Idle();
 
     SocketEvents events_;
     std::unique_ptr<SocketLinks> links_;
+    struct Arrival {
+        int Index = 0;
+        std::string Bytes;
+        size_t Taken = 0; // bytes of it already cut into lines
+    };
     std::array<LineFramer, MaxSockets> framers_;
-    std::deque<std::pair<int, std::string>> queue_;
+    std::deque<Arrival> arrivals_;
     bool holding_ = false;
     int sleepDepth_ = 0;
+    int sliceMs_ = 20;
+    QElapsedTimer sinceEvents_;
 };
 
 } // namespace zarle

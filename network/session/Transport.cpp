@@ -47,7 +47,8 @@ void InternetSession::NetBroadcast(std::string_view msg, int exceptIndex) {
     if (const int code = AnsweredCode(msg); code != NetNone) AskForAnswers(code, exceptIndex);
     const std::string text = std::string(msg) + "\n";
     for (int i = 1; i <= maxSocket_; ++i) {
-        if (i == exceptIndex || players_[i].State != 7) continue;
+        // A joiner takes part once it has named itself.
+        if (i == exceptIndex || players_[i].Phase != JoinPhase::Seated) continue;
         const int state = sockets_.State(i);
         if (state != Winsock::StateClosing && state != Winsock::StateClosed) {
             sockets_.Send(i, text);
@@ -79,9 +80,11 @@ void InternetSession::NetWaitReply(int) {
     PullOneLine();
 }
 
-// One pass of a wait: the next line that arrived, or a sleep until something happens.
+// One pass of a wait: the next line that arrived, or a sleep until something happens. A wait that
+// has taken lines for a whole slice lets the window's events run before the next one.
 void InternetSession::PullOneLine() {
     sockets_.HoldLines();
+    if (sockets_.LinesWaiting() && sockets_.SliceSpent()) LetEventsRun();
     if (sockets_.TakeOneLine()) return;
     ProcessEvents();
     sockets_.TakeOneLine();
@@ -107,22 +110,23 @@ void InternetSession::WaitForOpponent() {
 }
 
 void InternetSession::ConnectionLost() {
-    ProtocolError("a message that does not fit the game");
+    ProtocolError(s_.IsHost != 0 ? s_.Level : 0, "a message that does not fit the game");
 }
 
-void InternetSession::ProtocolError(std::string_view what) {
+void InternetSession::ProtocolError(int index, std::string_view what) {
     if (s_.NetMode == 0) return;
-    const std::string text = "The network game has ended: protocol error (" + std::string(what) + ").";
-    chat_->SystemLine(text);
-    Label(1, text);
-    // The peers are told the connection ends; this side's piles stay as they were, nothing applied.
-    if (s_.IsHost != 0)
-        NetBroadcast("GO", 0);
-    else
-        NetSend("GO", 0);
-    NetCleanUp();
-    s_.NetState = NetGoodbye;
-    Label(1, text);
+    const std::string reason = "protocol error (" + std::string(what) + ")";
+    // The peer is told the connection ends; what it sent has not been applied here.
+    if (sockets_.State(index) == Winsock::StateConnected)
+        sockets_.Send(index, std::string(GoodbyeTag) + "\n");
+    if (s_.IsHost == 0) {
+        HostGone("The network game has ended: " + reason + ".");
+        Label(1, "The network game has ended: " + reason + ".");
+        s_.NetState = NetGoodbye;
+        return;
+    }
+    if (index < 1 || index >= MaxSockets || players_[index].Phase != JoinPhase::Seated) return;
+    HostLost(index, "The connection to " + players_[index].Name + " was closed: " + reason + ".");
 }
 
 } // namespace zarle

@@ -38,6 +38,13 @@ void InternetWindows::CloseChat() {
     if (chat_) chat_->close();
 }
 
+// The chat sounds installed for the game's personalities were deleted with the game: the next
+// game installs its own.
+void InternetWindows::SessionChat::SessionEnded() {
+    w_.CloseChat();
+    w_.choices_.ChatSoundNames = {};
+}
+
 bool InternetWindows::SetupPlayers(SetupSession& session, NetSetupHooks hooks) {
     if (chat_) {
         auto* chat = chat_.data();

@@ -31,8 +31,8 @@ class InternetWindows {
 
     InternetChoices& Choices() { return choices_; }
     ChatLog& Log() { return services_.Log; }
-    // The chat receiver, for the session.
-    ChatPort& Chat() { return receiver_; }
+    // The chat receiver, for the session; the end of the network game closes the chat window.
+    ChatPort& Chat() { return sessionChat_; }
 
     // The connect dialog, modal; true when this side is to host or join (NetMode 99).
     bool Connect(ConnectDialogPorts ports);
@@ -48,9 +48,21 @@ class InternetWindows {
     NetScoreUpdate ScoresNet(std::string_view winnerName);
 
   private:
+    class SessionChat final : public ChatPort {
+      public:
+        explicit SessionChat(InternetWindows& windows) : w_(windows) {}
+        void ChatLine(std::string_view line, int index) override { w_.receiver_.ChatLine(line, index); }
+        void SystemLine(std::string_view text) override { w_.receiver_.SystemLine(text); }
+        void SessionEnded() override;
+
+      private:
+        InternetWindows& w_;
+    };
+
     ChatServices services_;
     InternetChoices choices_;
     ChatReceiver receiver_;
+    SessionChat sessionChat_{*this};
     QWidget* board_;
     std::function<void()> readUsers_;
     std::function<QImage()> tablePicture_;

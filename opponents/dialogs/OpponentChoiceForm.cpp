@@ -4,6 +4,7 @@
 #include "DataFiles.h"
 #include "Personalities.h"
 #include "VbText.h"
+#include "pictures/Pictures.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -74,8 +75,7 @@ void SaveOpponentChoice(OpponentChoiceForm& frm, SetupSession& session, int seat
 void ShowSeatAvatar(QLabel& box, const std::string& appPath, const std::string& file) {
     const auto path =
         file.empty() ? std::nullopt : FindDataFile(std::filesystem::path(appPath) / "Avatars", file);
-    QPixmap picture;
-    if (path) picture.load(QString::fromStdString(path->string()));
+    const QPixmap picture = path ? LoadPicture(QString::fromStdString(path->string())) : QPixmap();
     if (picture.isNull()) {
         box.clear();
         return;

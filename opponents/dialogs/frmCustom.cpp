@@ -143,8 +143,8 @@ void frmCustom::Form_Load() {
     Check1->setEnabled(false);
     const auto custom = CommentSetPath(s_.AppPath, "Custom");
     if (custom && s_.CommentFiles.size() == 1) {
-        if (const auto lines = ReadCommentSetFile(*custom)) {
-            ShowLines(*lines);
+        if (const auto read = ReadCommentSetFile(*custom)) {
+            ShowRead(*custom, *read);
             FileTxt->setText("Custom.cmt");
             Check1->setEnabled(true);
         }
@@ -175,13 +175,22 @@ void frmCustom::OpenSet() {
         ports_.Files.ShowOpen({4100, "Comment Files (*.cmt)|*.cmt", "Open Comment File", users.string()});
     if (!chosen) return;
     const fs::path file(*chosen);
-    const auto lines = ReadCommentSetFile(file);
-    if (!lines) return;
+    const auto read = ReadCommentSetFile(file);
+    if (!read) return;
     FileTxt->setText(Q(CommentSetName(file.filename().string())));
-    ShowLines(*lines);
+    ShowRead(file, *read);
     // A set opened from elsewhere still has to be saved into users/.
     commentsChanged_ = !SamePath(file, users / file.filename());
     Check1->setEnabled(true);
+}
+
+// The lines of a set read; the status line says what of a damaged set could not be read.
+void frmCustom::ShowRead(const fs::path& file, const CommentSetRead& read) {
+    ShowLines(read.Lines);
+    const bool damaged = read.Found != Damage::None;
+    Label4->setText(damaged ? Q(DamageNotice(file.filename(), read.Found,
+                                             "Lines that were lost or are not text are shown empty."))
+                            : QString(" "));
 }
 
 // The checks of a save; true when it stops, after saying why.
@@ -226,8 +235,10 @@ void frmCustom::SaveSet() {
     const auto target = CommentSetPath(s_.AppPath, name);
     if (!target) return;
     FileTxt->setText(Q(name));
-    if (!WriteCommentSetFile(*target, Lines())) {
-        ports_.Players.ReportWriteFailure(*target);
+    const std::string error = WriteCommentSetFile(*target, Lines());
+    if (!error.empty()) {
+        ports_.Players.ReportWriteFailure("The comment set could not be saved.", error,
+                                          target->filename().string() + " is as it was.");
         return;
     }
     if (name == s_.SeatRec1.CommentSet) UseCommentsNow();

@@ -9,6 +9,7 @@
 #include <QDialog>
 
 #include <array>
+#include <filesystem>
 
 class QCheckBox;
 class QLabel;
@@ -54,6 +55,7 @@ class frmCustom final : public QDialog {
     void Command1_Click();
     CommentSetText Lines() const;
     void ShowLines(const CommentSetText& lines);
+    void ShowRead(const std::filesystem::path& file, const CommentSetRead& read);
 
     OpponentDialogPorts& ports_;
     GameState& s_;

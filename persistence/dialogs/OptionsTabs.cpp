@@ -66,6 +66,7 @@ QSize frmOptions::CardSize() const {
 
 void frmOptions::Form_Load() {
     appliedCardStyle_ = s_.CardStyle;
+    chosenCardStyle_ = s_.CardStyle;
     DrawSheetThumbnails();
     DisplayCardSize(s_.BackDesign);
     LblImage[4]->SetCaption("Select the style of cards numbers you would like to use:");
@@ -91,12 +92,14 @@ void frmOptions::tbsOptions_Click(int tab) {
     if (tab == 0) PrepareCardTab();
     if (tab == 1) PrepareDeckTab();
     if (tab == 2) PrepareFontTab();
-    CmdApply->setEnabled(false);
+    // The deck and font tabs show what is in force again; the card tab keeps the style picked.
+    if (tab != 0) tabChanged_[static_cast<size_t>(tab)] = false;
+    CmdApply->setEnabled(Pending(tab));
 }
 
 void frmOptions::PrepareCardTab() {
     DisplayCardSize(s_.BackDesign);
-    SelectCardStyle(s_.CardStyle);
+    SelectCardStyle(chosenCardStyle_);
 }
 
 void frmOptions::PrepareDeckTab() {
@@ -138,7 +141,7 @@ void frmOptions::SelectCardStyle(int style) {
 }
 
 void frmOptions::OptCard_Click(int style) {
-    s_.CardStyle = static_cast<int16_t>(style);
+    chosenCardStyle_ = style;
     CmdApply->setEnabled(style != appliedCardStyle_);
     DrawSamples(style);
     if (style != appliedCardStyle_) OptSound[style == SteelStyle ? 1 : 0]->setChecked(true);
@@ -202,7 +205,7 @@ void frmOptions::HScrollBacks_Change(int design) {
     if (!plain) picCardBack->SetBackColor(VbColor(static_cast<uint32_t>(back.backColour)));
     picCardBack->SetPicture(Fitted(back.picture, CardSize()));
     chosenBackDesign_ = design;
-    CmdApply->setEnabled(true);
+    Changed(1);
 }
 
 void frmOptions::picCardBack_Click() {
@@ -213,8 +216,8 @@ void frmOptions::picCardBack_Click() {
 
 // The default deck and mat colours, and the default message font.
 void frmOptions::FilePic0_Click() {
-    CmdApply->setEnabled(true);
-    FilePic[15]->SetBackColor(VbColor(s_.CardStyle == SteelStyle ? SteelDeckColor : DefaultDeckColor));
+    Changed(1);
+    FilePic[15]->SetBackColor(VbColor(chosenCardStyle_ == SteelStyle ? SteelDeckColor : DefaultDeckColor));
     chosenBackDesign_ = 1;
     SetScrollValue(1);
     Frame1->SetBackColor(VbColor(DefaultMatColor));
@@ -241,19 +244,19 @@ void frmOptions::ShowFontBackdrop(bool opaque) {
 }
 
 void frmOptions::CmdSz_Click(int index) {
-    CmdApply->setEnabled(true);
+    Changed(2);
     const int step = index == 0 ? 1 : -1;
     SetSampleFont(LblFont[0]->font().pointSize() + step, VbColorValue(LblFont[0]->ForeColor()));
 }
 
 void frmOptions::CmdRestore_Click() {
     SetSampleFont(largeFonts_ ? LargeFontsFontPoints : DefaultMsgFontSize, 0);
-    CmdApply->setEnabled(true);
+    Changed(2);
 }
 
 void frmOptions::CKFnt_Click() {
     ShowFontBackdrop(CKFnt->isChecked());
-    CmdApply->setEnabled(true);
+    Changed(2);
 }
 
 // --- The colour buttons ---
@@ -277,21 +280,45 @@ void frmOptions::Command2_Click(int index) {
         if (CKFnt->isChecked()) LblFont[1]->SetBackColor(picked);
         break;
     }
-    CmdApply->setEnabled(true);
+    Changed(index <= 1 ? 1 : 2);
 }
 
 // --- Apply, OK and Cancel ---
 
+void frmOptions::Changed(int tab) {
+    tabChanged_[static_cast<size_t>(tab)] = true;
+    CmdApply->setEnabled(true);
+}
+
+bool frmOptions::Pending(int tab) const {
+    if (tab == 0) return chosenCardStyle_ != appliedCardStyle_ || chosenSoundSkin_ != s_.BackgroundIdx;
+    return tabChanged_[static_cast<size_t>(tab)];
+}
+
 void frmOptions::CmdApply_Click() {
-    ApplyTab(tbsOptions->currentIndex());
+    ApplyTabs({tbsOptions->currentIndex()});
+}
+
+// Every tab's choices, the showing tab's last, so that what it shows is what is in force.
+void frmOptions::cmdOK_Click() {
+    const int showing = tbsOptions->currentIndex();
+    std::vector<int> tabs;
+    for (int tab = 0; tab < tbsOptions->count(); ++tab)
+        if (tab != showing && Pending(tab)) tabs.push_back(tab);
+    tabs.push_back(showing);
+    ApplyTabs(tabs);
+    accept();
 }
 
 // The board is drawn again after every Apply, so that no pile keeps a picture of a style or back
 // that is no longer in force.
-void frmOptions::ApplyTab(int tab) {
-    if (tab == 0) ApplyCardTab();
-    if (tab == 1) ApplyDeckTab();
-    if (tab == 2) ApplyFontTab();
+void frmOptions::ApplyTabs(const std::vector<int>& tabs) {
+    for (const int tab : tabs) {
+        if (tab == 0) ApplyCardTab();
+        if (tab == 1) ApplyDeckTab();
+        if (tab == 2) ApplyFontTab();
+        tabChanged_[static_cast<size_t>(tab)] = false;
+    }
     board_.Redraw();
     CmdApply->setEnabled(false);
 }
@@ -301,8 +328,9 @@ void frmOptions::ApplyCardTab() {
         s_.BackgroundIdx = static_cast<int16_t>(chosenSoundSkin_);
         board_.ApplySkin();
     }
-    const int style = s_.CardStyle;
+    const int style = chosenCardStyle_;
     if (style == appliedCardStyle_) return;
+    s_.CardStyle = static_cast<int16_t>(style);
     if (style >= 6) ShowTableBackground(StyleTile(style));
     // Without a game in progress the side piles hold no card to show.
     if (s_.PTurn == 0) {
@@ -358,12 +386,6 @@ void frmOptions::ApplyFontTab() {
     for (int line = 0; line <= s_.NumPlayers + 2; ++line)
         board_.SetForeColor({Ctl::Label9, line}, static_cast<uint32_t>(s_.FontColor));
     for (int c = 1; c <= s_.NumCenters; ++c) board_.SetFontSize({Ctl::LblWild, c}, points);
-}
-
-// OK, Cancel and the close box alike: a face style picked but not applied is dropped.
-void frmOptions::done(int result) {
-    s_.CardStyle = static_cast<int16_t>(appliedCardStyle_);
-    QDialog::done(result);
 }
 
 } // namespace zarle

@@ -78,10 +78,7 @@ frmOptions::frmOptions(GameState& game, PreferencesBoard& board, HelpPort& help,
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(tbsOptions, &QTabWidget::currentChanged, this, &frmOptions::tbsOptions_Click);
-    connect(cmdOK, &QPushButton::clicked, this, [this] {
-        ApplyTab(tbsOptions->currentIndex());
-        accept();
-    });
+    connect(cmdOK, &QPushButton::clicked, this, &frmOptions::cmdOK_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(CmdApply, &QPushButton::clicked, this, &frmOptions::CmdApply_Click);
     connect(cmdHelp, &QPushButton::clicked, this, [this] { help_.ShowHelp("preferences"); });

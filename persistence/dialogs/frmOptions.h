@@ -2,8 +2,8 @@
 // The "Preferences" dialog: the card face style with its sound and skin set, the card back design
 // with the deck and mat colours, and the colour, size and backdrop of the message font, one tab
 // each. Every choice is previewed on the dialog's own controls and put into force on the board by
-// Apply or OK, for the tab that is showing only. A face style picked is in CardStyle at once, for
-// the previews; closing without applying it puts the applied style back.
+// Apply, for the tab that is showing, or by OK, for every tab. Until then the board keeps the
+// preferences in force.
 
 #include "GameState.h"
 #include "PreferencesBoard.h"
@@ -20,6 +20,7 @@
 #include <functional>
 #include <map>
 #include <optional>
+#include <vector>
 
 class QCheckBox;
 class QGroupBox;
@@ -48,6 +49,7 @@ class frmOptions : public QDialog {
 
     // The working values.
     int ChosenBackDesign() const { return chosenBackDesign_; }
+    int ChosenCardStyle() const { return chosenCardStyle_; }
     int AppliedCardStyle() const { return appliedCardStyle_; }
 
     // The controls, by the names the game gives them.
@@ -80,9 +82,6 @@ class frmOptions : public QDialog {
     QPushButton* cmdCancel = nullptr;
     QPushButton* CmdApply = nullptr;
     QPushButton* cmdHelp = nullptr;
-
-  public slots:
-    void done(int result) override;
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -131,7 +130,11 @@ class frmOptions : public QDialog {
 
     // Apply, OK, Cancel.
     void CmdApply_Click();
-    void ApplyTab(int tab);
+    void cmdOK_Click();
+    // A choice on a tab that Apply or OK has yet to put in force.
+    void Changed(int tab);
+    bool Pending(int tab) const;
+    void ApplyTabs(const std::vector<int>& tabs);
     void ApplyCardTab();
     void ApplyDeckTab();
     void ApplyFontTab();
@@ -147,8 +150,11 @@ class frmOptions : public QDialog {
     clsDLL component_;
 
     int chosenBackDesign_ = 0;
+    int chosenCardStyle_ = 6;
     int appliedCardStyle_ = 6;
     int chosenSoundSkin_ = 0;
+    // The deck and font tabs' choices not yet applied; the card tab compares its own.
+    std::array<bool, 3> tabChanged_{};
     QColor lastPicked_;
     bool everyTabShown_ = false;
     std::array<QImage, 9> sheetThumbnails_{};

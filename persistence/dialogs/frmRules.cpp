@@ -236,17 +236,14 @@ void frmRules::cmdSave_Click() {
     accept();
 }
 
+// The default rules go into the controls, and through their handlers into the working copy; like
+// every other choice they are put in force by Apply, and Cancel leaves the rules as they were.
 void frmRules::cmdDefault_Click() {
-    if (s_.SideSizeM1 != SideSizes[0]) s_.RulesChanged = true;
-    s_.SideSizeM1 = SideSizes[0];
     optSide[0]->setChecked(true);
     optShuffle[0]->setChecked(true);
-    s_.ShuffleApart = false;
     optCenter[0]->setChecked(true);
-    s_.NoWildAce = false;
     chkWild->setChecked(false);
-    if (s_.ForcedMask != 0) chkNoForced->setChecked(true);
-    s_.RulesCaption.clear();
+    chkNoForced->setChecked(true);
 }
 
 void ShowRules(GameState& game, RulesDialogPorts ports, QWidget* parent) {

@@ -2,7 +2,7 @@
 // The rules dialog: side-pile size, forced cards, the wild card as an Ace, how the deck is
 // shuffled and the number of center piles. It edits a working copy and puts it in force on Apply;
 // a change that needs a new deal sets RulesChanged, which the caller acts on. Restore Defaults
-// puts the side pile, the shuffle and the wild rule back in force at once.
+// sets the controls to the default rules, which Apply then puts in force.
 
 #include "GameState.h"
 #include "ProfilePorts.h"

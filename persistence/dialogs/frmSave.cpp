@@ -1,11 +1,15 @@
 #include "frmSave.h"
 
+#include "input/KeyCodes.h"
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QDateTime>
+#include <QFocusEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -52,11 +56,23 @@ frmSave::frmSave(SaveSlotsPrompt& prompt, QWidget* parent) : QDialog(parent), pr
         edit->setMaxLength(maxLength);
         edit->setMinimumWidth(edit->fontMetrics().horizontalAdvance(QString(NameWidth, 'n')));
         edit->installEventFilter(this);
-        connect(edit, &QLineEdit::textEdited, this,
-                [this, slot](const QString& text) { prompt_.Text1_Change(slot, text.toStdString()); });
+        connect(edit, &QLineEdit::textEdited, this, [this, slot](const QString& text) {
+            prompt_.Text1_Change(slot, text.toStdString());
+            Render();
+        });
         slotGrid->addWidget(slotLabels_[slot], slot - 1, 0);
         slotGrid->addWidget(edit, slot - 1, 1);
         Text1[slot] = edit;
+    }
+    // The automatic-save slot comes and goes with the AutoSave box; the window keeps its room, so
+    // that the box stays under the mouse.
+    if (prompt.AutoSaveVisible) {
+        for (QWidget* autoSave :
+             {static_cast<QWidget*>(slotLabels_[AutoSaveSlot]), static_cast<QWidget*>(Text1[AutoSaveSlot])}) {
+            QSizePolicy policy = autoSave->sizePolicy();
+            policy.setRetainSizeWhenHidden(true);
+            autoSave->setSizePolicy(policy);
+        }
     }
     slotGrid->setColumnStretch(1, 1);
 
@@ -89,6 +105,19 @@ frmSave::frmSave(SaveSlotsPrompt& prompt, QWidget* parent) : QDialog(parent), pr
     connect(Check1, &QCheckBox::clicked, this, &frmSave::Check1_Click);
     prompt_.Form_Load();
     Render();
+    PlaceCursor();
+}
+
+// The cursor starts in the first slot that can be chosen, none chosen yet; when saving, what is
+// typed there takes the place of the slot's name.
+void frmSave::PlaceCursor() {
+    for (int slot = 1; slot <= AutoSaveSlot; ++slot) {
+        QLineEdit* edit = Text1[slot];
+        if (!edit->isEnabled() || !prompt_.Slots[slot].Visible) continue;
+        edit->setFocus();
+        if (!prompt_.ReadOnly()) edit->selectAll();
+        return;
+    }
 }
 
 int frmSave::SlotOf(QObject* widget) const {
@@ -99,6 +128,25 @@ int frmSave::SlotOf(QObject* widget) const {
 
 bool frmSave::eventFilter(QObject* watched, QEvent* event) {
     const int slot = SlotOf(watched);
+    if (slot != 0 && event->type() == QEvent::KeyPress) {
+        const int next = prompt_.Text1_KeyDown(slot, VbKeyCode(*static_cast<QKeyEvent*>(event)));
+        if (next == 0) return QDialog::eventFilter(watched, event);
+        Render();
+        Text1[next]->setFocus(Qt::OtherFocusReason);
+        return true;
+    }
+    if (slot != 0 && event->type() == QEvent::FocusIn) {
+        // The dialog hands its first focus in as a Tab before the window is active: no choice.
+        const auto reason = static_cast<QFocusEvent*>(event)->reason();
+        if ((reason != Qt::TabFocusReason && reason != Qt::BacktabFocusReason) || !isActiveWindow())
+            return QDialog::eventFilter(watched, event);
+        // Tab chooses the slot it arrives in; the slot takes the focus first, so that the name
+        // proposed then keeps the cursor after it.
+        static_cast<QObject*>(Text1[slot])->event(event);
+        prompt_.Text1_Click(slot);
+        Render();
+        return true;
+    }
     if (slot != 0 && event->type() == QEvent::MouseButtonPress) {
         prompt_.Text1_MouseDown(slot);
         Render();

@@ -41,6 +41,7 @@ class frmSave : public QDialog {
     void Check1_Click(bool ticked);
     // Puts the prompt's state on the controls.
     void Render();
+    void PlaceCursor();
     int SlotOf(QObject* widget) const;
 
     SaveSlotsPrompt& prompt_;

@@ -1,5 +1,7 @@
 #include "frmWelcome.h"
 
+#include "pictures/Pictures.h"
+
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -54,7 +56,8 @@ frmWelcome::frmWelcome(WelcomePrompt& prompt, QWidget* parent)
 }
 
 void frmWelcome::Form_Load() {
-    if (const auto picture = prompt_.TablePicture()) table_.load(QString::fromStdString(picture->string()));
+    if (const auto picture = prompt_.TablePicture())
+        table_ = LoadPicture(QString::fromStdString(picture->string()));
     QPalette look = Label1->palette();
     look.setColor(QPalette::WindowText, FromBgr(prompt_.TextColor()));
     Label1->setPalette(look);

@@ -22,6 +22,8 @@ class GamePersistence final : public PersistencePort {
     void ShowWelcome() override { profiles_.ShowWelcome(); }
     bool ReadPlayerScores(ScoreCategoryTable& scores) override { return profiles_.ReadPlayerScores(scores); }
     void WritePlayerScores(const ScoreCategoryTable& scores) override { profiles_.WritePlayerScores(scores); }
+    void BeginScoreUpdate() override { profiles_.BeginScoreUpdate(); }
+    void EndScoreUpdate() override { profiles_.EndScoreUpdate(); }
 
   private:
     ProfilePersistence& profiles_;

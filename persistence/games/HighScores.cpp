@@ -1,7 +1,12 @@
 #include "HighScores.h"
 
+#include "DamagedFile.h"
+#include "GameState.h"
+#include "RecordDate.h"
 #include "RecordFile.h"
 #include "VbText.h"
+
+#include <algorithm>
 
 namespace zarle {
 
@@ -11,7 +16,18 @@ int KeyOf(const HighScoreRecord& entry, bool sideList) {
     return sideList ? entry.Value0 : entry.Value3;
 }
 
+bool CardCount(int16_t value) {
+    return value >= 0 && value <= MaxDeckSize;
+}
+
 } // namespace
+
+bool IsReadableEntry(const HighScoreRecord& entry) {
+    if (entry.Date == 0) return entry == HighScoreRecord{};
+    return FromRecordDate(entry.Date).has_value() && !HasControlCharacters(entry.Name) &&
+           CardCount(entry.Value0) && CardCount(entry.Value1) && CardCount(entry.Value2) &&
+           CardCount(entry.Value3);
+}
 
 bool EnterRanked(std::vector<HighScoreRecord>& list, bool sideList, const HighScoreRecord& entry) {
     const int key = KeyOf(entry, sideList);
@@ -38,8 +54,12 @@ void RemoveFirstNamed(std::vector<HighScoreRecord>& list, std::string_view name)
 std::vector<HighScoreRecord> HighScoreFile::Read(int first, int last) const {
     std::vector<HighScoreRecord> list;
     RecordFile file(path_, HighScoreRecord::Size, RecordFile::Access::ReadOnly);
-    for (int n = first; n <= last; ++n)
-        list.push_back(file.IsOpen() ? ReadRecord<HighScoreRecord>(file, n) : HighScoreRecord{});
+    const int64_t whole = file.IsOpen() ? file.Count() : 0;
+    for (int n = first; n <= last && n <= whole; ++n) {
+        const auto entry = ReadRecord<HighScoreRecord>(file, n);
+        if (IsReadableEntry(entry) && !(entry == HighScoreRecord{})) list.push_back(entry);
+    }
+    list.resize(static_cast<size_t>(std::max(0, last - first + 1)));
     return list;
 }
 

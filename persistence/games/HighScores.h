@@ -17,6 +17,10 @@ inline constexpr int SideListFirst = 11;
 inline constexpr int SideListLast = 20;
 inline constexpr std::string_view ComputerName = "Zarle";
 
+// An entry the game could have written: empty, or a date, a name that is text and card counts
+// within a deck.
+bool IsReadableEntry(const HighScoreRecord& entry);
+
 // Puts the entry into the list at the first place whose entry ranks below it (an equal entry
 // ranks below the new one, except in the side list an equal side count with a larger total);
 // the last entry drops out. False when every entry ranks above it.
@@ -27,7 +31,8 @@ void RemoveFirstNamed(std::vector<HighScoreRecord>& list, std::string_view name)
 class HighScoreFile {
   public:
     explicit HighScoreFile(std::filesystem::path path) : path_(std::move(path)) {}
-    // Records first..last; empty entries where the file has none.
+    // Records first..last; empty entries where the file has none. A record cut short or that is
+    // not readable is left out, and the entries after it move up.
     std::vector<HighScoreRecord> Read(int first, int last) const;
     // The entries from record `first` on, in one write; the error, "" when written.
     std::string Write(int first, const std::vector<HighScoreRecord>& list) const;

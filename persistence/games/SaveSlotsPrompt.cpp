@@ -11,6 +11,8 @@ namespace {
 
 const std::string Crlf(CRLF);
 const std::string NetMark = "^^";
+constexpr int KeyUp = 38;
+constexpr int KeyDown = 40;
 
 std::string LocalShortDateTime() {
     const std::time_t now = std::time(nullptr);
@@ -56,6 +58,15 @@ std::string SaveSlotsPrompt::ProposedName() const {
     return "NET" + players + (DateTimeStamp ? DateTimeStamp() : "") + opponent;
 }
 
+void SaveSlotsPrompt::ChooseToSave(int index) {
+    Message.clear();
+    CursorAt = -1;
+    for (int slot = 1; slot <= UserSlots; ++slot) {
+        if (slot != index) Slots[slot].Text = SlotNames[slot];
+    }
+    SelSlot = index;
+}
+
 void SaveSlotsPrompt::Text1_Click(int index) {
     if (index < 1 || index > AutoSaveSlot || !Slots[index].Enabled) return;
     Message.clear();
@@ -63,18 +74,15 @@ void SaveSlotsPrompt::Text1_Click(int index) {
     if (Saving()) {
         // A click in the slot already chosen only places the cursor: the typing stays.
         if (index > UserSlots || index == SelSlot) return;
-        for (int slot = 1; slot <= UserSlots; ++slot) {
-            if (slot != index) Slots[slot].Text = SlotNames[slot];
-        }
+        ChooseToSave(index);
         Slots[index].Text = ProposedName();
         if (Local()) CursorAt = static_cast<int>(Slots[index].Text.size());
-        SelSlot = index;
         return;
     }
     SelSlot = index;
     s_.SecureSave = false;
     const auto names = games_.SlotNames();
-    const std::string name = names[index].value_or("");
+    const std::string& name = names[index].Name;
     if (name.rfind(NetMark, 0) != 0) return;
     if (Local() && !s_.DevMode) {
         box_.MsgBox("Saved Internet games can only be restored online from the Internet Menu.", MbInformation,
@@ -86,7 +94,23 @@ void SaveSlotsPrompt::Text1_Click(int index) {
 }
 
 void SaveSlotsPrompt::Text1_Change(int index, const std::string& text) {
-    if (index >= 1 && index <= AutoSaveSlot && !ReadOnly()) Slots[index].Text = text;
+    if (index < 1 || index > AutoSaveSlot || ReadOnly()) return;
+    if (index <= UserSlots && index != SelSlot) ChooseToSave(index);
+    Slots[index].Text = text;
+}
+
+int SaveSlotsPrompt::NextSlot(int from, int step) const {
+    for (int slot = from + step; slot >= 1 && slot <= AutoSaveSlot; slot += step)
+        if (Slots[slot].Enabled && Slots[slot].Visible) return slot;
+    return 0;
+}
+
+int SaveSlotsPrompt::Text1_KeyDown(int index, int keyCode) {
+    if ((keyCode != KeyUp && keyCode != KeyDown) || index < 1 || index > AutoSaveSlot) return 0;
+    const int next = NextSlot(index, keyCode == KeyUp ? -1 : 1);
+    const int slot = next != 0 ? next : index;
+    Text1_Click(slot);
+    return slot;
 }
 
 bool SaveSlotsPrompt::cmdSave_Click() {
@@ -95,10 +119,13 @@ bool SaveSlotsPrompt::cmdSave_Click() {
         return false;
     }
     std::string& text = Slots[SelSlot].Text;
-    if (Trim(text).empty()) text = "saved game" + Str(SelSlot);
+    // The network mark is the program's own: a name typed with it keeps only the player's part.
+    text = Trim(text);
+    while (text.rfind(NetMark, 0) == 0) text = Trim(text.substr(NetMark.size()));
+    if (text.empty()) text = "saved game" + Str(SelSlot);
     Cancelled = false;
     s_.SaveSlot = static_cast<int16_t>(SelSlot);
-    s_.SaveDesc = Trim(text);
+    s_.SaveDesc = text;
     if (mode_ == SaveMode::NetSave && !Local()) s_.SaveDesc = NetMark + s_.SaveDesc;
     Closed = true;
     return true;

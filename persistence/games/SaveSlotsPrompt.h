@@ -52,8 +52,13 @@ class SaveSlotsPrompt {
     // --- The user's actions ---
     void Form_Load();
     void Text1_MouseDown(int index);
+    // A slot chosen by a click, or by the keyboard's focus arriving in it.
     void Text1_Click(int index);
+    // Typing into a slot while saving chooses it, with what is typed as its name.
     void Text1_Change(int index, const std::string& text);
+    // Up (38) and Down (40) in slot `index`: the slot above or below is chosen (at either end, this
+    // one). The slot that gets the cursor, 0 for any other key.
+    int Text1_KeyDown(int index, int keyCode);
     // False when the window stays open (no slot chosen: the window beeps).
     bool cmdSave_Click();
     // False when the user goes back to the window.
@@ -67,6 +72,10 @@ class SaveSlotsPrompt {
     bool Saving() const { return mode_ != SaveMode::Restore; }
     bool Local() const { return s_.NetMode == 0; }
     std::string ProposedName() const;
+    // Marks a slot as the one chosen to save into; the others show their names again.
+    void ChooseToSave(int index);
+    // The next slot from `from` in direction `step` that can be chosen; 0 when there is none.
+    int NextSlot(int from, int step) const;
     void Cancel();
 
     GameState& s_;

@@ -12,6 +12,7 @@ namespace {
 constexpr int MaxHand = 5;
 constexpr int MaxHeldBelowTop = 30; // the human's hold pile keeps its top in the slot
 constexpr int MaxSeatHoldDepth = 30;
+constexpr int MaxForcedMask = 7; // Ace 1, Two 2, visible cards only 4
 
 std::string Count(const char* what, int value) {
     return std::string(what) + " (" + std::to_string(value) + ")";
@@ -64,6 +65,8 @@ std::string CountsProblem(const SavedGameRecord& r) {
     if (side != 10 && side != 15 && side != 20 && side != 26)
         return Count("The side-pile size", side) + " is not 10, 15, 20 or 26.";
     if (!Within(r.PTurn, 1, players)) return Count("The player to move", r.PTurn) + " is not at the table.";
+    if (!Within(r.ForcedMask, 0, MaxForcedMask))
+        return Count("The forced-card rule", r.ForcedMask) + " is not one the game knows.";
     const int deck = 52 * players;
     if (!Within(r.StockCount, 0, deck) || !Within(r.UsedCount, 0, deck))
         return "The stock or the used pile holds more cards than the deck.";

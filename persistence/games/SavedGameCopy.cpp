@@ -24,6 +24,13 @@ template <class SeatT, class RecordSeat> void CopySeat(SeatT& to, const RecordSe
     to.WildHand = from.WildHand;
 }
 
+// The frame of its seat's row where a side pile's top lies (seat 1 the human's): the frames after
+// it stand for the cards beneath. It follows from the count, which the record's own position
+// need not agree with.
+int16_t SidePosition(int seat, int16_t count) {
+    return static_cast<int16_t>(FramesPerSeat * seat + 1 - count);
+}
+
 void MarkSeen(GameState& s, CardRec card) {
     if (card.Id >= 1 && card.Id <= MaxDeckSize) s.Deck(2, card.Id) = 1;
 }
@@ -96,8 +103,9 @@ void ApplySavedGame(const SavedGameRecord& r, GameState& s) {
     WhosOnFirst(s);
     s.WorkSideCount = r.WorkSideCount;
     s.SideCount = r.SideCount;
-    s.WorkSidePos = r.WorkSidePos;
-    s.SidePos = r.SidePos;
+    // The working copy is seat 2's once the game is taken up.
+    s.WorkSidePos = SidePosition(2, r.WorkSideCount);
+    s.SidePos = SidePosition(1, r.SideCount);
     s.StockCount = r.StockCount;
     s.UsedCount = r.UsedCount;
     s.HandCount = r.HandCount;
@@ -118,7 +126,10 @@ void ApplySavedGame(const SavedGameRecord& r, GameState& s) {
         s.HoldCards[h] = r.HoldCards[h];
         s.HoldCount[h] = r.HoldCount[h];
     }
-    for (int seat = 2; seat <= s.NumPlayers; ++seat) CopySeat(s.Seat(seat), r.Seats[seat - 2]);
+    for (int seat = 2; seat <= s.NumPlayers; ++seat) {
+        CopySeat(s.Seat(seat), r.Seats[seat - 2]);
+        s.Seat(seat).SidePos = SidePosition(seat, s.Seat(seat).SideCount);
+    }
     MarkSeenCards(s);
 }
 

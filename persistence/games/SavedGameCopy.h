@@ -10,7 +10,8 @@ namespace zarle {
 // Everything but the save name.
 void FillSavedGame(const GameState& s, SavedGameRecord& r);
 
-// The record's game into the state (counts, piles, wild counters, turn order). Cards that have
+// The record's game into the state (counts, piles, wild counters, turn order; the side piles'
+// positions from their counts). Cards that have
 // been face up (the used pile, the centers, every slot and every hold pile) are marked seen in
 // the deck. The caller has cleared the board for the record's counts.
 void ApplySavedGame(const SavedGameRecord& r, GameState& s);

@@ -9,6 +9,8 @@
 #include "VbText.h"
 
 #include <sstream>
+#include <utility>
+#include <system_error>
 
 namespace zarle {
 
@@ -81,6 +83,13 @@ std::vector<uint8_t> SavedGames::Saving() {
     return {bytes.begin(), bytes.end()};
 }
 
+// Only a game the saved-game check takes is written: a turn left over a cleared board is none.
+bool SavedGames::BoardHoldsGame() {
+    if (s_.PTurn == 0) return false;
+    Saving();
+    return SavedGameProblem(saveRecord_).empty();
+}
+
 std::vector<uint8_t> SavedGames::UndoRecord() {
     Saving();
     SavedGameRecord named = saveRecord_;
@@ -98,10 +107,16 @@ std::string SavedGames::WriteSlots(int first, int count, const SavedGameRecord& 
     return file.Error();
 }
 
-// The automatic copies report a folder that cannot be written to once a run.
+// The automatic copies are written every turn: the player is told when they start failing, not
+// at every turn after.
 bool SavedGames::WriteAutoSlots(int first, int count, const SavedGameRecord& record) {
-    if (WriteSlots(first, count, record).empty()) return true;
-    profiles_.ReportWriteFailure(SaveFile());
+    const std::string error = WriteSlots(first, count, record);
+    const bool failingBefore = std::exchange(autoSlotsFailing_, !error.empty());
+    if (error.empty()) return true;
+    if (!failingBefore)
+        profiles_.ReportWriteFailure("The automatic copy of this turn could not be saved.", error,
+                                     "backup.sav keeps the copies saved before. Copies that fail after this "
+                                     "one are not told until one has been saved again.");
     return false;
 }
 
@@ -239,11 +254,13 @@ void SavedGames::TakeUpRecord(Source from) {
         p_.Board.SetPanelText(HumanRunPanel, "");
         p_.Board.SetPanelText(OpponentRunPanel, "");
     }
-    // Both turn-start copies become the game taken up, so that a restart stays in it.
+    // Both turn-start copies become the game taken up, so that a restart stays in it; a game from
+    // one of the user's slots is also where "Restart Current Game" starts it over.
     if (from == Source::SaveFile && !s_.RestartMode) {
         SavedGameRecord copy = r;
         copy.Name = AutoSaveName;
-        WriteAutoSlots(TurnStartSlotEven, 2, copy);
+        const bool userSlot = s_.SaveSlot >= 1 && s_.SaveSlot <= UserSlots;
+        WriteAutoSlots(TurnStartSlotEven, userSlot ? GameStartSlot - TurnStartSlotEven + 1 : 2, copy);
     }
     if (s_.NetRestore == 1)
         s_.SaveDesc = Trim(r.Name.size() > NetMark.size() ? r.Name.substr(NetMark.size()) : "");
@@ -322,6 +339,11 @@ void SavedGames::UndoPlay() {
 
 void SavedGames::PreviousTurn() {
     if (Busy()) return;
+    // The result of a finished game is counted; its turns are not played again.
+    if (s_.GameStarted && s_.PTurn == 0) {
+        Message("This game is over: there is no turn to go back to.", MbInformation, "Previous Turn");
+        return;
+    }
     RunningMark mark(running_);
     s_.FlowStop = true;
     s_.SaveSlot = static_cast<int16_t>(s_.TurnCounter % 2 == 0 ? TurnStartSlotOdd : TurnStartSlotEven);
@@ -340,16 +362,24 @@ void SavedGames::RestoreSlot(int slot) {
 
 // --- The saved-games window ---
 
-std::array<std::optional<std::string>, AutoSaveSlot + 1> SavedGames::SlotNames() {
-    std::array<std::optional<std::string>, AutoSaveSlot + 1> names;
+std::array<SlotListing, AutoSaveSlot + 1> SavedGames::SlotNames() {
+    std::array<SlotListing, AutoSaveSlot + 1> slots;
     RecordFile file(SaveFile(), SavedGameRecord::Size, RecordFile::Access::ReadOnly);
-    if (!file.IsOpen()) return names;
-    const int64_t count = file.Count();
-    for (int slot = 1; slot <= AutoSaveSlot && slot <= count; ++slot) {
+    if (!file.IsOpen()) return slots;
+    std::error_code error;
+    const uintmax_t size = std::filesystem::file_size(SaveFile(), error);
+    const int64_t whole = file.Count();
+    const bool cut = !error && size % SavedGameRecord::Size != 0;
+    for (int slot = 1; slot <= AutoSaveSlot && slot <= whole; ++slot) {
         const auto record = zarle::ReadRecord<SavedGameRecord>(file, slot);
-        if (!HoldsNoGame(record)) names[slot] = Trim(record.Name);
+        if (HoldsNoGame(record)) continue;
+        if (SavedGameProblem(record).empty())
+            slots[slot] = {SlotListing::Holds::Game, Trim(record.Name)};
+        else
+            slots[slot].What = SlotListing::Holds::Damage;
     }
-    return names;
+    if (cut && whole < AutoSaveSlot) slots[whole + 1].What = SlotListing::Holds::Damage;
+    return slots;
 }
 
 void SavedGames::SetAutoSave(bool on) {
@@ -363,9 +393,12 @@ void SavedGames::ShowSaveWindow(SaveSlotsPrompt& prompt) {
 
 namespace {
 
-std::string ShownName(const std::optional<std::string>& name, int slot) {
-    if (!name || name->empty()) return "game " + std::to_string(slot);
-    return name->rfind(NetMark, 0) == 0 ? name->substr(NetMark.size()) : *name;
+std::string ShownName(const SlotListing& listing, int slot) {
+    const std::string empty = "game " + std::to_string(slot);
+    if (listing.What == SlotListing::Holds::Damage) return empty + " (damaged)";
+    const std::string& name = listing.Name;
+    if (listing.What == SlotListing::Holds::Nothing || name.empty()) return empty;
+    return name.rfind(NetMark, 0) == 0 ? name.substr(NetMark.size()) : name;
 }
 
 } // namespace
@@ -377,10 +410,13 @@ void SavedGames::SaveGame() {
     }
     RunningMark mark(running_);
     s_.FlowStop = true;
-    if (s_.PTurn == 0) {
+    const auto noGame = [this] {
         s_.SaveFromNet = false;
         s_.MsgText = "There's no game to save!";
         s_.MsgAnswer = static_cast<int16_t>(p_.Box.MsgBox(s_.MsgText, MbOkOnly, "Zarle & Quenor"));
+    };
+    if (!BoardHoldsGame()) {
+        noGame();
         return;
     }
     SaveSlotsPrompt prompt(s_, *this, p_.Box, s_.NetMode != 0 ? SaveMode::NetSave : SaveMode::Save);
@@ -392,8 +428,12 @@ void SavedGames::SaveGame() {
     prompt.Slots[AutoSaveSlot].Visible = false;
     prompt.AutoSaveVisible = false;
     ShowSaveWindow(prompt);
+    // A network game may have ended while the window was open.
+    if (!dialogCancelled_ && !BoardHoldsGame()) {
+        noGame();
+        return;
+    }
     if (!dialogCancelled_) {
-        Saving();
         saveRecord_.Name = s_.SaveDesc;
         const std::string error = WriteSlots(s_.SaveSlot, 1, saveRecord_);
         if (!error.empty()) Message("The game was not saved." + Crlf + error, MbExclamation, "Save Game");
@@ -413,7 +453,7 @@ bool SavedGames::RestoreChosenSlot() {
     SaveSlotsPrompt prompt(s_, *this, p_.Box, SaveMode::Restore);
     const auto names = SlotNames();
     for (int slot = 1; slot <= AutoSaveSlot; ++slot) {
-        const bool game = names[slot].has_value();
+        const bool game = names[slot].What == SlotListing::Holds::Game;
         prompt.Slots[slot] = {slot == AutoSaveSlot ? AutoSaveName : ShownName(names[slot], slot), game, true};
     }
     const bool local = s_.NetMode == 0;

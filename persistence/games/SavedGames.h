@@ -45,6 +45,13 @@ inline constexpr int AutoSaveSlot = 11; // the dialog's automatic-save entry
 inline constexpr int GameStartSlot = 13;
 inline constexpr int LatestAutoSlot = 14;
 
+// What a slot of the save file holds, as the saved-games window lists it.
+struct SlotListing {
+    enum class Holds { Nothing, Game, Damage };
+    Holds What = Holds::Nothing;
+    std::string Name; // a game's save name, the "^^" mark kept
+};
+
 class SavedGames {
   public:
     enum class Source { SaveFile, UndoLog };
@@ -83,9 +90,9 @@ class SavedGames {
     void SendSavedNetGame(bool restarted);
 
     // --- For the saved-games window ---
-    // The save names of slots 1..11 ("" for an empty one, the "^^" mark kept); nothing for slots
-    // past the end of the file or holding no game.
-    std::array<std::optional<std::string>, AutoSaveSlot + 1> SlotNames();
+    // Slots 1..11: past the end of the file or holding no game, a game with its save name, or
+    // damage (cut short, or a record that is no game that can be played).
+    std::array<SlotListing, AutoSaveSlot + 1> SlotNames();
     // Switches the undo log (and with it the automatic copies of every turn) on or off.
     void SetAutoSave(bool on);
     // The save window was closed without anything to apply.
@@ -96,6 +103,8 @@ class SavedGames {
 
   private:
     bool Busy() const;
+    // The game on the board, as the save record holds it now, passes the saved-game check.
+    bool BoardHoldsGame();
     std::optional<SavedGameRecord> ReadSaved(Source from, int slot);
     bool Refused(Source from, const std::optional<SavedGameRecord>& record);
     bool NetworkRefuses(const SavedGameRecord& record);
@@ -114,7 +123,8 @@ class SavedGames {
     SavedGamesPorts p_;
     SavedGameRecord saveRecord_;
     bool dialogCancelled_ = false;
-    bool running_ = false; // a save, restore or restart is under way
+    bool running_ = false;          // a save, restore or restart is under way
+    bool autoSlotsFailing_ = false; // the last write of the automatic copies failed
 };
 
 } // namespace zarle

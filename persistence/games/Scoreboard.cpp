@@ -5,6 +5,7 @@
 #include "RecordFile.h"
 #include "ScoreRecord.h"
 #include "VbText.h"
+#include "WholeFile.h"
 
 #include <algorithm>
 
@@ -17,6 +18,7 @@ constexpr int FirstPlayerRecord = 2;
 constexpr int ComputerRow = 1;
 constexpr int ComputerBestRunRecord = 10;
 constexpr int ComputerBestSideRecord = 11;
+constexpr const char* PlayerFileKept = "Players.sav is as it was.";
 
 ScoreRow RowOf(const PlayerRecord& rec, int category) {
     const int32_t games = rec.Games[category];
@@ -26,6 +28,21 @@ ScoreRow RowOf(const PlayerRecord& rec, int category) {
 
 std::string Number(int32_t value) {
     return std::to_string(value);
+}
+
+void ClearValues(PlayerRecord& rec, bool keepGames) {
+    if (!keepGames) {
+        rec.Games = {};
+        rec.Wins = {};
+        rec.Margin = {};
+    }
+    rec.BestRuns = {};
+}
+
+void AppendCleared(std::vector<uint8_t>& records, PlayerRecord rec, bool keepGames) {
+    ClearValues(rec, keepGames);
+    const auto bytes = rec.Encode();
+    records.insert(records.end(), bytes.begin(), bytes.end());
 }
 
 } // namespace
@@ -68,53 +85,71 @@ void Scoreboard::ForgetInMemory(int recNo, bool keepGames) {
 
 void Scoreboard::ClearPlayerValues(int recNo, bool keepGames) {
     if (recNo < FirstPlayerRecord) return;
-    RecordFile players = profiles_.OpenPlayerFile();
-    if (players.Count() < recNo) return;
+    RecordFile players(profiles_.PlayersFile(), PlayerRecord::Size, RecordFile::Access::ReadWrite);
+    if (players.IsOpen() && players.Count() < recNo) return;
     PlayerRecord rec = ReadRecord<PlayerRecord>(players, recNo);
-    if (!keepGames) {
-        rec.Games = {};
-        rec.Wins = {};
-        rec.Margin = {};
+    ClearValues(rec, keepGames);
+    if (!WriteRecord(players, recNo, rec)) {
+        profiles_.ReportWriteFailure("The scores could not be cleared.", players.Error(), PlayerFileKept);
+        return;
     }
-    rec.BestRuns = {};
-    profiles_.WriteProfile(players, recNo, rec);
     ForgetInMemory(recNo, keepGames);
+}
+
+bool Scoreboard::RewritePlayerFile(const char* failed, const std::function<Bytes(RecordFile&)>& build) {
+    RecordFile players(profiles_.PlayersFile(), PlayerRecord::Size, RecordFile::Access::ReadOnly);
+    std::string error = players.Error();
+    if (players.IsOpen()) error = ReplaceFile(profiles_.PlayersFile(), build(players));
+    if (error.empty()) return true;
+    profiles_.ReportWriteFailure(failed, error, PlayerFileKept);
+    return false;
 }
 
 // The later players move down one record and the file loses its last record, so that no blank
 // record is left to hide the players added after it.
-void Scoreboard::DeletePlayer(int recNo) {
-    RecordFile players = profiles_.OpenPlayerFile();
-    const int last = PlayerCount() + 1;
-    std::vector<uint8_t> moved;
-    for (int r = recNo + 1; r <= last; ++r) {
-        const auto bytes = players.Read(r);
-        moved.insert(moved.end(), bytes.begin(), bytes.end());
-    }
-    if (!moved.empty() && !players.WriteRange(recNo, moved)) {
-        profiles_.ReportWriteFailure(profiles_.PlayersFile());
-        return;
-    }
-    if (!players.Truncate(last - 1)) profiles_.ReportWriteFailure(profiles_.PlayersFile());
+bool Scoreboard::DeletePlayer(int recNo) {
+    const bool done = RewritePlayerFile("The player could not be removed.", [&](RecordFile& players) {
+        Bytes records;
+        for (int r = 1; r <= PlayerCount() + 1; ++r) {
+            if (r == recNo) continue;
+            const auto bytes = players.Read(r);
+            records.insert(records.end(), bytes.begin(), bytes.end());
+        }
+        return records;
+    });
+    if (!done) return false;
     if (s_.PlayerRecNo > recNo) --s_.PlayerRecNo;
     s_.PlayerNames.erase(s_.PlayerNames.begin() + (recNo - FirstPlayerRecord));
+    return true;
 }
 
-void Scoreboard::DeleteAllPlayers() {
+// Only the header stays, and the current player without scores.
+bool Scoreboard::DeleteAllPlayers() {
     const bool currentListed = s_.PlayerRecNo >= FirstPlayerRecord && s_.PlayerRecNo <= PlayerCount() + 1;
-    if (currentListed) ClearPlayerValues(s_.PlayerRecNo, false);
-    RecordFile players = profiles_.OpenPlayerFile();
-    if (currentListed) {
-        const auto current = players.Read(s_.PlayerRecNo);
-        if (!players.Write(FirstPlayerRecord, current)) profiles_.ReportWriteFailure(profiles_.PlayersFile());
-    }
-    if (!players.Truncate(currentListed ? FirstPlayerRecord : 1))
-        profiles_.ReportWriteFailure(profiles_.PlayersFile());
+    const bool done = RewritePlayerFile("The players could not be deleted.", [&](RecordFile& players) {
+        Bytes records = players.Read(1);
+        if (currentListed) AppendCleared(records, ReadRecord<PlayerRecord>(players, s_.PlayerRecNo), false);
+        return records;
+    });
+    if (!done) return false;
     s_.PlayerNames.clear();
     if (currentListed) {
+        ForgetInMemory(s_.PlayerRecNo, false);
         s_.PlayerNames.push_back(s_.PlayerName);
         s_.PlayerRecNo = FirstPlayerRecord;
     }
+    return true;
+}
+
+bool Scoreboard::ClearAllScores() {
+    const bool done = RewritePlayerFile("The scores could not be cleared.", [&](RecordFile& players) {
+        Bytes records = players.Read(1);
+        for (int64_t r = FirstPlayerRecord; r <= players.Count(); ++r)
+            AppendCleared(records, ReadRecord<PlayerRecord>(players, r), false);
+        return records;
+    });
+    if (done) ForgetInMemory(s_.PlayerRecNo, false);
+    return done;
 }
 
 Scoreboard::Outcome Scoreboard::Maintance(Maintenance action, int selectedRow, const std::string& caption) {
@@ -122,12 +157,14 @@ Scoreboard::Outcome Scoreboard::Maintance(Maintenance action, int selectedRow, c
     if (onePlayer && (selectedRow == 0 || selectedRow - 1 > PlayerCount())) return {"Select a player", true};
     if (!Ask("Are you sure you want to " + caption + "?", "DELETE")) return {};
 
+    // Changes to more than one player write the player file anew in one piece: a kill on the way
+    // leaves the old list or the new one.
     if (action == Maintenance::ClearAllScores) {
-        for (int r = FirstPlayerRecord; r <= PlayerCount() + 1; ++r) ClearPlayerValues(r, false);
+        if (!ClearAllScores()) return {};
         return {"All is forgotten.", false, true};
     }
     if (action == Maintenance::DeleteAllPlayers) {
-        DeleteAllPlayers();
+        if (!DeleteAllPlayers()) return {};
         return {"All is forgotten.", false, true};
     }
     if (selectedRow == ComputerRow) return {"Sorry, Zarle stays.", true};
@@ -137,7 +174,7 @@ Scoreboard::Outcome Scoreboard::Maintance(Maintenance action, int selectedRow, c
         ClearPlayerValues(selectedRow, false);
         return {"Scores removed!", true, true};
     }
-    DeletePlayer(selectedRow);
+    if (!DeletePlayer(selectedRow)) return {};
     return {"Player removed!", true, true};
 }
 
@@ -214,16 +251,20 @@ bool Scoreboard::ClearRunStats(int recNo, const std::string& caption) {
 }
 
 std::vector<HighScoreRecord> Scoreboard::HighStuff(int first, int last) const {
-    return HighScoreFile(profiles_.DataPath("Data/highscore.ran")).Read(first, last);
+    return HighScoreFile(profiles_.HighScoresFile()).Read(first, last);
 }
 
 bool Scoreboard::ClearBestRuns() {
     if (box_.MsgBox("Clear all the high statistics in this table?", MbYesNo, "Delete Statistics") == AnswerNo)
         return false;
-    const auto highScores = profiles_.DataPath("Data/highscore.ran");
-    if (!HighScoreFile(highScores).Write(RunListFirst, std::vector<HighScoreRecord>(SideListLast)).empty())
-        profiles_.ReportWriteFailure(highScores);
-
+    // One message for the button, at its first failure.
+    const char* failed = "The lists of best runs could not be cleared.";
+    std::string error = HighScoreFile(profiles_.HighScoresFile())
+                            .Write(RunListFirst, std::vector<HighScoreRecord>(SideListLast));
+    if (!error.empty()) {
+        profiles_.ReportWriteFailure(failed, error, "highscore.ran and scores.ran are as they were.");
+        return true;
+    }
     RecordFile scores(profiles_.ScoresFile(), ScoreRecord::Size, RecordFile::Access::ReadWrite);
     std::vector<uint8_t> bytes;
     for (int recNo : {ComputerBestRunRecord, ComputerBestSideRecord}) {
@@ -233,7 +274,9 @@ bool Scoreboard::ClearBestRuns() {
         bytes.insert(bytes.end(), one.begin(), one.end());
     }
     if (!scores.WriteRange(ComputerBestRunRecord, bytes))
-        profiles_.ReportWriteFailure(profiles_.ScoresFile());
+        profiles_.ReportWriteFailure(
+            failed, scores.Error(),
+            "The lists are empty; the computer's best runs in scores.ran are as they were.");
     return true;
 }
 

@@ -6,10 +6,12 @@
 #include "GameState.h"
 #include "HighScoreRecord.h"
 #include "Profiles.h"
+#include "RecordFile.h"
 #include "ServicePorts.h"
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -85,8 +87,13 @@ class Scoreboard {
   private:
     int PlayerCount() const { return s_.PlayerNameCount(); }
     bool Ask(const std::string& question, const std::string& title);
-    void DeletePlayer(int recNo);
-    void DeleteAllPlayers();
+    using Bytes = std::vector<uint8_t>;
+    // Each false when the player file could not be written (the player was told why).
+    bool DeletePlayer(int recNo);
+    bool DeleteAllPlayers();
+    bool ClearAllScores();
+    // The player file written anew, whole, from what `build` makes of the old one.
+    bool RewritePlayerFile(const char* failed, const std::function<Bytes(RecordFile&)>& build);
     void ForgetInMemory(int recNo, bool keepGames);
 
     GameState& s_;

@@ -119,7 +119,7 @@ bool Statistics::ComputerBeatsAllTime(int column, int total, int key) {
     allTime.Value1 = computer[column + 1];
     allTime.Value2 = computer[column + 2];
     allTime.Value3 = Saturate16(total);
-    if (!WriteRecord(scores, recNo, allTime)) profiles_.ReportWriteFailure(profiles_.ScoresFile());
+    if (!WriteRecord(scores, recNo, allTime)) profiles_.ReportScoresNotSaved(scores.Error());
     return true;
 }
 
@@ -128,7 +128,7 @@ void Statistics::StatsHigh(int best, int first, int last, int column, int total,
     const bool computer = best == ComputerRecordsRow;
     if (computer && !ComputerBeatsAllTime(column, total, key)) return;
 
-    const HighScoreFile file(profiles_.DataPath("Data/highscore.ran"));
+    const HighScoreFile file(profiles_.HighScoresFile());
     std::vector<HighScoreRecord> list = file.Read(first, last);
     // The list keeps one computer entry of each kind.
     if (computer) RemoveFirstNamed(list, ComputerName);
@@ -142,8 +142,8 @@ void Statistics::StatsHigh(int best, int first, int last, int column, int total,
     entry.Value3 = Saturate16(total);
     if (!EnterRanked(list, first != RunListFirst, entry)) return;
     // The whole list in one write: it is never left with an entry twice or missing.
-    if (!file.Write(first, list).empty())
-        profiles_.ReportWriteFailure(profiles_.DataPath("Data/highscore.ran"));
+    const std::string error = file.Write(first, list);
+    if (!error.empty()) profiles_.ReportScoresNotSaved(error);
 }
 
 void Statistics::StatsNotify() {

@@ -5,14 +5,10 @@
 #include "VbText.h"
 
 #include <algorithm>
-#include <limits>
 
 namespace zarle {
 
 namespace {
-
-// Record numbers are 16-bit in the game state.
-constexpr int64_t LastUsableRecord = std::numeric_limits<int16_t>::max();
 
 void ClearStatistics(PlayerRecord& rec) {
     rec.BestRuns = {};
@@ -34,30 +30,41 @@ std::filesystem::path Profiles::DataPath(std::string_view relative) const {
     return std::filesystem::path(s_.AppPath) / relative;
 }
 
-void Profiles::ReportWriteFailure(const std::filesystem::path& file) {
-    if (writeFailureReported_) return;
-    writeFailureReported_ = true;
+void Profiles::ReportWriteFailure(std::string_view failed, const std::string& reason, std::string_view kept) {
+    if (scoreUpdate_) {
+        scoreUpdate_->NoteFailure(reason);
+        return;
+    }
     const std::string crlf(CRLF);
-    ports_.Box.MsgBox("ZarleNET cannot write to " + file.string() + crlf + crlf +
-                          "Your profile, settings and scores will not be kept until the program folder "
-                          "can be written to.",
-                      MbExclamation, "Files cannot be saved");
+    ports_.Box.MsgBox(std::string(failed) + crlf + reason + crlf + crlf + std::string(kept), MbExclamation,
+                      "Files cannot be saved");
 }
 
 RecordFile Profiles::OpenPlayerFile() {
     const auto path = PlayersFile();
+    playerFileRefusal_.clear();
     std::error_code error;
     if (!std::filesystem::exists(path, error))
         return RecordFile(path, PlayerRecord::Size, RecordFile::Access::ReadOnly);
     RecordFile file(path, PlayerRecord::Size, RecordFile::Access::ReadWrite);
     if (file.IsOpen()) return file;
-    ReportWriteFailure(path);
+    playerFileRefusal_ = file.Error();
     return RecordFile(path, PlayerRecord::Size, RecordFile::Access::ReadOnly);
 }
 
-void Profiles::WriteProfile(RecordFile& players, int recNo, const PlayerRecord& rec) {
-    if (!players.IsOpen()) return;
-    if (!WriteRecord(players, recNo, rec)) ReportWriteFailure(PlayersFile());
+std::string Profiles::PlayerFileError(const RecordFile& players) const {
+    return playerFileRefusal_.empty() ? players.Error() : playerFileRefusal_;
+}
+
+void Profiles::ReportProfileNotSaved(const RecordFile& players) {
+    ReportWriteFailure("Your profile could not be saved.", PlayerFileError(players),
+                       "Players.sav is as it was before this save.");
+}
+
+bool Profiles::WriteProfile(RecordFile& players, int recNo, const PlayerRecord& rec) {
+    if (WriteRecord(players, recNo, rec)) return true;
+    ReportProfileNotSaved(players);
+    return false;
 }
 
 void Profiles::Get_Players() {
@@ -69,7 +76,7 @@ void Profiles::Get_Players() {
     s_.PlayerRecNo = 1;
     // The players are listed even under a blank header, so that a new player is always added
     // after the last record instead of over one.
-    const int64_t count = std::min(records, LastUsableRecord);
+    const int64_t count = std::min(records, LastPlayerRecord);
     for (int64_t n = 2; n <= count; ++n) {
         const std::string name = TextName(ReadRecord<PlayerRecord>(players, n).Seats[0].Name);
         s_.PlayerNames.push_back(name);
@@ -80,10 +87,10 @@ void Profiles::Get_Players() {
 
 void Profiles::SavePlayer(bool reload) {
     RecordFile players = OpenPlayerFile();
-    PlayerRecord header = ReadRecord<PlayerRecord>(players, 1);
-    header.Seats[0].Name = s_.LastPlayerName;
-    WriteProfile(players, 1, header);
-
+    const PlayerRecord header = ReadRecord<PlayerRecord>(players, 1);
+    // The player's record goes before the header, so that a save that fails at it leaves the file
+    // as it was; one message for the whole save.
+    bool saved = true;
     const int recNo = s_.PlayerRecNo;
     if (s_.SavePrefs && recNo >= 2) {
         PlayerRecord& rec = s_.PlayerRec;
@@ -115,15 +122,23 @@ void Profiles::SavePlayer(bool reload) {
         rec.StatusBarOn = ToVbBool(ports_.View.IsVisible({Ctl::StatusBar1}));
         rec.AvatarOn = ToVbBool(ports_.View.IsVisible({Ctl::ImgAvatar}));
         rec.AutoSave = ToVbBool(s_.TempMovesOpen);
-        WriteProfile(players, recNo, rec);
+        saved = WriteRecord(players, recNo, rec);
     } else if (!s_.SavePrefs && recNo >= 2 && recNo > players.Count()) {
         // A new player: the header's starting profile under the new name, with no games yet.
         // Without an accepted name nothing but the header is written, so no existing profile
         // is ever replaced by the header's copy, and the header never takes a player's profile.
         s_.PlayerRec = header;
+        s_.PlayerRec.Seats[0].Name = s_.LastPlayerName;
         ClearStatistics(s_.PlayerRec);
-        WriteProfile(players, recNo, s_.PlayerRec);
+        saved = WriteRecord(players, recNo, s_.PlayerRec);
     }
+    // The header changes only with the last player's name.
+    if (saved && header.Seats[0].Name != s_.LastPlayerName) {
+        PlayerRecord named = header;
+        named.Seats[0].Name = s_.LastPlayerName;
+        saved = WriteRecord(players, 1, named);
+    }
+    if (!saved) ReportProfileNotSaved(players);
     if (reload) {
         Get_Preferences(players, recNo);
         ChangePreferences();

@@ -29,6 +29,7 @@ void Profiles::Get_Preferences(RecordFile& players, int recNo) {
     s_.PrevNumPlayers = s_.NumPlayers;
     s_.PrevNumCenters = s_.NumCenters;
     s_.PlayerRec = ReadRecord<PlayerRecord>(players, recNo);
+    const PlayerRecord stored = s_.PlayerRec;
     RepairAndApply(ports_.View.GetBacksQuantity());
     CheckPlayerFiles();
     if (s_.StartingUp && s_.SoundLevel == 0) {
@@ -41,8 +42,11 @@ void Profiles::Get_Preferences(RecordFile& players, int recNo) {
     if (s_.StartingUp) ports_.View.CreateFrames();
     LoadOpponentSeats();
     ReportDamage();
-    // The repairs and corrections above are kept.
-    WriteProfile(players, recNo, s_.PlayerRec);
+    // The repairs and corrections above are kept. A profile they left as it was needs no write,
+    // and a player's record the file does not hold yet is for the saving player to write. This is
+    // no save of the player's: a repair that cannot be stored is made again at the next start.
+    const bool held = recNo == 1 || recNo <= players.Count();
+    if (!(s_.PlayerRec == stored) && held) WriteRecord(players, recNo, s_.PlayerRec);
     s_.DeckSize = static_cast<int16_t>(s_.NumPlayers * PackSize);
     ports_.Calls.RulesRefresh();
     PlaceHoldWindow();
@@ -129,6 +133,11 @@ void Profiles::LoadOpponentSeats() {
     }
     const int level = std::clamp<int>(seats[1].Level, 0, static_cast<int>(s_.LevelNames.size()) - 1);
     ports_.View.SetCaption({Ctl::lblLevel}, s_.LevelNames[level]);
+}
+
+void Profiles::RestoreOpponentSeats() {
+    LoadOpponentSeats();
+    ports_.View.NameCaptions();
 }
 
 void Profiles::PlaceHoldWindow() {

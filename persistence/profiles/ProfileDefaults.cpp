@@ -1,6 +1,7 @@
 #include "ProfileDefaults.h"
 
 #include "DamagedFile.h"
+#include "GameState.h"
 #include "VbText.h"
 
 #include <algorithm>
@@ -67,6 +68,17 @@ bool RepairProfile(PlayerRecord& rec, int backsQuantity) {
         fix.Field(seat.Level, InRange(seat.Level, 0, 2), 0);
         fix.Field(seat.SoundSet, InRange(seat.SoundSet, 0, 1), 0);
     }
+    return RepairCounts(rec) || fix.Changed();
+}
+
+bool RepairCounts(PlayerRecord& rec) {
+    Repair fix;
+    for (size_t c = 0; c < rec.Games.size(); ++c) {
+        fix.Field(rec.Games[c], rec.Games[c] >= 0, 0);
+        fix.Field(rec.Wins[c], InRange(rec.Wins[c], 0, rec.Games[c]), std::clamp<int16_t>(rec.Wins[c], 0, rec.Games[c]));
+    }
+    for (auto& run : rec.BestRuns)
+        for (int16_t& cards : run) fix.Field(cards, InRange(cards, 0, MaxDeckSize), 0);
     return fix.Changed();
 }
 

@@ -28,4 +28,8 @@ inline constexpr int32_t PlainDeckColorPoor = 0xC0FFFF;
 // back designs there are pictures for. True when anything changed.
 bool RepairProfile(PlayerRecord& rec, int backsQuantity);
 
+// Puts right the counts no game writes: negative games or wins, more wins than games, best runs
+// beyond a deck. True when anything changed.
+bool RepairCounts(PlayerRecord& rec);
+
 } // namespace zarle

@@ -18,6 +18,8 @@ class ProfilePersistence final : public NoSavedGames {
     // read, and the header never takes any.
     bool ReadPlayerScores(ScoreCategoryTable& scores) override;
     void WritePlayerScores(const ScoreCategoryTable& scores) override;
+    void BeginScoreUpdate() override { profiles_.BeginScoreUpdate(); }
+    void EndScoreUpdate() override { profiles_.EndScoreUpdate(); }
 
   private:
     Profiles& profiles_;

@@ -16,9 +16,11 @@ int16_t OneIfShown(bool shown) {
 
 } // namespace
 
-void Profiles::SaveSettings(RecordFile& scores) {
+std::string Profiles::SaveSettings(RecordFile& scores) {
+    std::string error;
+    // Nothing more is written after a failure: the caller tells the player once.
     auto write = [&](int n, const ScoreRecord& rec) {
-        if (!WriteRecord(scores, n, rec)) ReportWriteFailure(ScoresFile());
+        if (error.empty() && !WriteRecord(scores, n, rec)) error = scores.Error();
     };
     ProfileView& view = ports_.View;
 
@@ -62,6 +64,7 @@ void Profiles::SaveSettings(RecordFile& scores) {
     rules.Value2 = ToVbBool(s_.ShuffleApart);
     rules.Value3 = ToVbBool(s_.NoWildAce);
     write(18, rules);
+    return error;
 }
 
 } // namespace zarle

@@ -86,6 +86,13 @@ WelcomeAnswer WelcomePrompt::Command1_Click(std::string_view text, int picked) {
     const auto known = std::ranges::find_if(
         s.PlayerNames, [&](const std::string& n) { return Upper(Trim(n)) == upperName; });
     if (known == s.PlayerNames.end()) {
+        // A new player's record comes after the last; record numbers are 16-bit.
+        if (s.PlayerNameCount() + 2 > LastPlayerRecord) {
+            ports.Box.MsgBox("There is no room for another player." + std::string(CRLF) +
+                                 "Pick your name from the list, or delete a player in Scores and Stats.",
+                             MbExclamation, "Too Many Players");
+            return WelcomeAnswer::TryAgain;
+        }
         s.LastPlayerName = s.PlayerName;
         AddPlayer();
     } else {

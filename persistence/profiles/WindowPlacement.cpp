@@ -29,7 +29,8 @@ bool WriteWindowSettings(RecordFile& scores, int displaySize, const WindowPlacem
     ScoreRecord rec = ReadRecord<ScoreRecord>(scores, DisplaySizeRecord);
     rec.Value2 = static_cast<int16_t>(displaySize + StoredOffset);
     rec.Value3 = StoredOffset;
-    bool written = WriteRecord(scores, DisplaySizeRecord, rec);
+    // The file keeps the reason of a first failure.
+    if (!WriteRecord(scores, DisplaySizeRecord, rec)) return false;
 
     rec.Value0 = rec.Value1 = rec.Value2 = rec.Value3 = 0;
     switch (placement.State) {
@@ -42,7 +43,7 @@ bool WriteWindowSettings(RecordFile& scores, int displaySize, const WindowPlacem
         rec.Value3 = Stored(placement.Top);
         break;
     }
-    return WriteRecord(scores, PlacementRecord, rec) && written;
+    return WriteRecord(scores, PlacementRecord, rec);
 }
 
 WindowPlacement FitOnScreen(WindowPlacement p, ScreenTwips screen, int leastHeight) {

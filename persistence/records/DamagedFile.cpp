@@ -26,30 +26,47 @@ bool HasControlCharacters(std::string_view utf8) {
     return false;
 }
 
-std::optional<fs::path> KeepDamagedCopy(const fs::path& file) {
-    constexpr int MaxCopies = 99;
-    for (int n = 1; n <= MaxCopies; ++n) {
-        fs::path copy = file;
-        copy += n == 1 ? ".damaged" : ".damaged" + std::to_string(n);
-        std::error_code error;
-        if (fs::exists(copy, error) || error) continue;
-        if (fs::copy_file(file, copy, fs::copy_options::none, error)) return copy;
-        return std::nullopt;
-    }
-    return std::nullopt;
+DamagedCopy KeepDamagedCopy(const fs::path& file) {
+    std::error_code error;
+    const uintmax_t size = fs::file_size(file, error);
+    if (error) return {};
+    if (size > LargestDamagedCopy) return {std::nullopt, true};
+    fs::path copy = file;
+    copy += ".damaged";
+    if (!fs::copy_file(file, copy, fs::copy_options::overwrite_existing, error)) return {};
+    return {copy, false};
 }
 
-std::string DamageNotice(const fs::path& file, Damage damage, std::string_view done,
-                         const std::optional<fs::path>& kept) {
+std::string DamageNotice(const fs::path& file, Damage damage, std::string_view done, const DamagedCopy& copy) {
     std::string what;
     switch (damage) {
     case Damage::Empty: what = "empty"; break;
     case Damage::CutShort: what = "cut short"; break;
     case Damage::Garbage: what = "damaged (it holds garbage)"; break;
+    case Damage::OutOfRange: what = "damaged (it holds numbers out of range)"; break;
     case Damage::None: what = "in order"; break;
     }
     std::string text = file.string() + " is " + what + ". " + std::string(done);
-    if (kept) text += " The damaged file was kept as " + kept->filename().string() + ".";
+    if (copy.Kept) text += " The damaged file was kept as " + copy.Kept->filename().string() + ".";
+    if (copy.TooLarge)
+        text += " No copy of the damaged file was kept: it is larger than " +
+                std::to_string(LargestDamagedCopy / (1024 * 1024)) + " MB.";
+    return text;
+}
+
+std::string Enumeration(const std::vector<std::string>& items) {
+    std::string text;
+    for (size_t i = 0; i < items.size(); ++i) {
+        if (i > 0) text += i + 1 == items.size() ? " and " : ", ";
+        text += items[i];
+    }
+    return text;
+}
+
+std::string Sentences(const std::vector<std::string>& parts) {
+    std::string text;
+    for (const std::string& part : parts)
+        if (!part.empty()) text += (text.empty() ? "" : " ") + part;
     return text;
 }
 

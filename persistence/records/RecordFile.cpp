@@ -1,5 +1,7 @@
 #include "RecordFile.h"
 
+#include "WholeFile.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
@@ -14,23 +16,6 @@ namespace {
 
 std::string SystemError() {
     return std::strerror(errno);
-}
-
-// One pwrite for the whole buffer; a regular file takes a short write only when it runs out of
-// room, and the rest is then tried once more to get the reason.
-bool WriteAll(int fd, const uint8_t* data, size_t size, off_t offset) {
-    while (size > 0) {
-        const ssize_t done = ::pwrite(fd, data, size, offset);
-        if (done < 0 && errno == EINTR) continue;
-        if (done <= 0) {
-            if (done == 0) errno = ENOSPC;
-            return false;
-        }
-        data += done;
-        size -= size_t(done);
-        offset += done;
-    }
-    return true;
 }
 
 } // namespace
@@ -74,7 +59,8 @@ bool RecordFile::Fail(std::string message) {
 }
 
 bool RecordFile::CheckRecordNumber(int64_t n) {
-    if (!IsOpen()) return Fail(path_.string() + " is not open");
+    // A file that could not be opened keeps the reason it gave.
+    if (!IsOpen()) return false;
     if (n < 1 || n > std::numeric_limits<off_t>::max() / off_t(length_))
         return Fail("Bad record number " + std::to_string(n) + " in " + path_.string());
     return true;
@@ -128,16 +114,19 @@ bool RecordFile::WriteRange(int64_t n, std::span<const uint8_t> bytes) {
     const off_t start = std::min<off_t>(offset, off_t(size));
     std::vector<uint8_t> buffer(size_t(offset - start) + records * length_, 0);
     std::copy(bytes.begin(), bytes.end(), buffer.begin() + (offset - start));
-    if (!WriteAll(file_.fd, buffer.data(), buffer.size(), start)) return Fail(failure + SystemError());
+    if (!WriteAllAt(file_.fd, buffer, start)) {
+        const std::string reason = SystemError();
+        // A file that ran out of room while growing goes back to its size, so that it holds no
+        // half record.
+        if (start + off_t(buffer.size()) > size) (void)::ftruncate(file_.fd, size);
+        return Fail(failure + reason);
+    }
     error_.clear();
     return true;
 }
 
 int64_t RecordFile::Count() {
-    if (!IsOpen()) {
-        Fail(path_.string() + " is not open");
-        return 0;
-    }
+    if (!IsOpen()) return 0;
     int64_t size = FileSize();
     if (size < 0) {
         Fail("Cannot measure " + path_.string() + ": " + SystemError());
@@ -148,7 +137,7 @@ int64_t RecordFile::Count() {
 }
 
 bool RecordFile::Truncate(int64_t count) {
-    if (!IsOpen()) return Fail(path_.string() + " is not open");
+    if (!IsOpen()) return false;
     if (!writable_) return Fail(path_.string() + " is open for reading only");
     if (count < 0 || count > std::numeric_limits<off_t>::max() / off_t(length_))
         return Fail("Bad record count " + std::to_string(count) + " for " + path_.string());

@@ -3,7 +3,8 @@
 // (n - 1) x length. Reading past the end gives zero bytes, writing past the end extends the file
 // (any gap filled with zeros). Failures are reported through Error(), never thrown.
 // Every write reaches the file in one system call, so a program killed between two writes
-// leaves each record either as it was or as written, never half of each.
+// leaves each record either as it was or as written, never half of each; a write that fails for
+// want of room leaves the file as it was.
 
 #include <cstddef>
 #include <cstdint>
@@ -27,7 +28,8 @@ class RecordFile {
 
     bool IsOpen() const { return file_.fd >= 0; }
     size_t RecordLength() const { return length_; }
-    // Why the last operation failed; empty after one that succeeded.
+    // Why the last operation failed; empty after one that succeeded. A file that could not be
+    // opened fails every operation for the reason the opening gave.
     const std::string& Error() const { return error_; }
 
     // Exactly RecordLength() bytes: zeros past the end of the file, a partial last record padded

@@ -1,6 +1,7 @@
 #pragma once
 // Keeps a window above the other windows, or lets it go back among them. Setting the
-// flag changes nothing by itself; TopForm applies it to a window.
+// flag changes nothing by itself; TopForm applies it to a window. A window kept on top steps
+// down while a modal window blocks it, so that the modal one comes to the front.
 
 class QWidget;
 

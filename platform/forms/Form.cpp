@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QPointer>
 #include <QWindow>
 
 namespace zarle {
@@ -71,12 +72,16 @@ bool Form::eventFilter(QObject* watched, QEvent* event) {
     const bool key = event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease;
     if (keyPreview_ && key && watched == windowHandle()) {
         const auto* keyEvent = static_cast<QKeyEvent*>(event);
-        previewedKey_ = event;
-        previewedStamp_ = keyEvent->timestamp();
+        const QPointer<Form> alive(this);
         if (event->type() == QEvent::KeyPress)
             Events().KeyPressed(*keyEvent);
         else
             Events().KeyReleased(*keyEvent);
+        // Set after the report: keys that came during a command that waited were reported
+        // meanwhile, and this one goes on to the window next.
+        if (!alive) return true;
+        previewedKey_ = event;
+        previewedStamp_ = keyEvent->timestamp();
     }
     return VbControl<QWidget>::eventFilter(watched, event);
 }

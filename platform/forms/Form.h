@@ -74,7 +74,7 @@ class Form : public VbControl<QWidget> {
     QPixmap picture_;
     bool keyPreview_ = false;
     bool unloading_ = false;
-    // The key event the preview reported last, so that it is not reported again when it
+    // The key event the preview has just reported, so that it is not reported again when it
     // travels on to this window itself.
     const QEvent* previewedKey_ = nullptr;
     quint64 previewedStamp_ = 0;

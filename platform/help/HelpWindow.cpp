@@ -1,6 +1,10 @@
 #include "help/HelpWindow.h"
 
+#include "files/FileHead.h"
+
 #include <QBoxLayout>
+#include <QDir>
+#include <QLabel>
 #include <QPushButton>
 #include <QSplitter>
 #include <QTextBlock>
@@ -28,12 +32,30 @@ QString AnchorOf(const QTextBlock& block) {
     return {};
 }
 
+// Reads the manual's files no further than LargestTextFile, and notes whether the manual was cut.
+class ManualBrowser final : public QTextBrowser {
+  public:
+    bool ManualCut = false;
+
+    QVariant loadResource(int type, const QUrl& name) override {
+        if (!name.isLocalFile()) return QTextBrowser::loadResource(type, name);
+        const auto head = ReadFileHead(name.toLocalFile());
+        if (!head) return {};
+        if (type == QTextDocument::HtmlResource) {
+            ManualCut = head->Cut;
+            return head->Bytes;
+        }
+        // A picture that large is left out rather than shown in part.
+        return head->Cut ? QVariant() : QVariant(head->Bytes);
+    }
+};
+
 } // namespace
 
 HelpWindow::HelpWindow(QWidget* parent)
-    : QWidget(parent, Qt::Window), browser_(new QTextBrowser), contents_(new QTreeWidget),
+    : QWidget(parent, Qt::Window), browser_(new ManualBrowser), contents_(new QTreeWidget),
       back_(new QPushButton("< &Back")), forward_(new QPushButton("&Forward >")),
-      home_(new QPushButton("&Contents")) {
+      home_(new QPushButton("&Contents")), notice_(new QLabel) {
     setObjectName("frmHelp");
     setWindowTitle("ZarleNET Help - User's Manual");
     browser_->setOpenExternalLinks(true);
@@ -50,8 +72,12 @@ HelpWindow::HelpWindow(QWidget* parent)
     split->addWidget(browser_);
     split->setStretchFactor(1, 1);
     split->setSizes({fontMetrics().averageCharWidth() * 32, fontMetrics().averageCharWidth() * 88});
+    notice_->setObjectName("lblManualNotice");
+    notice_->setWordWrap(true);
+    notice_->hide();
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(buttons);
+    layout->addWidget(notice_);
     layout->addWidget(split, 1);
     resize(fontMetrics().averageCharWidth() * WidthChars, fontMetrics().lineSpacing() * HeightLines);
 
@@ -74,6 +100,10 @@ void HelpWindow::ShowTopic(const QString& manual, const QString& anchor) {
     loaded_ = file;
     browser_->setSource(TopicUrl(anchor));
     browser_->clearHistory();
+    const QString limit = SizeText(LargestTextFile);
+    notice_->setText(QDir::toNativeSeparators(manual) + " is larger than " + limit + ": only its first " + limit +
+                     " are shown.");
+    notice_->setVisible(static_cast<ManualBrowser*>(browser_)->ManualCut);
     FillContents();
     FollowSource(browser_->source());
 }

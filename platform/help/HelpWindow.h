@@ -1,11 +1,13 @@
 #pragma once
 // The game's help window: the manual with its contents beside it, Back, Forward and Contents
-// buttons, and topics opened by their anchors.
+// buttons, and topics opened by their anchors. Of a manual larger than LargestTextFile only the
+// first part is read, and a line above it says so.
 
 #include <QStringList>
 #include <QUrl>
 #include <QWidget>
 
+class QLabel;
 class QPushButton;
 class QTextBrowser;
 class QTreeWidget;
@@ -29,6 +31,7 @@ class HelpWindow final : public QWidget {
     QString CurrentAnchor() const;
 
     QTextBrowser* Browser() const { return browser_; }
+    QLabel* Notice() const { return notice_; }
     QTreeWidget* Contents() const { return contents_; }
     QPushButton* BackButton() const { return back_; }
     QPushButton* ForwardButton() const { return forward_; }
@@ -45,6 +48,7 @@ class HelpWindow final : public QWidget {
     QPushButton* back_;
     QPushButton* forward_;
     QPushButton* home_;
+    QLabel* notice_;
     QUrl loaded_;
 };
 

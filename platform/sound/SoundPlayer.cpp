@@ -1,10 +1,11 @@
 #include "sound/SoundPlayer.h"
 
+#include "files/FileHead.h"
 #include "sound/WavFile.h"
 #include "wait/Wait.h"
 
 #include <QCoreApplication>
-#include <QFile>
+#include <QFileInfo>
 
 namespace zarle {
 
@@ -23,18 +24,20 @@ SoundPlayer::~SoundPlayer() {
 }
 
 void SoundPlayer::Play(const QString& path, bool untilEnd) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    // A file too large is not read at all; one that grows meanwhile is read no further.
+    const auto head =
+        QFileInfo(path).size() > LargestSoundFile ? std::nullopt : ReadFileHead(path, LargestSoundFile);
+    if (!head || head->Cut) {
         Stop();
         return;
     }
-    PlayBytes(file.readAll(), untilEnd);
+    PlayBytes(head->Bytes, untilEnd);
 }
 
 void SoundPlayer::PlayBytes(const QByteArray& wave, bool untilEnd) {
     Stop();
     const std::optional<PcmSound> sound = DecodeWav(wave);
-    if (!sound || sound->FrameCount() == 0) return;
+    if (!sound || sound->FrameCount() == 0 || sound->Seconds() > LongestSoundSeconds) return;
     const unsigned long long mine = ++started_;
     playing_ = output_->Start(*sound, [this, mine] {
         if (mine == started_) playing_ = false;

@@ -12,6 +12,12 @@
 
 namespace zarle {
 
+// The game's sounds last under three seconds. A file past four megabytes (twenty seconds of
+// CD-quality stereo) or a sound longer than twenty seconds plays nothing: brought to the device's
+// rate, a sound takes several copies of its length in memory, and a wait for its end holds the game.
+inline constexpr qint64 LargestSoundFile = 4 * 1024 * 1024;
+inline constexpr int LongestSoundSeconds = 20;
+
 class SoundPlayer {
   public:
     explicit SoundPlayer(std::unique_ptr<AudioOutput> output = MakeDeviceAudioOutput());

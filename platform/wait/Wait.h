@@ -10,8 +10,8 @@ namespace zarle {
 struct WaitFlags {
     // True when the wait must end now (the program is closing).
     std::function<bool()> stopWait;
-    // True while mouse and keyboard input must stay out (a computer seat's card is in
-    // flight); paint, timers and sockets keep running.
+    // True while mouse and keyboard input must wait (a computer seat's card is in flight): it
+    // is held and handled once the flag is clear; paint, timers and sockets keep running.
     std::function<bool()> noDoEvents;
 
     // Flags read straight from two booleans that outlive the wait.

@@ -2,6 +2,7 @@
 // comes back to the human, and the status bar's "Undo" panel.
 
 #include "BoardTable.h"
+#include "PicturesFolder.h"
 #include "RecordFile.h"
 #include "SavedGameCopy.h"
 #include "UndoLog.h"
@@ -109,8 +110,7 @@ TEST(SavedGamesOnTheBoard, AThreePlayerGameRestoredOnATwoPlayerBoard) {
             EXPECT_EQ(two.Widget({pictures[seat - 1], slot})->isHidden(), seatSlots[slot].Value == 0)
                 << "seat " << seat << " slot " << slot;
     }
-    const QString folder = QDir::current().absoluteFilePath("board-shots");
-    QDir().mkpath(folder);
+    const QString folder = QString::fromStdString(zarle::testing::PicturesFolder("board-shots").string());
     EXPECT_TRUE(two.Window->Window().grab().save(folder + "/restored-3-players-on-2.png"));
 }
 

@@ -3,9 +3,8 @@
 // shows has a picture.
 
 #include "BoardTable.h"
+#include "PicturesFolder.h"
 #include "PixmapOf.h"
-
-#include <QDir>
 
 #include <gtest/gtest.h>
 
@@ -77,8 +76,7 @@ bool MayOverlap(const Shown& a, const Shown& b, int players) {
 }
 
 TEST(BoardScreenshots, DealtBoardsKeepTheirPilesApartAndShowEveryPile) {
-    const QString folder = QDir::current().absoluteFilePath("board-shots");
-    QDir().mkpath(folder);
+    const QString folder = QString::fromStdString(zarle::testing::PicturesFolder("board-shots").string());
     for (const Board& b : Boards) {
         SCOPED_TRACE(b.name);
         BoardTable t(b.table);

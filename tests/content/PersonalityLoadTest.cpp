@@ -15,6 +15,7 @@
 #include <gtest/gtest.h>
 
 using namespace zarle;
+using zarle::testing::TempFolder;
 
 namespace {
 
@@ -23,13 +24,14 @@ const std::string_view Shipped[] = {"Zarle", "Quenor", "Vova", "Zadure"};
 TEST(ShippedPersonalities, LoadAsThemselvesWithEverySoundTheyName) {
     TempFolder folder;
     const auto written = content::WriteMissing(
-        folder.Path(), content::ProgramFolderContent({ZARLE_CONTENT_TEXTS, content::SystemFontFolders()}));
+        QString::fromStdString(folder.Path().string()),
+        content::ProgramFolderContent({ZARLE_CONTENT_TEXTS, content::SystemFontFolders()}));
     ASSERT_TRUE(written.errors.isEmpty()) << written.errors.join("\n").toStdString();
-    ASSERT_EQ(soundgen::WriteMissingSounds(folder.FsPath(), soundgen::ProgramFolderSounds()).failed, 0);
+    ASSERT_EQ(soundgen::WriteMissingSounds(folder.Path(), soundgen::ProgramFolderSounds()).failed, 0);
 
     for (std::string_view name : Shipped) {
         GameState s;
-        s.AppPath = folder.FsPath().string();
+        s.AppPath = folder.Path().string();
         zarle::testing::Transcript transcript;
         zarle::testing::FakeBoard board(transcript);
         OpponentSlot slot{std::string(name), "", std::string(DefaultCommentSet), 0, 0};
@@ -47,7 +49,7 @@ TEST(ShippedPersonalities, LoadAsThemselvesWithEverySoundTheyName) {
         // Its pack's chat sounds are installed (Zadure speaks with Vova's).
         const std::string owner = name == "Zadure" ? "Vova" : std::string(name);
         int installed = 0;
-        for (const auto& entry : std::filesystem::directory_iterator(folder.FsPath() / "Sounds"))
+        for (const auto& entry : std::filesystem::directory_iterator(folder.Path() / "Sounds"))
             installed += entry.path().filename().string().ends_with(owner + ".pmw");
         EXPECT_EQ(installed, 6) << name;
     }

@@ -13,7 +13,9 @@
 #include "Utilities.h"
 #include "VbText.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QImageReader>
 
@@ -29,7 +31,17 @@ using namespace zarle::content;
 
 namespace {
 
+using zarle::testing::TempFolder;
+
 const std::filesystem::path Texts = ZARLE_CONTENT_TEXTS;
+
+// A path, or a file of a folder, as Qt takes it.
+QString ToQt(const std::filesystem::path& path) {
+    return QString::fromStdString(path.string());
+}
+QString FileOf(const TempFolder& folder, const QString& relative) {
+    return ToQt(folder.Path(relative.toStdString()));
+}
 
 std::vector<ContentFile> Content(const std::filesystem::path& texts = Texts) {
     return ProgramFolderContent({texts, SystemFontFolders()});
@@ -55,13 +67,13 @@ class WrittenFolder : public ::testing::Test {
   protected:
     static void SetUpTestSuite() {
         folder_ = new TempFolder;
-        report_ = new WriteReport(WriteMissing(folder_->Path(), Content()));
+        report_ = new WriteReport(WriteMissing(ToQt(folder_->Path()), Content()));
     }
     static void TearDownTestSuite() {
         delete report_;
         delete folder_;
     }
-    static QString File(const QString& relative) { return folder_->File(relative); }
+    static QString File(const QString& relative) { return FileOf(*folder_, relative); }
 
     static TempFolder* folder_;
     static WriteReport* report_;
@@ -150,7 +162,7 @@ TEST_F(WrittenFolder, ScoreFilesHoldOnlyEmptyRecords) {
 TEST_F(WrittenFolder, TextStoreFillsEveryRecordTheWindowsRead) {
     // The comment editor's help, the about window's texts and credits, the background keys' notice.
     const std::pair<int, int> ranges[] = {{9, 11}, {19, 21}, {22, 22}, {23, 28}, {32, 34}};
-    const std::string app = folder_->FsPath().string();
+    const std::string app = folder_->Path().string();
     for (const auto& [first, last] : ranges)
         for (int n = first; n <= last; ++n) EXPECT_NE(Trim(ReadDataText(app, n, n)), "") << "record " << n;
     EXPECT_EQ(Bytes(File("Data/snack.ade")).size() % qsizetype(CommentRecord::Size), 0);
@@ -238,55 +250,56 @@ class Rewrite : public ::testing::Test {
 
 TEST_F(Rewrite, APlayersFilesStayAndOnlyMissingOnesComeBack) {
     const auto content = Content();
-    ASSERT_TRUE(WriteMissing(folder_.Path(), content).errors.isEmpty());
+    ASSERT_TRUE(WriteMissing(ToQt(folder_.Path()), content).errors.isEmpty());
     const QByteArray players = "a player's own profile";
     const QStringList changed{"Data/Players.sav", "users/Custom.cmt", "backgrounds/tile_wood.jpg",
                               "Zarle1.ttf"};
     for (const QString& path : changed) {
-        QFile file(folder_.File(path));
+        QFile file(FileOf(folder_, path));
         ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
         file.write(players);
     }
-    const QByteArray tips = Bytes(folder_.File("TIPOFDAY.TXT"));
-    ASSERT_TRUE(QFile::remove(folder_.File("TIPOFDAY.TXT")));
+    const QByteArray tips = Bytes(FileOf(folder_, "TIPOFDAY.TXT"));
+    ASSERT_TRUE(QFile::remove(FileOf(folder_, "TIPOFDAY.TXT")));
 
-    const WriteReport again = WriteMissing(folder_.Path(), content);
+    const WriteReport again = WriteMissing(ToQt(folder_.Path()), content);
     EXPECT_TRUE(again.errors.isEmpty());
     EXPECT_EQ(again.written, 1);
     EXPECT_EQ(again.kept, int(content.size()) - 1);
-    for (const QString& path : changed) EXPECT_EQ(Bytes(folder_.File(path)), players) << path.toStdString();
-    EXPECT_EQ(Bytes(folder_.File("TIPOFDAY.TXT")), tips);
+    for (const QString& path : changed)
+        EXPECT_EQ(Bytes(FileOf(folder_, path)), players) << path.toStdString();
+    EXPECT_EQ(Bytes(FileOf(folder_, "TIPOFDAY.TXT")), tips);
 }
 
 TEST_F(Rewrite, AnOlderManualIsReplacedAndAnUnchangedOneLeftAlone) {
     const auto content = Content();
-    ASSERT_TRUE(WriteMissing(folder_.Path(), content).errors.isEmpty());
-    const QByteArray manual = Bytes(folder_.File("Help/manual.html"));
+    ASSERT_TRUE(WriteMissing(ToQt(folder_.Path()), content).errors.isEmpty());
+    const QByteArray manual = Bytes(FileOf(folder_, "Help/manual.html"));
     EXPECT_TRUE(manual.contains("<a name=\"contents\">"));
-    EXPECT_EQ(WriteMissing(folder_.Path(), content).written, 0);
+    EXPECT_EQ(WriteMissing(ToQt(folder_.Path()), content).written, 0);
 
-    QFile old(folder_.File("Help/manual.html"));
+    QFile old(FileOf(folder_, "Help/manual.html"));
     ASSERT_TRUE(old.open(QIODevice::WriteOnly | QIODevice::Truncate));
     old.write("the manual of an older build");
     old.close();
-    const WriteReport again = WriteMissing(folder_.Path(), content);
+    const WriteReport again = WriteMissing(ToQt(folder_.Path()), content);
     EXPECT_TRUE(again.errors.isEmpty());
     EXPECT_EQ(again.written, 1);
-    EXPECT_EQ(Bytes(folder_.File("Help/manual.html")), manual);
+    EXPECT_EQ(Bytes(FileOf(folder_, "Help/manual.html")), manual);
 }
 
 TEST_F(Rewrite, ABadTextSourceCostsOnlyItsOwnFile) {
     TempFolder texts;
-    std::filesystem::copy(Texts, texts.FsPath(), std::filesystem::copy_options::recursive);
-    std::ofstream(texts.FsPath() / "snack.txt", std::ios::app) << "40: " << std::string(101, 'x') << "\n";
+    std::filesystem::copy(Texts, texts.Path(), std::filesystem::copy_options::recursive);
+    std::ofstream(texts.Path() / "snack.txt", std::ios::app) << "40: " << std::string(101, 'x') << "\n";
 
-    const WriteReport report = WriteMissing(folder_.Path(), Content(texts.FsPath()));
+    const WriteReport report = WriteMissing(ToQt(folder_.Path()), Content(texts.Path()));
     ASSERT_EQ(report.errors.size(), 1);
     EXPECT_TRUE(report.errors[0].contains("Data/snack.ade")) << report.errors[0].toStdString();
     EXPECT_TRUE(report.errors[0].contains("at most 100")) << report.errors[0].toStdString();
-    EXPECT_FALSE(QFile::exists(folder_.File("Data/snack.ade")));
-    EXPECT_TRUE(QFile::exists(folder_.File("Data/Players.sav")));
-    EXPECT_TRUE(QFile::exists(folder_.File("TIPOFDAY.TXT")));
+    EXPECT_FALSE(QFile::exists(FileOf(folder_, "Data/snack.ade")));
+    EXPECT_TRUE(QFile::exists(FileOf(folder_, "Data/Players.sav")));
+    EXPECT_TRUE(QFile::exists(FileOf(folder_, "TIPOFDAY.TXT")));
 }
 
 } // namespace

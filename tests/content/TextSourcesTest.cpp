@@ -9,11 +9,12 @@
 #include <fstream>
 
 using namespace zarle::content;
+using zarle::testing::TempFolder;
 
 namespace {
 
 std::filesystem::path WriteSheet(const TempFolder& folder, const std::string& text) {
-    const std::filesystem::path path = folder.FsPath() / "sheet.txt";
+    const std::filesystem::path path = folder.Path() / "sheet.txt";
     std::ofstream(path) << text;
     return path;
 }

@@ -225,7 +225,7 @@ TEST(FirstDealTest, TheFirstUndoRecordIsWrittenWhenTheHumanStarts) {
     table.SetTable(2, 10);
     ScriptShuffle(table, OrderedShuffle(104));
     GameState& s = table.State;
-    TempFolder folder("first_undo");
+    TempFolder folder;
     s.AppPath = folder.Path().string();
     table.Game.TempMoves_Open(true);
     ASSERT_TRUE(s.TempMovesOpen);

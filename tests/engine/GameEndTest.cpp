@@ -30,6 +30,7 @@ class GameEndTest : public ::testing::Test {
     // Seat 2, playing on its working copy, has emptied its side pile.
     void OpponentWins(int humanLeft) {
         s.SideCount = static_cast<int16_t>(humanLeft);
+        s.WorkSeat = 2;
         s.WorkSideCount = 0;
         s.SeatRec1.SideCount = 1;
         s.SeatRec1.Name = "Zarle";
@@ -60,7 +61,7 @@ TEST_F(GameEndTest, ResultTextsOfAWin) {
         EXPECT_EQ(table.Board.Captions["Label9(1)"], s.ResultText);
         EXPECT_EQ(s.PTurn, 0);
         EXPECT_FALSE(s.GameBusy);
-        EXPECT_TRUE(s.PeekOn);
+        EXPECT_FALSE(s.PeekOn) << "the hands are shown face up, but nobody goes on peeking";
     }
 }
 

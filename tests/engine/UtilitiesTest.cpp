@@ -23,7 +23,7 @@ void Touch(const fs::path& path, const std::string& content = "") {
 }
 
 TEST(FileExistsTest, FilesAndPatterns) {
-    TempFolder folder("file_exists");
+    TempFolder folder;
     const std::string root = folder.Path().string();
     Touch(folder.Path() / "Data" / "~105.tmp");
     Touch(folder.Path() / "Data" / "Zarle.pms");
@@ -71,7 +71,7 @@ TEST(BadFileNameCharsTest, OneBoxForTheFirstForbiddenCharacter) {
 }
 
 TEST(ReadDataTextTest, TrimmedRecordsEachFollowedByABlank) {
-    TempFolder folder("snack");
+    TempFolder folder;
     std::string store;
     for (int n = 1; n <= 6; ++n) {
         std::string line = "  line " + std::to_string(n);
@@ -105,7 +105,7 @@ TEST(RulesRefreshTest, RulesAndLevelCaptions) {
 }
 
 TEST(UndoLogTest, EveryPlayOfTheTurnAddsARecord) {
-    TempFolder folder("undo");
+    TempFolder folder;
     FakeTable table;
     GameState& s = table.State;
     s.AppPath = folder.Path().string();
@@ -131,7 +131,7 @@ TEST(UndoLogTest, EveryPlayOfTheTurnAddsARecord) {
 }
 
 TEST(UndoLogTest, AFolderThatCannotHoldTheLogIsGivenUp) {
-    TempFolder folder("undo_blocked");
+    TempFolder folder;
     FakeTable table;
     // A folder in place of the log file: every open fails.
     fs::create_directories(folder.Path() / "~tempmoves.sav");

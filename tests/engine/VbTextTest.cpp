@@ -92,6 +92,15 @@ TEST(VbText, FixedFieldsAreLatin1) {
     EXPECT_EQ(FixedWidth("ab", 4), "ab  ");
 }
 
+// A character written with more bytes than it needs is no character: a line feed hidden that way
+// must never come out as one, and a broken sequence never takes the line feed after it along.
+TEST(VbText, OverlongUtf8IsNoCharacter) {
+    EXPECT_EQ(Utf8ToLatin1("a\xC0\x8A" "b"), "a?b");
+    EXPECT_EQ(Utf8ToLatin1("\xE0\x80\x8A\xF0\x80\x80\x8A"), "??");
+    EXPECT_EQ(Utf8ToLatin1("\xC3\xA9"), "\xE9");
+    EXPECT_EQ(Utf8ToLatin1("ab\xD0\n"), "ab?\n") << "a broken sequence never swallows a line feed";
+}
+
 TEST(VbText, BooleansAndLineBreaks) {
     EXPECT_EQ(ToVbBool(true), -1);
     EXPECT_EQ(ToVbBool(false), 0);

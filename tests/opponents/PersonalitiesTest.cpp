@@ -6,13 +6,13 @@
 #include "CommentRecord.h"
 #include "FakeBoard.h"
 #include "PersonalityRecord.h"
+#include "TempFolder.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
 #include <set>
-#include <unistd.h>
 
 namespace zarle::testing {
 namespace {
@@ -22,10 +22,6 @@ namespace fs = std::filesystem;
 class PersonalitiesTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        app_ = fs::temp_directory_path() /
-               ("zarle-personalities-" + std::string(info->name()) + "-" + std::to_string(::getpid()));
-        fs::remove_all(app_);
         for (const char* dir : {"Data/PMS", "Sounds", "users"}) fs::create_directories(app_ / dir);
         s.AppPath = app_.string();
         WritePersonality("Zarle", 15);
@@ -34,7 +30,6 @@ class PersonalitiesTest : public ::testing::Test {
         WriteCommentSet("Custom", 20);
         WriteCommentSet("Short", 5);
     }
-    void TearDown() override { fs::remove_all(app_); }
 
     void Write(const std::string& relative, const std::string& bytes) {
         std::ofstream(app_ / relative, std::ios::binary) << bytes;
@@ -86,7 +81,8 @@ class PersonalitiesTest : public ::testing::Test {
     FakeBoard board{log};
 
   private:
-    fs::path app_;
+    TempFolder folder_;
+    const fs::path app_ = folder_.Path();
 };
 
 OpponentSlot Slot(std::string name, std::string comments = "Default Personality", int16_t soundSet = 0) {
@@ -105,6 +101,9 @@ TEST_F(PersonalitiesTest, APersonalityBringsItsLinesSoundsAndPicture) {
     EXPECT_EQ(rec.Sounds[0], " 3");
     EXPECT_EQ(rec.Sounds[1], SoundPath("Quenor1.wav"));
     EXPECT_EQ(rec.Avatar, "Quenor.jpg");
+    EXPECT_EQ(rec.PersonalityPicture, "Quenor.jpg");
+    EXPECT_EQ(s.PersonalityPicture, "") << "the board shows the first opponent's";
+    Load(Slot("Quenor"), 1);
     EXPECT_EQ(s.PersonalityPicture, "Quenor.jpg");
 }
 
@@ -178,6 +177,23 @@ INSTANTIATE_TEST_SUITE_P(
                       DamagedPersonality{"CutShort", std::string(PersonalityRecord::Size - 1, 'x'), "cut short"},
                       DamagedPersonality{"Garbage", GarbagePersonality(), "damaged (it holds garbage)"}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// With the lead personality's own file damaged there is no one to take the seat.
+TEST_F(PersonalitiesTest, ADamagedLeadPersonalitySaysTheSeatPlaysWithoutItsLines) {
+    Write("Data/PMS/Zarle.pms", std::string(100, 'x'));
+    for (const char* chosen : {"Zarle", "zarle", "Nobody"}) {
+        s.DamagedFilesSeen.clear();
+        s.DamageNotices.clear();
+        const SeatRecord rec = Load(Slot(chosen));
+        EXPECT_EQ(rec.Name, "Zarle");
+        EXPECT_EQ(rec.Comments[1], "");
+        ASSERT_EQ(s.DamageNotices.size(), 1u) << chosen;
+        EXPECT_NE(s.DamageNotices[0].find("Zarle.pms is cut short. The seat plays without its lines and sounds."),
+                  std::string::npos)
+            << s.DamageNotices[0];
+        EXPECT_EQ(s.DamageNotices[0].find("takes the seat"), std::string::npos) << s.DamageNotices[0];
+    }
+}
 
 TEST_F(PersonalitiesTest, ADamagedCommentSetIsNotedOnceAndTheOwnLinesAreSaid) {
     Write("users/Noise.cmt", std::string(20 * CommentRecord::Size, '\x01'));

@@ -4,13 +4,13 @@
 
 #include "PersonalityPacks.h"
 #include "CommentSets.h"
+#include "TempFolder.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
 #include <set>
-#include <unistd.h>
 
 namespace zarle::testing {
 namespace {
@@ -20,17 +20,12 @@ namespace fs = std::filesystem;
 class PersonalityPacksTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        app_ = fs::temp_directory_path() /
-               ("zarle-packs-" + std::string(info->name()) + "-" + std::to_string(::getpid()));
-        fs::remove_all(app_);
         for (const char* dir : {"Data/PMS/Vova", "Sounds"}) fs::create_directories(app_ / dir);
         for (const char* file :
              {"HelloVova.wav", "ByeVova.wav", "Vova1.png", "Vova7.png", "notes.txt", "Other.wav"})
             Write(std::string("Data/PMS/Vova/") + file, file);
         Write("Data/PMS/Quenor.pms", "no pack beside it");
     }
-    void TearDown() override { fs::remove_all(app_); }
 
     void Write(const std::string& relative, const std::string& text) {
         std::ofstream(app_ / relative) << text;
@@ -42,7 +37,8 @@ class PersonalityPacksTest : public ::testing::Test {
         return names;
     }
 
-    fs::path app_;
+    TempFolder folder_;
+    const fs::path app_ = folder_.Path();
 };
 
 TEST_F(PersonalityPacksTest, InstallingCopiesTheCallsAsPmwFilesAndZadureSpeaksWithVovasPack) {

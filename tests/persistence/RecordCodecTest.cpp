@@ -8,7 +8,7 @@
 #include "RecordFile.h"
 #include "SavedGameRecord.h"
 #include "ScoreRecord.h"
-#include "TempDir.h"
+#include "TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -56,7 +56,7 @@ using AllRecords = ::testing::Types<OpponentSlot, PlayerRecord, ScoreRecord, Net
                                     SavedGameRecord, PersonalityRecord, CommentRecord>;
 TYPED_TEST_SUITE(RecordCodec, AllRecords);
 
-template <class Record> class RecordFileOf : public TempDir {};
+template <class Record> class RecordFileOf : public ::testing::Test, protected zarle::testing::TempFolder {};
 TYPED_TEST_SUITE(RecordFileOf, AllRecords);
 
 TYPED_TEST(RecordCodec, EveryByteRoundTripsExceptReservedOnes) {
@@ -102,7 +102,7 @@ TYPED_TEST(RecordFileOf, GarbageFileReadsRecordByRecord) {
     std::uniform_int_distribution<int> byte(0, 255);
     Bytes garbage(TypeParam::Size * 2 + TypeParam::Size / 3);
     for (auto& b : garbage) b = uint8_t(byte(random));
-    this->WriteBytes(this->Path("garbage"), garbage);
+    zarle::testing::WriteBytes(this->Path("garbage"), garbage);
 
     RecordFile file(this->Path("garbage"), TypeParam::Size, RecordFile::Access::ReadOnly);
     ASSERT_TRUE(file.IsOpen()) << file.Error();

@@ -1,12 +1,14 @@
 #include "RecordFile.h"
-#include "TempDir.h"
+#include "TempFolder.h"
 
 #include <gtest/gtest.h>
 
 using namespace zarle;
+using zarle::testing::ReadBytes;
+using zarle::testing::WriteBytes;
 using Bytes = std::vector<uint8_t>;
 
-class RecordFileTest : public TempDir {};
+class RecordFileTest : public ::testing::Test, protected zarle::testing::TempFolder {};
 
 TEST_F(RecordFileTest, MissingFileIsAReportedFailureUnlessCreated) {
     for (auto access : {RecordFile::Access::ReadOnly, RecordFile::Access::ReadWrite}) {

@@ -4,8 +4,10 @@
 #include "forms/Class1.h"
 #include "forms/OnScreen.h"
 
+#include <QDialog>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 #include <QWindow>
 
 #include "QtPrinting.h"
@@ -113,6 +115,30 @@ TEST(Form, KeyPreviewSeesKeysBeforeTheControlAndOnlyOnce) {
     EXPECT_EQ(log, QStringList{"form 27 0"}) << "a key to the window itself is reported once";
 }
 
+// A command that waits lets the key's own release (and other keys) through to the window while
+// the press is still on its way: the press still reaches the window's handler once.
+TEST(Form, AKeyWhoseCommandWaitsIsReportedOnce) {
+    Form form;
+    form.resize(300, 200);
+    form.SetKeyPreview(true);
+    QStringList log;
+    QObject::connect(&form.Events(), &ControlEvents::KeyDown, [&](int code, int) {
+        log << QStringLiteral("down %1").arg(code);
+        if (code == 113) {
+            QTest::keyRelease(form.windowHandle(), Qt::Key_F2);
+            QTest::keyClick(form.windowHandle(), Qt::Key_Return);
+        }
+    });
+    QObject::connect(&form.Events(), &ControlEvents::KeyUp,
+                     [&](int code, int) { log << QStringLiteral("up %1").arg(code); });
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    form.setFocus();
+
+    QTest::keyPress(form.windowHandle(), Qt::Key_F2);
+    EXPECT_EQ(log, (QStringList{"down 113", "up 113", "down 13", "up 13"}));
+}
+
 TEST(Form, BorderlessWindowMovesWithTheMouseAndClicksStayClicks) {
     Form form;
     form.SetBorderless(true);
@@ -156,6 +182,34 @@ TEST(Class1, KeepsAWindowOnTopOrReleasesIt) {
     EXPECT_FALSE(window.windowFlags().testFlag(Qt::WindowStaysOnTopHint))
         << "a fresh keeper releases the window";
     EXPECT_TRUE(window.isVisible());
+}
+
+// A modal window opened meanwhile (the connect dialog over the tip of the day) comes to the front:
+// the window kept on top steps down while the modal one is open, and goes back on top after.
+TEST(Class1, AWindowKeptOnTopStepsDownForAModalWindow) {
+    Form board;
+    board.show();
+    Form tip(&board);
+    tip.setWindowFlag(Qt::Tool);
+    Class1 keeper;
+    keeper.SetOnTop(true);
+    keeper.TopForm(tip);
+    tip.show();
+    ASSERT_TRUE(tip.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+
+    QDialog dialog(&board);
+    bool onTopMeanwhile = true;
+    bool tipShownMeanwhile = false;
+    QTimer::singleShot(50, &dialog, [&] {
+        onTopMeanwhile = tip.windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+        tipShownMeanwhile = tip.isVisible();
+        dialog.accept();
+    });
+    dialog.exec();
+    EXPECT_FALSE(onTopMeanwhile);
+    EXPECT_TRUE(tipShownMeanwhile);
+    EXPECT_TRUE(tip.windowFlags().testFlag(Qt::WindowStaysOnTopHint)) << "back on top once it is closed";
+    EXPECT_TRUE(tip.isVisible());
 }
 
 // A window's frame goes inside the screen's area as little moved as it can, and smaller only where

@@ -1,16 +1,19 @@
 // The help service: every keyword the windows pass opens the manual at a topic it has, the help
 // window's contents and history, and the one message of a missing manual.
 
+#include "PicturesFolder.h"
 #include "dialogs/MsgBox.h"
 #include "help/HelpTopics.h"
 #include "help/ManualWindow.h"
 
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTextBrowser>
+#include <QTextDocument>
 #include <QTreeWidget>
 
 #include <gtest/gtest.h>
@@ -100,8 +103,29 @@ TEST_F(HelpTest, TheContentsListTheTopicsAndBackAndForwardRetraceThem) {
 
     window.resize(900, 640);
     help.ShowHelp("rules, changing the rules");
-    QDir().mkpath("window-shots");
-    EXPECT_TRUE(window.grab().save("window-shots/help-window.png"));
+    const auto file = zarle::testing::PicturesFolder("window-shots") / "help-window.png";
+    EXPECT_TRUE(window.grab().save(QString::fromStdString(file.string())));
+}
+
+// A huge manual (here 3 MB: the manual, then bytes that never end a line) is read only in part,
+// which the window says; its topics still open.
+TEST_F(HelpTest, AHugeManualIsShownInPartAndSaysSo) {
+    const QString manual = Folder() + "/Help/manual.html";
+    ASSERT_TRUE(QFile::resize(manual, 3 * 1024 * 1024));
+    ManualWindow help(Folder());
+    help.ShowHelp("Connect");
+    HelpWindow& window = *help.Window();
+    EXPECT_EQ(window.CurrentAnchor(), "connect");
+    EXPECT_LE(window.Browser()->document()->characterCount(), 64 * 1024);
+    EXPECT_TRUE(window.Notice()->isVisible());
+    EXPECT_EQ(window.Notice()->text(), QDir::toNativeSeparators(manual) +
+                                           " is larger than 64 KB: only its first 64 KB are shown.");
+
+    QFile::remove(manual);
+    ASSERT_TRUE(QFile::copy(ZARLE_MANUAL_SOURCE, manual));
+    ManualWindow ordinary(Folder());
+    ordinary.ShowHelp("");
+    EXPECT_FALSE(ordinary.Window()->Notice()->isVisible());
 }
 
 TEST_F(HelpTest, AMissingManualGivesItsOneMessage) {

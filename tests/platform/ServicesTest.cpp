@@ -3,18 +3,65 @@
 #include "settings/Registry.h"
 #include "shell/InstanceLock.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QFontDatabase>
+#include <QImageWriter>
 #include <QScopeGuard>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QUuid>
+#include <QtEndian>
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <memory>
 
 using namespace zarle;
+
+namespace {
+
+QByteArray Encoded(const QImage& picture, const char* format) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    picture.save(&buffer, format);
+    return bytes;
+}
+
+// A JPEG of a few hundred bytes whose frame header claims `size`: the decoder fills what the data
+// leaves out, so the picture would take the whole size in memory.
+enum class Coding { Sequential, Progressive };
+QByteArray JpegClaiming(QSize size, Coding coding = Coding::Sequential) {
+    QImage small(16, 16, QImage::Format_RGB32);
+    small.fill(Qt::darkGreen);
+    QByteArray jpeg;
+    QBuffer buffer(&jpeg);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "JPG");
+    writer.setProgressiveScanWrite(coding == Coding::Progressive);
+    writer.write(small);
+    const qsizetype frame = jpeg.indexOf(coding == Coding::Progressive ? "\xFF\xC2" : "\xFF\xC0");
+    qToBigEndian<quint16>(quint16(size.height()), jpeg.data() + frame + 5);
+    qToBigEndian<quint16>(quint16(size.width()), jpeg.data() + frame + 7);
+    return jpeg;
+}
+
+// A GIF whose logical screen is `screen`, drawn on by a single 16x16 frame.
+QByteArray GifWithScreen(QSize screen) {
+    QByteArray gif("GIF89a");
+    const auto put16 = [&gif](int v) { gif += char(v & 0xFF), gif += char(v >> 8); };
+    put16(screen.width());
+    put16(screen.height());
+    gif += QByteArray("\x80\x00\x00\x00\x00\x00\xFF\xFF\xFF,", 10);
+    put16(0), put16(0), put16(16), put16(16);
+    // No local palette; codes of 3 bits: clear, end of data; the trailer.
+    gif += QByteArray("\x00\x02\x01\x2C\x00;", 6);
+    return gif;
+}
+
+} // namespace
 
 TEST(Registry, KeepsValuesByApplicationSectionAndKey) {
     const QString app = QStringLiteral("ZarleNET-test-") + QUuid::createUuid().toString(QUuid::Id128);
@@ -71,4 +118,47 @@ TEST(Pictures, SavedAsBmpAndReadByContent) {
     EXPECT_EQ(LoadPictureScaled(saved, 59, 80).size(), QSize(59, 80));
     EXPECT_TRUE(LoadPicture(dir.filePath(QStringLiteral("missing.jpg"))).isNull());
     EXPECT_FALSE(SavePicture(card, dir.filePath(QStringLiteral("no/such/folder/x.bmp"))));
+}
+
+// A picture whose pixels would take more than the largest size on screen never takes it: a JPEG
+// photo comes shrunk to fit, other pictures load as no picture, as a missing one does. The
+// pictures the game ships and photos up to that size load as they are.
+TEST(Pictures, PastTheLargestSizeShrinkOrLoadAsNoPicture) {
+    LimitPictureMemory();
+    // The largest square picture, at four bytes a pixel.
+    const int side = int(std::sqrt(double(LargestPictureMb) * 1024 * 1024 / 4));
+    QImage square(side, side, QImage::Format_RGB32);
+    square.fill(Qt::darkGreen);
+    QImage phone(4000, 3000, QImage::Format_RGB32);
+    phone.fill(Qt::darkBlue);
+    QImage palette(side + 1, side + 1, QImage::Format_Indexed8);
+    palette.setColorTable({qRgb(0, 100, 0)});
+    palette.fill(0);
+    const struct {
+        const char* what;
+        QByteArray bytes;
+        QSize loaded; // empty: no picture
+    } cases[] = {
+        {"a tile as shipped", Encoded(square.copy(0, 0, 256, 256), "JPG"), {256, 256}},
+        {"the largest square photo", Encoded(square, "JPG"), {side, side}},
+        {"a twelve-megapixel photo", Encoded(phone, "JPG"), {2000, 1500}},
+        {"a photo just past the largest size", JpegClaiming({side + 2, side}), {(side + 2) / 2, side / 2}},
+        {"a header claiming 30000x30000", JpegClaiming({30000, 30000}), {}},
+        {"a progressive photo past the largest size", JpegClaiming({side + 2, side}, Coding::Progressive),
+         {(side + 2) / 2, side / 2}},
+        {"a progressive photo past what is shrunk", JpegClaiming({4000, 3000}, Coding::Progressive), {}},
+        {"a GIF whose screen is past the largest size", GifWithScreen({2 * side, 2 * side}), {}},
+        {"a palette picture of one byte a pixel, past the largest size on screen", Encoded(palette, "PNG"), {}},
+    };
+    QTemporaryDir dir;
+    for (const auto& c : cases) {
+        const QString path = dir.filePath(QString::fromLatin1(c.what));
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(c.bytes);
+        file.close();
+        const QPixmap picture = LoadPicture(path);
+        const QSize loaded = picture.isNull() ? QSize() : picture.size();
+        EXPECT_EQ(loaded, c.loaded) << c.what << ": " << loaded.width() << "x" << loaded.height();
+    }
 }

@@ -61,6 +61,8 @@ class SoundPlayerTest : public ::testing::Test {
     std::unique_ptr<SoundPlayer> FakePlayer(bool deviceWorks = true) {
         return std::make_unique<SoundPlayer>(std::make_unique<FakeOutput>(log_, deviceWorks));
     }
+    // Returning at once, told apart from waiting out a half-second sound on a busy machine.
+    static constexpr qint64 AtOnceMs = 250;
     static qint64 Timed(const std::function<void()>& play) {
         QElapsedTimer clock;
         clock.start();
@@ -82,11 +84,42 @@ TEST_F(SoundPlayerTest, WhatIsNotASoundPlaysNothingAndReturnsAtOnce) {
     auto player = FakePlayer();
     for (const QString& path :
          {dir_.filePath(QStringLiteral("missing.wav")), dir_.path(), junk.fileName(), QString()}) {
-        EXPECT_LT(Timed([&] { player->Play(path, true); }), 50) << qPrintable(path);
+        EXPECT_LT(Timed([&] { player->Play(path, true); }), AtOnceMs) << qPrintable(path);
         EXPECT_FALSE(player->IsPlaying());
     }
     player->PlayBytes(LoadResData(99999), true);
     EXPECT_TRUE(log_.isEmpty()) << qPrintable(log_.join(u','));
+}
+
+// Sounds past the largest file or the longest length play nothing and hold nothing up: no device
+// is asked to play them, however long they would last.
+TEST_F(SoundPlayerTest, TooLargeOrTooLongPlaysNothingAndReturnsAtOnce) {
+    // Just past the largest file: a header and a data chunk that runs to the file's end.
+    const QString large = dir_.filePath(QStringLiteral("large.wav"));
+    {
+        QFile file(large);
+        file.open(QIODevice::WriteOnly);
+        file.write(test::Riff(test::Chunk("fmt ", test::FmtBody(1, 1, 22050, 16)) +
+                              test::Chunk("data", {}, uint32_t(LargestSoundFile))));
+        file.resize(LargestSoundFile + 1);
+    }
+    // A few hundred bytes that last for minutes: 200 samples a second.
+    const QString slow = dir_.filePath(QStringLiteral("slow.wav"));
+    {
+        QFile file(slow);
+        file.open(QIODevice::WriteOnly);
+        file.write(test::Wav(1, 200, 8, QByteArray(200 * (LongestSoundSeconds + 1), '\x80')));
+    }
+    auto player = FakePlayer(false);
+    for (const QString& path : {large, slow}) {
+        EXPECT_LT(Timed([&] { player->Play(path, true); }), AtOnceMs) << qPrintable(path);
+        EXPECT_FALSE(player->IsPlaying());
+    }
+    EXPECT_TRUE(log_.isEmpty()) << qPrintable(log_.join(u','));
+
+    // The longest sound still plays.
+    player->Play(Tone(LongestSoundSeconds), false);
+    EXPECT_EQ(log_, QStringList{QStringLiteral("start %1ms").arg(LongestSoundSeconds * 1000)});
 }
 
 TEST_F(SoundPlayerTest, UntilEndReturnsWhenTheSoundIsOverWithEventsRunning) {
@@ -124,7 +157,7 @@ TEST_F(SoundPlayerTest, ANewSoundCutsTheOnePlaying) {
 
 TEST_F(SoundPlayerTest, NoDeviceMeansSilenceWithoutWaiting) {
     auto player = FakePlayer(false);
-    EXPECT_LT(Timed([&] { player->Play(Tone(0.5), true); }), 50);
+    EXPECT_LT(Timed([&] { player->Play(Tone(0.5), true); }), AtOnceMs);
     EXPECT_FALSE(player->IsPlaying());
 }
 

@@ -1,10 +1,14 @@
 #include "wait/Wait.h"
+#include "wait/UserInputGate.h"
 #include "dialogs/MsgBox.h"
 
 #include <QMessageBox>
 
 #include <QElapsedTimer>
 #include <QKeyEvent>
+#include <QKeySequence>
+#include <QMouseEvent>
+#include <QWindow>
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
@@ -29,12 +33,15 @@ qint64 TimedWait(double seconds, const WaitFlags& flags = {}) {
     return clock.elapsed();
 }
 
-class KeyCounter : public QWidget {
+// Records the keys and clicks that reach it, in order.
+class InputLog : public QWidget {
   public:
-    int keys = 0;
+    QStringList seen;
 
   protected:
-    void keyPressEvent(QKeyEvent*) override { ++keys; }
+    void keyPressEvent(QKeyEvent* e) override { seen << QKeySequence(e->key()).toString(); }
+    void mousePressEvent(QMouseEvent*) override { seen << "press"; }
+    void mouseReleaseEvent(QMouseEvent*) override { seen << "release"; }
 };
 
 } // namespace
@@ -76,46 +83,90 @@ TEST(Wait, StopFlagUnwindsNestedWaits) {
     EXPECT_TRUE(innerReturned);
 }
 
-TEST(Wait, InputStaysOutWhileNoDoEventsIsSetButTimersRun) {
-    KeyCounter window;
+// A key or click made while a card flies is handled once the flag is clear, in the order made.
+TEST(Wait, InputWaitsWhileNoDoEventsIsSetButTimersRun) {
+    InputLog window;
+    window.resize(200, 100);
     window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    QWindow* handle = window.windowHandle();
     const bool stop = false;
     bool noDoEvents = true;
     int ticks = 0;
     QTimer tick;
     QObject::connect(&tick, &QTimer::timeout, [&] { ++ticks; });
     tick.start(10);
-    int keysWhileHeld = -1;
+    QStringList seenWhileHeld{"none yet"};
     QTimer::singleShot(30, [&] {
-        QTest::keyClick(&window, Qt::Key_A);
-        keysWhileHeld = window.keys;
+        QTest::keyClick(handle, Qt::Key_A);
+        QTest::mouseClick(handle, Qt::LeftButton, {}, QPoint(20, 20));
+        QTest::keyClick(handle, Qt::Key_B);
+        seenWhileHeld = window.seen;
     });
     QTimer::singleShot(100, [&] { noDoEvents = false; });
-    QTimer::singleShot(150, [&] { QTest::keyClick(&window, Qt::Key_B); });
+    QTimer::singleShot(150, [&] { QTest::keyClick(handle, Qt::Key_C); });
 
     Wait(0.4, WaitFlags::Watching(stop, noDoEvents));
 
-    EXPECT_EQ(keysWhileHeld, 0) << "a key pressed while a card flies is skipped";
-    EXPECT_EQ(window.keys, 1) << "once the flag is clear, keys reach the window again";
+    EXPECT_EQ(seenWhileHeld, QStringList{}) << "nothing is handled while the card flies";
+    EXPECT_EQ(window.seen, (QStringList{"A", "press", "release", "B", "C"}))
+        << "once the flag is clear the held input comes, each once and in order, then the rest";
     EXPECT_GE(ticks, 5) << "timers keep running";
 
-    QTest::keyClick(&window, Qt::Key_C);
-    EXPECT_EQ(window.keys, 2) << "after the wait input flows as ever";
+    QTest::keyClick(handle, Qt::Key_D);
+    EXPECT_EQ(window.seen.size(), 6) << "after the wait input flows as ever";
+}
+
+// A hand being dealt holds input over many waits, some of which would let it in by themselves;
+// it is handled after the last hold, also when the holds nest.
+TEST(UserInputGate, HeldInputComesAfterTheLastHoldEnds) {
+    InputLog window;
+    window.resize(200, 100);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    QWindow* handle = window.windowHandle();
+    {
+        UserInputGate::Scope deal(true);
+        QTimer::singleShot(10, [&] { QTest::keyClick(handle, Qt::Key_1); });
+        Wait(0.05);
+        {
+            UserInputGate::Hold();
+            QTimer::singleShot(10, [&] { QTest::keyClick(handle, Qt::Key_2); });
+            Wait(0.05);
+            UserInputGate::Release();
+        }
+        Wait(0.05);
+        EXPECT_EQ(window.seen, QStringList{});
+    }
+    EXPECT_EQ(window.seen, QStringList{}) << "handed on by the event loop, not inside the hold's end";
+    QTest::keyClick(handle, Qt::Key_3);
+    Wait(0.05);
+    EXPECT_EQ(window.seen, (QStringList{"1", "2", "3"})) << "a later key comes behind the held ones";
 }
 
 TEST(Wait, AModalBoxOpenedDuringTheWaitCanStillBeAnswered) {
-    const bool stop = false;
+    bool stop = false;
     const bool noDoEvents = true;
     int answer = 0;
     QTimer::singleShot(20, [&] {
         const auto box = BuildMsgBox({QStringLiteral("Connection lost"), 4, {}});
-        QTimer::singleShot(30, box.get(), [&] { QTest::keyClick(box.get(), Qt::Key_Y, Qt::AltModifier); });
+        // Alt+Y once the box is the active window: the first window of a fresh process can take
+        // longer to show than a fixed delay allows.
+        QTimer press;
+        QObject::connect(&press, &QTimer::timeout, box.get(), [&] {
+            if (!box->isActiveWindow()) return;
+            press.stop();
+            QTest::keyClick(box.get(), Qt::Key_Y, Qt::AltModifier);
+        });
+        press.start(5);
         // Without input the box would never close; this ends the test instead of hanging it.
         QTimer::singleShot(3000, box.get(), [&] { box->done(0); });
         box->exec();
         answer = MsgBoxAnswer(*box);
+        stop = true;
     });
-    Wait(0.1, WaitFlags::Watching(stop, noDoEvents));
+    // Long enough for a busy machine to open the box inside it; the answer ends it.
+    Wait(10.0, WaitFlags::Watching(stop, noDoEvents));
     EXPECT_EQ(answer, 6);
 }
 

@@ -1,5 +1,6 @@
 #include "LooksTable.h"
 
+#include "PicturesFolder.h"
 #include "forms/Form.h"
 
 #include <QDir>
@@ -53,8 +54,7 @@ void WriteQuadrants(const std::filesystem::path& file, QSize size) {
 }
 
 bool SaveForReview(const QImage& picture, const QString& name) {
-    const QString folder = QDir::current().absoluteFilePath("looks-shots");
-    QDir().mkpath(folder);
+    const QString folder = QString::fromStdString(zarle::testing::PicturesFolder("looks-shots").string());
     return picture.save(folder + "/" + name + ".png");
 }
 

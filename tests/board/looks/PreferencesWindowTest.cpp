@@ -1,6 +1,6 @@
 // The preferences dialog over a real board, driven by mouse and key events: each tab's choices,
-// Apply and OK for the tab showing, Cancel and the close box, the colour dialog, the font size
-// limits, and a picture of every tab at normal and large fonts.
+// Apply for the tab showing and OK for every tab, Cancel and the close box, the colour dialog, the
+// font size limits, and a picture of every tab at normal and large fonts.
 
 #include "LooksTable.h"
 
@@ -98,7 +98,8 @@ TEST_F(PreferencesWindowTest, TheCardTabPutsTheStyleItsSkinAndItsTableInForce) {
     EXPECT_FALSE(d->CmdApply->isEnabled());
 
     Click(d->OptCard[7]); // "Steel"
-    EXPECT_EQ(t.Game.CardStyle, 7) << "in force at once, for the previews";
+    EXPECT_EQ(d->ChosenCardStyle(), 7);
+    EXPECT_EQ(t.Game.CardStyle, 6) << "the board keeps the style in force until Apply";
     EXPECT_TRUE(d->OptSound[1]->isChecked()) << "Steel preselects the metallic skin";
     EXPECT_TRUE(d->CmdApply->isEnabled());
     EXPECT_EQ(t.Game.BackgroundIdx, 0) << "nothing applied yet";
@@ -131,10 +132,9 @@ TEST_F(PreferencesWindowTest, TheCardTabPutsTheStyleItsSkinAndItsTableInForce) {
     EXPECT_EQ(t.Game.BackgroundIdx, 0) << "OK applies the showing tab";
 }
 
-TEST_F(PreferencesWindowTest, CancelTheCloseBoxAndOkOnAnotherTabPutBackTheAppliedStyle) {
+TEST_F(PreferencesWindowTest, CancelAndTheCloseBoxLeaveTheStyleInForce) {
     auto d = Open();
     Click(d->OptCard[2]);
-    EXPECT_EQ(t.Game.CardStyle, 2);
     Click(d->cmdCancel);
     EXPECT_FALSE(d->isVisible());
     EXPECT_EQ(t.Game.CardStyle, 6);
@@ -145,12 +145,30 @@ TEST_F(PreferencesWindowTest, CancelTheCloseBoxAndOkOnAnotherTabPutBackTheApplie
     Click(d->OptCard[8]);
     d->close();
     EXPECT_EQ(t.Game.CardStyle, 6);
+}
 
-    d = Open();
-    Click(d->OptCard[3]);
+// Apply puts in force the showing tab and leaves the board in the style in force; OK puts in force
+// what the player chose on every tab, whichever tab shows.
+TEST_F(PreferencesWindowTest, OkOnAnotherTabPutsTheStylePickedInForce) {
+    t.Game.PTurn = 1;
+    t.Game.PlayerCards[1] = CardOfId(13);
+    t.Board().SetVisible({Ctl::Picture7, 1}, true);
+    const auto sideTop = [&] { return Board({Ctl::Picture7, 1}).Picture; };
+    auto d = Open();
+    Click(d->OptCard[5]); // "Viking"
     ShowTab(*d, 2);
+    Click(d->CmdSz[0]);
+    Click(d->CmdApply);
+    EXPECT_EQ(t.Game.CardStyle, 6);
+    EXPECT_EQ(sideTop(), "face:13") << "drawn in the style in force";
+
     Click(d->cmdOK);
-    EXPECT_EQ(t.Game.CardStyle, 6) << "a style picked on a tab not applied is dropped";
+    EXPECT_EQ(t.Game.CardStyle, 5);
+    EXPECT_EQ(sideTop(), "rank:13");
+    EXPECT_TRUE(SamePixels(t.Window->Pictures().Image1(13), t.Window->Pictures().RankPicture(5, 13, false)));
+    d = Open();
+    EXPECT_TRUE(d->OptCard[5]->isChecked());
+    d->close();
 }
 
 TEST_F(PreferencesWindowTest, TheDeckTabAppliesTheBackAndTheColoursOnlyFromItsOwnTab) {

@@ -212,6 +212,71 @@ TEST_F(MenusTest, RealKeysOnTheBoardReachTheCommands) {
 namespace zarle::test {
 namespace {
 
+// A player who keys his move as soon as the turn is his: the turn is his before his hand is filled
+// again, and the keys wait until the refill has landed and the turn is handed over.
+TEST_F(MenusTest, AMoveKeyedAsTheTurnComesWaitsForTheRefill) {
+    StartAndDeal();
+    GameState& g = *Game;
+    // Two hand cards to deal again: slot 3 is already empty, slot 2 goes onto hold pile 1.
+    g.PlayerCards[3] = {};
+    --g.HandCount;
+    bool opponentMoved = false;
+    bool keyed = false;
+    bool landedFirst = false;
+    CardRec keyedCard;
+    Waiter.OnWait = [&] {
+        if (g.PTurn >= 2) opponentMoved = true;
+        if (keyed || !opponentMoved || g.PTurn != 1) return;
+        keyed = true;
+        Waiter.Player.Input([&] {
+            bool handFull = true;
+            for (int slot = 2; slot <= 6; ++slot) handFull = handFull && g.PlayerCards[slot].Id != 0;
+            landedFirst = handFull && Window->Board().Model().Get(Ctl::ImgTurn1).Visible;
+            keyedCard = g.PlayerCards[2];
+            Key(Keypad0 + 2);
+            Key(Enter);
+            Key(Keypad0 + 8);
+        });
+    };
+    Key(Keypad0 + 2);
+    Key(Enter);
+    Key(Keypad0 + 7);
+    // The event loop hands on what was held.
+    Waiter.Player.HandOn();
+    Waiter.OnWait = nullptr;
+    ASSERT_TRUE(keyed);
+    EXPECT_TRUE(landedFirst) << "the keyed move ran inside the hand-over";
+    EXPECT_EQ(g.PlayerCards[8], keyedCard) << "the keyed move was made, once";
+    EXPECT_EQ(g.HoldCount[2], 0);
+    Close();
+}
+
+// F2 while a computer seat plays: the seat finishes its turn first, and the status line says so
+// at once and keeps saying so until the new game is dealt.
+TEST_F(MenusTest, F2DuringAComputerTurnSaysTheNewGameIsComing) {
+    StartAndDeal();
+    GameState& g = *Game;
+    std::vector<std::string> shown;
+    bool pressed = false;
+    Waiter.OnWait = [&] {
+        if (!pressed && g.PTurn >= 2) {
+            pressed = true;
+            Key(113);
+        }
+        if (g.NewGameQueued) shown.push_back(Status());
+    };
+    Key(Keypad0 + 2);
+    Key(Enter);
+    Key(Keypad0 + 7);
+    Waiter.OnWait = nullptr;
+    ASSERT_FALSE(shown.empty());
+    const std::string notice = "New game after " + g.Seat(2).Name + "'s turn...";
+    for (const std::string& line : shown) EXPECT_EQ(line, notice);
+    EXPECT_FALSE(g.NewGameQueued);
+    EXPECT_EQ(g.HandCount, 5) << "the new game was dealt";
+    Close();
+}
+
 // F12 pressed while the computer seat plays (its waits let the key in): the turn stops, the
 // program shuts down once it is done, and no key after it touches the board.
 TEST_F(MenusTest, F12DuringAComputerTurnShutsDownOnceTheTurnStops) {

@@ -1,9 +1,15 @@
-// The menu commands: each refusal text, Previous Turn's choice of slot, a new game after a given-up
-// stalemate, the peek switch and the status bar.
+// The menu commands: each refusal text, Previous Turn's choice of slot and its refusal after a
+// finished game, a cancelled connect dialog, a new game after a given-up stalemate, the peek switch
+// and the status bar.
 
 #include "MenusFixture.h"
 #include "RecordFile.h"
 #include "SavedGameRecord.h"
+#include "frmPlayers.h"
+#include "frmRules.h"
+
+#include <QPushButton>
+#include <QRadioButton>
 
 namespace zarle::test {
 namespace {
@@ -77,6 +83,66 @@ TEST_F(MenusTest, PreviousTurnOfASlotNeverWrittenIsRefused) {
     EXPECT_EQ(Box.Shown[0].Text, "No move to restore!");
     EXPECT_EQ(Game->PTurn, 0);
     EXPECT_TRUE(Snapshot() == before);
+    Close();
+}
+
+// The result of a finished game is counted once: its turns cannot be played again, and the hands
+// it shows face up are not a peek that the next game or a restore would keep.
+TEST_F(MenusTest, AFinishedGameShowsItsHandsAndRefusesPreviousTurn) {
+    ASSERT_EQ(Start("Tester"), StartOutcome::Running);
+    Key(113); // F2
+    ASSERT_NE(Game->PTurn, 0);
+    // A hand card of seat 2 (its first turn may have played them all).
+    int slot = 2;
+    while (slot < 6 && Game->SeatRec1.Slots[slot].Value == 0) ++slot;
+    if (Game->SeatRec1.Slots[slot].Value == 0)
+        Game->SeatRec1.Slots[slot] = Game->Deck.CardAt(Game->StockCount--);
+    Game->NoLoseAnimation = true;
+    Game->SideCount = 0; // the human has played out the side pile
+    Game->PlayerCards[1] = {};
+    Window->TheEngine().Game_End();
+    ASSERT_EQ(Game->PTurn, 0);
+    EXPECT_FALSE(Game->PeekOn);
+    const auto hand = [&] { return Window->Board().Model().Get(Ctl::Picture1, slot).Picture; };
+    EXPECT_EQ(hand().rfind("face:", 0), 0u) << hand();
+    Window->Board().Redraw();
+    EXPECT_EQ(hand().rfind("face:", 0), 0u) << "still face up when the board is drawn again: " << hand();
+
+    Box.Shown.clear();
+    const FolderSnapshot before = Snapshot();
+    Key(115); // F4
+    ASSERT_EQ(Box.Shown.size(), 1u);
+    EXPECT_EQ(Box.Shown[0].Text, "This game is over: there is no turn to go back to.");
+    EXPECT_EQ(Box.Shown[0].Style, MbInformation);
+    EXPECT_EQ(Box.Shown[0].Title, "Previous Turn");
+    EXPECT_EQ(Game->PTurn, 0);
+    EXPECT_TRUE(Snapshot() == before) << "nothing restored, nothing counted again";
+    Close();
+}
+
+// Cancelling the connect dialog leaves the game in progress, its table and its opponents as they
+// were, however they differ from the player's profile.
+TEST_F(MenusTest, CancellingStartInternetGameKeepsTheGameInProgress) {
+    ASSERT_EQ(Start("Tester"), StartOutcome::Running);
+    WhenModal<frmRules>([](frmRules& rules) {
+        rules.optCenter[1]->click();
+        rules.cmdSave->click();
+    });
+    Commands().MenuGame(4); // four centers, and a new game for them
+    ASSERT_EQ(Game->NumCenters, 4);
+    ASSERT_NE(Game->PTurn, 0);
+    const std::vector<uint8_t> game = Window->Saves().Saving();
+    const int16_t turn = Game->PTurn;
+    const std::string opponent = Game->SeatRec1.Name;
+
+    WhenModal<frmPlayers>([](frmPlayers& connect) { connect.cmdCancel->click(); });
+    Key(122); // F11
+    EXPECT_EQ(Game->NetMode, 0);
+    EXPECT_EQ(Game->NumCenters, 4);
+    EXPECT_EQ(Game->PTurn, turn);
+    EXPECT_EQ(Game->SeatRec1.Name, opponent);
+    EXPECT_TRUE(Window->Saves().Saving() == game) << "every card where it was";
+    EXPECT_TRUE(Window->Board().Model().Get(Ctl::PicCenter, 4).Visible);
     Close();
 }
 

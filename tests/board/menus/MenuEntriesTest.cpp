@@ -87,9 +87,10 @@ TEST(MenuEntriesTest, TheManualNamesEveryEntryAndKey) {
                 const size_t tab = entry.find_first_of("\t");
                 const std::string caption = entry.substr(0, std::min(tab, entry.find("  ")));
                 EXPECT_NE(manual.find(caption), std::string::npos) << caption;
-                if (tab != std::string::npos)
+                if (tab != std::string::npos) {
                     EXPECT_NE(manual.find("<td>" + entry.substr(tab + 1) + "</td>"), std::string::npos)
                         << entry;
+                }
             }
 }
 

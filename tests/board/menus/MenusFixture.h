@@ -7,6 +7,9 @@
 #include "help/HelpPort.h"
 #include "menus/frmMenu.h"
 
+#include <QApplication>
+#include <QTimer>
+
 #include <functional>
 #include <string>
 #include <vector>
@@ -38,5 +41,19 @@ class MenusTest : public ProgramFolderTest {
 
     RecordingHelp HelpCalls;
 };
+
+// Runs `act` on the next modal window of this type once it shows.
+template <class Dialog> void WhenModal(std::function<void(Dialog&)> act) {
+    auto* poll = new QTimer;
+    poll->setInterval(5);
+    QObject::connect(poll, &QTimer::timeout, [poll, act] {
+        auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
+        if (!dialog || !dialog->isVisible()) return;
+        poll->stop();
+        poll->deleteLater();
+        act(*dialog);
+    });
+    poll->start();
+}
 
 } // namespace zarle::test

@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
 # The program on a virtual screen, driven by real keys and mouse clicks only: the player's name,
 # the Game menu opened from its title and Scores and Stats chosen from it, Esc on the Help menu,
-# F2 for a game (whoever plays first) and F12 to end. Pictures of the screen are saved beside
-# the test; files show that the board reacted.
+# F2 for a game (whoever plays first) with F3 pressed while it is dealt, the saved-games window
+# from the keyboard alone, and F12 to end. Pictures of the screen are saved in the pictures folder
+# given; files show that the board reacted.
 # Exit code 77 (skipped) when the virtual screen cannot start.
 set -u
 game_dir=${1:?program folder}
-shots=${2:-window-shots}
+shots=${2:?pictures folder}
 for tool in Xvfb xdotool import; do command -v "$tool" >/dev/null || { echo "no $tool: skipped"; exit 77; }; done
 work=$(mktemp -d "${TMPDIR:-/tmp}/blackbox.XXXXXX")
 cp -r "$game_dir" "$work/game"
@@ -26,9 +27,9 @@ export DISPLAY=":$n" TMPDIR="$work/tmp" XDG_CONFIG_HOME="$work/config"
 unset QT_QPA_PLATFORM
 
 fail() { echo "FAILED: $*"; import -window root "$shots/blackbox-failure.png"; exit 1; }
-# The window whose title is exactly $1, once it shows (10 s at most).
+# The window whose title is exactly $1, once it shows (10 s at most, or $2 tenths of a second).
 window() {
-    for _ in $(seq 100); do
+    for _ in $(seq "${2:-100}"); do
         w=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1)
         [ -n "$w" ] && { echo "$w"; return 0; }
         sleep 0.1
@@ -101,15 +102,67 @@ xdotool windowfocus "$board" 2>/dev/null
 xdotool key Escape
 gone "Help menu" || fail "Esc left the Help menu open"
 
-# F2 deals: the start of the game is saved at once.
+# F2 deals: the start of the game is saved at once, when the hands have been dealt. F3 pressed
+# while the cards fly waits for the deal and then opens the scores.
+dealt() { [ "$(stat -c %s "$work/game/Data/backup.sav" 2>/dev/null || echo 0)" -ge $((13 * 6038)) ]; }
 xdotool mousemove $((bx + 400)) $((by + 300)) click 1
 xdotool windowfocus "$board" 2>/dev/null
 xdotool key F2
-for _ in $(seq 50); do [ -s "$work/game/Data/backup.sav" ] && break; sleep 0.2; done
-[ "$(stat -c %s "$work/game/Data/backup.sav" 2>/dev/null || echo 0)" -ge $((13 * 6038)) ] ||
-    fail "F2 dealt no game"
-sleep 1
+sleep 1.5
+dealt && fail "the deal was over before F3 could be pressed during it"
+xdotool key F3
+scores=$(window "Scores and Stats") || fail "F3 pressed during the deal was lost"
+dealt || fail "F3 pressed during the deal ran inside it"
 import -window root "$shots/blackbox-dealt.png"
+xdotool windowfocus "$scores" 2>/dev/null
+xdotool key Escape
+gone "Scores and Stats" || fail "the scoreboard did not close"
+
+# The saved-games window from the keyboard alone, on the player's turn: a name typed where the
+# cursor starts and Enter save into slot 1; Tab, a name and Enter into slot 2; Ctrl+R, Down and
+# Enter restore slot 2, which then is also the start of the game (slot 13).
+record=6038
+slot_name() {
+    dd if="$work/game/Data/backup.sav" bs=1 skip=$((($1 - 1) * record + 6008)) count=30 2>/dev/null | tr -d ' \0'
+}
+slot_game() { dd if="$work/game/Data/backup.sav" bs=1 skip=$((($1 - 1) * record)) count=6008 2>/dev/null | md5sum; }
+# Ctrl+$1 on the board until the window titled $2 opens: a computer seat may be playing.
+open_saves() {
+    for _ in $(seq 40); do
+        xdotool windowfocus "$board" 2>/dev/null
+        xdotool key "ctrl+$1"
+        window "$2" 20 && return 0
+        # "Wait!  Let me finish my turn first!"
+        window "Zarle:" 5 >/dev/null && xdotool key Return
+        sleep 0.5
+    done
+    return 1
+}
+saves=$(open_saves s "Save Game") || fail "Ctrl+S opened no saved-games window"
+xdotool windowfocus "$saves" 2>/dev/null
+sleep 0.3
+xdotool type --delay 20 "friday"
+import -window root "$shots/blackbox-save-typed.png"
+xdotool key Return
+gone "Save Game" || fail "Enter did not save the name typed"
+[ "$(slot_name 1)" = friday ] || fail "slot 1 holds '$(slot_name 1)', not the name typed"
+saves=$(open_saves s "Save Game") || fail "Ctrl+S opened no saved-games window again"
+xdotool windowfocus "$saves" 2>/dev/null
+sleep 0.3
+xdotool key Tab
+xdotool type --delay 20 "x"
+xdotool key Return
+gone "Save Game" || fail "Tab did not choose a slot"
+case $(slot_name 2) in [234]P_x) ;; *) fail "slot 2 holds '$(slot_name 2)' after Tab";; esac
+saves=$(open_saves r "Restore Game") || fail "Ctrl+R opened no saved-games window"
+xdotool windowfocus "$saves" 2>/dev/null
+sleep 0.3
+xdotool key Down
+import -window root "$shots/blackbox-restore-chosen.png"
+xdotool key Return
+gone "Restore Game" || fail "Down and Enter restored nothing"
+for _ in $(seq 20); do [ "$(slot_game 13)" = "$(slot_game 2)" ] && break; sleep 0.2; done
+[ "$(slot_game 13)" = "$(slot_game 2)" ] || fail "slot 2 was not the game restored"
 
 # F12 ends the program; the shut-down deletes the temporary sound files.
 xdotool windowfocus "$board" 2>/dev/null

@@ -78,6 +78,37 @@ TEST_F(AvatarClicksTest, ACtrlClickPutsThePersonalitysPictureBackAndStillSlaps) 
     EXPECT_TRUE(SlapShown());
 }
 
+// The profile loads all three opponent seats, also those not at a table of two: the picture put
+// back is the one of the opponent whose avatar is shown, and follows the seat that plays.
+TEST_F(AvatarClicksTest, ACtrlClickPutsBackThePictureOfTheOpponentShown) {
+    ASSERT_EQ(Game->NumPlayers, 2);
+    const std::string first = Game->Seat(2).Avatar;
+    ASSERT_FALSE(first.empty());
+    ASSERT_NE(Game->Seat(4).Avatar, first) << "the default profile seats other personalities beyond the table";
+    Window->Board().ScaleAvatar("Mine.jpg");
+    ClickWith(*Avatar(), Qt::LeftButton, Qt::ControlModifier);
+    EXPECT_EQ(Game->ImportedAvatar, first);
+
+    // At a table of three the avatar shows the opponent who plays.
+    Game->NumPlayers = 3;
+    Game->PTurn = 3;
+    Window->Opponents().SwapOpponentData(Game->Seat(3), false);
+    ClickWith(*Avatar(), Qt::LeftButton, Qt::ControlModifier);
+    EXPECT_EQ(Game->ImportedAvatar, Game->Seat(3).Avatar);
+    Game->NumPlayers = 2;
+    Game->PTurn = 0;
+}
+
+// A peer's slap in an internet game does not stay on the local opponent who comes back after it.
+TEST_F(AvatarClicksTest, ASlapGoesWithTheFaceItWasGivenTo) {
+    Game->NetMode = 1;
+    Window->Avatar().AvatarSlap();
+    ASSERT_TRUE(SlapShown());
+    Window->Internet().Session().NetCleanUp();
+    EXPECT_EQ(Game->NetMode, 0);
+    EXPECT_FALSE(SlapShown());
+}
+
 TEST_F(AvatarClicksTest, DuringAComputerCardsFlightTheClickStillSlapsButLeavesThePointAlone) {
     Game->NoDoEvents = true;
     ClickWith(*Avatar(), Qt::LeftButton, Qt::NoModifier, QPoint(50, 60));

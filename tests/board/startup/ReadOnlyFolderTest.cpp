@@ -1,5 +1,5 @@
-// A program folder the game may not write to: it starts, plays and closes after one clear message,
-// and changes nothing.
+// A program folder the game may not write to: it starts, plays and closes, tells every save that
+// failed and why, and changes nothing.
 
 #include "ProgramFolderFixture.h"
 
@@ -56,7 +56,7 @@ class ReadOnlyProgramFolderTest : public ProgramFolderTest {
     }
 };
 
-TEST_F(ReadOnlyProgramFolderTest, StartsPlaysAndClosesAfterOneMessage) {
+TEST_F(ReadOnlyProgramFolderTest, StartsPlaysAndClosesTellingEverySaveThatFailed) {
     MakeReadOnly();
     const FolderSnapshot before = Snapshot();
     const PermissionsHold permissions;
@@ -67,8 +67,17 @@ TEST_F(ReadOnlyProgramFolderTest, StartsPlaysAndClosesAfterOneMessage) {
     EXPECT_GT(Game->SideCount, 0) << "the game is dealt";
     Close();
     EXPECT_FALSE(Window->Window().isVisible());
-    ASSERT_EQ(Box.Shown.size(), 1u);
-    EXPECT_NE(Box.Shown[0].Text.find("ZarleNET cannot write to"), std::string::npos) << Box.Shown[0].Text;
+    // Every save that failed is told, with the system's reason.
+    std::vector<std::string> failed;
+    for (const BoxShown& box : Box.Shown) {
+        EXPECT_EQ(box.Title, "Files cannot be saved");
+        EXPECT_NE(box.Text.find(": Permission denied\r\n\r\n"), std::string::npos) << box.Text;
+        failed.push_back(box.Text.substr(0, box.Text.find('\r')));
+    }
+    EXPECT_EQ(failed, (std::vector<std::string>{"Your profile could not be saved.",
+                                                "The automatic copy of this turn could not be saved.",
+                                                "Your settings could not be saved.",
+                                                "Your profile could not be saved."}));
     EXPECT_TRUE(Snapshot() == before) << "a file was written";
 }
 

@@ -1,5 +1,6 @@
 // The program started on a copy of the default program folder: a whole run from the welcome to
-// the close, the data files test, one running copy only, damaged profiles and the developer switch.
+// the close, the data files test, an update killed half done, one running copy only, damaged
+// profiles and the developer switch.
 
 #include "FrmZarle.h"
 #include "PlayerRecord.h"
@@ -139,6 +140,25 @@ TEST_F(StartUpTest, AMissingDataFileEndsTheProgramWithoutWritingAnything) {
         EXPECT_TRUE(Snapshot() == before) << "a file was created or changed";
         TearDown();
     }
+}
+
+// The program was killed while a game's end put its new player and score files in place: the
+// mark of the commit is there and only some of the copies are in place yet.
+TEST_F(StartUpTest, AGameEndKilledWhilePuttingItsScoresInPlaceIsFinishedBeforeTheyAreRead) {
+    {
+        RecordFile players(File("Data/Players.sav"), PlayerRecord::Size, RecordFile::Access::ReadWrite);
+        PlayerRecord finished = ReadRecord<PlayerRecord>(players, 1);
+        finished.Seats[0].Name = "Finished";
+        fs::copy_file(File("Data/Players.sav"), File("Data/Players.sav.new"));
+        RecordFile copy(File("Data/Players.sav.new"), PlayerRecord::Size, RecordFile::Access::ReadWrite);
+        ASSERT_TRUE(WriteRecord(copy, 2, finished));
+    }
+    std::ofstream(File("Data/update.commit")).close();
+
+    ASSERT_EQ(Start("Tester"), StartOutcome::Running);
+    EXPECT_EQ(Game->PlayerNames.front(), "Finished");
+    EXPECT_FALSE(fs::exists(File("Data/Players.sav.new")));
+    EXPECT_FALSE(fs::exists(File("Data/update.commit")));
 }
 
 TEST_F(StartUpTest, ASecondCopyOnlyPointsToTheRunningOne) {

@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QFile>
+#include <QTest>
 
 #include <fstream>
 
@@ -73,6 +74,34 @@ TEST_F(TipOfTheDayTest, StepsBothWaysRoundShowsParagraphsAndRemembersTheTipAtClo
     EXPECT_EQ(Shown(*Open()), "Ends in a break\r\n\r\n") << "the next opening shows the tip after it";
 }
 
+// Return and Esc close the tip wherever its focus is; a step button with the focus steps on Return.
+TEST_F(TipOfTheDayTest, ReturnAndEscCloseTheTip) {
+    WriteTips("First tip.\nSecond tip.\n");
+    struct Case {
+        const char* focus;
+        Qt::Key key;
+        bool closes;
+    };
+    const Case cases[] = {{"check box", Qt::Key_Return, true}, {"check box", Qt::Key_Escape, true},
+                          {"OK", Qt::Key_Enter, true},         {"next tip", Qt::Key_Escape, true},
+                          {"next tip", Qt::Key_Return, false}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.focus) + " " + std::to_string(c.key));
+        auto tip = Open();
+        tip->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(tip.get()));
+        tip->activateWindow();
+        QWidget* focus = std::string(c.focus) == "check box" ? static_cast<QWidget*>(tip->chkLoadTipsAtStartup)
+                         : std::string(c.focus) == "OK"      ? static_cast<QWidget*>(tip->cmdOK)
+                                                             : static_cast<QWidget*>(&tip->cmdNextTip[0]);
+        focus->setFocus();
+        const int32_t before = tip->CurrentTip;
+        QTest::keyClick(tip->windowHandle(), c.key);
+        EXPECT_EQ(tip->isVisible(), !c.closes);
+        if (!c.closes) EXPECT_NE(tip->CurrentTip, before);
+    }
+}
+
 TEST_F(TipOfTheDayTest, AStoredTipNumberThatIsNoTipStartsAtTheFirst) {
     WriteTips("a\nb\nc\n");
     const std::pair<const char*, const char*> cases[] = {
@@ -116,6 +145,24 @@ TEST_F(TipOfTheDayTest, AMissingFileSaysHowToMakeOneAndAnEmptyFileShowsNoTip) {
     WriteTips("");
     auto empty = Open();
     EXPECT_EQ(Shown(*empty), "There are no tips in the tips file.");
+}
+
+// A huge file (here 3 MB, the rest of it one line that never ends) gives the tips of its first
+// part and says so; an ordinary one says nothing.
+TEST_F(TipOfTheDayTest, AHugeFileGivesTheTipsOfItsFirstPartAndSaysSo) {
+    WriteTips("First tip.\r\nSecond tip \xC3\xA9t\xC3\xA9.\r\n");
+    std::filesystem::resize_file(File(TipsFileName), 3 * 1024 * 1024);
+    auto tip = Open();
+    tip->show();
+    EXPECT_EQ(tip->Tips, (QStringList{"First tip.", "Second tip \u00e9t\u00e9."}));
+    EXPECT_TRUE(tip->lblFileNotice->isVisible());
+    EXPECT_EQ(tip->lblFileNotice->Caption(),
+              "TIPOFDAY.TXT is larger than 64 KB: only the tips in its first 64 KB are shown.");
+
+    WriteTips("One tip.\n");
+    auto ordinary = Open();
+    ordinary->show();
+    EXPECT_FALSE(ordinary->lblFileNotice->isVisible());
 }
 
 TEST_F(TipOfTheDayTest, AWindowMadeTallerGivesTheTipRoomThatALowerOneKeeps) {

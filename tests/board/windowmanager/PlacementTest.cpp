@@ -160,7 +160,7 @@ TEST_F(UnderWindowManager, EveryWindowOpensInsideTheScreen) {
         return nullptr;
     };
     for (const QPoint board : {screen.topLeft(), screen.topLeft() + QPoint(200, 300)}) {
-        SCOPED_TRACE(testing::Message() << "the board at " << board.x() << "," << board.y());
+        SCOPED_TRACE(::testing::Message() << "the board at " << board.x() << "," << board.y());
         Board().move(board);
         ASSERT_TRUE(QTest::qWaitFor([&] { return Board().frameGeometry().topLeft() == board; }, 3000));
         expectInside("the manual", [&] {

@@ -12,7 +12,9 @@ namespace {
 
 constexpr int FirstDisplay = 140;
 constexpr int Tries = 40;
-constexpr int StartMs = 5000;
+// Each case starts a screen of its own, often beside other tests: a busy machine can take a few
+// seconds to bring up the server and the window manager.
+constexpr int StartMs = 15000;
 
 void Stop(QProcess& process) {
     if (process.state() == QProcess::NotRunning) return;

@@ -31,7 +31,7 @@ TEST(WireTest, LinesAreWrittenByteForByte) {
         {BusyLine(), "SY  1#ZARLE: So you want to play with us? Sorry I'm busy!"},
         {QuitChatLine(4, "Ann"), "SY  4#Ann Quit!^"},
         {ShutDownChatLine(2), "SY  2#Opponent shut down game!"},
-        {PeekLine(true), "PK True"},
+        {PeekLine(true), "PK  True"},
     };
     for (const auto& c : cases) EXPECT_EQ(c.Written, c.Expected);
     // The version digits stand where the peers read them: characters 6 and 9, "^" at 13.

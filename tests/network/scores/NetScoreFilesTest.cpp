@@ -4,7 +4,9 @@
 #include "NetScoreFiles.h"
 #include "FakeServices.h"
 #include "NetScoreLists.h"
-#include "TempDir.h"
+#include "TempFolder.h"
+
+#include <gtest/gtest.h>
 
 namespace zarle {
 namespace {
@@ -22,10 +24,9 @@ Bytes Join(std::initializer_list<Bytes> records) {
     return all;
 }
 
-class NetScoreFilesTest : public TempDir {
+class NetScoreFilesTest : public ::testing::Test, protected testing::TempFolder {
   protected:
     void SetUp() override {
-        TempDir::SetUp();
         s.AppPath = Path("").string();
         s.PlayerName = "Alice";
     }
@@ -42,7 +43,7 @@ class NetScoreFilesTest : public TempDir {
         const auto done = Scores_Net(s, box, winner, competition);
         EXPECT_TRUE(done.Written) << done.Error;
     }
-    Bytes File(const char* name) { return ReadBytes(Path("users") / name); }
+    Bytes File(const char* name) { return testing::ReadBytes(Path("users") / name); }
 
     GameState s;
     testing::Transcript log;

@@ -2,12 +2,14 @@
 
 #include "NetScoreLists.h"
 #include "RecordFile.h"
-#include "TempDir.h"
+#include "TempFolder.h"
+
+#include <gtest/gtest.h>
 
 namespace zarle {
 namespace {
 
-class NetScoreListsTest : public TempDir {
+class NetScoreListsTest : public ::testing::Test, protected testing::TempFolder {
   protected:
     std::filesystem::path Make(const char* name, std::vector<NetScoreRecord> records) {
         const auto path = Path(name);

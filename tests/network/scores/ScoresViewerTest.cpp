@@ -5,7 +5,7 @@
 #include "NetScoreFiles.h"
 #include "NetScoreLists.h"
 #include "RecordFile.h"
-#include "TempDir.h"
+#include "TempFolder.h"
 #include "frmScoresNet.h"
 
 #include <QComboBox>
@@ -14,13 +14,14 @@
 #include <QTableWidget>
 #include <QTest>
 
+#include <gtest/gtest.h>
+
 namespace zarle {
 namespace {
 
-class ScoresViewerTest : public TempDir {
+class ScoresViewerTest : public ::testing::Test, protected testing::TempFolder {
   protected:
     void SetUp() override {
-        TempDir::SetUp();
         s.AppPath = Path("").string();
         s.PlayerName = "Bob";
         Make("Alice_2.ran", {{"Alice", 2, 1, 1, 3}, {"zed", 1, 1, 4, 3}, {"Bob", 1, 0, -3, 3}});

@@ -142,7 +142,7 @@ TEST(HandshakeTest, WhoeverLeavesIsNotToldTheGameWasEndedOnThem) {
 
 // The undo log is closed for the network game on every side and open again once it has ended.
 TEST(HandshakeTest, TheUndoLogIsClosedForTheNetworkGameAndReopenedAfter) {
-    TempFolder folder("net_undo");
+    TempFolder folder;
     Table t(2);
     NetSide& r = *t.Remotes[0];
     for (NetSide* side : {&t.Host, &r}) {

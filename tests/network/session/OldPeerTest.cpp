@@ -21,11 +21,6 @@ const char* const OlderVersion = "MsgBox \"Your opponent does not have the laste
 const char* const HouseRules = "Only House Rules are in effect.";
 const char* const NoVersion = "Your opponent is not playing with the latest version of ZarleNET.";
 
-// Runs events for a moment, for lines that must not come.
-void Settle() {
-    RunUntil([] { return false; }, 100);
-}
-
 bool Shown(const NetSide& side, const std::string& text) {
     for (const auto& box : side.Boxes())
         if (box.find(text) != std::string::npos) return true;

@@ -26,6 +26,23 @@ TEST(WholeGameTest, EverySideKeepsTheHostsBoardMoveByMove) {
     }
 }
 
+// Players who key a move as soon as the turn is theirs: the turn is theirs before their hands are
+// filled again, and the moves wait until the refill has landed, so the boards stay equal.
+TEST(WholeGameTest, MovesKeyedAsTheTurnComesWaitForTheRefill) {
+    for (int players : {2, 3}) {
+        SCOPED_TRACE(std::to_string(players) + " players");
+        NetPlayOptions o;
+        o.Players = players;
+        o.Seed = static_cast<unsigned>(20 + players);
+        o.EagerHumans = true;
+        o.TimeLimitSeconds = 30;
+        const NetPlayReport r = PlayNetGames(o);
+        ASSERT_EQ(r.Problem, "");
+        EXPECT_EQ(r.GamesFinished, 1);
+        EXPECT_GT(r.Moves, 50);
+    }
+}
+
 // The cards run out on purpose, through a game the host sends: every side declares the stalemate
 // at the same refill, the host's "OK" and its new stock ("DK") bring every side the same new hands,
 // and the game plays on to its end.

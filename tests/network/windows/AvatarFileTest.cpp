@@ -2,17 +2,18 @@
 
 #include "AvatarFile.h"
 #include "OpponentSlot.h"
-#include "TempDir.h"
+#include "TempFolder.h"
+
+#include <gtest/gtest.h>
 
 #include <fstream>
 
 namespace zarle {
 namespace {
 
-class AvatarFileTest : public TempDir {
+class AvatarFileTest : public ::testing::Test, protected testing::TempFolder {
   protected:
     void SetUp() override {
-        TempDir::SetUp();
         app = Path("").string();
         for (const char* picture : {"bob.jpg", "cat.gif"}) {
             std::filesystem::create_directories(Path("Avatars"));
@@ -41,7 +42,7 @@ TEST_F(AvatarFileTest, SavedOpponentsAreAppendedOnceAndFoundAgainWithoutRegardTo
     ASSERT_TRUE(OpponentAvatarFile(app, "Alice", carol, true));
     bob.Avatar = "bob.jpg";
     ASSERT_TRUE(OpponentAvatarFile(app, "Alice", bob, true));
-    const auto bytes = ReadBytes(Path("users") / "Alice.avt");
+    const auto bytes = testing::ReadBytes(Path("users") / "Alice.avt");
     EXPECT_EQ(bytes, Expected({{"Bob", "bob.jpg"}, {"Carol", "gone.jpg"}}));
     EXPECT_EQ(bytes.size(), 308u);
     EXPECT_EQ(bytes[50], 0) << "the comments stay zero";

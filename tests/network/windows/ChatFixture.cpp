@@ -5,7 +5,6 @@
 namespace zarle::testing {
 
 void ChatTest::SetUp() {
-    TempDir::SetUp();
     s.AppPath = Path("").string();
     s.PlayerName = "Alice";
     s.OppName1 = "Bob";

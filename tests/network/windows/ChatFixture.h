@@ -5,7 +5,9 @@
 #include "ChatOutbox.h"
 #include "ChatReceiver.h"
 #include "FakeServices.h"
-#include "TempDir.h"
+#include "TempFolder.h"
+
+#include <gtest/gtest.h>
 
 #include <map>
 #include <vector>
@@ -55,7 +57,7 @@ class FakeChatBoard : public ChatBoardPort {
     Transcript& t_;
 };
 
-class ChatTest : public TempDir {
+class ChatTest : public ::testing::Test, protected TempFolder {
   protected:
     void SetUp() override;
     // Creates an empty file below the program folder.

@@ -3,17 +3,18 @@
 
 #include "ChatSounds.h"
 #include "FakeServices.h"
-#include "TempDir.h"
+#include "TempFolder.h"
+
+#include <gtest/gtest.h>
 
 #include <fstream>
 
 namespace zarle {
 namespace {
 
-class ChatSoundsTest : public TempDir {
+class ChatSoundsTest : public ::testing::Test, protected testing::TempFolder {
   protected:
     void SetUp() override {
-        TempDir::SetUp();
         for (const char* name : {"Vova", "Mira", "Odo", "Pia"}) {
             const auto pack = Path("Data") / "PMS" / name;
             std::filesystem::create_directories(pack);

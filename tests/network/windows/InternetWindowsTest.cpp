@@ -62,5 +62,19 @@ TEST_F(InternetWindowsTest, TheEndOfANetworkGameWritesTheChosenScoreFile) {
     EXPECT_EQ(usersRead, 1);
 }
 
+// The session tells the chat that the network game has ended: the window closes, and the chat
+// sounds it had installed are to be chosen anew.
+TEST_F(InternetWindowsTest, TheEndOfANetworkGameClosesTheChatWindow) {
+    windows.ShowChat();
+    ASSERT_NE(windows.ChatWindow(), nullptr);
+    ASSERT_TRUE(windows.ChatWindow()->isVisible());
+    windows.Choices().ChatSoundNames = {"Vova", "", "Quenor"};
+    windows.Chat().SessionEnded();
+    EXPECT_TRUE(windows.ChatWindow() == nullptr || !windows.ChatWindow()->isVisible());
+    EXPECT_EQ(windows.Choices().ChatSoundNames, (std::array<std::string, 3>{}));
+    windows.Chat().ChatLine("SY  3#Bob: later", 1);
+    EXPECT_EQ(fakeBoard.Captions["Label9(2)"], "later") << "lines still reach the log and the board";
+}
+
 } // namespace
 } // namespace zarle::testing

@@ -4,12 +4,12 @@
 #include "DialogFixture.h"
 #include "FakeNeighbours.h"
 #include "OpponentSlot.h"
+#include "PicturesFolder.h"
 #include "SetupSession.h"
 #include "frmMultiNET.h"
 #include "frmPlayers.h"
 
 #include <QCheckBox>
-#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -60,8 +60,8 @@ class NetSetupTest : public DialogTest {
 TEST_F(NetSetupTest, ZarleIsNoNameForAPlayerOnTheInternet) {
     Open(2, 1);
     Click(Setup->CmdSetup[3]);
-    QDir().mkpath(QDir::tempPath() + "/netwin-pictures");
-    Setup->grab().save(QDir::tempPath() + "/netwin-pictures/frmMultiNET.png");
+    const auto file = zarle::testing::PicturesFolder("netwin-pictures") / "frmMultiNET.png";
+    Setup->grab().save(QString::fromStdString(file.string()));
     TypeInto(Setup->TxtOpponent[0], "zarle");
     Click(Setup->cmdDone);
     EXPECT_EQ(LastBox(),

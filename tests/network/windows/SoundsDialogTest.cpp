@@ -2,7 +2,7 @@
 // refused.
 
 #include "FakeServices.h"
-#include "TempDir.h"
+#include "TempFolder.h"
 #include "frmSounds.h"
 
 #include <QLabel>
@@ -10,13 +10,14 @@
 #include <QPushButton>
 #include <QTest>
 
+#include <gtest/gtest.h>
+
 namespace zarle {
 namespace {
 
-class SoundsDialogTest : public TempDir {
+class SoundsDialogTest : public ::testing::Test, protected testing::TempFolder {
   protected:
     void SetUp() override {
-        TempDir::SetUp();
         s.AppPath = Path("").string();
         s.Personalities[1] = {"Zarle", "Vova", "Mira", "Odo", "Pia", "Zadure"};
         s.Personalities[0] = {"The lead", "Vova's words", "", "", "", ""};

@@ -2,12 +2,12 @@
 // in the temporary folder to look at.
 
 #include "ChatFixture.h"
+#include "PicturesFolder.h"
 #include "frmChat.h"
 #include "frmPlayers.h"
 #include "frmScoresNet.h"
 #include "frmSounds.h"
 
-#include <QDir>
 #include <QPixmap>
 
 namespace zarle::testing {
@@ -26,8 +26,8 @@ class WindowPicturesTest : public ChatTest {
         w.adjustSize();
         const QPixmap picture = w.grab();
         ASSERT_FALSE(picture.isNull());
-        const QString folder = QDir::tempPath() + "/netwin-pictures";
-        QDir().mkpath(folder);
+        const QString folder =
+            QString::fromStdString(zarle::testing::PicturesFolder("netwin-pictures").string());
         picture.save(folder + "/" + name + "-" + QString::number(s.ScreenTwips) + ".png");
         for (QWidget* child : w.findChildren<QWidget*>()) {
             if (!child->isVisible() || child->isWindow()) continue;

@@ -12,6 +12,8 @@
 #include <QMenu>
 #include <QPushButton>
 
+#include <fstream>
+
 namespace zarle::test {
 namespace {
 
@@ -49,6 +51,39 @@ TEST_F(CommentEditorTest, OpensOnTheOnlySetAndNewFillsPlaceholderLines) {
     EXPECT_EQ(FilesAnswer.OfferedNames[0], "filename.cmt");
     EXPECT_EQ(FilesAnswer.Asked[0].InitDir, (Root() / "users").string());
     EXPECT_FALSE(fs::exists(File("users/filename.cmt")));
+    w.close();
+}
+
+// A damaged set shows what can be read, the rest as empty lines, and says so.
+TEST_F(CommentEditorTest, ADamagedSetOpensWithItsUnreadableLinesEmptyAndSaysSo) {
+    std::string garbage(20 * 100, ' ');
+    garbage.replace(0, 9, "Good line");
+    for (size_t i = 100; i < garbage.size(); ++i) garbage[i] = static_cast<char>(i * 7 % 256);
+    garbage.replace(300, 12, "Another good");
+    std::ofstream(File("users/Custom.cmt"), std::ios::binary | std::ios::trunc) << garbage;
+    StartWith();
+    frmCustom& w = Open();
+    EXPECT_EQ(w.FileTxt->text(), "Custom.cmt");
+    EXPECT_EQ(w.Text1[1]->text(), "Good line");
+    EXPECT_EQ(w.Text1[2]->text(), "") << "not text";
+    EXPECT_EQ(w.Label4->text(), "Custom.cmt is damaged (it holds garbage). Lines that were lost or are not text "
+                                "are shown empty.");
+
+    // Opened again, cut short, from the Open command.
+    std::ofstream(File("users/Custom.cmt"), std::ios::binary | std::ios::trunc) << garbage.substr(0, 150);
+    FilesAnswer.Opens = {SavePath("Custom.cmt")};
+    Click(w.Command3[1]);
+    EXPECT_EQ(w.Text1[1]->text(), "Good line");
+    EXPECT_EQ(w.Text1[2]->text(), "");
+    EXPECT_EQ(w.Label4->text(), "Custom.cmt is cut short. Lines that were lost or are not text are shown empty.");
+
+    // A sound set says nothing.
+    Click(w.Command3[0]);
+    FilesAnswer.Saves = {SavePath("Custom.cmt")};
+    Click(w.Command3[2]);
+    FilesAnswer.Opens = {SavePath("Custom.cmt")};
+    Click(w.Command3[1]);
+    EXPECT_EQ(w.Label4->text(), " ");
     w.close();
 }
 
@@ -192,7 +227,7 @@ TEST_F(CommentEditorTest, OpenReadsTwentyLinesAndHelpOpensTheManual) {
     CommentSetText lines;
     for (int i = 0; i < 20; ++i) lines[i] = "line " + std::to_string(i + 1);
     const fs::path outside = Root().parent_path() / "Short.cmt";
-    ASSERT_TRUE(WriteCommentSetFile(outside, lines));
+    ASSERT_EQ(WriteCommentSetFile(outside, lines), "");
     fs::resize_file(outside, 3 * 100 + 4);
     frmCustom& w = Open();
     FilesAnswer.Opens = {outside.string()};

@@ -3,12 +3,12 @@
 // no control over another.
 
 #include "DialogFixture.h"
+#include "PicturesFolder.h"
 #include "frmCustom.h"
 #include "frmMulti.h"
 #include "frmSpeed.h"
 
 #include <QAbstractButton>
-#include <QDir>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -68,8 +68,7 @@ class DialogPicturesTest : public DialogTest {
   protected:
     void SetUp() override {
         DialogTest::SetUp();
-        folder_ = QDir::current().absoluteFilePath("dialog-shots");
-        QDir().mkpath(folder_);
+        folder_ = QString::fromStdString(zarle::testing::PicturesFolder("dialog-shots").string());
         font_ = QApplication::font();
     }
     void TearDown() override {

@@ -3,8 +3,8 @@
 
 #include "flash/WinnerFlash.h"
 #include "DialogFixture.h"
+#include "PicturesFolder.h"
 
-#include <QDir>
 #include <QLabel>
 
 namespace zarle::test {
@@ -88,8 +88,7 @@ TEST(FlashSequence, OrderOneRunsUpTwiceAnyOtherUpAndBackDown) {
 TEST_F(WinnerFlashTest, TheLeadPersonalityJumpsTwiceWithItsBuiltInFramesBesideTheCenters) {
     StartWith();
     Game->Sounds[0] = " 1";
-    const QString shots = QDir::current().absoluteFilePath("flash-shots");
-    QDir().mkpath(shots);
+    const QString shots = QString::fromStdString(zarle::testing::PicturesFolder("flash-shots").string());
     const auto shown = Play(Zarle, [&](const std::vector<Shown>& s) {
         if (s.size() == 7) {
             EXPECT_FALSE(Window->Board().Model().Get(Ctl::PicCenter, 1).Visible)
@@ -111,8 +110,7 @@ TEST_F(WinnerFlashTest, ZadureCelebratesWithVovasFramesUpAndBackDown) {
         r.NumCenters = 4;
     });
     Game->Sounds[0] = " 2";
-    const QString shots = QDir::current().absoluteFilePath("flash-shots");
-    QDir().mkpath(shots);
+    const QString shots = QString::fromStdString(zarle::testing::PicturesFolder("flash-shots").string());
     const auto shown = Play(Zadure, [&](const std::vector<Shown>& s) {
         if (s.size() == 7) {
             Window->Window().show();
@@ -141,6 +139,19 @@ TEST_F(WinnerFlashTest, TwoWinsInARowReadThePackOnceAndAPersonalityWithoutOneSho
     EXPECT_NE(Picture(Flash().Frame(7)), top) << "the built-in frames are back";
     EXPECT_TRUE(Play(Quenor).empty()) << "no pack, no frames";
     EXPECT_TRUE(Waiter.Waits.empty());
+}
+
+TEST_F(WinnerFlashTest, APackFramePastItsShareOfOnePicturesRoomKeepsTheFrameBefore) {
+    StartWith();
+    Game->Sounds[0] = " 2";
+    // One byte a pixel in its file, four on screen: more than a seventh of the largest picture.
+    QImage large(1000, 1000, QImage::Format_Indexed8);
+    large.setColorTable({qRgb(200, 0, 0)});
+    large.fill(0);
+    ASSERT_TRUE(large.save(QString::fromStdString(File("Data/PMS/Vova/Vova3.png").string()), "PNG"));
+    EXPECT_EQ(Play(Vova).size(), 13u);
+    EXPECT_EQ(Picture(Flash().Frame(2)), PackPicture("Vova", 2));
+    EXPECT_EQ(Flash().Frame(3).size(), QSize(144, 297)) << "the lead's frame stays";
 }
 
 TEST_F(WinnerFlashTest, ANewGameEndsItAndAClosingProgramStopsItAtOnce) {

@@ -1,40 +1,22 @@
-// The program killed in the middle of a save, a high-score update or a statistics update: each
-// update runs in a child process that dies before its k-th write to a file, for every k; every
-// record of every data file is then either as it was or as the whole update leaves it.
+// The program killed in the middle of a save, a high-score update, the end of a game or a
+// change of the player list: each update runs in a child process that dies before its k-th
+// change to the disk (a write, a cut, a rename or a deletion), for every k; every record of every
+// data file is then either as it was or as the whole update leaves it, and the files that must
+// agree with each other, after the next start's repair, are all as they were or all as updated.
 
+#include "DiskChanges.h"
 #include "GamesFixture.h"
 #include "HighScores.h"
 #include "RecordFile.h"
 #include "ScoreRecord.h"
+#include "Scoreboard.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
-#include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
-
-namespace {
-
-// Writes left before the process dies; negative: no limit.
-int writesLeft = -1;
-constexpr int KilledStatus = 77;
-
-ssize_t CountedWrite(int fd, const void* buf, size_t n, off_t offset) {
-    if (writesLeft == 0) _exit(KilledStatus);
-    if (writesLeft > 0) --writesLeft;
-    return syscall(SYS_pwrite64, fd, buf, n, offset);
-}
-
-} // namespace
-
-// Every write of the record files goes through here in this test program.
-extern "C" ssize_t pwrite(int fd, const void* buf, size_t n, off_t offset) {
-    return CountedWrite(fd, buf, n, offset);
-}
-extern "C" ssize_t pwrite64(int fd, const void* buf, size_t n, off_t offset) {
-    return CountedWrite(fd, buf, n, offset);
-}
 
 namespace zarle::testing {
 namespace {
@@ -60,12 +42,12 @@ class InterruptedWriteTest : public GamesTest {
     void Put(const Files& files) {
         for (const auto& [name, bytes] : files) WriteBytes(DataFile(name.c_str()), bytes);
     }
-    // Runs the update in a child that may write `writes` times (-1: all it wants); true when the
-    // child was killed on the way.
-    bool RunChild(const std::function<void()>& update, int writes) {
+    // Runs the update in a child that may change the disk `changes` times (-1: all it wants); true
+    // when the child was killed on the way.
+    bool RunChild(const std::function<void()>& update, int changes) {
         const pid_t child = fork();
         if (child == 0) {
-            writesLeft = writes;
+            ChangesLeft = changes;
             update();
             _exit(0);
         }
@@ -79,17 +61,20 @@ class InterruptedWriteTest : public GamesTest {
         for (size_t i = 0; i < length && n * length + i < file.size(); ++i) record[i] = file[n * length + i];
         return record;
     }
-    // Every way of dying during the update leaves each record old or new; the update writes at
-    // least `leastWrites` times.
-    void ExpectEveryRecordOldOrNew(const std::function<void()>& update, int leastWrites) {
+    // Every way of dying during the update leaves each record old or new, and the files of
+    // `together` all old or all new once the next start has made its repair; the update changes
+    // the disk at least `leastChanges` times.
+    void ExpectEveryRecordOldOrNew(const std::function<void()>& update, int leastChanges,
+                                   const std::vector<std::string>& together = {}) {
         const Files before = Snapshot();
         ASSERT_FALSE(RunChild(update, -1));
         const Files after = Snapshot();
         ASSERT_TRUE(after != before) << "the update wrote nothing";
-        int writes = 0;
-        for (;; ++writes) {
+        int changes = 0;
+        for (;; ++changes) {
             Put(before);
-            if (!RunChild(update, writes)) break;
+            if (!RunChild(update, changes)) break;
+            profiles.FinishScoreUpdate();
             const Files now = Snapshot();
             for (const auto& file : DataFiles) {
                 const auto& old = before.at(file.name);
@@ -100,11 +85,16 @@ class InterruptedWriteTest : public GamesTest {
                     const auto record = Record(now.at(file.name), file.recordLength, n);
                     EXPECT_TRUE(record == Record(old, file.recordLength, n) ||
                                 record == Record(done, file.recordLength, n))
-                        << file.name << " record " << n + 1 << " killed before write " << writes + 1;
+                        << file.name << " record " << n + 1 << " killed before change " << changes + 1;
                 }
             }
+            const auto allAs = [&](const Files& files) {
+                return std::ranges::all_of(
+                    together, [&](const std::string& name) { return now.at(name) == files.at(name); });
+            };
+            EXPECT_TRUE(allAs(before) || allAs(after)) << "killed before change " << changes + 1;
         }
-        EXPECT_GE(writes, leastWrites);
+        EXPECT_GE(changes, leastChanges);
         EXPECT_TRUE(Snapshot() == after) << "an update left alone writes what it did the first time";
     }
 };
@@ -140,12 +130,45 @@ TEST_F(InterruptedWriteTest, TheEndOfAGame) {
     // One time for every run: a slow run (under the sanitizers) would otherwise date its records
     // a second later than the first.
     Stats.Now = [] { return 45000.0; };
+    // A game won with a best run and a best side run of the player's and of the computer's: every
+    // list and record changes, with the games counted.
+    std::vector<HighScoreRecord> runs;
+    for (int i = 0; i < 10; ++i)
+        runs.push_back({44000.0 + i, i == 3 ? "Zarle" : "Old", 1, int16_t(5 - i / 3), 0, int16_t(6 - i / 3)});
+    ASSERT_EQ(HighScoreFile(DataFile("highscore.ran")).Write(RunListFirst, runs), "");
+    ASSERT_EQ(HighScoreFile(DataFile("highscore.ran")).Write(SideListFirst, runs), "");
     Deal(2);
     state.Stats[2] = {1, 6, 1, 1, 6, 1};
+    state.Stats[4] = {2, 7, 1, 2, 7, 1};
     state.SideCards = {};
     state.SideCount = 0;
     state.PlayerCards[1] = {};
-    ExpectEveryRecordOldOrNew([this] { Game.Game_End(); }, 3);
+    ExpectEveryRecordOldOrNew([this] { Game.Game_End(); }, 7, {"Players.sav", "scores.ran", "highscore.ran"});
+}
+
+class PlayerListKillTest : public InterruptedWriteTest {
+  protected:
+    void SetUp() override {
+        InterruptedWriteTest::SetUp();
+        WritePlayers({Header("Pat"), Player("Ann"), Player("Pat"), Player("Bob"), Player("Cy")});
+        state.PlayerNames = {"Ann", "Pat", "Bob", "Cy"};
+        state.PlayerRecNo = 3;
+        state.PlayerRec = StoredPlayer(3);
+    }
+    Scoreboard board{state, profiles, Box};
+};
+
+// Killed between moving the later players down and cutting the file, the last player was listed
+// twice.
+TEST_F(PlayerListKillTest, DeletingAPlayerLeavesTheWholeListOldOrNew) {
+    ExpectEveryRecordOldOrNew([this] { board.Maintance(Maintenance::DeletePlayer, 2, "Delete Player"); }, 2,
+                              {"Players.sav"});
+}
+
+TEST_F(PlayerListKillTest, DeletingAllPlayersLeavesTheWholeListOldOrNew) {
+    ExpectEveryRecordOldOrNew(
+        [this] { board.Maintance(Maintenance::DeleteAllPlayers, 0, "Delete ALL Players"); }, 2,
+        {"Players.sav"});
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 // The saved-games window's decisions, played through the Game and Internet menu commands: slot
-// names, refusals, the cancel question and network saves.
+// names, choosing a slot by typing and with the arrow keys, refusals, the cancel question and
+// network saves.
 
 #include "GamesFixture.h"
 #include "RecordFile.h"
@@ -39,6 +40,82 @@ TEST_F(SaveSlotsTest, ASlotLeftBlankIsSavedAsSavedGameAndItsNumber) {
     EXPECT_FALSE(Games.DialogCancelled());
 }
 
+// Typing is a choice of the slot too: the name typed is the save's, and a click into the slot
+// afterwards keeps it.
+TEST_F(SaveSlotsTest, ANameTypedIntoASlotChoosesItAndIsSavedUnderThatName) {
+    Dialog.Script = [](SaveSlotsPrompt& p) {
+        p.Text1_Change(1, "friday");
+        EXPECT_EQ(p.SelSlot, 1);
+        EXPECT_EQ(p.LookOf(1), SaveSlotsPrompt::Look::Proposed);
+        p.Text1_MouseDown(1);
+        p.Text1_Click(1);
+        EXPECT_EQ(p.Slots[1].Text, "friday");
+        p.Text1_Change(2, "sunday"); // another slot: the first gets its name back
+        EXPECT_EQ(p.SelSlot, 2);
+        EXPECT_EQ(p.Slots[1].Text, "game 1");
+        EXPECT_TRUE(p.cmdSave_Click());
+    };
+    Games.SaveGame();
+    EXPECT_EQ(SlotRecord(2).Name, "sunday");
+}
+
+// Up and Down choose the slot above or below the cursor, passing over the slots that cannot be
+// chosen; past the first or the last slot they choose the slot with the cursor.
+TEST_F(SaveSlotsTest, TheArrowKeysChooseTheSlotAboveOrBelow) {
+    constexpr int Up = 38, Down = 40;
+    Dialog.Script = [](SaveSlotsPrompt& p) {
+        EXPECT_EQ(p.Text1_KeyDown(1, Down), 2);
+        EXPECT_EQ(p.SelSlot, 2);
+        EXPECT_EQ(p.Slots[2].Text, "3P_");
+        EXPECT_EQ(p.Text1_KeyDown(2, Down), 3);
+        EXPECT_EQ(p.Text1_KeyDown(3, Up), 2);
+        EXPECT_EQ(p.Slots[3].Text, "game 3");
+        EXPECT_EQ(p.Text1_KeyDown(10, Down), 10) << "no slot below the last";
+        EXPECT_EQ(p.SelSlot, 10);
+        EXPECT_EQ(p.Text1_KeyDown(10, 'A'), 0) << "not a key of the slots";
+        p.Form_QueryUnload();
+    };
+    Games.SaveGame();
+
+    WriteSlot(4, BoardRecord());
+    WriteSlot(7, BoardRecord());
+    Dialog.Script = [](SaveSlotsPrompt& p) {
+        EXPECT_EQ(p.Text1_KeyDown(4, Down), 7) << "the empty slots are passed over";
+        EXPECT_EQ(p.SelSlot, 7);
+        EXPECT_EQ(p.LookOf(7), SaveSlotsPrompt::Look::Chosen);
+        EXPECT_EQ(p.Text1_KeyDown(7, Up), 4);
+        EXPECT_EQ(p.Text1_KeyDown(4, Up), 4);
+        EXPECT_TRUE(p.cmdSave_Click());
+    };
+    Games.RestoreGame();
+    EXPECT_EQ(state.SaveSlot, 4);
+}
+
+// A name typed with the network save's mark is saved without it, and stays a local game.
+TEST_F(SaveSlotsTest, TheNetworkMarkIsTheProgramsNeverThePlayers) {
+    struct Case {
+        int16_t netMode;
+        const char* typed;
+        const char* saved;
+    };
+    const Case cases[] = {{0, "^^sneaky", "sneaky"},
+                          {0, " ^^^^twice", "twice"},
+                          {0, "^^", "saved game 4"},
+                          {0, "^ once", "^ once"},
+                          {2, "^^sneaky", "^^sneaky"}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed);
+        state.NetMode = c.netMode;
+        state.IsHost = c.netMode != 0 ? 1 : 0;
+        Dialog.Script = [&c](SaveSlotsPrompt& p) {
+            p.Text1_Change(4, c.typed);
+            EXPECT_TRUE(p.cmdSave_Click());
+        };
+        Games.SaveGame();
+        EXPECT_EQ(SlotRecord(4).Name, c.saved);
+    }
+}
+
 TEST_F(SaveSlotsTest, SavingWithoutASlotAsksForOne) {
     const auto before = SaveFileBytes();
     Dialog.Script = [](SaveSlotsPrompt& p) {
@@ -69,20 +146,27 @@ TEST_F(SaveSlotsTest, CancelAfterChoosingASlotAsksOnce) {
     EXPECT_EQ(SaveFileBytes(), before);
 }
 
-TEST_F(SaveSlotsTest, AMissingOrShortSaveFileListsTenEmptySlots) {
+TEST_F(SaveSlotsTest, AMissingSaveFileListsTenEmptySlotsAndAShortOneItsCutSlotAsDamaged) {
     for (const bool missing : {true, false}) {
         std::filesystem::remove(Games.SaveFile());
         if (!missing) {
             WriteBytes(Games.SaveFile(), {1});
             std::filesystem::resize_file(Games.SaveFile(), 3 * SavedGameRecord::Size - 1);
         }
+        auto shown = [&](int slot) {
+            const std::string empty = "game " + std::to_string(slot);
+            return !missing && slot == 3 ? empty + " (damaged)" : empty;
+        };
         Games.SaveGame();
         for (int slot = 1; slot <= 10; ++slot) {
-            EXPECT_EQ(Dialog.Opened[slot].Text, "game " + std::to_string(slot));
+            EXPECT_EQ(Dialog.Opened[slot].Text, shown(slot));
             EXPECT_TRUE(Dialog.Opened[slot].Enabled);
         }
         Games.RestoreGame();
-        for (int slot = 1; slot <= 10; ++slot) EXPECT_FALSE(Dialog.Opened[slot].Enabled) << slot;
+        for (int slot = 1; slot <= 10; ++slot) {
+            EXPECT_EQ(Dialog.Opened[slot].Text, shown(slot));
+            EXPECT_FALSE(Dialog.Opened[slot].Enabled) << slot;
+        }
         EXPECT_EQ(Dialog.Opened[AutoSaveSlot].Text, "AutoSave");
     }
 }
@@ -93,6 +177,24 @@ TEST_F(SaveSlotsTest, TheSaveWithNoGameOnTheTableIsRefused) {
     EXPECT_EQ(Dialog.Shown, 0);
     EXPECT_EQ(Boxes(),
               (std::vector<std::string>{"MsgBox \"There's no game to save!\" 0 \"Zarle & Quenor\" -> 1"}));
+}
+
+// A turn left over a cleared board is no game: the slot keeps what it held.
+TEST_F(SaveSlotsTest, AGameTheCheckWouldRefuseIsNeverWritten) {
+    Dialog.Script = [](SaveSlotsPrompt& p) {
+        p.Text1_Click(4);
+        EXPECT_TRUE(p.cmdSave_Click());
+    };
+    Games.SaveGame();
+    const auto before = SaveFileBytes();
+    Game.ClearBoard();
+    state.PTurn = 2;
+    Log.Clear();
+    Games.SaveGame();
+    EXPECT_EQ(Dialog.Shown, 1);
+    EXPECT_EQ(Boxes(),
+              (std::vector<std::string>{"MsgBox \"There's no game to save!\" 0 \"Zarle & Quenor\" -> 1"}));
+    EXPECT_EQ(SaveFileBytes(), before);
 }
 
 TEST_F(SaveSlotsTest, ANetworkSaveIsMarkedAndRefusedInALocalGame) {

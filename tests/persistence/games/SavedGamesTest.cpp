@@ -138,6 +138,24 @@ TEST_F(SavedGamesTest, TheStartOfTheGameComesBackFromSlotThirteen) {
     EXPECT_EQ(now, dealt);
 }
 
+// A game taken up from a slot starts over from where it was taken up, not from the game dealt last.
+TEST_F(SavedGamesTest, RestartAfterARestoreStartsTheRestoredGameOver) {
+    Deal(2);
+    PlayTurns(2);
+    const SavedGameRecord saved = BoardRecord();
+    WriteSlot(4, saved);
+    Deal(3, 15, 5);
+    Dialog.Script = [](SaveSlotsPrompt& p) {
+        p.Text1_Click(4);
+        EXPECT_TRUE(p.cmdSave_Click());
+    };
+    Games.RestoreGame();
+    PlayTurns(1);
+    Opponents.PlaySeats = false;
+    Games.RestoreSlot(GameStartSlot);
+    EXPECT_EQ(WithoutWorkingCopy(BoardRecord()), WithoutWorkingCopy(saved));
+}
+
 TEST_F(SavedGamesTest, ARecordOlderThanTheSidePileSizeRestoresTwentyCardSidePiles) {
     Deal(2);
     SavedGameRecord record = BoardRecord();
@@ -170,6 +188,29 @@ TEST_F(SavedGamesTest, AThreePlayerGameOnATwoPlayerBoardIsLaidOutBeforeItsPilesA
     EXPECT_TRUE(state.Seat3Shown);
 }
 
+// The side piles' positions follow from their counts; whatever positions a record holds, the
+// board shows each pile's frames for its count.
+TEST_F(SavedGamesTest, SidePilePositionsComeFromTheCounts) {
+    Deal(3);
+    PlayTurns(2);
+    SavedGameRecord record = BoardRecord();
+    const SavedGameRecord sound = record;
+    record.SidePos = 500;
+    record.WorkSidePos = -300;
+    record.Seats[0].SidePos = 7;
+    record.Seats[1].SidePos = -1;
+    WriteSlot(4, record);
+    state.SaveSlot = 4;
+    ASSERT_TRUE(Games.Restoring(Source::SaveFile));
+    EXPECT_EQ(state.SidePos, FramesPerSeat + 1 - sound.SideCount);
+    EXPECT_EQ(state.SeatRec1.SidePos, 2 * FramesPerSeat + 1 - sound.Seats[0].SideCount);
+    EXPECT_EQ(state.SeatRec2.SidePos, 3 * FramesPerSeat + 1 - sound.Seats[1].SideCount);
+    EXPECT_EQ(state.SidePos, sound.SidePos) << "a record the game wrote has them so";
+    EXPECT_EQ(state.SeatRec1.SidePos, sound.Seats[0].SidePos);
+    EXPECT_EQ(state.SeatRec2.SidePos, sound.Seats[1].SidePos);
+    EXPECT_EQ(state.WorkSidePos, state.SeatRec1.SidePos) << "the working copy is seat 2's after a restore";
+}
+
 struct BadRecord {
     const char* name;
     std::function<void(SavedGameRecord&)> spoil;
@@ -193,6 +234,8 @@ const BadRecord BadRecords[] = {
     {"CardLost", [](SavedGameRecord& r) { r.Deck[r.StockCount--] = {}; }, "missing"},
     {"SideTopElsewhere", [](SavedGameRecord& r) { std::swap(r.PlayerCards[1], r.PlayerCards[2]); },
      "not your side pile's top"},
+    {"UnknownForcedRule", [](SavedGameRecord& r) { r.ForcedMask = 999; }, "forced-card rule (999)"},
+    {"NegativeForcedRule", [](SavedGameRecord& r) { r.ForcedMask = -1; }, "forced-card rule (-1)"},
 };
 
 class BadRecordTest : public GamesTest, public ::testing::WithParamInterface<BadRecord> {};

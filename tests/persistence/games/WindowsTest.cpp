@@ -4,6 +4,7 @@
 
 #include "GamesFixture.h"
 #include "HighScores.h"
+#include "PicturesFolder.h"
 #include "RecordFile.h"
 #include "SavedGameCopy.h"
 #include "ScoreRecord.h"
@@ -14,8 +15,8 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDir>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabBar>
@@ -59,8 +60,7 @@ class ScopedFont {
 };
 
 void SavePicture(QWidget& window, const std::string& name) {
-    const QString folder = QDir::current().absoluteFilePath("dialog-shots");
-    QDir().mkpath(folder);
+    const QString folder = QString::fromStdString(zarle::testing::PicturesFolder("dialog-shots").string());
     const QString file = folder + "/" + QString::fromStdString(name) + ".png";
     EXPECT_TRUE(window.grab().save(file)) << file.toStdString();
 }
@@ -164,12 +164,17 @@ TEST_F(SaveWindowTest, RestoringASlotAndTickingAutoSave) {
         SavedGameRecord saved = BoardRecord();
         saved.Name = "evening";
         WriteSlot(2, saved);
+        SavedGameRecord damaged = saved;
+        damaged.Deck[1] = damaged.Deck[2];
+        WriteSlot(4, damaged);
         Deal(2, 26, 4);
         Game.TempMoves_Open(false);
         WhenShown<frmSave>([&](frmSave& w) {
             EXPECT_EQ(w.cmdSave->text(), "Restore");
             EXPECT_FALSE(w.Text1[1]->isEnabled());
             EXPECT_EQ(w.Text1[2]->text(), "evening");
+            EXPECT_EQ(w.Text1[4]->text(), "game 4 (damaged)");
+            EXPECT_FALSE(w.Text1[4]->isEnabled());
             EXPECT_TRUE(w.Text1[2]->isReadOnly());
             EXPECT_FALSE(w.Check1->isChecked());
             // AutoSave on in the middle of a game: the copies are written at once.
@@ -199,6 +204,82 @@ TEST_F(SaveWindowTest, RestoringASlotAndTickingAutoSave) {
         EXPECT_EQ(RecordBytes(file, 11, SavedGameRecord::Size), Encoded(copy));
         EXPECT_EQ(RecordBytes(file, 12, SavedGameRecord::Size), Encoded(copy));
     }
+}
+
+// The window from the keyboard alone: the cursor starts in the first slot, typing or the arrows and
+// Tab choose a slot, and Enter saves or restores it.
+TEST_F(SaveWindowTest, TheWindowIsUsedFromTheKeyboard) {
+    Deal(2);
+    std::filesystem::remove(games.SaveFile());
+    const auto keys = [](frmSave& w, const std::function<void(frmSave&)>& press) {
+        w.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+        ASSERT_EQ(QApplication::focusWidget(), w.Text1[1]);
+        press(w);
+    };
+    WhenShown<frmSave>([&](frmSave& w) {
+        keys(w, [](frmSave& w) {
+            QTest::keyClicks(w.Text1[1], "friday");
+            EXPECT_EQ(w.Text1[1]->text().toStdString(), "friday") << "in the place of the slot's name";
+            EXPECT_EQ(w.Text1[1]->palette().color(QPalette::Base), w.palette().color(QPalette::ToolTipBase))
+                << "shown as the slot chosen";
+            QTest::keyClick(w.Text1[1], Qt::Key_Return);
+        });
+    });
+    games.SaveGame();
+    EXPECT_EQ(SlotRecord(1).Name, "friday");
+
+    WhenShown<frmSave>([&](frmSave& w) {
+        keys(w, [](frmSave& w) {
+            QTest::keyClick(w.Text1[1], Qt::Key_Tab);
+            ASSERT_EQ(QApplication::focusWidget(), w.Text1[2]);
+            EXPECT_EQ(w.Text1[2]->text().toStdString(), "2P_");
+            QTest::keyClick(w.Text1[2], Qt::Key_Down);
+            ASSERT_EQ(QApplication::focusWidget(), w.Text1[3]);
+            EXPECT_EQ(w.Text1[3]->text().toStdString(), "2P_");
+            QTest::keyClick(w.Text1[3], Qt::Key_Up);
+            EXPECT_EQ(w.Text1[3]->text().toStdString(), "game 3");
+            QTest::keyClicks(QApplication::focusWidget(), "x");
+            EXPECT_EQ(w.Text1[2]->text().toStdString(), "2P_x");
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        });
+    });
+    games.SaveGame();
+    EXPECT_EQ(SlotRecord(2).Name, "2P_x");
+
+    Deal(2, 26, 4);
+    WhenShown<frmSave>([&](frmSave& w) {
+        keys(w, [](frmSave& w) {
+            QTest::keyClick(w.Text1[1], Qt::Key_Down);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            EXPECT_FALSE(w.isVisible());
+        });
+    });
+    games.RestoreGame();
+    EXPECT_EQ(state.SaveSlot, 2);
+    EXPECT_EQ(state.SideSizeM1, 19) << "the game of slot 2 is on the board";
+}
+
+// The AutoSave box stays under the mouse: the window keeps its size as the automatic-save slot
+// comes and goes.
+TEST_F(SaveWindowTest, TickingAutoSaveOnAndOffKeepsTheWindowsSize) {
+    Deal(2);
+    WhenShown<frmSave>([&](frmSave& w) {
+        ASSERT_TRUE(w.Check1->isChecked());
+        const QRect window = w.geometry();
+        const QRect box = w.Check1->geometry();
+        for (const bool ticked : {false, true}) {
+            Click(w.Check1);
+            ASSERT_EQ(w.Check1->isChecked(), ticked);
+            w.layout()->activate();
+            QApplication::processEvents();
+            EXPECT_EQ(w.geometry(), window) << ticked;
+            EXPECT_EQ(w.Check1->geometry(), box) << ticked;
+            if (!ticked) SavePicture(w, "saved-games-restore-autosave-off");
+        }
+        Click(w.Command2);
+    });
+    games.RestoreGame();
 }
 
 class ScoreWindowTest : public GamesTest {

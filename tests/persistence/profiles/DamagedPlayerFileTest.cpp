@@ -1,6 +1,8 @@
-// A damaged player file: a short last record keeps its player, and every damage is kept beside
-// the file and reported once.
+// A damaged player file: a short last record keeps its player, names that are not text and
+// counts out of range are repaired in the file, and every damage is kept beside the file (one
+// copy, none of a file too large) and reported once.
 
+#include "DamagedFile.h"
 #include "ProfileFixture.h"
 #include "WelcomePrompt.h"
 
@@ -90,19 +92,92 @@ TEST_F(DamagedPlayerFileTest, DamageIsKeptBesideTheFileAndReportedOnce) {
     }
 }
 
-TEST_F(DamagedPlayerFileTest, ANameThatIsNotTextIsNeitherOfferedNorStored) {
+TEST_F(DamagedPlayerFileTest, TheRepairIsWrittenOnceAndTheNextStartIsQuiet) {
     PlayerRecord header = Header("Ann\x07\x1b");
     header.Seats[1].Name = "Qu\x01nor";
-    WritePlayers({header, Player("Bob"), Player("\x02\x03Eve")});
+    PlayerRecord bob = Player("Bob");
+    bob.Games[0] = -32768;
+    bob.Wins[0] = -32768;
+    bob.Games[2] = 3;
+    bob.Wins[2] = 9; // more wins than games
+    bob.BestRuns[1][2] = -5;
+    WritePlayers({header, bob, Player("\x02\x03Eve"), Player("Player 2")});
+    const auto damaged = PlayersBytes();
 
     profiles.Get_Players();
+    auto boxes = Boxes();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_NE(boxes[0].find("Players.sav is damaged"), std::string::npos) << boxes[0];
+    EXPECT_NE(boxes[0].find("\"Player 3\""), std::string::npos) << boxes[0];
+    EXPECT_NE(boxes[0].find("kept as Players.sav.damaged"), std::string::npos) << boxes[0];
+    EXPECT_EQ(ReadBytes(Root() / "Data/Players.sav.damaged"), damaged);
+    // The player without a readable name keeps the record and its games under a name of its own.
     EXPECT_EQ(state.LastPlayerName, "");
-    EXPECT_EQ(state.PlayerNames, (std::vector<std::string>{"Bob", ""})) << "the records keep their numbers";
+    EXPECT_EQ(state.PlayerNames, (std::vector<std::string>{"Bob", "Player 3", "Player 2"}));
+    const PlayerRecord storedBob = StoredPlayer(2);
+    EXPECT_EQ(storedBob.Games[0], 0);
+    EXPECT_EQ(storedBob.Wins[0], 0);
+    EXPECT_EQ(storedBob.Games[2], 3);
+    EXPECT_EQ(storedBob.Wins[2], 3);
+    EXPECT_EQ(storedBob.BestRuns[1][2], 0);
+    EXPECT_EQ(StoredPlayer(3).Games[0], 7);
+    EXPECT_EQ(StoredPlayer(1).Seats[1].Name, "") << "the seat is empty, for the lead personality to take";
+
+    // The next start finds the file repaired: no box and no second copy.
+    FreshState();
+    host.Log.clear();
+    profiles.Get_Players();
+    EXPECT_TRUE(Boxes().empty());
+    EXPECT_EQ(state.PlayerNames, (std::vector<std::string>{"Bob", "Player 3", "Player 2"}));
+    EXPECT_FALSE(fs::exists(Root() / "Data/Players.sav.damaged2"));
     WelcomePrompt welcome{profiles};
-    EXPECT_EQ(welcome.Form_Load(), (std::vector<std::string>{"", "Bob", ""}));
-    const PlayerRecord stored = StoredPlayer(1);
-    EXPECT_EQ(stored.Seats[0].Name, "");
-    EXPECT_EQ(stored.Seats[1].Name, "") << "the seat is empty, for the lead personality to take";
+    EXPECT_EQ(welcome.Form_Load(), (std::vector<std::string>{"", "Bob", "Player 3", "Player 2", ""}));
+}
+
+TEST_F(DamagedPlayerFileTest, OneCopyIsKeptOfAFileAndNoneOfAFileTooLargeToCopy) {
+    // Damage found again later replaces the copy of the earlier damage.
+    WritePlayers({Header("Ann"), Player("Ann")});
+    WriteBytes(Root() / "Data/Players.sav.damaged", std::vector<uint8_t>(10, 1));
+    auto bytes = PlayersBytes();
+    bytes.resize(Rec + 20);
+    WriteBytes(PlayersFile(), bytes);
+    profiles.Get_Players();
+    EXPECT_EQ(ReadBytes(Root() / "Data/Players.sav.damaged"), bytes);
+    EXPECT_FALSE(fs::exists(Root() / "Data/Players.sav.damaged2"));
+
+    // A file larger than a copy may be is not copied, and the box says so.
+    WritePlayers({Header("Ann"), Player("Ann")});
+    fs::remove(Root() / "Data/Players.sav.damaged");
+    fs::resize_file(PlayersFile(), LargestDamagedCopy + 100);
+    FreshState();
+    host.Log.clear();
+    profiles.Get_Players();
+    const auto boxes = Boxes();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_NE(boxes[0].find("Players.sav is cut short."), std::string::npos) << boxes[0];
+    EXPECT_NE(boxes[0].find("No copy of the damaged file was kept: it is larger than 4 MB."), std::string::npos)
+        << boxes[0];
+    EXPECT_FALSE(fs::exists(Root() / "Data/Players.sav.damaged"));
+    EXPECT_EQ(state.PlayerNames.front(), "Ann");
+}
+
+TEST_F(DamagedPlayerFileTest, AFileLongerThanTheGameCanReachIsCutAfterItsLastPlayer) {
+    WritePlayers({Header("Ann"), Player("Ann"), Player("Bob")});
+    fs::resize_file(PlayersFile(), (LastPlayerRecord + 5) * Rec + 10); // blank records, then a hole
+    profiles.Get_Players();
+    const auto boxes = Boxes();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_NE(boxes[0].find("Players.sav is damaged (it holds garbage). It holds more records than the game "
+                            "can reach; those after the last player were cut off."),
+              std::string::npos)
+        << boxes[0];
+    EXPECT_EQ(PlayersBytes().size(), 3 * Rec);
+    EXPECT_EQ(state.PlayerNames, (std::vector<std::string>{"Ann", "Bob"}));
+
+    FreshState();
+    host.Log.clear();
+    profiles.Get_Players();
+    EXPECT_TRUE(Boxes().empty());
 }
 
 } // namespace

@@ -9,7 +9,6 @@
 namespace zarle::testing {
 
 void ProfilesTest::SetUp() {
-    TempDir::SetUp();
     root_ = Path("game");
     for (const char* folder : {"Data/PMS", "users", "Avatars", "backgrounds", "Sounds"})
         std::filesystem::create_directories(root_ / folder);

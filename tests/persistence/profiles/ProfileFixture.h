@@ -5,7 +5,9 @@
 #include "GameState.h"
 #include "PlayerRecord.h"
 #include "Profiles.h"
-#include "TempDir.h"
+#include "TempFolder.h"
+
+#include <gtest/gtest.h>
 
 #include <filesystem>
 #include <string>
@@ -13,7 +15,7 @@
 
 namespace zarle::testing {
 
-class ProfilesTest : public TempDir {
+class ProfilesTest : public ::testing::Test, protected TempFolder {
   protected:
     void SetUp() override;
 

@@ -1,5 +1,5 @@
-// A program folder the game may not write to: one clear message, the profile still applies,
-// nothing is changed and nothing crashes.
+// A program folder the game may not write to: the profile still applies, each save that fails is
+// told with the system's reason, nothing is changed and nothing crashes.
 
 #include "ProfileFixture.h"
 #include "WelcomePrompt.h"
@@ -47,7 +47,7 @@ class ReadOnlyFolderTest : public ProfilesTest {
     }
 };
 
-TEST_F(ReadOnlyFolderTest, TheProfileAppliesAndExitSavesNothingAfterOneMessage) {
+TEST_F(ReadOnlyFolderTest, TheProfileAppliesAndEachFailedSaveIsToldWithItsReason) {
     WritePlayers({Header("Ann"), Player("Ann")});
     WriteBytes(Root() / "Data/scores.ran", std::vector<uint8_t>(18 * 28, 0));
     const auto players = PlayersBytes();
@@ -65,13 +65,18 @@ TEST_F(ReadOnlyFolderTest, TheProfileAppliesAndExitSavesNothingAfterOneMessage) 
         EXPECT_EQ(state.PlayerName, "Newcomer");
         EXPECT_TRUE(host.Logged("Caption Label9(3) Newcomer"));
         RecordFile scoresFile(Root() / "Data/scores.ran", 28, RecordFile::Access::ReadOnly);
-        profiles.SaveSettings(scoresFile);
+        EXPECT_NE(profiles.SaveSettings(scoresFile), "");
         profiles.SavePlayer(false);
 
+        // The welcome's save and the exit's, each told with the system's reason.
         const auto boxes = host.Lines("MsgBox");
-        ASSERT_EQ(boxes.size(), 1u);
-        EXPECT_TRUE(boxes[0].starts_with("MsgBox 48 [Files cannot be saved] ZarleNET cannot write to "))
-            << boxes[0];
+        ASSERT_EQ(boxes.size(), 2u);
+        for (const std::string& box : boxes)
+            EXPECT_TRUE(
+                box.starts_with("MsgBox 48 [Files cannot be saved] Your profile could not be saved.\r\n"
+                                "Cannot open ") &&
+                box.find("Players.sav: Permission denied\r\n\r\n") != std::string::npos)
+                << box;
         EXPECT_EQ(PlayersBytes(), players);
         EXPECT_EQ(ReadBytes(Root() / "Data/scores.ran"), scores);
     });

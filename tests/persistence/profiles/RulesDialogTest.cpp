@@ -2,6 +2,7 @@
 // questions, Restore Defaults, the network gates and its look at two font sizes.
 
 #include "FakeProfileHost.h"
+#include "PicturesFolder.h"
 #include "frmRules.h"
 #include "help/HelpPort.h"
 
@@ -9,7 +10,6 @@
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QDir>
 #include <QGroupBox>
 #include <QPushButton>
 #include <QRadioButton>
@@ -84,8 +84,8 @@ class RulesDialogTest : public ::testing::Test {
 };
 
 void SavePicture(QWidget& window, const QString& name) {
-    QDir().mkpath("window-shots");
-    EXPECT_TRUE(window.grab().save("window-shots/" + name + ".png"));
+    const auto file = zarle::testing::PicturesFolder("window-shots") / (name.toStdString() + ".png");
+    EXPECT_TRUE(window.grab().save(QString::fromStdString(file.string())));
 }
 
 TEST_F(RulesDialogTest, OpeningTicksTheForcedCardsOfTheMaskInForce) {
@@ -189,13 +189,18 @@ TEST_F(RulesDialogTest, ChangingTheCentersLaysTheBoardOutAtOnce) {
     EXPECT_EQ(host.Lines("ChangeLayout"), std::vector<std::string>{"ChangeLayout 2 3"});
 }
 
-TEST_F(RulesDialogTest, RestoreDefaultsThenCancelLeavesTheDefaultSideShuffleAndWildRuleInForce) {
-    game.SideSizeM1 = 25;
-    game.ShuffleApart = true;
-    game.NoWildAce = true;
-    game.ForcedMask = 3;
-    game.NumCenters = 4;
+// Restore Defaults only sets the controls: Cancel then changes nothing, Apply puts them in force.
+TEST_F(RulesDialogTest, RestoreDefaultsTakesEffectOnApplyAndNotOnCancel) {
+    const auto setRules = [&] {
+        game.SideSizeM1 = 25;
+        game.ShuffleApart = true;
+        game.NoWildAce = true;
+        game.ForcedMask = 3;
+        game.NumCenters = 4;
+    };
+    setRules();
     frmRules& rules = Open();
+    const std::string caption = game.RulesCaption;
     Click(rules.cmdDefault);
     EXPECT_TRUE(rules.optSide[0]->isChecked());
     EXPECT_TRUE(rules.optShuffle[0]->isChecked());
@@ -205,12 +210,27 @@ TEST_F(RulesDialogTest, RestoreDefaultsThenCancelLeavesTheDefaultSideShuffleAndW
     EXPECT_TRUE(rules.isVisible());
     Click(rules.cmdReturn);
     EXPECT_FALSE(rules.isVisible());
+    EXPECT_EQ(game.SideSizeM1, 25);
+    EXPECT_TRUE(game.ShuffleApart);
+    EXPECT_TRUE(game.NoWildAce);
+    EXPECT_EQ(game.ForcedMask, 3);
+    EXPECT_EQ(game.NumCenters, 4);
+    EXPECT_EQ(game.RulesCaption, caption);
+    EXPECT_FALSE(game.RulesChanged) << "the game in progress goes on";
+    EXPECT_TRUE(box.Boxes.empty());
+
+    setRules();
+    frmRules& again = Open();
+    Click(again.cmdDefault);
+    Click(again.cmdSave);
+    ASSERT_EQ(box.Boxes.size(), 1u);
+    EXPECT_EQ(box.Boxes[0].Title, "New Rules") << "asked before the game is dealt anew";
+    EXPECT_TRUE(game.RulesChanged);
     EXPECT_EQ(game.SideSizeM1, 19);
     EXPECT_FALSE(game.ShuffleApart);
     EXPECT_FALSE(game.NoWildAce);
-    EXPECT_EQ(game.ForcedMask, 3) << "the forced cards change only on Apply";
-    EXPECT_EQ(game.NumCenters, 4) << "and so do the centers";
-    EXPECT_TRUE(game.RulesChanged) << "the side pile was not 20 cards";
+    EXPECT_EQ(game.ForcedMask, 0);
+    EXPECT_EQ(game.NumCenters, 3);
 }
 
 TEST_F(RulesDialogTest, NetworkGamesAskOlderPeersAndAnnounceEveryApply) {

@@ -162,6 +162,20 @@ TEST_F(WelcomeTest, UnusableNamesAreRefusedWithTheirMessages) {
     EXPECT_EQ(welcome.Command1_Click("Zoë", -1), WelcomeAnswer::Accepted) << "single-byte letters are fine";
 }
 
+TEST_F(WelcomeTest, ANewNameIsRefusedWhenThePlayerFileHasNoRecordLeft) {
+    Start({Header("Ann"), Player("Ann")});
+    state.PlayerNames.resize(LastPlayerRecord - 1, "Someone"); // records 2..32767 are taken
+    const auto before = PlayersBytes();
+    EXPECT_EQ(welcome.Command1_Click("Newcomer", -1), WelcomeAnswer::TryAgain);
+    const auto boxes = host.Lines("MsgBox");
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_TRUE(boxes[0].starts_with("MsgBox 48 [Too Many Players] There is no room for another player."))
+        << boxes[0];
+    EXPECT_EQ(PlayersBytes(), before);
+    EXPECT_EQ(state.PlayerNames.size(), size_t(LastPlayerRecord - 1));
+    EXPECT_EQ(welcome.Command1_Click("Ann", -1), WelcomeAnswer::Accepted) << "a known player still comes in";
+}
+
 TEST_F(WelcomeTest, ANamePickedFromTheListIsNotTestedAgain) {
     Start({Header("Ann"), Player("Ann"), Player("Dr. Who")});
     EXPECT_EQ(welcome.Command1_Click("Dr. Who", ListIndex("Dr. Who")), WelcomeAnswer::Accepted);

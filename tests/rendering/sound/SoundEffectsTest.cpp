@@ -8,10 +8,11 @@
 
 #include <array>
 #include <filesystem>
+#include <fstream>
 #include <vector>
 
 using namespace zarle;
-using namespace zarle::test;
+using zarle::testing::TempFolder;
 namespace fs = std::filesystem;
 
 namespace {
@@ -36,12 +37,12 @@ class SoundEffectsTest : public ::testing::Test {
   protected:
     SoundEffectsTest() {
         fs::create_directories(app.Path() / "Data");
-        SetUpSounds(app.Str());
+        SetUpSounds(app.Path().string());
         sounds[0] = " 1";
         sounds[ExitSoundIndex] = app.Write("Sounds/VovaTurnOver.wav", "bye");
         sounds[CheerSoundIndex] = app.Write("Sounds/VovaYeah.wav", "yeah");
     }
-    SoundSettings Level(int16_t level, int16_t skin = 0) const { return {app.Str(), level, skin}; }
+    SoundSettings Level(int16_t level, int16_t skin = 0) const { return {app.Path().string(), level, skin}; }
 
     TempFolder app;
     PersonalitySounds sounds;
@@ -70,7 +71,7 @@ TEST_F(SoundEffectsTest, EachCardEffectPlaysItsSkinsTemporaryFile) {
         {1, 2, "~118.tmp"}, // any skin but 1 has the wooden sounds
     }};
     for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << "effect " << c.effect << " skin " << c.skin);
+        SCOPED_TRACE(::testing::Message() << "effect " << c.effect << " skin " << c.skin);
         out.played.clear();
         PlayCardSound(out, Level(AllSounds, c.skin), c.effect);
         ASSERT_EQ(out.played.size(), 1u);
@@ -110,11 +111,12 @@ TEST_F(SoundEffectsTest, SoundLevelDecidesWhatPlays) {
 
 TEST_F(SoundEffectsTest, MissingOrUnreadableFilesPlayNothing) {
     TempFolder bare; // no sound resources written out
-    const SoundSettings s{bare.Str(), AllSounds, 0};
+    const SoundSettings s{bare.Path().string(), AllSounds, 0};
     PlayCardSound(out, s, 1);
     PlayResourceSound(out, s, SoundId::Alert, true);
     PlayResourceSound(out, Level(AllSounds), 999);
-    for (const std::string& path : {std::string(), app.Str() + "/Sounds/gone.wav", app.Str() + "/Data"})
+    for (const std::string& path :
+         {std::string(), app.Path().string() + "/Sounds/gone.wav", app.Path().string() + "/Data"})
         PlayPersonalitySound(out, Level(AllSounds), path);
     const std::string locked = app.Write("Sounds/locked.wav", "x");
     fs::permissions(locked, fs::perms::none);
@@ -162,7 +164,7 @@ TEST_F(SoundEffectsTest, CleanUpPlaysTheGoodbyeFirstThenDeletesTheTemporaryFiles
     EXPECT_TRUE(out.played[0].existed);
     EXPECT_TRUE(out.played[0].untilEnd);
     for (int id = FirstSoundId; id <= LastSoundId; ++id)
-        EXPECT_FALSE(fs::exists(SoundTempPath(app.Str(), id)));
+        EXPECT_FALSE(fs::exists(SoundTempPath(app.Path().string(), id)));
     for (const std::string& f : doomed) EXPECT_FALSE(fs::exists(f)) << f;
     for (const std::string& f : kept) EXPECT_TRUE(fs::exists(f)) << f;
 }
@@ -170,9 +172,9 @@ TEST_F(SoundEffectsTest, CleanUpPlaysTheGoodbyeFirstThenDeletesTheTemporaryFiles
 TEST_F(SoundEffectsTest, CleanUpWithFewerSoundsIsSilentAndCopesWithMissingFolders) {
     CleanUpSounds(out, Level(FewerSounds), sounds);
     EXPECT_TRUE(out.played.empty());
-    EXPECT_FALSE(fs::exists(SoundTempPath(app.Str(), 105)));
+    EXPECT_FALSE(fs::exists(SoundTempPath(app.Path().string(), 105)));
 
     TempFolder empty;
-    CleanUpSounds(out, {empty.Str(), AllSounds, 0}, PersonalitySounds{});
+    CleanUpSounds(out, {empty.Path().string(), AllSounds, 0}, PersonalitySounds{});
     EXPECT_TRUE(out.played.empty());
 }

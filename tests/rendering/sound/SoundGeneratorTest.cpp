@@ -10,6 +10,8 @@
 
 using namespace zarle::soundgen;
 using namespace zarle::test;
+using zarle::testing::ReadText;
+using zarle::testing::TempFolder;
 namespace fs = std::filesystem;
 
 namespace {
@@ -35,10 +37,10 @@ TEST(SoundGenerator, NeverReplacesAFileThatIsAlreadyInTheProgramFolder) {
     EXPECT_EQ(first.written, 2);
     EXPECT_EQ(first.kept, 1);
     EXPECT_EQ(first.failed, 0);
-    EXPECT_EQ(ReadAll(own), "the player's own slap");
+    EXPECT_EQ(ReadText(own), "the player's own slap");
 
     const auto empty = ParseWave([&] {
-        const std::string b = ReadAll(game.Path() / "Data/empty.wav");
+        const std::string b = ReadText(game.Path() / "Data/empty.wav");
         return std::vector<char>(b.begin(), b.end());
     }());
     ASSERT_TRUE(empty);

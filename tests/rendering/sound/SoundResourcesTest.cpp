@@ -12,6 +12,8 @@
 
 using namespace zarle;
 using namespace zarle::test;
+using zarle::testing::ReadText;
+using zarle::testing::TempFolder;
 
 TEST(SoundResources, EveryIdIsAMonoPcmWaveOfItsFormatAndASensibleSound) {
     for (int id = FirstSoundId; id <= LastSoundId; ++id) {
@@ -54,21 +56,21 @@ TEST(SoundResources, SetUpSoundsWritesEveryResourceUnchanged) {
     // A longer file left behind by an earlier run must not keep its tail.
     app.Write("Data/~105.tmp", std::string(200000, 'x'));
 
-    SetUpSounds(app.Str());
+    SetUpSounds(app.Path().string());
 
     for (int id = FirstSoundId; id <= LastSoundId; ++id) {
         SCOPED_TRACE(id);
-        const std::string path = SoundTempPath(app.Str(), id);
+        const std::string path = SoundTempPath(app.Path().string(), id);
         EXPECT_EQ(path, (app.Path() / "Data" / ("~" + std::to_string(id) + ".tmp")).string());
         const auto bytes = ReadProgramResource(id);
         ASSERT_TRUE(bytes);
-        EXPECT_EQ(ReadAll(path), std::string(bytes->begin(), bytes->end()));
+        EXPECT_EQ(ReadText(path), std::string(bytes->begin(), bytes->end()));
     }
 }
 
 TEST(SoundResources, AMissingDataFolderIsReportedAndSetUpGoesOn) {
     TempFolder app; // no Data folder
-    EXPECT_EQ(SaveResToFile(105, "SOUND", SoundTempPath(app.Str(), 105)), FileAccessError);
-    SetUpSounds(app.Str());
+    EXPECT_EQ(SaveResToFile(105, "SOUND", SoundTempPath(app.Path().string(), 105)), FileAccessError);
+    SetUpSounds(app.Path().string());
     EXPECT_FALSE(std::filesystem::exists(app.Path() / "Data"));
 }

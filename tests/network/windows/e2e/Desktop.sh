@@ -3,7 +3,7 @@
 # copies of the game each with its own program and temporary folder, keys, clicks and pictures.
 # The caller sets `work` (the work folder) before `desktop_start`.
 
-for tool in Xvfb xdotool xkbcomp import convert compare ss python3; do
+for tool in Xvfb xdotool import convert compare ss python3; do
   command -v "$tool" >/dev/null || { echo "skipped: $tool is missing"; exit 77; }
 done
 
@@ -26,7 +26,7 @@ note() { echo "$(date +%T) $*"; }
 desktop_start() {
   local n=
   # The server picks a free display itself and names it, so that runs side by side never share one.
-  # -noreset: the keypad keymap stays when its loader disconnects as the only client.
+  # -noreset: Num Lock stays on when the client that turned it on disconnects as the only one.
   Xvfb -displayfd 3 -screen 0 "$1" -nolisten tcp -noreset 3>"$work/display" >/dev/null 2>&1 &
   xpid=$!
   for _ in $(seq 100); do
@@ -37,16 +37,8 @@ desktop_start() {
   [ -n "$n" ] || fail "the virtual screen did not start"
   export DISPLAY=":$n"
   unset QT_QPA_PLATFORM
-  keypad_digits
-}
-
-# The keypad's keys give their digits without Num Lock: xdotool would otherwise press Num Lock
-# around every keypad digit, and the board takes that key as the end of a keypad move.
-keypad_digits() {
-  xkbcomp -xkb "$DISPLAY" "$work/keymap.xkb" 2>/dev/null
-  sed -E 's/^(\s*key\s+<KP[0-9]>\s*\{\s*\[)\s*[A-Za-z_]+,\s*(KP_[0-9])\s*\]/\1 \2, \2 ]/' \
-    "$work/keymap.xkb" >"$work/keypad.xkb"
-  xkbcomp "$work/keypad.xkb" "$DISPLAY" 2>/dev/null
+  # The standard keymap with Num Lock on, as a player who uses the keypad has it.
+  "$xkeys" numlock || fail "Num Lock cannot be turned on"
 }
 
 free_port() { python3 -c 'import socket; s = socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])'; }
@@ -54,6 +46,10 @@ free_port() { python3 -c 'import socket; s = socket.socket(); s.bind(("127.0.0.1
 shot() { import -window root "$work/$1.png"; }
 alive() { kill -0 "$1" 2>/dev/null || fail "$2 is no longer running"; }
 keys() { xdotool key --delay 80 "$@"; sleep 0.6; }
+# Keys by their keycodes alone, as a keyboard sends them: xdotool would press Num Lock around every
+# keypad digit, and the board takes that key, as any other, as the end of a keypad move.
+xkeys="$(dirname "${BASH_SOURCE[0]}")/../../../board/menus/XKeys.py"
+keycodes() { "$xkeys" key "$@"; sleep 0.6; }
 typed() { xdotool type --delay 40 "$1"; sleep 0.4; }
 
 # The visible window of program `pid` titled `name` (exactly, blanks at the ends aside), waiting

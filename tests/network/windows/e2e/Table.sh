@@ -102,7 +102,7 @@ move() {
   if [ "$how" = keypad ]; then
     [ "$kind" = center ] && digit=$pile || digit=$((6 + pile))
     focus "${!board}" "the board of $side"
-    keys "KP_$slot" Return "KP_$((digit % 10))"
+    keycodes "KP_$slot" Return "KP_$((digit % 10))"
   else
     # shellcheck disable=SC2046
     drag "${!board}" $(slot_point "$slot") $("${kind}_point" "$pile")
