@@ -49,8 +49,6 @@ void FrmZarle::PlaceLabel(ControlId id) {
 
 // A "HOLD piles" box leaves its caption a thin band above the cards it holds: the box grows
 // upward by what the caption's line needs beyond it, at any card size and font size.
-// A "HOLD piles" box leaves its caption a thin band above the cards it holds: the box grows
-// upward by what the caption's line needs beyond it, at any card size and font size.
 void FrmZarle::PlaceHoldBox(QWidget& box, const QRect& bounds) {
     const int frame = static_cast<const QFrame&>(box).frameWidth();
     const int room = std::max(0, box.fontMetrics().height() + frame + CaptionGap - HoldCaptionBandPx);

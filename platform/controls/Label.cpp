@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QPainter>
+#include <QRegion>
 
 namespace zarle {
 
@@ -127,8 +128,13 @@ void Label::changeEvent(QEvent* event) {
 void Label::paintEvent(QPaintEvent* event) {
     if (!outline_ && captionOffset_ == 0) return VbControl<QLabel>::paintEvent(event);
     QPainter painter(this);
-    drawFrame(&painter);
     const QRect area = TextArea();
+    if (captionOffset_ > 0) {
+        const int gapEnd = area.left() - fontMetrics().horizontalAdvance(QLatin1Char('x')) / 2;
+        painter.setClipRegion(QRegion(rect()).subtracted(QRect(0, 0, gapEnd, frameWidth())));
+    }
+    drawFrame(&painter);
+    painter.setClipping(false);
     const int flags = TextFlags();
     const QColor fore =
         palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText);

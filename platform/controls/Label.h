@@ -39,7 +39,8 @@ class Label : public VbControl<QLabel> {
     bool TextOutline() const { return outline_; }
     void SetTextOutline(bool outline);
     // Moves the caption this many pixels to the right of where its alignment puts it; the frame
-    // stays where it is.
+    // stays where it is, but its top edge leaves off before the caption, for what stands in front
+    // of the room so made (an opponent's name on a box's edge).
     int CaptionOffset() const { return captionOffset_; }
     void SetCaptionOffset(int pixels);
 

@@ -148,12 +148,22 @@ TEST(BoardTexts, TagsAndNamesKeepClearOfTheBoxCaptions) {
             EXPECT_FALSE(tag->geometry().intersects(centers))
                 << "the tag of center " << c << " on \"Centers\"";
         }
+        const QImage window = t.Window->Window().grab().toImage();
         for (int seat = 2; seat <= t.Game.NumPlayers; ++seat) {
             const QRect name = CaptionRect(LabelOf(t, {Ctl::Label9, seat + 2}));
             const QRect hold = CaptionRect(LabelOf(t, {Ctl::Label3, seat - 1}));
             EXPECT_FALSE(name.intersects(hold)) << "seat " << seat << "'s name on its \"HOLD piles\"";
             for (const QWidget* card : CardsOver(t, hold))
                 ADD_FAILURE() << CardName(card) << " on seat " << seat << "'s \"HOLD piles\"";
+            // A name standing on its box's top edge: the edge leaves off under it.
+            const QWidget* box = t.Widget({Ctl::Label3, seat - 1});
+            if (!name.intersects(QRect(box->x(), box->y(), box->width(), 1))) continue;
+            const QRgb edge = window.pixel(box->geometry().right() - 8, box->y());
+            for (int x = std::max(name.left(), box->x()); x <= name.right(); ++x)
+                if (window.pixel(x, box->y()) == edge) {
+                    ADD_FAILURE() << "seat " << seat << "'s box edge runs through its name at x " << x;
+                    break;
+                }
         }
     }
 }
