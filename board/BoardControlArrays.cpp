@@ -1,5 +1,7 @@
 #include "BoardControlArrays.h"
 
+#include "CardMarker.h"
+
 #include "controls/CommandButton.h"
 #include "controls/ControlArray.h"
 #include "controls/ImageBox.h"
@@ -16,9 +18,8 @@ namespace {
 
 constexpr Ctl PictureBoxes[] = {Ctl::Picture7, Ctl::Picture1,  Ctl::Picture2,
                                 Ctl::Picture3, Ctl::PicCenter, Ctl::picPanel};
-constexpr Ctl Labels[] = {Ctl::Label9,    Ctl::LblWild,      Ctl::Label3,     Ctl::Label1,
-                          Ctl::Label10,   Ctl::LabelPeek,    Ctl::lblRules,   Ctl::lblLevel,
-                          Ctl::StatusMsg, Ctl::lblHighlight, Ctl::lblHoldCard};
+constexpr Ctl Labels[] = {Ctl::Label9,    Ctl::LblWild,  Ctl::Label3,   Ctl::Label1,    Ctl::Label10,
+                          Ctl::LabelPeek, Ctl::lblRules, Ctl::lblLevel, Ctl::StatusMsg, Ctl::lblHoldCard};
 constexpr Ctl Images[] = {Ctl::ImgHold,  Ctl::ImgAvatar, Ctl::imgSlap, Ctl::ImgTurn1,
                           Ctl::ImgTurn2, Ctl::imgIcon,   Ctl::imgMenu};
 
@@ -37,17 +38,23 @@ BoardControlArrays::BoardControlArrays(QWidget& form) {
     for (const Ctl family : PictureBoxes) Add<PictureBox>(family, form);
     for (const Ctl family : Labels) Add<Label>(family, form);
     for (const Ctl family : Images) Add<ImageBox>(family, form);
+    Add<CardMarker>(Ctl::lblHighlight, form);
     Add<Shape>(Ctl::Stack, form);
     Add<CommandButton>(Ctl::Command2, form);
     Add<StatusBar>(Ctl::StatusBar1, form);
 }
 
 bool BoardControlArrays::DrawnOnForm(Ctl family) {
+    if (Overlay(family)) return false;
     for (const Ctl label : Labels)
         if (label == family) return true;
     for (const Ctl image : Images)
         if (image == family) return true;
     return family == Ctl::Stack;
+}
+
+bool BoardControlArrays::Overlay(Ctl family) {
+    return family == Ctl::StatusMsg || family == Ctl::lblHighlight;
 }
 
 QWidget* BoardControlArrays::Load(ControlId id) {

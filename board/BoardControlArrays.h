@@ -26,6 +26,9 @@ class BoardControlArrays {
     // Labels, shapes and images are drawn on the form itself: they lie under every picture box,
     // button and the status bar, whatever order they were brought forward in.
     static bool DrawnOnForm(Ctl family);
+    // The network status and the keypad's card marker lie over everything while they show, and
+    // let the mouse through to the piles beneath.
+    static bool Overlay(Ctl family);
 
   private:
     struct Family {

@@ -79,6 +79,16 @@ void BoardPresenter::SurfaceResized(const SurfaceFrame& frame) {
     binding_.AcceptWindow(model_.Window());
 }
 
+// The board keeps where its window stands, so that a later fit of the window to a new board leaves
+// it there.
+void BoardPresenter::SurfaceMoved(const SurfaceFrame& frame) {
+    if (game_.StartingUp || frame.State != static_cast<int>(WindowState::Normal)) return;
+    BoardWindow& w = model_.EditWindow();
+    w.Left = frame.Left;
+    w.Top = frame.Top;
+    binding_.AcceptWindow(model_.Window());
+}
+
 void BoardPresenter::SetCaption(ControlId control, std::string_view text) {
     Batch batch(*this);
     model_.Edit(control).Caption = std::string(text);

@@ -77,6 +77,9 @@ class BoardPresenter : public BoardPort, public LayoutHost, private SurfaceEvent
 
     // Puts what changed in the model on the widgets now.
     void Present();
+    // Gets every card picture a deal and a play can show in the current look ready for the screen,
+    // so that the first of them shows as fast as any later one.
+    void PrepareCardPictures();
 
     // Control properties.
     void SetCaption(ControlId control, std::string_view text) override;
@@ -143,6 +146,7 @@ class BoardPresenter : public BoardPort, public LayoutHost, private SurfaceEvent
     };
 
     void SurfaceResized(const SurfaceFrame& frame) override;
+    void SurfaceMoved(const SurfaceFrame& frame) override;
 
     static FlightClock RealFlightClock();
     double FramesPerSecond() const;

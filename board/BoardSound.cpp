@@ -17,6 +17,10 @@ void ChannelOutput::PlayFile(const std::string& path, bool untilEnd) {
     ProgramSound().Play(QString::fromStdString(path), untilEnd);
 }
 
+void ChannelOutput::Prepare() {
+    ProgramSound().Prepare();
+}
+
 void BoardSound::PlayResource(int id, SoundPlay how) {
     PlayResourceSound(out_, SettingsOf(game_), id, how == SoundPlay::ToEnd);
 }

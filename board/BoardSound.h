@@ -12,6 +12,8 @@ namespace zarle {
 class ChannelOutput : public SoundOutput {
   public:
     void PlayFile(const std::string& path, bool untilEnd) override;
+    // Readies the sound device for the first sound.
+    void Prepare();
 };
 
 class BoardSound : public SoundPort {

@@ -29,6 +29,8 @@ class SurfaceEvents {
   public:
     virtual ~SurfaceEvents() = default;
     virtual void SurfaceResized(const SurfaceFrame& frame) = 0;
+    // Only the window's place changed (the player moved it).
+    virtual void SurfaceMoved(const SurfaceFrame& frame) = 0;
 };
 
 class BoardSurface : public ControlWidgets {
@@ -50,6 +52,8 @@ class BoardSurface : public ControlWidgets {
     // The card banks now hold other pictures under the same keys (a face style, back design or
     // skin was applied): every control draws its picture again.
     virtual void PicturesChanged() = 0;
+    // Makes these pictures ready for the screen ahead of their first showing.
+    virtual void PreparePictures(const std::vector<std::string>& keys) = 0;
 
     // Status bar panels 1..8.
     virtual void SetPanelText(int panel, const std::string& text) = 0;

@@ -4,6 +4,7 @@
 #include "BoardPresenter.h"
 
 #include "CardArtPaths.h"
+#include "CardGeometry.h"
 #include "CardPictureBank.h"
 #include "CardStyles.h"
 #include "PileFamilies.h"
@@ -51,6 +52,17 @@ std::optional<CardShown> BoardPresenter::DrawCard(Pics pics, int index, int card
     if (shown.backColor == BackFill::DeckColor) c.BackColor = game_.DeckColor;
     if (card == 0 && mode == EmptyPileMode) Refresh({*family, index});
     return shown;
+}
+
+void BoardPresenter::PrepareCardPictures() {
+    std::vector<std::string> keys;
+    const CardLook look = Look();
+    for (const Pics pics : {Pics::Picture7, Pics::Picture1, Pics::PicCenter})
+        for (int card = 0; card <= CardsPerPack; ++card) {
+            const CardShown shown = ShowCardChoice(pics, 2, card, 0, look);
+            if (!shown.badCard) keys.push_back(PictureKey(shown));
+        }
+    surface_.PreparePictures(keys);
 }
 
 void BoardPresenter::ReportCardProblem(Pics pics, int index, int card, int sheetCard, int error,

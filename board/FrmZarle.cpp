@@ -6,6 +6,7 @@
 #include "controls/PictureBox.h"
 #include "controls/Shape.h"
 #include "controls/StatusBar.h"
+#include "forms/OnScreen.h"
 #include "units/Twips.h"
 
 #include <QEvent>
@@ -24,16 +25,8 @@ const QColor CardEdgeColor(0x55, 0x55, 0x55);
 // How often, and how many times, a shown window looks whether the window manager framed it.
 constexpr int FrameWatchMs = 20;
 constexpr int FrameWatchTries = 100;
-// The band the layout leaves between a hold box's top and its cards, and the gap the caption keeps
-// above the cards.
-constexpr int HoldCaptionBandPx = 4;
-constexpr int CaptionGap = 1;
 // What a window manager's frame usually takes, until the real one is known.
 constexpr QSize UsualFrame(12, 40);
-
-int Key(ControlId id) {
-    return static_cast<int>(id.family) * 1024 + id.index;
-}
 
 bool IsMenuStripCaption(Ctl family) {
     return family == Ctl::lblRules || family == Ctl::lblLevel;
@@ -60,6 +53,10 @@ QString ToQString(const std::string& text) {
 
 } // namespace
 
+int FrmZarle::ControlKey(ControlId id) {
+    return static_cast<int>(id.family) * 1024 + id.index;
+}
+
 std::unique_ptr<BoardSurface> CreateFrmZarle(CardPictureBank& pictures) {
     return std::make_unique<FrmZarle>(pictures);
 }
@@ -68,6 +65,8 @@ FrmZarle::FrmZarle(CardPictureBank& pictures)
     : arrays_(*this), pictures_(pictures), layerDivider_(new QWidget(this)) {
     setObjectName("frmZarle");
     setWindowTitle("ZarleNET");
+    // The board comes back where the player left it, fitted onto the screen by start-up.
+    LeaveToItself(*this);
     layerDivider_->hide();
     frameWatch_.setInterval(FrameWatchMs);
     connect(&frameWatch_, &QTimer::timeout, this, [this] { WatchForFrame(); });
@@ -81,7 +80,10 @@ void FrmZarle::LoadWidget(ControlId id) {
     if (auto* image = dynamic_cast<ImageBox*>(w)) image->SetStretch(true);
     if (auto* label = dynamic_cast<Label*>(w)) {
         label->SetWordWrap(true);
-        if (id.family == Ctl::LblWild) label->SetAlignment(Label::Center);
+        if (id.family == Ctl::LblWild) {
+            label->SetAlignment(Label::Center);
+            label->SetWordWrap(false);
+        }
         // The network status runs to four lines of its own breaks: it takes the size of its text.
         if (id.family == Ctl::StatusMsg) {
             label->SetWordWrap(false);
@@ -93,6 +95,7 @@ void FrmZarle::LoadWidget(ControlId id) {
         shape->SetFillStyle(1);
         shape->SetBorderColor(CardEdgeColor);
     }
+    if (BoardControlArrays::Overlay(id.family)) w->setAttribute(Qt::WA_TransparentForMouseEvents);
     if (id.family == Ctl::StatusBar1) SetUpStatusBar(*w);
     if (IsMenuStripCaption(id.family) || id.family == Ctl::picPanel) HoldCaptionsInMenuStrip();
 }
@@ -115,12 +118,16 @@ void FrmZarle::SetUpStatusBar(QWidget& widget) {
         const QString key = panel == UndoPanel ? "Undo" : panel == OpponentNamePanel ? "OppName" : "";
         bar.AddPanel(key);
     }
+    // The undo panel's clicks take back the last play: it says so while it shows nothing else.
+    bar.SetIdleText(UndoPanel, "Undo");
+    bar.SetToolTipText(UndoPanel, "Undo: click to take back your last play");
     for (const auto& [panel, text] : panelTexts_) bar.SetText(panel, ToQString(text));
     for (const auto& [panel, tip] : panelTips_) bar.SetToolTipText(panel, ToQString(tip));
 }
 
 void FrmZarle::UnloadWidget(ControlId id) {
-    pictureKeys_.erase(Key(id));
+    pictureKeys_.erase(ControlKey(id));
+    labelBoxes_.erase(ControlKey(id));
     arrays_.Unload(id);
 }
 
@@ -133,6 +140,10 @@ void FrmZarle::SetBounds(ControlId id, PixelBounds b) {
         holdBoxes_[id.index] = box;
         return PlaceHoldBox(*w, box);
     }
+    if (dynamic_cast<Label*>(w)) {
+        labelBoxes_[ControlKey(id)] = box;
+        return PlaceLabel(id);
+    }
     // A pile's border lies around its card, never over the card's edge.
     if (auto* picture = dynamic_cast<PictureBox*>(w))
         picture->SetInside(box);
@@ -141,7 +152,11 @@ void FrmZarle::SetBounds(ControlId id, PixelBounds b) {
 }
 
 void FrmZarle::SetVisible(ControlId id, bool visible) {
-    if (QWidget* w = arrays_.At(id)) w->setVisible(visible);
+    QWidget* w = arrays_.At(id);
+    if (!w) return;
+    w->setVisible(visible);
+    if (visible && BoardControlArrays::Overlay(id.family)) w->raise();
+    if (id.family == Ctl::Label9) IndentBoxCaptions();
 }
 
 void FrmZarle::SetEnabled(ControlId id, bool enabled) {
@@ -150,7 +165,10 @@ void FrmZarle::SetEnabled(ControlId id, bool enabled) {
 
 void FrmZarle::SetCaption(ControlId id, const std::string& caption) {
     QWidget* w = arrays_.At(id);
-    if (auto* label = dynamic_cast<Label*>(w)) label->SetCaption(ToQString(caption));
+    if (auto* label = dynamic_cast<Label*>(w)) {
+        label->SetCaption(ToQString(caption));
+        PlaceLabel(id);
+    }
     if (auto* button = dynamic_cast<CommandButton*>(w)) button->SetCaption(ToQString(caption));
 }
 
@@ -166,14 +184,7 @@ void FrmZarle::SetFont(ControlId id, double points, bool italic) {
     font.setItalic(italic);
     w->setFont(font);
     if (id.family == Ctl::Label3 && holdBoxes_.count(id.index)) PlaceHoldBox(*w, holdBoxes_[id.index]);
-}
-
-// A "HOLD piles" box leaves its caption a thin band above the cards it holds: the box grows
-// upward by what the caption's line needs beyond it, at any card size and font size.
-void FrmZarle::PlaceHoldBox(QWidget& box, const QRect& bounds) {
-    const int frame = static_cast<const QFrame&>(box).frameWidth();
-    const int room = std::max(0, box.fontMetrics().height() + frame + CaptionGap - HoldCaptionBandPx);
-    box.setGeometry(bounds.adjusted(0, -room, 0, 0));
+    PlaceLabel(id);
 }
 
 void FrmZarle::SetColors(ControlId id, uint32_t back, uint32_t fore, uint32_t fill, bool transparentBack) {
@@ -183,6 +194,8 @@ void FrmZarle::SetColors(ControlId id, uint32_t back, uint32_t fore, uint32_t fi
         label->SetBackColor(ToQColor(back));
         label->SetForeColor(ToQColor(fore));
         label->SetBackStyle(transparentBack ? 0 : 1);
+        // Captions on the table read on every background picture and table colour.
+        label->SetTextOutline(transparentBack && !IsMenuStripCaption(id.family));
     }
     if (auto* shape = dynamic_cast<Shape*>(w)) {
         shape->SetBackColor(ToQColor(back));
@@ -200,7 +213,7 @@ void FrmZarle::SetBorderStyle(ControlId id, int style) {
 void FrmZarle::SetPicture(ControlId id, const std::string& key) {
     QWidget* w = arrays_.At(id);
     if (!w) return;
-    pictureKeys_[Key(id)] = key;
+    pictureKeys_[ControlKey(id)] = key;
     // A picture that cannot be read leaves the control showing what it had.
     if (const auto picture = pictures_.Resolve(key)) ShowPicture(*w, *picture);
 }
@@ -213,10 +226,14 @@ void FrmZarle::ShowPicture(QWidget& widget, const QPixmap& picture) {
 void FrmZarle::BringToFront(ControlId id) {
     QWidget* w = arrays_.At(id);
     if (!w) return;
-    if (BoardControlArrays::DrawnOnForm(id.family) && w->parentWidget() == this)
+    if (BoardControlArrays::DrawnOnForm(id.family) && w->parentWidget() == this) {
         w->stackUnder(layerDivider_);
-    else
-        w->raise();
+        return;
+    }
+    w->raise();
+    if (BoardControlArrays::Overlay(id.family)) return;
+    for (const Ctl overlay : {Ctl::StatusMsg, Ctl::lblHighlight})
+        if (QWidget* o = arrays_.At({overlay, 0}); o && !o->isHidden()) o->raise();
 }
 
 // The bounds are the frame's, title bar included. The window manager's frame is known only once
@@ -296,6 +313,10 @@ void FrmZarle::PicturesChanged() {
             if (const auto resolved = pictures_.Resolve(picture)) ShowPicture(*w, *resolved);
 }
 
+void FrmZarle::PreparePictures(const std::vector<std::string>& keys) {
+    for (const std::string& key : keys) pictures_.Resolve(key);
+}
+
 void FrmZarle::SetPanelText(int panel, const std::string& text) {
     panelTexts_[panel] = text;
     if (auto* bar = static_cast<StatusBar*>(arrays_.At({Ctl::StatusBar1, 0})))
@@ -310,7 +331,13 @@ void FrmZarle::SetPanelToolTip(int panel, const std::string& tip) {
 
 void FrmZarle::resizeEvent(QResizeEvent* event) {
     Form::resizeEvent(event);
+    PlaceLabel({Ctl::StatusMsg, 0});
     ReportFrame();
+}
+
+void FrmZarle::moveEvent(QMoveEvent* event) {
+    Form::moveEvent(event);
+    if (events_) events_->SurfaceMoved(Frame());
 }
 
 // The window manager tells the frame's size by a window property, which raises no event here.

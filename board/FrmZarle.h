@@ -15,6 +15,8 @@
 
 namespace zarle {
 
+class Label;
+
 class FrmZarle final : public Form, public BoardSurface {
   public:
     explicit FrmZarle(CardPictureBank& pictures);
@@ -42,6 +44,7 @@ class FrmZarle final : public Form, public BoardSurface {
     SurfaceFrame Frame() const override;
     void RepaintNow(const std::vector<ControlId>& ids) override;
     void PicturesChanged() override;
+    void PreparePictures(const std::vector<std::string>& keys) override;
     void SetPanelText(int panel, const std::string& text) override;
     void SetPanelToolTip(int panel, const std::string& tip) override;
     void SetEvents(SurfaceEvents* events) override { events_ = events; }
@@ -49,9 +52,12 @@ class FrmZarle final : public Form, public BoardSurface {
 
     // The widget of a control, or null when it is not loaded.
     QWidget* ControlWidget(ControlId id) const { return arrays_.At(id); }
+    // Whether a picture is ready for the screen, converted ahead of its showing or shown before.
+    bool PictureReady(const std::string& key) const { return pictures_.Holds(key); }
 
   protected:
     void resizeEvent(QResizeEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
     void changeEvent(QEvent* event) override;
 
   private:
@@ -60,6 +66,11 @@ class FrmZarle final : public Form, public BoardSurface {
     void HoldCaptionsInMenuStrip();
     void ReportFrame();
     void PlaceHoldBox(QWidget& box, const QRect& bounds);
+    // One number for a control, to keep things by.
+    static int ControlKey(ControlId id);
+    void PlaceLabel(ControlId id);
+    void IndentPastNames(Label& box);
+    void IndentBoxCaptions();
     // Whether the window manager's frame around the shown window is known.
     bool FrameKnown() const;
     // Gives the window the frame asked for, or as near as it can before the frame is known.
@@ -76,6 +87,7 @@ class FrmZarle final : public Form, public BoardSurface {
     SurfaceEvents* events_ = nullptr;
     std::optional<QRect> wantedFrame_; // pixels, until the window manager's frame is known
     std::map<int, QRect> holdBoxes_;   // Label3 index: the box as the layout places it
+    std::map<int, QRect> labelBoxes_;  // any other label, by key: the place the layout gives it
     QSize boardInside_{0, 0};          // the least inside the board asks for
     QTimer frameWatch_;
     int frameWatches_ = 0;

@@ -1,7 +1,11 @@
 #include "GameWindow.h"
 
 #include "FrmZarle.h"
+#include "forms/OnScreen.h"
 #include "pictures/Pictures.h"
+
+#include <QApplication>
+#include <QTimer>
 
 namespace zarle {
 
@@ -12,7 +16,8 @@ GameWindow::GameWindow(GameState& game, GameWindowServices services)
       opponents_(game, engine_,
                  OpponentsPorts{board_, soundPort_, waitPort_, random_, gamePersistence_, net_,
                                 opponentWindow_, opponentWindow_, &net_}),
-      net_(InternetParts()), board_(game, pictures_, *surface_, BoardServices{soundPort_, waitPort_, boxPort_}),
+      net_(InternetParts()),
+      board_(game, pictures_, *surface_, BoardServices{soundPort_, waitPort_, boxPort_}),
       opponentWindow_(game, board_), profileView_(game, board_, *surface_, pictures_),
       profileCalls_(game, engine_, board_),
       profiles_(game, ProfilePorts{profileView_, profileCalls_, soundPort_, waitPort_, boxPort_}),
@@ -63,17 +68,26 @@ GameWindow::GameWindow(GameState& game, GameWindowServices services)
 }
 
 StartOutcome GameWindow::Start(const StartOptions& options) {
+    if (auto* app = qobject_cast<QApplication*>(QCoreApplication::instance())) KeepWindowsOnScreen(*app);
     const StartOutcome outcome = startUp_.Form_Load(options);
-    if (outcome == StartOutcome::Running) windows_.ShowTipAtStartUp();
+    if (outcome != StartOutcome::Running) return outcome;
+    windows_.ShowTipAtStartUp();
+    // Once the board is on the screen, before the player gets to the Deal button.
+    QTimer::singleShot(0, &surface_->Widget(), [this] { PrepareFirstPlay(); });
     return outcome;
 }
 
 GameWindow::~GameWindow() = default;
 
 BoardParts GameWindow::Parts() {
-    return BoardParts{game_,        board_,     *surface_, pictures_, profiles_,    engine_,
-                      welcomePort_, soundPort_, waitPort_, boxPort_,  startUpState_,
-                      [this] { net_.Session().ShutDown(); }};
+    return BoardParts{game_,     board_,   *surface_,     pictures_,
+                      profiles_, engine_,  welcomePort_,  soundPort_,
+                      waitPort_, boxPort_, startUpState_, [this] { net_.Session().ShutDown(); }};
+}
+
+void GameWindow::PrepareFirstPlay() {
+    board_.PrepareCardPictures();
+    if (&soundPort_ == &sound_ && game_.SoundLevel != 2) channel_.Prepare();
 }
 
 void GameWindow::ShowRules() {

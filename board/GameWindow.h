@@ -104,6 +104,9 @@ class GameWindow {
   private:
     BoardParts Parts();
     InternetPlayParts InternetParts();
+    // What the first deal and the first play need, made ready as soon as the board shows the
+    // player's look: the card pictures for the screen and the sound device.
+    void PrepareFirstPlay();
 
     GameState& game_;
     CardPictureBank pictures_;

@@ -73,17 +73,19 @@ bool ModelBinding::ApplyControl(ControlId id, const Control& now, BoardSurface& 
     return forward;
 }
 
-void ModelBinding::ApplyWindow(const BoardWindow& now, BoardSurface& surface) {
+// `now` is a copy: the window's resize reports change the model's window while this runs.
+void ModelBinding::ApplyWindow(const BoardWindow now, BoardSurface& surface) {
     // Taken over first: setting the window's size can bring its resize report back in here.
     const bool all = !windowApplied_;
     const BoardWindow was = window_;
     AcceptWindow(now);
     if (all || was.State != now.State) surface.SetWindowState(static_cast<int>(now.State));
+    // The least size first: a window being made smaller than the least size it had would stop there.
+    if (all || was.MinInsideWidth != now.MinInsideWidth || was.MinInsideHeight != now.MinInsideHeight)
+        surface.SetMinimumInside(now.MinInsideWidth, now.MinInsideHeight);
     if (all || was.Left != now.Left || was.Top != now.Top || was.Width != now.Width ||
         was.Height != now.Height)
         surface.SetWindowBounds(now.Left, now.Top, now.Width, now.Height);
-    if (all || was.MinInsideWidth != now.MinInsideWidth || was.MinInsideHeight != now.MinInsideHeight)
-        surface.SetMinimumInside(now.MinInsideWidth, now.MinInsideHeight);
     if (all || was.BackColor != now.BackColor) surface.SetTableColor(now.BackColor);
     if (all || was.PaintingOn != now.PaintingOn) surface.SetPainting(now.PaintingOn);
 }

@@ -20,7 +20,7 @@ class ModelBinding {
   private:
     // Returns whether the control's place in front of the others changed.
     bool ApplyControl(ControlId id, const Control& now, BoardSurface& surface);
-    void ApplyWindow(const BoardWindow& now, BoardSurface& surface);
+    void ApplyWindow(BoardWindow now, BoardSurface& surface);
 
     std::unordered_map<int, Control> applied_; // by family and index; absent: no widget yet
     BoardWindow window_;

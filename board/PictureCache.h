@@ -19,6 +19,8 @@ class PictureCache {
 
     // The picture of a key: a null picture for "", nothing when a file cannot be read.
     std::optional<QPixmap> Resolve(const std::string& key);
+    // Whether the picture of a key is converted for the screen and kept.
+    bool Holds(const std::string& key) const { return kept_.count(key) != 0; }
     // The banks hold other pictures now.
     void Clear() { kept_.clear(); }
 

@@ -1,12 +1,17 @@
 // Timings of the real board window on a virtual screen:
 //   - a full Redraw of a dealt four-player board, put on the widgets, and then painted;
 //   - the time on screen, with the game's own waits, of one card flight at speeds 2, 45 and 250,
-//     of the first deal of the hands for two and four players, and of a computer turn.
-// Run: QT_QPA_PLATFORM=offscreen ./board_bench   (or under xvfb-run)
+//     of the first deal of the hands for two and four players, and of a computer turn;
+//   - the time the board takes to answer the Deal button and a double-click on a card, the first
+//     time in a run of the program and later, on a fresh and on a used program folder.
+// Run: QT_QPA_PLATFORM=offscreen ./board_bench [runs of the program (default 5)]   (or under
+// xvfb-run; a sound server makes the first answers include opening the sound device)
 
+#include "FirstAnswers.h"
 #include "GameWindow.h"
 
 #include <QApplication>
+#include <QStringList>
 #include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <QWidget>
@@ -200,6 +205,8 @@ void BenchComputerTurn(GameWindow& w, const FlightCount& flights) {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    if (args.size() > 2 && args[1] == "--first-answers") return zarle::bench::RunFirstAnswers(args[2]);
     QTemporaryDir folder;
     GameState game;
     game.AppPath = folder.path().toStdString();
@@ -227,5 +234,6 @@ int main(int argc, char** argv) {
     BenchFlights(window);
     BenchFirstDeals(window);
     BenchComputerTurn(window, counted);
-    return 0;
+    const int runs = args.size() > 1 ? std::max(1, args[1].toInt()) : 5;
+    return zarle::bench::BenchFirstAnswers(app.applicationFilePath(), ZARLE_GAME_DIR, runs);
 }

@@ -7,12 +7,10 @@
 // "fewer", which leaves out the intro sound and the pause start-up makes for it.
 //   startup_bench [runs per series (default 15)] [program folder (default: the build's)]
 
-#include "PlayerRecord.h"
-#include "RecordFile.h"
+#include "ProgramFolder.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QDirIterator>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
@@ -32,31 +30,6 @@ struct Run {
     double peakMb = 0;
 };
 
-bool CopyFolder(const QString& from, const QString& to) {
-    QDir().mkpath(to);
-    QDirIterator it(from, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
-                    QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString source = it.next();
-        const QString target = to + "/" + QDir(from).relativeFilePath(source);
-        if (it.fileInfo().isDir()) {
-            QDir().mkpath(target);
-        } else if (!QFile::copy(source, target)) {
-            return false;
-        }
-    }
-    return true;
-}
-
-// The header of the player file is the profile a first start applies.
-bool TurnSoundsDown(const QString& folder) {
-    zarle::RecordFile players((folder + "/Data/Players.sav").toStdString(), zarle::PlayerRecord::Size,
-                              zarle::RecordFile::Access::ReadWrite);
-    auto header = zarle::ReadRecord<zarle::PlayerRecord>(players, 1);
-    header.SoundLevel = 1;
-    return zarle::WriteRecord(players, 1, header);
-}
-
 // VmHWM of /proc/<pid>/status: the most memory the process has held, in megabytes.
 double PeakResidentMb(qint64 pid) {
     QFile status(QString("/proc/%1/status").arg(pid));
@@ -70,8 +43,8 @@ std::optional<Run> StartOnce(const QString& source, bool soundsDown) {
     QTemporaryDir scratch;
     const QString folder = scratch.filePath("game");
     const QString locks = scratch.filePath("locks");
-    if (!CopyFolder(source, folder) || !QDir().mkpath(locks)) return std::nullopt;
-    if (soundsDown && !TurnSoundsDown(folder)) return std::nullopt;
+    if (!zarle::bench::CopyFolder(source, folder) || !QDir().mkpath(locks)) return std::nullopt;
+    if (soundsDown && !zarle::bench::TurnSoundsDown(folder)) return std::nullopt;
 
     QProcess game;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();

@@ -43,8 +43,11 @@ void KeypadMove::ChooseSource(int keyCode) {
         const int digit = keyCode - KeypadFirst;
         keySlot_ = digit == 0 ? 10 : digit;
         Status("Move card: " + std::to_string(keySlot_));
+        // The marker is a little larger than a card and rings it all round.
         const Control& slot = board_.Model().Get(Ctl::Picture7, keySlot_);
-        board_.MoveTo({Ctl::lblHighlight, 0}, VbRound(ToPixels(slot.Left)), VbRound(ToPixels(slot.Top)));
+        const Control& marker = board_.Model().Get(Ctl::lblHighlight);
+        board_.MoveTo({Ctl::lblHighlight, 0}, VbRound(ToPixels(slot.Left + (slot.Width - marker.Width) / 2)),
+                      VbRound(ToPixels(slot.Top + (slot.Height - marker.Height) / 2)));
         Highlight(true);
         return;
     }

@@ -4,7 +4,7 @@
 #include "SoundEffects.h"
 #include "Utilities.h"
 #include "commands/BoardCommands.h"
-#include "commands/WebSites.h"
+#include "WebSites.h"
 #include "windows/frmAbout.h"
 
 namespace zarle {

@@ -41,7 +41,8 @@ InternetPlayParts GameWindow::InternetParts() {
                              [this] { dialogs_.SetupOpponents(); },
                              [this] { profiles_.Read_Users(); },
                              [this] { ShowRules(); },
-                             [this] { profiles_.RestoreOpponentSeats(); }};
+                             [this] { profiles_.RestoreOpponentSeats(); },
+                             [this] { return pictures_.imgSkin(game_.BackgroundIdx); }};
 }
 
 } // namespace zarle

@@ -23,7 +23,7 @@ InternetPlay::InternetPlay(InternetPlayParts parts)
                                              {}}),
       chatLink_(parts_.Game, session_),
       windows_(ChatServices{parts_.Game, chatLink_, chatLog_, chatView_, parts_.Sound, parts_.Waiter, parts_.Box},
-               parts_.Window, parts_.ReadUsers),
+               parts_.Window, parts_.ReadUsers, parts_.TablePicture),
       session_(SessionPorts{parts_.Game, parts_.Board, parts_.Box, parts_.Sound, parts_.Waiter,
                             windows_.Chat(), sessionGame_}) {}
 
@@ -79,7 +79,9 @@ void InternetPlay::SetupPlayers() {
 
 bool InternetPlay::SetupPlayersWindow(SetupSession& session) {
     NetSetupHooks hooks;
-    hooks.RenameSeatConnection = [this](int seat, const std::string& name) { session_.RenameSeat(seat, name); };
+    hooks.RenameSeatConnection = [this](int seat, const std::string& name) {
+        session_.RenameSeat(seat, name);
+    };
     hooks.ShowRules = parts_.ShowRules;
     return !windows_.SetupPlayers(session, std::move(hooks));
 }

@@ -39,6 +39,7 @@ struct InternetPlayParts {
     std::function<void()> ShowRules;
     // The opponent seats back from the player's profile; the table and the game stay as they are.
     std::function<void()> RestoreProfileSeats;
+    std::function<QImage()> TablePicture; // the chat window's backdrop
 };
 
 class InternetPlay final : public NetworkPort, public RemoteSeatPort, public InternetCommands {

@@ -1,5 +1,6 @@
 #pragma once
-// What the program says about itself: its version, legal notice, maker and web addresses.
+// What the program says about itself: its version, legal notice and maker (its web addresses are
+// in WebSites.h).
 
 namespace zarle {
 
@@ -14,7 +15,5 @@ inline constexpr ProgramVersion Version{ZARLE_VERSION_MAJOR, ZARLE_VERSION_MINOR
 inline constexpr const char* ProductName = "ZarleNET Multiplayer Edition for Linux";
 inline constexpr const char* LegalNotice =
     "(C) The ZarleNET team. Every card, table, sound and word is our own.";
-inline constexpr const char* WebSite = "https://zarlenet.example.org/";
-inline constexpr const char* GamingSite = "https://play.zarlenet.example.org/";
 
 } // namespace zarle

@@ -3,6 +3,7 @@
 #include "SoundFiles.h"
 #include "Utilities.h"
 #include "VbText.h"
+#include "WebSites.h"
 #include "windows/CardFan.h"
 #include "windows/ProgramInfo.h"
 
@@ -91,8 +92,8 @@ void frmAbout::Form_Load() {
     lblDescription->SetCaption(Q("Made by the ZarleNET team." + std::string(CRLF) +
                                  "Questions, bug reports and ideas: write to us through our web site." +
                                  std::string(CRLF) + "We read every letter."));
-    LblSite->SetCaption(
-        Q("Zarle's World on the web: " + std::string(WebSite) + std::string(CRLF) + GamingSite));
+    LblSite->SetCaption(Q("Zarle's World on the web: " + std::string(GameSiteAddress) + std::string(CRLF) +
+                          OnlineSiteAddress));
     Label2->SetCaption(Q(ReadDataText(appPath_, 22, 22)));
     lblDis->SetCaption(Q(std::string(CRLF) + "Warning: Highly addictive."));
     Label3->SetCaption(Q(ReadDataText(appPath_, 19, 21)));

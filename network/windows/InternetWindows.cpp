@@ -7,8 +7,10 @@
 
 namespace zarle {
 
-InternetWindows::InternetWindows(ChatServices services, QWidget* board, std::function<void()> readUsers)
-    : services_(services), receiver_(services), board_(board), readUsers_(std::move(readUsers)) {}
+InternetWindows::InternetWindows(ChatServices services, QWidget* board, std::function<void()> readUsers,
+                                 std::function<QImage()> tablePicture)
+    : services_(services), receiver_(services), board_(board), readUsers_(std::move(readUsers)),
+      tablePicture_(std::move(tablePicture)) {}
 
 InternetWindows::~InternetWindows() {
     delete chat_.data();
@@ -22,7 +24,7 @@ bool InternetWindows::Connect(ConnectDialogPorts ports) {
 }
 
 void InternetWindows::ShowChat() {
-    if (!chat_) chat_ = new frmChat(services_, choices_, board_);
+    if (!chat_) chat_ = new frmChat(services_, choices_, board_, tablePicture_ ? tablePicture_() : QImage());
     chat_->show();
     chat_->raise();
     chat_->Text2->setFocus();

@@ -9,6 +9,7 @@
 #include "frmMultiNET.h"
 #include "frmPlayers.h"
 
+#include <QImage>
 #include <QPointer>
 
 #include <functional>
@@ -23,8 +24,9 @@ class frmScoresNet;
 class InternetWindows {
   public:
     // `board` is the board window the chat stays with; `readUsers` refreshes the list of score
-    // files.
-    InternetWindows(ChatServices services, QWidget* board, std::function<void()> readUsers);
+    // files; `tablePicture` gives the table picture the player chose, for the chat's backdrop.
+    InternetWindows(ChatServices services, QWidget* board, std::function<void()> readUsers,
+                    std::function<QImage()> tablePicture = {});
     ~InternetWindows();
 
     InternetChoices& Choices() { return choices_; }
@@ -63,6 +65,7 @@ class InternetWindows {
     SessionChat sessionChat_{*this};
     QWidget* board_;
     std::function<void()> readUsers_;
+    std::function<QImage()> tablePicture_;
     QPointer<frmChat> chat_;
     QPointer<frmScoresNet> scores_;
 };

@@ -5,14 +5,17 @@
 #include "QtText.h"
 #include "VbText.h"
 #include "forms/Class1.h"
+#include "forms/EdgeLines.h"
 #include "forms/WindowDragger.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -48,9 +51,9 @@ QPushButton* SmallButton(const QString& text, const QString& tip, QWidget* paren
 
 } // namespace
 
-frmChat::frmChat(ChatServices services, InternetChoices& choices, QWidget* board)
-    : QWidget(board, Qt::Tool | Qt::FramelessWindowHint), c_(services), choices_(choices), outbox_(services),
-      onTop_(std::make_unique<Class1>()) {
+frmChat::frmChat(ChatServices services, InternetChoices& choices, QWidget* board, QImage table)
+    : QWidget(board, Qt::Tool | Qt::FramelessWindowHint), c_(services), choices_(choices),
+      table_(std::move(table)), outbox_(services), onTop_(std::make_unique<Class1>()) {
     setObjectName("frmChat");
     setWindowTitle(" ZARLEful Thoughts ");
     setAutoFillBackground(true);
@@ -155,6 +158,7 @@ void frmChat::Form_Load() {
     // The quick phrases are the first opponent seat's comment lines.
     for (int i = 1; i <= PhraseCount; ++i) c_.Game.Comments[i] = c_.Game.SeatRec1.Comments[i];
     ShowPhrases();
+    DrawFormEdgeLines(*this);
     onTop_->SetOnTop(true);
     onTop_->TopForm(*this);
     for (int seat = 2; seat <= 4; ++seat) {
@@ -319,10 +323,29 @@ void frmChat::ShowLog() {
     Text1->verticalScrollBar()->setValue(Text1->verticalScrollBar()->maximum());
 }
 
+void frmChat::paintEvent(QPaintEvent* event) {
+    if (table_.isNull()) return QWidget::paintEvent(event);
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(rect(), table_);
+}
+
+void frmChat::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    DrawFormEdgeLines(*this);
+}
+
 bool frmChat::eventFilter(QObject* watched, QEvent* event) {
     if (watched == Text2 && event->type() == QEvent::KeyPress) {
-        const auto* key = static_cast<QKeyEvent*>(event);
+        auto* key = static_cast<QKeyEvent*>(event);
         if (key->key() == Qt::Key_Backspace && Text2->text().isEmpty() && iconChosen_) IconShow(false, "");
+        // The board's function keys mean nothing in the line: they act on the board, so that the
+        // host deals with F2 as the status line says, wherever the focus is.
+        const bool functionKey = key->key() >= Qt::Key_F1 && key->key() <= Qt::Key_F12;
+        if (functionKey && key->modifiers() == Qt::NoModifier && parentWidget()) {
+            QCoreApplication::sendEvent(parentWidget()->window(), key);
+            return true;
+        }
     }
     if (watched == Text2 && event->type() == QEvent::MouseButtonPress) lstWavs->hide();
     return QWidget::eventFilter(watched, event);

@@ -6,6 +6,7 @@
 #include "ChatOutbox.h"
 #include "InternetChoices.h"
 
+#include <QImage>
 #include <QWidget>
 
 #include <array>
@@ -24,8 +25,9 @@ class Class1;
 class frmChat final : public QWidget {
     Q_OBJECT
   public:
-    // `board` is the board window: the chat stays with it and above it.
-    frmChat(ChatServices services, InternetChoices& choices, QWidget* board);
+    // `board` is the board window: the chat stays with it and above it. `table` is the table
+    // picture the player chose, stretched under the chat.
+    frmChat(ChatServices services, InternetChoices& choices, QWidget* board, QImage table = {});
     ~frmChat() override;
 
     QLabel* Label1 = nullptr;
@@ -57,6 +59,8 @@ class frmChat final : public QWidget {
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
   private:
     void Form_Load();
@@ -73,6 +77,7 @@ class frmChat final : public QWidget {
 
     ChatServices c_;
     InternetChoices& choices_;
+    QImage table_;
     ChatOutbox outbox_;
     std::unique_ptr<Class1> onTop_;
     std::string soundFile_;

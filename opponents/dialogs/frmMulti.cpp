@@ -5,6 +5,7 @@
 #include "Personalities.h"
 #include "PersonalityPacks.h"
 #include "VbText.h"
+#include "WebSites.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -24,7 +25,6 @@ namespace zarle {
 namespace {
 
 constexpr int AvatarBox = 96; // pixels of the avatar picture
-constexpr std::string_view DownloadsPage = "https://zarlenet.example.org/downloads/";
 
 QString Q(std::string_view text) {
     return QString::fromUtf8(text.data(), qsizetype(text.size()));

@@ -247,8 +247,9 @@ void SavedGames::TakeUpRecord(Source from) {
         for (int slot = 2; slot <= 6; ++slot)
             if (s_.PlayerCards[slot].Value == 0) p_.Board.SetVisible({Ctl::Picture7, slot}, false);
         s_.Stats[1] = RunCountsOf(r.Name);
-        p_.Board.SetPanelText(HumanRunPanel, RunText(s_.Stats[1]));
     }
+    // The run panel shows the turn's run as it stands once plays were taken back.
+    if (s_.UndoMode || s_.RestartMode) p_.Board.SetPanelText(HumanRunPanel, RunText(s_.Stats[1]));
     if (s_.PrevTurnMode) {
         p_.Board.SetPanelText(HumanRunPanel, "");
         p_.Board.SetPanelText(OpponentRunPanel, "");

@@ -24,7 +24,7 @@ StatusBar::StatusBar(QWidget* parent) : QWidget(parent) {
 }
 
 int StatusBar::AddPanel(const QString& key, const QString& text, int widthPixels) {
-    panels_.push_back({key, text, {}, std::max(0, widthPixels)});
+    panels_.push_back({key, text, {}, {}, std::max(0, widthPixels)});
     Changed();
     return PanelCount();
 }
@@ -56,6 +56,19 @@ void StatusBar::SetText(int panel, const QString& text) {
         p->text = text;
         Changed();
     }
+}
+
+void StatusBar::SetIdleText(int panel, const QString& text) {
+    if (Panel* p = Find(panel); p && p->idleText != text) {
+        p->idleText = text;
+        Changed();
+    }
+}
+
+QString StatusBar::ShownText(int panel) const {
+    const Panel* p = Find(panel);
+    if (!p) return {};
+    return p->text.isEmpty() ? p->idleText : p->text;
 }
 
 QString StatusBar::ToolTipText(int panel) const {
@@ -102,7 +115,8 @@ std::vector<int> StatusBar::LaidOutWidths() const {
     int used = 0, springs = 0;
     for (const Panel& p : panels_) {
         int w = p.width;
-        if (p.autoSize == Contents) w = fontMetrics().horizontalAdvance(p.text) + 2 * TextMargin;
+        if (p.autoSize == Contents)
+            w = fontMetrics().horizontalAdvance(p.text.isEmpty() ? p.idleText : p.text) + 2 * TextMargin;
         if (p.autoSize == Spring) ++springs;
         w = std::max(w, p.minWidth);
         widths.push_back(w);
@@ -174,7 +188,7 @@ void StatusBar::paintEvent(QPaintEvent*) {
         qDrawShadePanel(&painter, box, colours, true, 1);
         const QRect textArea = box.adjusted(TextMargin, 0, -TextMargin, 0);
         painter.drawText(textArea, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
-                         fontMetrics().elidedText(Text(i), Qt::ElideRight, textArea.width()));
+                         fontMetrics().elidedText(ShownText(i), Qt::ElideRight, textArea.width()));
     }
 }
 

@@ -27,6 +27,10 @@ class StatusBar : public QWidget {
     QString Key(int panel) const;
     QString Text(int panel) const;
     void SetText(int panel, const QString& text);
+    // What a panel shows while its text is empty: what clicking it does.
+    void SetIdleText(int panel, const QString& text);
+    // The text, or the idle text while the text is empty.
+    QString ShownText(int panel) const;
     QString ToolTipText(int panel) const;
     void SetToolTipText(int panel, const QString& tip);
     // The width the panel is given now, in pixels.
@@ -59,6 +63,7 @@ class StatusBar : public QWidget {
     struct Panel {
         QString key;
         QString text;
+        QString idleText;
         QString toolTip;
         int width = DefaultPanelWidth;
         int minWidth = 0;

@@ -17,6 +17,8 @@ class AudioOutput {
     virtual bool Start(const PcmSound& sound, std::function<void()> ended) = 0;
     // Silences the sound playing now, if any.
     virtual void Stop() = 0;
+    // Opens the way to the device ahead of the first sound, so that it starts at once.
+    virtual void Prepare() {}
 };
 
 // The default audio device of the machine, looked up anew for every sound.

@@ -93,6 +93,12 @@ class DeviceAudioOutput : public AudioOutput {
         return true;
     }
 
+    // The first look for the device wakes the platform's sound service, which can take a while.
+    void Prepare() override {
+        const QAudioDevice device = QMediaDevices::defaultAudioOutput();
+        if (!device.isNull()) DeviceFormat(device);
+    }
+
     void Stop() override {
         watch_.stop();
         ended_ = nullptr;

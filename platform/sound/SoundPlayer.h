@@ -33,6 +33,8 @@ class SoundPlayer {
     void PlayBytes(const QByteArray& wave, bool untilEnd);
     void Stop();
     bool IsPlaying() const { return playing_; }
+    // Readies the device for the first sound, which then starts as fast as every later one.
+    void Prepare() { output_->Prepare(); }
 
   private:
     std::unique_ptr<AudioOutput> output_;

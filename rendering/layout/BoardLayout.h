@@ -42,6 +42,7 @@ class BoardLayout {
     // runs only the common final steps.
     void ChangeDisplay(int action);
     void SizeFormToBoard();
+    void FitWindowToBoard();
     void SizeRelative();
 
     // Redraw and hold-pile counts.
@@ -115,6 +116,7 @@ class BoardLayout {
     void LayoutMultiPlayerMessages();
     void CompactPlayerRow();
     void RemoveSeat4Panel();
+    double WildTagLeft(int center) const;
 
     BoardModel& m_;
     GameState& gs_;

@@ -126,6 +126,11 @@ void BoardLayout::SizeFormToBoard() {
         w.Left = 0;
         w.Top = 0;
     }
+    FitWindowToBoard();
+}
+
+// The height and width the piles need, where the window stands.
+void BoardLayout::FitWindowToBoard() {
     SetScale(ScaleMode::Twips);
     const Control& sidePile = m_.Get(Ctl::Picture7, 1);
     const int height =

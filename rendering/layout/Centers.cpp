@@ -22,9 +22,7 @@ void BoardLayout::LayoutCenters() {
     SetLeftPx(Ctl::PicCenter, 2, st_.CenterLeft + ColumnPitch);
     if (gs_.DisplaySize > 1 && gs_.NumPlayers > 2)
         SetLeftPx(Ctl::PicCenter, 2, st_.CardW + st_.CenterLeft + SmallColumnGap);
-    for (int c = 1; c <= 2; ++c)
-        SetLeftPx(Ctl::LblWild, c,
-                  LeftPx(Ctl::PicCenter, c) + st_.CardW / 2.0 - WidthPx(Ctl::LblWild, c) / 2);
+    for (int c = 1; c <= 2; ++c) SetLeftPx(Ctl::LblWild, c, WildTagLeft(c));
 
     if (!gs_.CentersDimmed) {
         ClearCenterArrays();

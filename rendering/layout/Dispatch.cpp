@@ -20,6 +20,7 @@ constexpr int OpponentFanStep = 3; // each hand card of an opponent's panel lies
 constexpr int Seat2TwoPlayerTop = 6;
 constexpr int Seat2HoldTop = 128;
 constexpr int LabelAbovePile = 26;
+constexpr int WildTagOverhang = 3;
 
 } // namespace
 
@@ -51,6 +52,8 @@ void BoardLayout::ChangeLayout(int players, int centers) {
     // The rows go back up when they were up before: the player's choice outlives a new layout.
     if (rememberedDisplay == 1 && gs_.DisplaySize == 0) ChangeDisplay(0);
     if (rememberedDisplay > 1) ChangeDisplay(1);
+    // The window takes the size of the new board, not of the largest one it showed.
+    if (!gs_.StartingUp && m_.Window().State == WindowState::Normal) FitWindowToBoard();
     KeepBoardWhole();
 }
 
@@ -108,8 +111,7 @@ void BoardLayout::LayoutStandard() {
     for (int c = 1; c <= 3; ++c) {
         if (c > 1) SetLeftPx(Ctl::PicCenter, c, LeftPx(Ctl::PicCenter, c - 1) + st_.SlotPitch);
         SetTopPx(Ctl::PicCenter, c, st_.CenterTop);
-        MovePx(Ctl::LblWild, c, LeftPx(Ctl::PicCenter, c) + st_.CardW / 2.0 - WidthPx(Ctl::LblWild, c) / 2,
-               st_.CenterTop - LabelAbovePile);
+        MovePx(Ctl::LblWild, c, WildTagLeft(c), st_.CenterTop - LabelAbovePile);
         m_.BringToFront(Ctl::LblWild, c); // over the centers' frame line
     }
     if (gs_.CentersDimmed) {
@@ -172,6 +174,12 @@ void BoardLayout::LayoutMulti(int players) {
     LayoutMessages();
     GetImgHoldpic();
     KeepBoardWhole();
+}
+
+// A King's tag stands over the right end of its pile, reaching a little into the gap beside it,
+// so that the "Centers" caption at the box's left end stays readable.
+double BoardLayout::WildTagLeft(int center) const {
+    return LeftPx(Ctl::PicCenter, center) + st_.CardW + WildTagOverhang - WidthPx(Ctl::LblWild, center);
 }
 
 void BoardLayout::RemoveSeat4Panel() {

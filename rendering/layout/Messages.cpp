@@ -15,6 +15,9 @@ void BoardLayout::LayoutMessages() {
     MovePx(Ctl::Label9, 3, LeftPx(Ctl::Picture7, 1), TopPx(Ctl::Picture7, 1) + st_.CardH + 6);
     SetTopPx(Ctl::Label9, 4, TopPx(Ctl::Picture1, 1) + (gs_.NumPlayers == 2 ? 96 : 80));
     SetLeftPx(Ctl::imgIcon, 0, LeftPx(Ctl::imgMenu) + WidthPx(Ctl::imgMenu));
+    // The network status lies over the player's hand, which is empty while it tells what to do
+    // next, clear of the Deal button and the message lines.
+    MovePx(Ctl::StatusMsg, 0, LeftPx(Ctl::Picture7, 2), TopPx(Ctl::Picture7, 2));
     if (gs_.NumCenters <= 3)
         LayoutTwoPlayerMessages(false);
     else if (gs_.NumPlayers <= 2)

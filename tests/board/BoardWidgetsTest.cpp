@@ -3,6 +3,7 @@
 // resize by the user reaches the layout.
 
 #include "BoardTable.h"
+#include "controls/StatusBar.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -154,8 +155,46 @@ TEST(BoardWidgets, TheKingsValueIsATagOverTheCentersFrame) {
     QWidget* tag = t.Widget({Ctl::LblWild, 1});
     ASSERT_FALSE(tag->isHidden());
     const QImage seen = tag->grab().toImage();
-    EXPECT_EQ(seen.pixelColor(seen.width() - 4, seen.height() / 2), QColor(Qt::white));
+    EXPECT_EQ(seen.pixelColor(seen.width() / 2, 2), QColor(Qt::white));
     EXPECT_GT(StackingIndex(tag), StackingIndex(t.Widget({Ctl::Label10, 0})));
+}
+
+// The panel that takes back the last play says so, whatever the game last wrote into it.
+TEST(BoardWidgets, TheUndoPanelIsLabelled) {
+    BoardTable t;
+    t.Window->Deal();
+    const auto* bar = static_cast<const StatusBar*>(t.Widget({Ctl::StatusBar1, 0}));
+    const int undo = bar->PanelWithKey("Undo");
+    ASSERT_NE(undo, 0);
+    EXPECT_EQ(bar->Text(undo), "");
+    EXPECT_EQ(bar->ShownText(undo), "Undo");
+    EXPECT_FALSE(bar->ToolTipText(undo).isEmpty());
+    t.Board().SetPanelText(undo, " 3- 1- 0- [ 4 ]");
+    EXPECT_EQ(bar->ShownText(undo), " 3- 1- 0- [ 4 ]");
+}
+
+// The keypad's chosen card is ringed all round, in front of the piles, in a colour that stands out
+// on the table and on the card's own white edge.
+TEST(BoardWidgets, TheKeypadsChosenCardIsRingedInFrontOfThePiles) {
+    BoardTable t;
+    t.Window->Deal();
+    t.Game.PTurn = 1;
+    t.Board().SetVisible({Ctl::Command2, 0}, false);
+    constexpr int Keypad3 = 99;
+    t.Window->Commands().FormControlCodes(Keypad3, 0);
+    const QWidget* marker = t.Widget({Ctl::lblHighlight, 0});
+    const QWidget* card = t.Widget({Ctl::Picture7, 3});
+    ASSERT_FALSE(marker->isHidden());
+    EXPECT_GT(StackingIndex(marker), StackingIndex(card));
+    const QRect cardPlace(t.CardPlace({Ctl::Picture7, 3}), QSize(71, 96));
+    EXPECT_TRUE(marker->geometry().adjusted(3, 3, -3, -3).contains(cardPlace)) << "a ring all round the card";
+    const QImage seen = t.Window->Window().grab().toImage();
+    const QRect ring = marker->geometry();
+    const QColor gold(0xFF, 0xD0, 0x00);
+    for (const QPoint on :
+         {QPoint(ring.left() + 2, ring.center().y()), QPoint(ring.right() - 2, ring.center().y()),
+          QPoint(ring.center().x(), ring.top() + 2), QPoint(ring.center().x(), ring.bottom() - 2)})
+        EXPECT_EQ(seen.pixelColor(on), gold) << on.x() << "," << on.y();
 }
 
 } // namespace

@@ -41,6 +41,7 @@ class RecordingSurface : public BoardSurface {
     SurfaceFrame Frame() const override { return {}; }
     void RepaintNow(const std::vector<ControlId>&) override {}
     void PicturesChanged() override {}
+    void PreparePictures(const std::vector<std::string>&) override {}
     void SetPanelText(int, const std::string&) override {}
     void SetPanelToolTip(int, const std::string&) override {}
     void SetEvents(SurfaceEvents*) override {}

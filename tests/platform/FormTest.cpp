@@ -2,6 +2,7 @@
 #include "controls/Label.h"
 #include "controls/PictureBox.h"
 #include "forms/Class1.h"
+#include "forms/OnScreen.h"
 
 #include <QDialog>
 #include <QSignalSpy>
@@ -209,4 +210,33 @@ TEST(Class1, AWindowKeptOnTopStepsDownForAModalWindow) {
     EXPECT_TRUE(tipShownMeanwhile);
     EXPECT_TRUE(tip.windowFlags().testFlag(Qt::WindowStaysOnTopHint)) << "back on top once it is closed";
     EXPECT_TRUE(tip.isVisible());
+}
+
+// A window's frame goes inside the screen's area as little moved as it can, and smaller only where
+// it is larger than the area.
+TEST(OnScreen, AFrameGoesInsideTheArea) {
+    const QRect area(0, 0, 1280, 1024);
+    struct Case {
+        QRect frame, inside;
+    };
+    const Case cases[] = {
+        {{558, 507, 722, 557}, {558, 467, 722, 557}}, // below the bottom edge: up
+        {{900, 100, 600, 300}, {680, 100, 600, 300}}, // past the right edge: left
+        {{-30, -20, 300, 200}, {0, 0, 300, 200}},     // above and left of the corner
+        {{100, 200, 400, 1100}, {100, 0, 400, 1024}}, // taller than the screen: as tall as it
+        {{200, 300, 500, 400}, {200, 300, 500, 400}}, // inside already: where it was
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(FrameInside(c.frame, area), c.inside) << testing::PrintToString(c.frame);
+}
+
+// A window kept on top steps aside from a window that waits for an answer: to the side with room,
+// nearest where it was; it stays where it is when no side has room.
+TEST(OnScreen, AWindowOnTopStepsAsideWhereThereIsRoom) {
+    const QRect area(0, 0, 1280, 1024);
+    const QRect scores(170, 36, 584, 500);
+    EXPECT_EQ(FrameBeside({569, 0, 354, 212}, scores, area), QRect(754, 0, 354, 212)) << "to the right";
+    EXPECT_EQ(FrameBeside({100, 0, 354, 212}, {300, 0, 900, 500}, area), QRect(100, 500, 354, 212))
+        << "below, the right having no room and the left less near";
+    EXPECT_TRUE(FrameBeside({0, 0, 600, 600}, {100, 100, 1100, 900}, area).isEmpty());
 }

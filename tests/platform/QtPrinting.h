@@ -2,6 +2,7 @@
 // Lets test failures print Qt texts and points readably.
 
 #include <QPoint>
+#include <QRect>
 #include <QString>
 #include <QStringList>
 
@@ -15,4 +16,7 @@ inline void PrintTo(const QStringList& list, std::ostream* os) {
 }
 inline void PrintTo(const QPoint& p, std::ostream* os) {
     *os << '(' << p.x() << ", " << p.y() << ')';
+}
+inline void PrintTo(const QRect& r, std::ostream* os) {
+    *os << '(' << r.x() << ", " << r.y() << ' ' << r.width() << 'x' << r.height() << ')';
 }

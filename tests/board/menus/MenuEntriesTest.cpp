@@ -69,11 +69,16 @@ TEST(MenuEntriesTest, TheHelpMenuTellsPeekAndStatusBar) {
 namespace zarle::test {
 namespace {
 
+// The manual of the program folder; empty when it cannot be read.
+std::string Manual() {
+    std::ifstream file(std::string(ZARLE_DEFAULT_FOLDER) + "/Help/manual.html");
+    return std::string((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+}
+
 // The manual of the program folder names every entry of every menu, with its key.
 TEST(MenuEntriesTest, TheManualNamesEveryEntryAndKey) {
-    std::ifstream file(std::string(ZARLE_DEFAULT_FOLDER) + "/Help/manual.html");
-    ASSERT_TRUE(file.is_open());
-    const std::string manual((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    const std::string manual = Manual();
+    ASSERT_FALSE(manual.empty());
     const MenuConditions variants[] = {{0, 0, false, false}, {1, 0, true, true}, {2, 1, false, true}};
     for (int menu = GameMenu; menu <= HelpMenu; ++menu)
         for (const MenuConditions& now : variants)
@@ -82,10 +87,38 @@ TEST(MenuEntriesTest, TheManualNamesEveryEntryAndKey) {
                 const size_t tab = entry.find_first_of("\t");
                 const std::string caption = entry.substr(0, std::min(tab, entry.find("  ")));
                 EXPECT_NE(manual.find(caption), std::string::npos) << caption;
-                if (tab != std::string::npos)
+                if (tab != std::string::npos) {
                     EXPECT_NE(manual.find("<td>" + entry.substr(tab + 1) + "</td>"), std::string::npos)
                         << entry;
+                }
             }
+}
+
+// The key the manual's menu tables give an entry is the one the menu shows beside it, and none
+// where the menu shows none (the key list of the manual has the keys without a menu entry).
+TEST(MenuEntriesTest, TheManualsMenuTablesGiveTheKeysTheMenusShow) {
+    const std::string manual = Manual();
+    const MenuConditions variants[] = {{0, 0, false, false}, {1, 0, true, true}, {2, 1, false, true}};
+    for (int menu = GameMenu; menu <= HelpMenu; ++menu)
+        for (const MenuConditions& now : variants)
+            for (const std::string& entry : MenuEntries(menu, now)) {
+                if (entry == MenuSeparator) continue;
+                const size_t tab = entry.find('\t');
+                const size_t blanks = entry.find("  ");
+                const std::string caption = entry.substr(0, std::min(tab, blanks));
+                const std::string key = tab != std::string::npos      ? entry.substr(tab + 1)
+                                        : blanks != std::string::npos ? entry.substr(blanks + 2)
+                                                                      : "";
+                const size_t row = manual.find("<tr><td>" + caption + "</td><td>");
+                if (row == std::string::npos) continue;
+                const size_t cell = row + caption.size() + std::string("<tr><td></td><td>").size();
+                EXPECT_EQ(manual.substr(cell, manual.find("</td>", cell) - cell), key) << caption;
+            }
+}
+
+// The manual names the welcome window's button as the window shows it.
+TEST(MenuEntriesTest, TheManualNamesTheWelcomeButton) {
+    EXPECT_NE(Manual().find("<b>Let's play already</b>"), std::string::npos);
 }
 
 } // namespace

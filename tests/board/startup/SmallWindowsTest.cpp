@@ -6,6 +6,7 @@
 #include "FrmZarle.h"
 #include "ProgramFolderFixture.h"
 #include "Utilities.h"
+#include "WebSites.h"
 #include "WindowEvents.h"
 #include "windows/frmAbout.h"
 #include "windows/frmSplash.h"
@@ -83,6 +84,9 @@ TEST_F(SmallWindowsTest, TheAboutWindowShowsTheTextStoreAndItsIconRevealsTheCred
     EXPECT_EQ(about.Label2->Caption().toStdString(), ReadDataText(appPath, 22, 22));
     EXPECT_EQ(about.Label3->Caption().toStdString(), ReadDataText(appPath, 19, 21));
     EXPECT_FALSE(about.Label3->Caption().isEmpty());
+    // The site the Help menu opens, and its online pages.
+    EXPECT_TRUE(about.LblSite->Caption().contains(GameSiteAddress)) << about.LblSite->Caption().toStdString();
+    EXPECT_TRUE(about.LblSite->Caption().contains(OnlineSiteAddress));
 
     ClickWith(*about.picIcon, Qt::RightButton);
     EXPECT_TRUE(about.credit->isVisible());

@@ -11,8 +11,10 @@
 #include "startup/CommandLine.h"
 
 #include <QAbstractButton>
+#include <QCoreApplication>
 #include <QWidget>
 
+#include <algorithm>
 #include <fstream>
 
 namespace zarle::test {
@@ -97,6 +99,29 @@ TEST_F(StartUpTest, AWholeRunFromTheWelcomeToTheCloseLeavesNoTemporaryFile) {
     const PlayerRecord profile = ReadRecord<PlayerRecord>(players, g.PlayerRecNo);
     EXPECT_EQ(profile.Seats[0].Name, "Tester");
     EXPECT_EQ(profile.AutoSave, VbTrue) << "closing the undo log keeps the AutoSave setting";
+}
+
+// Once the board shows the player's look, every card picture the first deal shows is made ready
+// for the screen: the first deal answers as fast as any later one.
+TEST_F(StartUpTest, TheFirstDealsPicturesAreReadyBeforeTheDeal) {
+    ASSERT_EQ(Start(), StartOutcome::Running);
+    QCoreApplication::processEvents();
+    auto& board = static_cast<FrmZarle&>(Window->Surface());
+    const auto ready = [&](const std::string& key) { return board.PictureReady(key); };
+    std::vector<std::string> readyBefore;
+    for (int card = 1; card <= 52; ++card)
+        for (const char* kind : {"face:", "smallface:"})
+            if (ready(kind + std::to_string(card))) readyBefore.push_back(kind + std::to_string(card));
+    ASSERT_FALSE(readyBefore.empty());
+
+    Window->Deal();
+    for (const Ctl seat : {Ctl::Picture7, Ctl::Picture1})
+        for (int slot = 1; slot <= 6; ++slot) {
+            const std::string& shown = Window->Board().Model().Get({seat, slot}).Picture;
+            if (shown.rfind("face:", 0) != 0 && shown.rfind("smallface:", 0) != 0) continue;
+            EXPECT_NE(std::find(readyBefore.begin(), readyBefore.end(), shown), readyBefore.end())
+                << shown << " was not ready before the deal";
+        }
 }
 
 TEST_F(StartUpTest, AMissingDataFileEndsTheProgramWithoutWritingAnything) {

@@ -5,6 +5,8 @@
 #include "frmChat.h"
 
 #include <QComboBox>
+#include <QImage>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -109,6 +111,46 @@ TEST_F(ChatWindowTest, APictureGoesBeforeTheLineAndLinesReceivedWhileClosedAreTh
     QTest::keyClicks(w->Text2, "bye");
     QTest::keyClick(w->Text2, Qt::Key_Return);
     EXPECT_FALSE(w->isVisible()) << "no network game: the window closes";
+}
+
+// The board's keys pressed while the chat line has the focus: F2 deals the host's new game as it
+// does on the board; what is typed stays in the line.
+TEST_F(ChatWindowTest, FunctionKeysInTheChatLineGoToTheBoard) {
+    struct KeyRecorder : QObject {
+        std::vector<int> keys;
+        bool eventFilter(QObject*, QEvent* event) override {
+            if (event->type() == QEvent::KeyPress) keys.push_back(static_cast<QKeyEvent*>(event)->key());
+            return false;
+        }
+    } recorder;
+    board.installEventFilter(&recorder);
+    auto w = Open();
+    QTest::keyClicks(w->Text2, "gl");
+    QTest::keyClick(w->Text2, Qt::Key_F2);
+    QTest::keyClick(w->Text2, Qt::Key_F3, Qt::ControlModifier);
+    EXPECT_EQ(recorder.keys, std::vector<int>{Qt::Key_F2});
+    EXPECT_EQ(w->Text2->text(), "gl");
+}
+
+// The table picture the player chose lies under the chat, with light lines along its left and top
+// edges and grey ones along its right and bottom edges.
+TEST_F(ChatWindowTest, TheChatStandsOnTheTablePictureWithinItsEdgeLines) {
+    QImage table(48, 36, QImage::Format_RGB32);
+    table.fill(QColor(0x80, 0x40, 0x10));
+    auto w = std::make_unique<frmChat>(services, choices, &board, table);
+    w->show();
+    const QImage seen = w->grab().toImage();
+    EXPECT_EQ(seen.pixelColor(seen.width() / 2, seen.height() - 4), QColor(0x80, 0x40, 0x10));
+    EXPECT_EQ(seen.pixelColor(seen.width() / 2, 0), QColor(0xE0, 0xE0, 0xE0));
+    EXPECT_EQ(seen.pixelColor(0, seen.height() / 2), QColor(0xE0, 0xE0, 0xE0));
+    EXPECT_EQ(seen.pixelColor(seen.width() / 2, seen.height() - 1), QColor(0xC0, 0xC0, 0xC0));
+    EXPECT_EQ(seen.pixelColor(seen.width() - 1, seen.height() / 2), QColor(0xC0, 0xC0, 0xC0));
+
+    // The lines follow the window when it changes size.
+    QTest::mouseClick(w->cmdSize, Qt::LeftButton);
+    const QImage smaller = w->grab().toImage();
+    EXPECT_EQ(smaller.pixelColor(smaller.width() - 1, smaller.height() / 2), QColor(0xC0, 0xC0, 0xC0));
+    EXPECT_EQ(smaller.pixelColor(smaller.width() / 2, smaller.height() - 1), QColor(0xC0, 0xC0, 0xC0));
 }
 
 } // namespace

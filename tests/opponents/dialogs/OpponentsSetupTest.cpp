@@ -3,6 +3,7 @@
 
 #include "DialogFixture.h"
 #include "OpponentSlot.h"
+#include "WebSites.h"
 #include "frmMulti.h"
 
 #include <QCheckBox>
@@ -197,6 +198,10 @@ TEST_F(OpponentsSetupTest, MissingSoundPacksAreReportedOnceAnOpening) {
     EXPECT_EQ(Box.Shown[0].Style, MbInformation);
     EXPECT_TRUE(Box.Shown[0].Text.starts_with("Quenor and Vova's personality sounds were not found.\r\n\r\n"
                                               "You can download them separately from\r\n"))
+        << Box.Shown[0].Text;
+    // A page of the one site the About window names and the Help menu opens.
+    EXPECT_NE(Box.Shown[0].Text.find(std::string("the downloads page, ") + GameSiteAddress),
+              std::string::npos)
         << Box.Shown[0].Text;
     EXPECT_TRUE(Box.Shown[0].Text.ends_with(
         "\r\n\r\nYou can still use these personalities but only Zarle's personality currently has sounds."));

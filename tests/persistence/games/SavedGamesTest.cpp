@@ -388,9 +388,13 @@ TEST_F(UndoTest, UndoGoesBackOnePlayAtATimeToTheStartOfTheTurn) {
 }
 
 TEST_F(UndoTest, BackspacePlaysTheTurnAgainFromItsStart) {
+    Log.Clear();
     Games.RestartCurrentTurn();
     EXPECT_EQ(WithoutWorkingCopy(BoardRecord()), steps[0]);
     EXPECT_EQ(state.MoveRecNo, 1);
+    // The plays taken back are no longer the turn's run, on the status bar or in the statistics.
+    EXPECT_EQ(state.Stats[1], (StatsRow{}));
+    EXPECT_TRUE(Log.Has("Panel(2) = \" 0- 0- 0- [ 0 ]\"")) << Log.Dump();
     EXPECT_FALSE(state.RestartMode);
     EXPECT_EQ(WithoutWorkingCopy(SavedGameRecord::Decode(Game.UndoLogFile()->Read(1))), steps[0]);
     // The turn goes on from there, and can be taken back again.

@@ -6,6 +6,9 @@
 
 #include <gmock/gmock.h>
 
+#include <cmath>
+#include <ostream>
+
 namespace zarle::test {
 namespace {
 
@@ -100,7 +103,7 @@ TEST(BoardScaling, MarkersMenuAndWideScreenAvatarKeepTheirPlace) {
         EXPECT_EQ(b.board.Get(Ctl::ImgAvatar).Width != before.Get(Ctl::ImgAvatar).Width, avatarScales);
         EXPECT_DOUBLE_EQ(b.board.Get(Ctl::Stack, 30).Left, before.Get(Ctl::Stack, 30).Left * 1.25);
         EXPECT_DOUBLE_EQ(b.board.Window().Height, before.Window().Height * 1.25);
-        EXPECT_EQ(b.board.Window().BoardHeight, 11250);
+        EXPECT_EQ(b.board.Window().BoardHeight, std::lround(before.Window().Height * 1.25));
         EXPECT_EQ(b.board.Window().Width, before.Window().Width) << "the layout decides the board's width";
     }
 }
@@ -148,6 +151,59 @@ INSTANTIATE_TEST_SUITE_P(Screens, FitTest,
                          ::testing::Values(FitCase{2, 12000, 12000}, FitCase{2, 20000, 640 * 15 + 4260},
                                            FitCase{2, 0, 640 * 15 + 4260}, FitCase{4, 20000, 673 * 15 + 4260},
                                            FitCase{4, 12000, 12000}));
+
+// The window's size as the layout leaves it, and the least inside it asks for.
+struct WindowSize {
+    double width, height;
+    int minWidth, minHeight;
+    friend bool operator==(const WindowSize&, const WindowSize&) = default;
+    friend std::ostream& operator<<(std::ostream& out, const WindowSize& s) {
+        return out << s.width << " x " << s.height << " (at least " << s.minWidth << " x " << s.minHeight
+                   << ")";
+    }
+};
+
+// The window answers every size it is given with a resize report, as the real one does.
+WindowSize Settled(LaidOutBoard& b) {
+    const BoardWindow& w = b.board.Window();
+    b.layout.Form_Resize(WindowFrame{w.Left, w.Top, w.Width, w.Height, WindowState::Normal,
+                                     int(ToPixels(w.Width)), int(ToPixels(w.Height))});
+    return {w.Width, w.Height, w.MinInsideWidth, w.MinInsideHeight};
+}
+
+// After a change of players or of the display size the window has the size of the new board: it
+// neither keeps the size of a larger board it showed before nor grows a little at every change.
+TEST(BoardWindow, TakesTheSizeOfEveryNewBoard) {
+    for (const int32_t screen : {12000, 19200}) {
+        SCOPED_TRACE(screen);
+        LaidOutBoard b(2, 3, screen);
+        b.board.EditWindow().Left = 600;
+        const WindowSize two = Settled(b);
+        EXPECT_LE(two.minWidth, ToPixels(two.width));
+        b.Relayout(4, 4);
+        const WindowSize four = Settled(b);
+        EXPECT_EQ(four.width, std::min(673 * 15 + 4260, screen));
+        b.Relayout(2, 3);
+        EXPECT_EQ(Settled(b), two);
+        EXPECT_EQ(b.board.Window().Left, 600) << "the window stays where the player put it";
+
+        b.layout.ChangeDisplay(1);
+        const WindowSize small = Settled(b);
+        EXPECT_LE(small.width, two.width);
+        EXPECT_LT(small.height, two.height);
+        b.layout.ChangeDisplay(1);
+        EXPECT_EQ(Settled(b), two);
+
+        b.Relayout(3, 4);
+        const WindowSize three = Settled(b);
+        b.layout.ChangeDisplay(1);
+        const WindowSize threeSmall = Settled(b);
+        EXPECT_LE(threeSmall.width, three.width) << "a smaller display is never wider";
+        EXPECT_LT(threeSmall.height, three.height);
+        b.layout.ChangeDisplay(1);
+        EXPECT_EQ(Settled(b), three);
+    }
+}
 
 TEST(SizeRelative, TheAvatarKeepsToTheRightEdgeUnlessOpponentsPanelsNeedTheRoom) {
     struct Case {

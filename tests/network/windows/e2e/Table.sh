@@ -13,7 +13,7 @@ layout() {
     HandLeft=302             # the middle of slot 2; the next slots follow every HandStep
     HandStep=80
     HoldLeft=399             # the own first hold pile's card; the next ones every 80 pixels
-    CentersBox=(128 185 248 122)
+    CentersBox=(128 185 248 119) # clear of the status line under the box
     CenterPoints=("166 250" "246 250" "326 250")
     MenuPoints=("418 41" "434 199") # the Internet menu's title, "Send Saved Internet Game"
   else
@@ -192,10 +192,11 @@ click_deal() {
   xdotool mousemove --window "$1" "${DealPoint[@]}" click 1
 }
 
-# The host starts a game with F2; every other side takes its cards with the Deal button.
+# The host starts a game with F2 in the window given (its board, or its chat window with the
+# focus in the chat line); every other side takes its cards with the Deal button.
 deal() {
   local host=$1 side board
-  focus "$host" "the host's board"
+  focus "$host" "the host's window for F2"
   keys F2
   for _ in $(seq 30); do
     for side in "${seats[@]:1}"; do

@@ -43,8 +43,8 @@ chat "$pid_remote" "hello from Bob"
 chat "$pid_host" "hi Bob ;-)"
 shot "2-chat"
 
-note "deal"
-deal "$board_host" "$board_remote"
+note "deal: Alice presses F2 in her chat line, as she just typed there"
+deal "$(window "$pid_host" "ZARLEful Thoughts")" "$board_remote"
 shot "3-dealt"
 
 note "moves"
