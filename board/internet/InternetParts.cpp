@@ -20,6 +20,7 @@ InternetPlayParts GameWindow::InternetParts() {
                             },
                             [this] { opponentWindow_.Beep(); }};
     return InternetPlayParts{game_,
+                             profile_,
                              board_,
                              soundPort_,
                              waitPort_,

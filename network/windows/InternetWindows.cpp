@@ -7,8 +7,10 @@
 
 namespace zarle {
 
-InternetWindows::InternetWindows(ChatServices services, QWidget* board, std::function<void()> readUsers)
-    : services_(services), receiver_(services), board_(board), readUsers_(std::move(readUsers)) {}
+InternetWindows::InternetWindows(ChatServices services, const ProfileState& profile, QWidget* board,
+                                 std::function<void()> readUsers)
+    : services_(services), profile_(profile), receiver_(services), board_(board),
+      readUsers_(std::move(readUsers)) {}
 
 InternetWindows::~InternetWindows() {
     delete chat_.data();
@@ -55,7 +57,7 @@ bool InternetWindows::SetupPlayers(SetupSession& session, NetSetupHooks hooks) {
 }
 
 void InternetWindows::ShowScores() {
-    if (!scores_) scores_ = new frmScoresNet(services_.Game, services_.Box, readUsers_, board_);
+    if (!scores_) scores_ = new frmScoresNet(services_.Game, profile_, services_.Box, readUsers_, board_);
     scores_->show();
     scores_->raise();
 }

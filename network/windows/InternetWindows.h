@@ -6,6 +6,7 @@
 #include "ChatReceiver.h"
 #include "InternetChoices.h"
 #include "NetScoreFiles.h"
+#include "ProfileState.h"
 #include "frmMultiNET.h"
 #include "frmPlayers.h"
 
@@ -22,9 +23,10 @@ class frmScoresNet;
 
 class InternetWindows {
   public:
-    // `board` is the board window the chat stays with; `readUsers` refreshes the list of score
-    // files.
-    InternetWindows(ChatServices services, QWidget* board, std::function<void()> readUsers);
+    // `board` is the board window the chat stays with; `readUsers` refreshes the profile's list of
+    // score files.
+    InternetWindows(ChatServices services, const ProfileState& profile, QWidget* board,
+                    std::function<void()> readUsers);
     ~InternetWindows();
 
     InternetChoices& Choices() { return choices_; }
@@ -58,6 +60,7 @@ class InternetWindows {
     };
 
     ChatServices services_;
+    const ProfileState& profile_;
     InternetChoices choices_;
     ChatReceiver receiver_;
     SessionChat sessionChat_{*this};
