@@ -19,8 +19,9 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     zarle::ReportWelcomeShownWhenAsked(app);
     zarle::GameState game;
+    zarle::ProfileState profile;
     game.AppPath = QCoreApplication::applicationDirPath().toStdString();
-    zarle::GameWindow window(game);
+    zarle::GameWindow window(game, profile);
     switch (window.Start({CommandLineOf(QCoreApplication::arguments())})) {
     case zarle::StartOutcome::Running: return app.exec();
     case zarle::StartOutcome::AlreadyRunning: return 0;

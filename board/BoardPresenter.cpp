@@ -26,9 +26,10 @@ std::string WildText(int32_t screenTwips, int side, int hand) {
 
 } // namespace
 
-BoardPresenter::BoardPresenter(GameState& game, CardPictureBank& pictures, BoardSurface& surface,
-                               BoardServices services)
-    : game_(game), pictures_(pictures), surface_(surface), services_(services), layout_(model_, game_, *this),
+BoardPresenter::BoardPresenter(GameState& game, ProfileState& profile, CardPictureBank& pictures,
+                               BoardSurface& surface, BoardServices services)
+    : game_(game), profile_(profile), pictures_(pictures), surface_(surface), services_(services),
+      layout_(model_, game_, profile_, *this),
       flash_(std::make_unique<WinnerFlash>(game_, *this, surface_, services_.Waiter)) {
     LoadDesignBoard(model_);
     ShowFixedPicture(Ctl::ImgTurn1, art::TurnMarker(1));

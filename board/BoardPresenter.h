@@ -10,6 +10,7 @@
 #include "GameState.h"
 #include "LayoutHost.h"
 #include "ModelBinding.h"
+#include "ProfileState.h"
 #include "ServicePorts.h"
 #include "ShowCardChoice.h"
 #include "looks/TablePicture.h"
@@ -33,12 +34,14 @@ struct BoardServices {
 
 class BoardPresenter : public BoardPort, public LayoutHost, private SurfaceEvents {
   public:
-    BoardPresenter(GameState& game, CardPictureBank& pictures, BoardSurface& surface, BoardServices services);
+    BoardPresenter(GameState& game, ProfileState& profile, CardPictureBank& pictures, BoardSurface& surface,
+                   BoardServices services);
     ~BoardPresenter() override;
     BoardPresenter(const BoardPresenter&) = delete;
     BoardPresenter& operator=(const BoardPresenter&) = delete;
 
     BoardModel& Model() { return model_; }
+    ProfileState& Profile() { return profile_; }
     // The winner's animation that Flash plays.
     WinnerFlash& WinnerAnimation() { return *flash_; }
     BoardLayout& Layout() { return layout_; }
@@ -162,6 +165,7 @@ class BoardPresenter : public BoardPort, public LayoutHost, private SurfaceEvent
     void ShowFixedPicture(Ctl image, const std::string& key);
 
     GameState& game_;
+    ProfileState& profile_;
     CardPictureBank& pictures_;
     BoardSurface& surface_;
     BoardServices services_;

@@ -7,8 +7,8 @@ namespace zarle {
 
 namespace {
 
-SoundSettings SettingsOf(const GameState& game) {
-    return SoundSettings{game.AppPath, game.SoundLevel, game.BackgroundIdx};
+SoundSettings SettingsOf(const GameState& game, const ProfileState& profile) {
+    return SoundSettings{game.AppPath, game.SoundLevel, profile.BackgroundIdx};
 }
 
 } // namespace
@@ -22,11 +22,11 @@ void ChannelOutput::Prepare() {
 }
 
 void BoardSound::PlayResource(int id, SoundPlay how) {
-    PlayResourceSound(out_, SettingsOf(game_), id, how == SoundPlay::ToEnd);
+    PlayResourceSound(out_, SettingsOf(game_, profile_), id, how == SoundPlay::ToEnd);
 }
 
 void BoardSound::PlayFile(std::string_view path, SoundPlay how) {
-    PlaySoundFile(out_, SettingsOf(game_), std::string(path), how == SoundPlay::ToEnd);
+    PlaySoundFile(out_, SettingsOf(game_, profile_), std::string(path), how == SoundPlay::ToEnd);
 }
 
 void BoardSound::PlayFileAtAnyLevel(std::string_view path, SoundPlay how) {
@@ -34,7 +34,7 @@ void BoardSound::PlayFileAtAnyLevel(std::string_view path, SoundPlay how) {
 }
 
 void BoardSound::PlayCardSound(int effect) {
-    zarle::PlayCardSound(out_, SettingsOf(game_), effect);
+    zarle::PlayCardSound(out_, SettingsOf(game_, profile_), effect);
 }
 
 } // namespace zarle

@@ -3,6 +3,7 @@
 // the skin's card sounds and sound files, at the game's sound level.
 
 #include "GameState.h"
+#include "ProfileState.h"
 #include "ServicePorts.h"
 #include "SoundOutput.h"
 
@@ -18,7 +19,8 @@ class ChannelOutput : public SoundOutput {
 
 class BoardSound : public SoundPort {
   public:
-    BoardSound(const GameState& game, SoundOutput& output) : game_(game), out_(output) {}
+    BoardSound(const GameState& game, const ProfileState& profile, SoundOutput& output)
+        : game_(game), profile_(profile), out_(output) {}
 
     void PlayResource(int id, SoundPlay how) override;
     void PlayFile(std::string_view path, SoundPlay how) override;
@@ -27,6 +29,7 @@ class BoardSound : public SoundPort {
 
   private:
     const GameState& game_;
+    const ProfileState& profile_;
     SoundOutput& out_;
 };
 

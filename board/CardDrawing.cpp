@@ -21,8 +21,8 @@ constexpr int ControlArrayElementMissing = 340;
 } // namespace
 
 CardLook BoardPresenter::Look() const {
-    return CardLook{game_.CardStyle,  game_.DisplaySize, game_.ScreenTwips, largeFonts_,
-                    game_.NumPlayers, game_.PTurn,       game_.BackDesign,  game_.SoundLevel};
+    return CardLook{game_.CardStyle,  game_.DisplaySize, game_.ScreenTwips,   largeFonts_,
+                    game_.NumPlayers, game_.PTurn,       profile_.BackDesign, game_.SoundLevel};
 }
 
 void BoardPresenter::ShowCard(Pics pics, int index, int card, int mode) {
@@ -155,7 +155,7 @@ void BoardPresenter::SaveCardBitmaps() {
 
 void BoardPresenter::SetCardSizePics() {
     Batch batch(*this);
-    const int skin = game_.BackgroundIdx == 1 ? 1 : 0;
+    const int skin = profile_.BackgroundIdx == 1 ? 1 : 0;
     const int margin = pictures_.SetCardSizePics(skin);
     model_.Edit(Ctl::picPanel).Picture = art::MenuBanner(skin);
     const Control& panel = model_.Get(Ctl::picPanel);
@@ -177,7 +177,7 @@ void BoardPresenter::ApplyCardLook() {
         component.GetCardFaces(game_.CardStyle);
         SaveCardBitmaps();
     }
-    component.GetCardBacks(game_.BackDesign);
+    component.GetCardBacks(profile_.BackDesign);
     PicturesChanged();
     if (game_.NetMode == 0) ApplyTableLook();
 }

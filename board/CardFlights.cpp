@@ -43,7 +43,7 @@ double BoardPresenter::FramesPerSecond() const {
 // Time on screen is whichever is further on: the clock, or the waits asked for (waits that
 // return at once still move the card along). A closing program lands the card at once.
 void BoardPresenter::Fly(ControlId source, FlightPoint start, const std::vector<FlightPoint>& path) {
-    const double seconds = FlightSeconds(game_.AnimSpeed);
+    const double seconds = FlightSeconds(profile_.AnimSpeed);
     const double frameSeconds = 1.0 / FramesPerSecond();
     const double began = flightClock_();
     long long frame = 0;
@@ -102,7 +102,7 @@ void BoardPresenter::AnimateCard(Pics srcPics, int srcIndex, Pics dstPics, int d
         model_.Edit(Spare).Visible = true;
 
     const FlightPoint start{ToPixels(homeLeft), ToPixels(homeTop)};
-    const auto path = CardFlightPath(start, dst, game_.AnimSpeed);
+    const auto path = CardFlightPath(start, dst, profile_.AnimSpeed);
     if (!path.empty()) Fly(source, start, path);
     services_.Waiter.Wait(SettleSeconds);
     Control& card = model_.Edit(source);

@@ -9,18 +9,19 @@
 
 namespace zarle {
 
-GameWindow::GameWindow(GameState& game, GameWindowServices services)
-    : game_(game), pictures_(game.AppPath), surface_(CreateFrmZarle(pictures_)), sound_(game, channel_),
-      waiter_(game), random_(ClockSeed()), soundPort_(services.Sound ? *services.Sound : sound_),
+GameWindow::GameWindow(GameState& game, ProfileState& profile, GameWindowServices services)
+    : game_(game), profile_(profile), pictures_(game.AppPath), surface_(CreateFrmZarle(pictures_)),
+      sound_(game, profile, channel_), waiter_(game), random_(ClockSeed()),
+      soundPort_(services.Sound ? *services.Sound : sound_),
       waitPort_(services.Waiter ? *services.Waiter : waiter_), boxPort_(services.Box ? *services.Box : box_),
       opponents_(game, engine_,
                  OpponentsPorts{board_, soundPort_, waitPort_, random_, gamePersistence_, net_,
                                 opponentWindow_, opponentWindow_, &net_}),
       net_(InternetParts()),
-      board_(game, pictures_, *surface_, BoardServices{soundPort_, waitPort_, boxPort_}),
+      board_(game, profile, pictures_, *surface_, BoardServices{soundPort_, waitPort_, boxPort_}),
       opponentWindow_(game, board_), profileView_(game, board_, *surface_, pictures_),
-      profileCalls_(game, engine_, board_),
-      profiles_(game, ProfilePorts{profileView_, profileCalls_, soundPort_, waitPort_, boxPort_}),
+      profileCalls_(game, profile, engine_, board_),
+      profiles_(game, profile, ProfilePorts{profileView_, profileCalls_, soundPort_, waitPort_, boxPort_}),
       welcomePrompt_(profiles_), welcomeWindow_(welcomePrompt_, &surface_->Widget()),
       welcomePort_(services.Welcome ? *services.Welcome : welcomeWindow_),
       persistence_(profiles_, welcomePort_), saveWindow_(&surface_->Widget()),
@@ -28,14 +29,14 @@ GameWindow::GameWindow(GameState& game, GameWindowServices services)
                   SavedGamesPorts{engine_, board_, profileView_, opponents_, soundPort_, waitPort_, boxPort_,
                                   net_, saveWindow_}),
       statistics_(game, board_, profiles_), gamePersistence_(persistence_, savedGames_, statistics_),
-      scoreboard_(game, profiles_, boxPort_), scoreboardWindow_(scoreboard_, game, &surface_->Widget()),
+      scoreboard_(game, profiles_, boxPort_), scoreboardWindow_(scoreboard_, profile, &surface_->Widget()),
       engine_(game, EnginePorts{board_, soundPort_, waitPort_, boxPort_, random_, opponents_,
                                 gamePersistence_, net_}),
-      input_(BoardInputParts{game, static_cast<FrmZarle&>(*surface_), board_, pictures_, engine_, soundPort_,
-                             net_}),
+      input_(BoardInputParts{game, profile, static_cast<FrmZarle&>(*surface_), board_, pictures_, engine_,
+                             soundPort_, net_}),
       manual_(QString::fromStdString(game.AppPath)), helpPort_(services.Help ? *services.Help : manual_),
-      looks_(TableLooksParts{game, static_cast<FrmZarle&>(*surface_), board_, pictures_, engine_, profiles_,
-                             waitPort_, boxPort_, helpPort_, startUpState_.LargeFonts}),
+      looks_(TableLooksParts{game, profile, static_cast<FrmZarle&>(*surface_), board_, pictures_, engine_,
+                             profiles_, waitPort_, boxPort_, helpPort_, startUpState_.LargeFonts}),
       startUp_(Parts()), shutDown_(Parts()),
       closeRequests_(surface_->Widget(), [this] { return shutDown_.Form_QueryUnload(); }),
       files_(&surface_->Widget()),
@@ -43,8 +44,8 @@ GameWindow::GameWindow(GameState& game, GameWindowServices services)
                                    net_, [this] { engine_.Game_New(); },
                                    [this](int index) { opponentWindow_.MenuGame(index); },
                                    &surface_->Widget()}),
-      windows_(
-          SmallWindowParts{game_, startUpState_, board_, pictures_, helpPort_, boxPort_, surface_->Widget()}),
+      windows_(SmallWindowParts{game_, profile_, startUpState_, board_, pictures_, helpPort_, boxPort_,
+                                surface_->Widget()}),
       avatarClicks_(game_, static_cast<FrmZarle&>(*surface_), board_, soundPort_,
                     [this] { profiles_.Get_Avatars(); }) {
     // Before the first picture file the player may have replaced is read.
@@ -80,9 +81,19 @@ StartOutcome GameWindow::Start(const StartOptions& options) {
 GameWindow::~GameWindow() = default;
 
 BoardParts GameWindow::Parts() {
-    return BoardParts{game_,     board_,   *surface_,     pictures_,
-                      profiles_, engine_,  welcomePort_,  soundPort_,
-                      waitPort_, boxPort_, startUpState_, [this] { net_.Session().ShutDown(); }};
+    return BoardParts{game_,
+                      profile_,
+                      board_,
+                      *surface_,
+                      pictures_,
+                      profiles_,
+                      engine_,
+                      welcomePort_,
+                      soundPort_,
+                      waitPort_,
+                      boxPort_,
+                      startUpState_,
+                      [this] { net_.Session().ShutDown(); }};
 }
 
 void GameWindow::PrepareFirstPlay() {

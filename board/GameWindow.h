@@ -1,8 +1,9 @@
 #pragma once
-// The board window with everything behind it on one game state: the card banks, the window's
-// widgets and logic, sounds, waits, message boxes, random numbers, the engine, the computer
-// opponents, the human's input, the player profiles with the welcome window, and the start-up and
-// shut-down of the program. Tests and tools can put in their own sounds, waits, boxes and welcome.
+// The board window with everything behind it on one game state and one profile state: the card
+// banks, the window's widgets and logic, sounds, waits, message boxes, random numbers, the engine,
+// the computer opponents, the human's input, the player profiles with the welcome window, and the
+// start-up and shut-down of the program. Tests and tools can put in their own sounds, waits, boxes and
+// welcome.
 
 #include "BoardPresenter.h"
 #include "BoardServices.h"
@@ -54,12 +55,13 @@ struct GameWindowServices {
 
 class GameWindow {
   public:
-    explicit GameWindow(GameState& game, GameWindowServices services = {});
+    GameWindow(GameState& game, ProfileState& profile, GameWindowServices services = {});
     ~GameWindow();
     GameWindow(const GameWindow&) = delete;
     GameWindow& operator=(const GameWindow&) = delete;
 
     GameState& Game() { return game_; }
+    ProfileState& Profile() { return profile_; }
     BoardPresenter& Board() { return board_; }
     BoardSurface& Surface() { return *surface_; }
     QWidget& Window() { return surface_->Widget(); }
@@ -109,6 +111,7 @@ class GameWindow {
     void PrepareFirstPlay();
 
     GameState& game_;
+    ProfileState& profile_;
     CardPictureBank pictures_;
     std::unique_ptr<BoardSurface> surface_;
     ChannelOutput channel_;

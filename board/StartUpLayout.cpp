@@ -76,7 +76,7 @@ void DrawLoadedBoard(BoardPresenter& board, GameState& game) {
     game.StartingUp = false;
     layout.Redraw();
 
-    st.LabelFontSize = game.MsgFontSize;
+    st.LabelFontSize = board.Profile().MsgFontSize;
     model.Edit(Ctl::Label9, 2).FontSize = st.LabelFontSize;
     for (int c = 1; c <= game.NumCenters; ++c) model.Edit(Ctl::LblWild, c).FontSize = st.LabelFontSize;
     layout.ScaleAvatar(game.SeatRec1.Avatar);
@@ -96,7 +96,7 @@ void LayOutBoard(BoardPresenter& board, GameState& game, const BoardScreen& scre
     LayoutState& st = layout.State();
     game.StartingUp = true;
     PrepareBoard(board, game, screen);
-    game.MsgFontSize = static_cast<int16_t>(MessageFontSize);
+    board.Profile().MsgFontSize = static_cast<int16_t>(MessageFontSize);
     st.FontColor = MessageColor;
     layout.CreateFrames();
     board.ApplyCardLook();

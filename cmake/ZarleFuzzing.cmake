@@ -32,7 +32,7 @@ endfunction()
 
 # The plain-C++ layers that read files and network lines, and the plain test support the targets
 # share with the tests; a folder joins once it exists.
-foreach(dir engine persistence/records persistence/profiles persistence/games opponents network/protocol
+foreach(dir base engine persistence/profiles persistence/games opponents network/protocol
             tests/support)
   if(EXISTS ${CMAKE_SOURCE_DIR}/${dir}/CMakeLists.txt)
     add_subdirectory(${dir})

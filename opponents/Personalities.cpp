@@ -57,19 +57,19 @@ PersonalityRead ReadPersonality(const GameState& s, std::string_view name) {
 
 // The personality of that name, else the lead personality (`name` then becomes its name), else an
 // empty record when even the lead's file cannot be read. A damaged file is noted for the player.
-PersonalityRecord PersonalityOrLead(GameState& s, std::string& name) {
+PersonalityRecord PersonalityOrLead(GameState& s, ProfileState& profile, std::string& name) {
     const auto chosen = ReadPersonality(s, name);
     if (chosen.content) return *chosen.content;
     // The lead's own file damaged is said once, below: no one else takes its seat.
     if (chosen.damage != Damage::None && !EqualsNoCase(name, LeadPersonality)) {
-        NoteDamagedFile(s, chosen.path,
+        NoteDamagedFile(profile, chosen.path,
                         DamageNotice(chosen.path, chosen.damage,
                                      std::string(LeadPersonality) + " takes the seat of " + name + "."));
     }
     name = LeadPersonality;
     const auto lead = ReadPersonality(s, LeadPersonality);
     if (lead.damage != Damage::None) {
-        NoteDamagedFile(s, lead.path,
+        NoteDamagedFile(profile, lead.path,
                         DamageNotice(lead.path, lead.damage, "The seat plays without its lines and sounds."));
     }
     return lead.content.value_or(PersonalityRecord{});
@@ -77,13 +77,14 @@ PersonalityRecord PersonalityOrLead(GameState& s, std::string& name) {
 
 // Lines 1..20 of a comment set; none when the set is missing or damaged (then noted for the
 // player, who hears the personality's own lines).
-std::optional<CommentSetText> ReadCommentSet(GameState& s, std::string_view set) {
+std::optional<CommentSetText> ReadCommentSet(GameState& s, ProfileState& profile, std::string_view set) {
     const auto path = FindDataFile(ProgramFolder(s) / "users", std::string(set) + std::string(CommentSetExtension));
     if (!path) return std::nullopt;
     const auto read = ReadCommentSetFile(*path);
     if (!read) return std::nullopt;
     if (read->Found == Damage::None) return read->Lines;
-    NoteDamagedFile(s, *path, DamageNotice(*path, read->Found, "The personality's own lines are used instead."));
+    NoteDamagedFile(profile, *path,
+                    DamageNotice(*path, read->Found, "The personality's own lines are used instead."));
     return std::nullopt;
 }
 
@@ -112,11 +113,11 @@ void ParsePersonality(SeatRecord& opponent, OpponentSlot& slot) {
     opponent.CommentSet = TrimBack(slot.Comments);
 }
 
-void LoadOpponent(GameState& s, BoardPort& board, SeatRecord& opponent, int entry) {
+void LoadOpponent(GameState& s, ProfileState& profile, BoardPort& board, SeatRecord& opponent, int entry) {
     const bool ownSet = opponent.CommentSet != NoCommentSet && opponent.CommentSet != DefaultCommentSet;
-    if (ownSet && !ReadCommentSet(s, opponent.CommentSet)) opponent.CommentSet = DefaultCommentSet;
+    if (ownSet && !ReadCommentSet(s, profile, opponent.CommentSet)) opponent.CommentSet = DefaultCommentSet;
     const std::string chosen = opponent.Name;
-    const PersonalityRecord rec = PersonalityOrLead(s, opponent.Name);
+    const PersonalityRecord rec = PersonalityOrLead(s, profile, opponent.Name);
     // A seat that fell back to another personality shows that one's picture, not the chosen one's.
     const bool fellBack = opponent.Name != chosen;
     // The personality's pack puts its chat sounds into Sounds/, as its own program once did.
@@ -150,20 +151,21 @@ void LoadOpponent(GameState& s, BoardPort& board, SeatRecord& opponent, int entr
         // Every seat says its own lines, the impatience and wasted-value remarks included.
         for (int k = 1; k <= SeatLines; ++k) s.Comments[k] = rec.Comments[k];
     }
-    if (opponent.CommentSet != DefaultCommentSet && !s.NoComments) LoadCommentFile(s, opponent.CommentSet);
+    if (opponent.CommentSet != DefaultCommentSet && !s.NoComments)
+        LoadCommentFile(s, profile, opponent.CommentSet);
     const int lines = entry == 1 ? FirstSeatLines : SeatLines;
     std::copy_n(s.Comments.begin() + 1, lines, opponent.Comments.begin() + 1);
 }
 
-void LoadCommentFile(GameState& s, std::string_view setName) {
-    const auto lines = ReadCommentSet(s, setName);
+void LoadCommentFile(GameState& s, ProfileState& profile, std::string_view setName) {
+    const auto lines = ReadCommentSet(s, profile, setName);
     if (!lines) return;
     std::copy(lines->begin(), lines->end(), s.Comments.begin() + 1);
 }
 
-void LoadPersonalityFile(GameState& s, std::string_view name) {
+void LoadPersonalityFile(GameState& s, ProfileState& profile, std::string_view name) {
     std::string found(name);
-    const PersonalityRecord rec = PersonalityOrLead(s, found);
+    const PersonalityRecord rec = PersonalityOrLead(s, profile, found);
     std::copy_n(rec.Comments.begin() + 1, CommentSetLines, s.Comments.begin() + 1);
 }
 

@@ -3,12 +3,13 @@
 // personality file (comment lines, sounds, picture) and the comment sets that can replace its
 // first twenty lines. Nothing is started and only the pack's chat sounds are written (into Sounds/);
 // a missing, damaged or unsafe name falls back to the lead personality (with its own picture and
-// name), the personality's own lines, or the silent sound; a damaged file is noted in the game
-// state's damage notices.
+// name), the personality's own lines, or the silent sound; a damaged file is noted in the
+// profile's damage notices.
 
 #include "BoardPort.h"
 #include "GameState.h"
 #include "OpponentSlot.h"
+#include "ProfileState.h"
 
 #include <string_view>
 
@@ -28,13 +29,13 @@ void ParsePersonality(SeatRecord& opponent, OpponentSlot& slot);
 
 // The personality file, sounds and comments for the opponent of entry 1..3 (seats 2..4). Entry 1
 // also fills the working sounds and comment lines 34 and 35 and shows the avatar.
-void LoadOpponent(GameState& s, BoardPort& board, SeatRecord& opponent, int entry);
+void LoadOpponent(GameState& s, ProfileState& profile, BoardPort& board, SeatRecord& opponent, int entry);
 
 // Comment lines 1..20 of the working table from the set users/<setName>.cmt; a missing or short
 // set changes nothing.
-void LoadCommentFile(GameState& s, std::string_view setName);
+void LoadCommentFile(GameState& s, ProfileState& profile, std::string_view setName);
 
 // Comment lines 1..20 of the working table from the personality file Data/PMS/<name>.pms.
-void LoadPersonalityFile(GameState& s, std::string_view name);
+void LoadPersonalityFile(GameState& s, ProfileState& profile, std::string_view name);
 
 } // namespace zarle

@@ -239,8 +239,9 @@ int RunSeries(int argc, char** argv, const Series& series, const QString& source
     QElapsedTimer clock;
     clock.start();
     GameState game;
+    ProfileState profile;
     game.AppPath = folder.toStdString();
-    GameWindow window(game);
+    GameWindow window(game, profile);
     if (window.Start({"", "ZarleNET bigfiles"}) != StartOutcome::Running) return 3;
     if (!RunUntil([] { return ShownWindow("frmTip") != nullptr; })) return 4;
     const double tips = clock.nsecsElapsed() / 1e9;

@@ -125,7 +125,7 @@ template <typename Run> double MedianSeconds(int runs, Run run) {
 
 void BenchFlights(GameWindow& w) {
     for (const int speed : {2, 45, 250}) {
-        w.Game().AnimSpeed = static_cast<int16_t>(speed);
+        w.Profile().AnimSpeed = static_cast<int16_t>(speed);
         const double seconds = MedianSeconds(7, [&] {
             w.Board().ShowCard(Pics::Picture7, 3, 1, 0); // a flight leaves its pile hidden
             w.Board().AnimateCard(Pics::Picture7, 3, Pics::PicCenter, 2);
@@ -147,7 +147,7 @@ void SetUpDeal(GameWindow& w, int players) {
 }
 
 void BenchFirstDeals(GameWindow& w) {
-    w.Game().AnimSpeed = UsualSpeed;
+    w.Profile().AnimSpeed = UsualSpeed;
     for (const int players : {2, 4}) {
         std::vector<double> seconds;
         QElapsedTimer clock;
@@ -179,7 +179,7 @@ class FlightCount : public WaitPort {
 
 void BenchComputerTurn(GameWindow& w, const FlightCount& flights) {
     GameState& g = w.Game();
-    g.AnimSpeed = UsualSpeed;
+    w.Profile().AnimSpeed = UsualSpeed;
     std::vector<double> seconds;
     std::vector<double> moves;
     QElapsedTimer clock;
@@ -209,6 +209,7 @@ int main(int argc, char** argv) {
     if (args.size() > 2 && args[1] == "--first-answers") return zarle::bench::RunFirstAnswers(args[2]);
     QTemporaryDir folder;
     GameState game;
+    ProfileState profile;
     game.AppPath = folder.path().toStdString();
     game.NumPlayers = 4;
     game.NumCenters = 4;
@@ -217,7 +218,7 @@ int main(int argc, char** argv) {
     PaintingWaiter waiter;
     OkBox box;
     {
-        GameWindow window(game, GameWindowServices{&sound, &waiter, &box});
+        GameWindow window(game, profile, GameWindowServices{&sound, &waiter, &box});
         window.LayOut(BoardScreen{15360, 11520, false});
         window.Window().show();
         QCoreApplication::processEvents();
@@ -226,7 +227,7 @@ int main(int argc, char** argv) {
 
     BoardWaiter realWaits(game);
     FlightCount counted(realWaits);
-    GameWindow window(game, GameWindowServices{&sound, &counted, &box});
+    GameWindow window(game, profile, GameWindowServices{&sound, &counted, &box});
     window.LayOut(BoardScreen{15360, 11520, false});
     window.Window().show();
     window.Deal();

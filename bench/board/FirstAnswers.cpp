@@ -98,8 +98,9 @@ std::optional<std::vector<double>> RunOnce(const QString& self, const QString& f
 int RunFirstAnswers(const QString& folder) {
     GameState game;
     game.AppPath = folder.toStdString();
+    ProfileState profile;
     OkBox box;
-    GameWindow window(game, GameWindowServices{nullptr, nullptr, &box});
+    GameWindow window(game, profile, GameWindowServices{nullptr, nullptr, &box});
     QTimer welcome;
     AnswerWelcome(welcome);
     if (window.Start({"", "bench-first-answers"}) != StartOutcome::Running) return 1;

@@ -36,7 +36,7 @@ int main(int argc, char** argv) {
     BoardChatView view(host.Board, {});
     QWidget board;
     InternetWindows windows(ChatServices{host.State, link, log, view, host.Sound, host.Waiter, host.Box},
-                            &board, {});
+                            host.Profile, &board, {});
     host.Session.SetChat(windows.Chat());
     if (!host.Session.BeginHost(0)) return 1;
     windows.ShowChat();

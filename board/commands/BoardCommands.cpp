@@ -11,8 +11,8 @@ BoardCommands::BoardCommands(GameWindow& window, SoundPort& sound, MessageBoxPor
       internet_(&noInternet_),
       browser_([](std::string_view address) { return OpenUrlInBrowser(QString::fromUtf8(address)); }),
       strip_(std::make_unique<MenuStrip>(
-          MenuStripParts{window.Game(), static_cast<FrmZarle&>(window.Surface()), window.Board(), sound, box,
-                         window.Pictures(), window.StartUpValues().LargeFonts,
+          MenuStripParts{window.Game(), window.Profile(), static_cast<FrmZarle&>(window.Surface()),
+                         window.Board(), sound, box, window.Pictures(), window.StartUpValues().LargeFonts,
                          [this](int menu, int item, int choice) { Dispatch(menu, item, choice); },
                          [this] { return GameMenuRefused(); }})),
       keypad_(window.Game(), window.Board(), window.TheEngine()) {

@@ -197,8 +197,8 @@ bool BoardCommands::CtrlKey(int keyCode) {
     case F3: w_.ShowScoreboard(1); break;
     case DeleteKey: Message("What are you trying to Delete?", MbOkOnly, ""); break;
     case F11: w_.Windows().DisplayStats(); break;
-    case F9: (new frmBackground(s_.AppPath, s_.BackList, &w_.Window()))->show(); break;
-    case F6: w_.Board().Flash(s_.PersonalityIdx); break;
+    case F9: (new frmBackground(s_.AppPath, w_.Profile().BackList, &w_.Window()))->show(); break;
+    case F6: w_.Board().Flash(w_.Profile().PersonalityIdx); break;
     case F5: {
         auto* splash = new frmSplash(w_.Pictures());
         splash->setAttribute(Qt::WA_DeleteOnClose);

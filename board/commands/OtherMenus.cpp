@@ -48,7 +48,8 @@ void BoardCommands::ChangeNoise() {
     PortOutput out(sound_);
     PersonalitySounds sounds;
     std::copy(s_.Sounds.begin(), s_.Sounds.end(), sounds.begin());
-    const std::string line = zarle::ChangeNoise(out, {s_.AppPath, s_.SoundLevel, s_.BackgroundIdx}, sounds);
+    const std::string line =
+        zarle::ChangeNoise(out, {s_.AppPath, s_.SoundLevel, w_.Profile().BackgroundIdx}, sounds);
     w_.Board().SetCaption({Ctl::Label9, 2}, line);
 }
 

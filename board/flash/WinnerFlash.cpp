@@ -143,7 +143,8 @@ WinnerFlash::PauseEnd WinnerFlash::Pause(float seconds) {
 void WinnerFlash::CleanUp() {
     waiter_.Wait(CleanUpPause);
     overlay_->hide();
-    const bool picture = s_.BackIdx != 0 && s_.BackIdx != s_.BackCount + 1;
+    const bool picture =
+        board_.Profile().BackIdx != 0 && board_.Profile().BackIdx != board_.Profile().BackCount + 1;
     if (picture)
         board_.BackgroundPaint();
     else

@@ -80,7 +80,7 @@ void AvatarClicks::ImgAvatar_MouseUp(int button, int shift, float x, float y) {
         if (chooseAvatar_) chooseAvatar_();
     } else if (shift == CtrlHeld) {
         board_.ScaleAvatar(s_.PersonalityPicture);
-        s_.ImportedAvatar = s_.PersonalityPicture;
+        board_.Profile().ImportedAvatar = s_.PersonalityPicture;
     } else if (!s_.NoDoEvents) {
         AvatarClickX = static_cast<int16_t>(VbRound(x));
         AvatarClickY = static_cast<int16_t>(VbRound(y));

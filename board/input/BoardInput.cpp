@@ -127,7 +127,7 @@ void BoardInput::StatusBar1_PanelClick(int panel) {
 void BoardInput::ShowHidden(const HoldListing& listing, int16_t ofOpponent) {
     st_.InfoOfOpponent = ofOpponent;
     st_.InfoCards.clear();
-    if (!hold_) hold_ = new frmHold(s_, p_.Pictures, &p_.Form);
+    if (!hold_) hold_ = new frmHold(s_, p_.Profile, p_.Pictures, &p_.Form);
     hold_->ShowListing(listing);
     st_.InfoPile = listing.InfoPile;
     st_.InfoCards = listing.InfoCards;

@@ -25,6 +25,7 @@ class FrmZarle;
 
 struct BoardInputParts {
     GameState& Game;
+    ProfileState& Profile;
     FrmZarle& Form;
     BoardPresenter& Board;
     CardPictureBank& Pictures;

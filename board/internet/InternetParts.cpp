@@ -20,6 +20,7 @@ InternetPlayParts GameWindow::InternetParts() {
                             },
                             [this] { opponentWindow_.Beep(); }};
     return InternetPlayParts{game_,
+                             profile_,
                              board_,
                              soundPort_,
                              waitPort_,
@@ -42,7 +43,7 @@ InternetPlayParts GameWindow::InternetParts() {
                              [this] { profiles_.Read_Users(); },
                              [this] { ShowRules(); },
                              [this] { profiles_.RestoreOpponentSeats(); },
-                             [this] { return pictures_.imgSkin(game_.BackgroundIdx); }};
+                             [this] { return pictures_.imgSkin(profile_.BackgroundIdx); }};
 }
 
 } // namespace zarle

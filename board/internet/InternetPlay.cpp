@@ -23,9 +23,9 @@ InternetPlay::InternetPlay(InternetPlayParts parts)
                                              {}}),
       chatLink_(parts_.Game, session_),
       windows_(ChatServices{parts_.Game, chatLink_, chatLog_, chatView_, parts_.Sound, parts_.Waiter, parts_.Box},
-               parts_.Window, parts_.ReadUsers, parts_.TablePicture),
-      session_(SessionPorts{parts_.Game, parts_.Board, parts_.Box, parts_.Sound, parts_.Waiter,
-                            windows_.Chat(), sessionGame_}) {}
+               parts_.Profile, parts_.Window, parts_.ReadUsers, parts_.TablePicture),
+      session_(SessionPorts{parts_.Game, parts_.Profile, parts_.Board, parts_.Box, parts_.Sound,
+                            parts_.Waiter, windows_.Chat(), sessionGame_}) {}
 
 InternetPlay::~InternetPlay() = default;
 
@@ -62,7 +62,7 @@ void InternetPlay::SetupInternet() {
 
 void InternetPlay::ShowScores() {
     if (parts_.ReadUsers) parts_.ReadUsers();
-    if (parts_.Game.UserList.empty()) {
+    if (parts_.Profile.UserList.empty()) {
         offline_.ShowScores();
         return;
     }

@@ -22,6 +22,7 @@ class Engine;
 
 struct InternetPlayParts {
     GameState& Game;
+    ProfileState& Profile;
     BoardPort& Board;
     SoundPort& Sound;
     WaitPort& Waiter;

@@ -44,13 +44,14 @@ int16_t SteppedBackIdx(int16_t backIdx, int16_t backCount, int keyCode) {
     return static_cast<int16_t>(idx);
 }
 
-std::optional<fs::path> ChosenBackgroundFile(const GameState& game) {
-    const int idx = game.BackIdx;
-    if (idx < 1 || idx > game.BackCount || idx > static_cast<int>(game.BackList.size())) return std::nullopt;
-    return fs::path(game.AppPath) / "backgrounds" / game.BackList[static_cast<size_t>(idx - 1)];
+std::optional<fs::path> ChosenBackgroundFile(const GameState& game, const ProfileState& profile) {
+    const int idx = profile.BackIdx;
+    if (idx < 1 || idx > profile.BackCount || idx > static_cast<int>(profile.BackList.size()))
+        return std::nullopt;
+    return fs::path(game.AppPath) / "backgrounds" / profile.BackList[static_cast<size_t>(idx - 1)];
 }
 
-Backgrounds::Backgrounds(BackgroundsParts parts) : g_(parts.Game), p_(parts) {}
+Backgrounds::Backgrounds(BackgroundsParts parts) : g_(parts.Game), profile_(parts.Profile), p_(parts) {}
 
 void Backgrounds::backgrounds(int keyCode) {
     if (lastBackShown_ == 0) {
@@ -59,17 +60,17 @@ void Backgrounds::backgrounds(int keyCode) {
             g_.MsgAnswer =
                 static_cast<int16_t>(p_.Box.MsgBox(Trim(g_.MsgText), MbOkOnly, "Zarle Backgrounds"));
     }
-    g_.BackIdx = SteppedBackIdx(g_.BackIdx, g_.BackCount, keyCode);
-    if (g_.BackIdx != g_.BackCount + 1) {
+    profile_.BackIdx = SteppedBackIdx(profile_.BackIdx, profile_.BackCount, keyCode);
+    if (profile_.BackIdx != profile_.BackCount + 1) {
         p_.Board.BackgroundPaint();
     } else {
-        p_.Board.Model().EditWindow().BackColor = g_.MatColor;
+        p_.Board.Model().EditWindow().BackColor = profile_.MatColor;
         p_.Board.Present();
         p_.Board.ClearPaintedBoard();
     }
-    lastBackShown_ = g_.BackIdx;
+    lastBackShown_ = profile_.BackIdx;
     // Kept with the player's preferences.
-    g_.TableBack = g_.BackIdx;
+    profile_.TableBack = profile_.BackIdx;
 }
 
 void Backgrounds::AddBackground() {
@@ -96,10 +97,10 @@ void Backgrounds::AddBackground() {
         }
     }
     p_.PlayerProfiles.ReadBacks();
-    const auto& list = g_.BackList;
+    const auto& list = profile_.BackList;
     const auto found = std::ranges::find(list, title);
     // One before the added picture: the step below lands on it.
-    g_.BackIdx = static_cast<int16_t>(found - list.begin());
+    profile_.BackIdx = static_cast<int16_t>(found - list.begin());
     backgrounds(KeyDown);
 }
 

@@ -25,13 +25,14 @@ inline constexpr int KeyDown = 40;
 int16_t SteppedBackIdx(int16_t backIdx, int16_t backCount, int keyCode);
 
 // The chosen picture's file; nothing when BackIdx chooses no picture.
-std::optional<std::filesystem::path> ChosenBackgroundFile(const GameState& game);
+std::optional<std::filesystem::path> ChosenBackgroundFile(const GameState& game, const ProfileState& profile);
 
 // The file-open dialog: the chosen file's full path, nothing when cancelled.
 using OpenFileDialog = std::function<std::optional<std::string>(const FileDialogRequest&)>;
 
 struct BackgroundsParts {
     GameState& Game;
+    ProfileState& Profile;
     BoardPresenter& Board;
     MessageBoxPort& Box;
     Profiles& PlayerProfiles;
@@ -56,6 +57,7 @@ class Backgrounds {
     void ReportProblem(int number, const std::string& description);
 
     GameState& g_;
+    ProfileState& profile_;
     BackgroundsParts p_;
     OpenFileDialog openFile_;
     int16_t lastBackShown_ = 0;

@@ -56,7 +56,7 @@ void BoardPreferences::RepaintSkinnedWindows() {
     for (Form* window : form_.findChildren<Form*>(Qt::FindDirectChildrenOnly))
         if (window->objectName() == QLatin1String("frmHold") ||
             window->objectName() == QLatin1String("frmChat"))
-            PaintFormBackground(*window, game_.BackgroundIdx, pictures_);
+            PaintFormBackground(*window, profile_.BackgroundIdx, pictures_);
 }
 
 void BoardPreferences::ApplyFaceStyle() {
@@ -69,7 +69,7 @@ void BoardPreferences::ApplyFaceStyle() {
 }
 
 void BoardPreferences::ApplyBackDesign() {
-    clsDLL(pictures_).GetCardBacks(game_.BackDesign);
+    clsDLL(pictures_).GetCardBacks(profile_.BackDesign);
     board_.Present();
     form_.PicturesChanged();
     board_.GetImgHoldpic();
@@ -84,7 +84,7 @@ void BoardPreferences::Redraw() {
 }
 
 QImage BoardPreferences::TablePicture(QSize size) {
-    const auto file = ChosenBackgroundFile(game_);
+    const auto file = ChosenBackgroundFile(game_, profile_);
     if (!file || size.isEmpty()) return {};
     const QImage& picture = table_.Load(*file);
     if (picture.isNull()) return {};

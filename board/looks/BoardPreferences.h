@@ -14,9 +14,10 @@ class FrmZarle;
 
 class BoardPreferences final : public PreferencesBoard {
   public:
-    BoardPreferences(GameState& game, BoardPresenter& board, FrmZarle& form, CardPictureBank& pictures,
-                     Backgrounds& backgrounds)
-        : game_(game), board_(board), form_(form), pictures_(pictures), backgrounds_(backgrounds) {}
+    BoardPreferences(GameState& game, ProfileState& profile, BoardPresenter& board, FrmZarle& form,
+                     CardPictureBank& pictures, Backgrounds& backgrounds)
+        : game_(game), profile_(profile), board_(board), form_(form), pictures_(pictures),
+          backgrounds_(backgrounds) {}
 
     void SetCaption(ControlId control, std::string_view text) override;
     void SetVisible(ControlId control, bool visible) override;
@@ -37,6 +38,7 @@ class BoardPreferences final : public PreferencesBoard {
     void RepaintSkinnedWindows();
 
     GameState& game_;
+    ProfileState& profile_;
     BoardPresenter& board_;
     FrmZarle& form_;
     CardPictureBank& pictures_;

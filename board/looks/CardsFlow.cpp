@@ -137,11 +137,11 @@ void CardsFlow::ShowFrame(int variant, const QImage& frame) {
 }
 
 void CardsFlow::RepaintBoard(int variant) {
-    const bool pictureChosen = s_.BackIdx != 0 && s_.BackIdx != s_.BackCount + 1;
+    const bool pictureChosen = p_.Profile.BackIdx != 0 && p_.Profile.BackIdx != p_.Profile.BackCount + 1;
     if (pictureChosen)
         p_.Board.BackgroundPaint();
     else
-        static_cast<Form&>(p_.Form).SetPicture(s_.BackIdx == 0 ? boardPicture_ : QPixmap());
+        static_cast<Form&>(p_.Form).SetPicture(p_.Profile.BackIdx == 0 ? boardPicture_ : QPixmap());
     boardPicture_ = QPixmap();
     if (variant > 1 || variant < 0) {
         const ControlId stock{Ctl::PicCenter, 0};

@@ -23,6 +23,7 @@ class FrmZarle;
 
 struct CardsFlowParts {
     GameState& Game;
+    ProfileState& Profile;
     FrmZarle& Form;
     BoardPresenter& Board;
     CardPictureBank& Pictures;

@@ -7,9 +7,11 @@
 namespace zarle {
 
 TableLooks::TableLooks(TableLooksParts parts)
-    : p_(parts), backgrounds_(BackgroundsParts{parts.Game, parts.Board, parts.Box, parts.PlayerProfiles}),
-      flow_(CardsFlowParts{parts.Game, parts.Form, parts.Board, parts.Pictures, parts.Waiter, parts.Box}),
-      preferences_(parts.Game, parts.Board, parts.Form, parts.Pictures, backgrounds_) {
+    : p_(parts),
+      backgrounds_(BackgroundsParts{parts.Game, parts.Profile, parts.Board, parts.Box, parts.PlayerProfiles}),
+      flow_(CardsFlowParts{parts.Game, parts.Profile, parts.Form, parts.Board, parts.Pictures, parts.Waiter,
+                           parts.Box}),
+      preferences_(parts.Game, parts.Profile, parts.Board, parts.Form, parts.Pictures, backgrounds_) {
     flow_.SetDealButton([this] { p_.GameEngine.Command2_Click(); });
     backgrounds_.SetFileDialog([this](const FileDialogRequest& request) -> std::optional<std::string> {
         const QString chosen =
@@ -28,9 +30,9 @@ void TableLooks::ShowPreferences() {
                                                MbInformation, "Don't hold up the game!"));
         return;
     }
-    ShowPreferencesDialog(g, preferences_, p_.Help, p_.LargeFonts, &p_.Form);
+    ShowPreferencesDialog(g, p_.Profile, preferences_, p_.Help, p_.LargeFonts, &p_.Form);
     // The comment line's size is the message size from now on.
-    g.MsgFontSize = static_cast<int16_t>(p_.Board.FontSize({Ctl::Label9, 2}));
+    p_.Profile.MsgFontSize = static_cast<int16_t>(p_.Board.FontSize({Ctl::Label9, 2}));
 }
 
 } // namespace zarle

@@ -18,6 +18,7 @@ class Profiles;
 
 struct TableLooksParts {
     GameState& Game;
+    ProfileState& Profile;
     FrmZarle& Form;
     BoardPresenter& Board;
     CardPictureBank& Pictures;

@@ -185,7 +185,7 @@ void MenuStrip::picPanel_MouseDown(float x, float y) {
 void MenuStrip::OpenMenu(int menu) {
     GameState& g = p_.Game;
     auto outcome = std::make_shared<MenuOutcome>();
-    const int skin = g.BackgroundIdx == 1 ? 1 : 0;
+    const int skin = p_.Profile.BackgroundIdx == 1 ? 1 : 0;
     auto* window =
         new frmMenu(QPixmap::fromImage(LoadCardArt(art::MenuTitle(skin))), [this, menu, outcome](int item) {
             int choice = 0;
@@ -226,7 +226,7 @@ void MenuStrip::PlaceMenu(frmMenu& window, int menu) {
     const QRect frame = p_.Form.frameGeometry();
     const QPoint client = p_.Form.mapToGlobal(QPoint(0, 0));
     const Control& panel = p_.Board.Model().Get(Ctl::picPanel);
-    const int skin = p_.Game.BackgroundIdx == 1 ? 1 : 0;
+    const int skin = p_.Profile.BackgroundIdx == 1 ? 1 : 0;
     const int left = frame.left() + MenuOffsetTwips(menu, p_.LargeFonts, skin) / TwipsPerBoardPixel;
     const int top = client.y() + static_cast<int>(ToPixels(panel.Top + panel.Height));
     window.move(left, top);

@@ -25,6 +25,7 @@ class FrmZarle;
 
 struct MenuStripParts {
     GameState& Game;
+    ProfileState& Profile;
     FrmZarle& Form;
     BoardPresenter& Board;
     SoundPort& Sound;

@@ -13,6 +13,7 @@ namespace zarle {
 
 struct BoardParts {
     GameState& Game;
+    ProfileState& Profile;
     BoardPresenter& Board;
     BoardSurface& Surface;
     CardPictureBank& Pictures;

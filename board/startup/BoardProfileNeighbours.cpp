@@ -7,11 +7,11 @@ namespace zarle {
 
 void BoardProfileNeighbours::LoadOpponentSeat(SeatRecord& opponent, int entry, OpponentSlot& choice) {
     ParsePersonality(opponent, choice);
-    LoadOpponent(game_, board_, opponent, entry);
+    LoadOpponent(game_, profile_, board_, opponent, entry);
 }
 
 void BoardProfileNeighbours::ChangeBestRun() {
-    zarle::ChangeBestRun(game_);
+    zarle::ChangeBestRun(game_, profile_);
 }
 
 } // namespace zarle

@@ -4,13 +4,14 @@
 #include "BoardPort.h"
 #include "Engine.h"
 #include "ProfilePorts.h"
+#include "ProfileState.h"
 
 namespace zarle {
 
 class BoardProfileNeighbours final : public ProfileNeighbours {
   public:
-    BoardProfileNeighbours(GameState& game, Engine& engine, BoardPort& board)
-        : game_(game), engine_(engine), board_(board) {}
+    BoardProfileNeighbours(GameState& game, ProfileState& profile, Engine& engine, BoardPort& board)
+        : game_(game), profile_(profile), engine_(engine), board_(board) {}
 
     void ClearBoard() override { engine_.ClearBoard(); }
     void RulesRefresh() override { engine_.RulesRefresh(); }
@@ -21,6 +22,7 @@ class BoardProfileNeighbours final : public ProfileNeighbours {
 
   private:
     GameState& game_;
+    ProfileState& profile_;
     Engine& engine_;
     BoardPort& board_;
 };

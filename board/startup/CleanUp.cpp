@@ -25,9 +25,9 @@ class PortOutput : public SoundOutput {
 
 } // namespace
 
-void CleanUpSounds(const GameState& game, SoundPort& sound) {
+void CleanUpSounds(const GameState& game, const ProfileState& profile, SoundPort& sound) {
     PortOutput out(sound);
-    CleanUpSounds(out, SoundSettings{game.AppPath, game.SoundLevel, game.BackgroundIdx}, game.Sounds);
+    CleanUpSounds(out, SoundSettings{game.AppPath, game.SoundLevel, profile.BackgroundIdx}, game.Sounds);
 }
 
 void CleanUpFontsAndForms(const GameState& game, const QWidget& board) {

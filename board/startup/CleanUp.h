@@ -2,6 +2,7 @@
 // The two clean-ups of shut-down (and of a start-up that broke off).
 
 #include "GameState.h"
+#include "ProfileState.h"
 #include "ServicePorts.h"
 
 class QWidget;
@@ -10,7 +11,7 @@ namespace zarle {
 
 // The personality's goodbye (all sounds on only), then every Data/*.tmp and Sounds/*.pmw file
 // deleted.
-void CleanUpSounds(const GameState& game, SoundPort& sound);
+void CleanUpSounds(const GameState& game, const ProfileState& profile, SoundPort& sound);
 
 // The private fonts removed and every window but the board closed.
 void CleanUpFontsAndForms(const GameState& game, const QWidget& board);

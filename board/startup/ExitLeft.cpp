@@ -71,7 +71,7 @@ void ShutDown::ExitLeft(int mode) {
         g.FlowStop = true;
         g.FlowNewGame = true;
     }
-    CleanUpSounds(g, p_.Sound);
+    CleanUpSounds(g, p_.Profile, p_.Sound);
     PassOver([&] {
         // The log closes, but the AutoSave setting it stands for is still saved below.
         const bool autoSave = g.TempMovesOpen;

@@ -141,7 +141,7 @@ void StartUp::ReportFault(const std::exception& fault) {
                           Str(FaultNumber(fault)) + " occurred: " + crlf + fault.what(),
                       MbCritical, "");
     }
-    CleanUpSounds(g, p_.Sound);
+    CleanUpSounds(g, p_.Profile, p_.Sound);
     CleanUpFontsAndForms(g, p_.Surface.Widget());
     g.GameBusy = false;
 }

@@ -43,7 +43,7 @@ bool StartUp::OpenDoor() {
     p_.Players.FinishScoreUpdate();
 
     // Damage found here is reported with the player file's, when the profile is applied.
-    HealGameFiles(g, p_.Players);
+    HealGameFiles(p_.Players);
     ReadDisplaySize();
     p_.Players.ReadPeople();
     p_.Waiter.Wait(0.01f);
@@ -65,7 +65,7 @@ bool StartUp::OpenDoor() {
 
 void StartUp::MeasureScreen() {
     const ScreenMetrics screen = ReadScreenMetrics(&p_.Surface.Widget());
-    p_.Game.BitsPerPixel = screen.bitsPerPixel;
+    p_.Profile.BitsPerPixel = screen.bitsPerPixel;
     p_.StartUp.TitleBarHeight = static_cast<int16_t>(screen.captionHeight);
     p_.StartUp.LargeFonts = screen.largeFonts;
     PrepareBoard(p_.Board, p_.Game, BoardScreen{screen.widthTwips, screen.heightTwips, screen.largeFonts});

@@ -101,7 +101,7 @@ void SmallWindows::DisplayStats() {
     const QSize window = p_.BoardWindow.frameGeometry().size();
     const DisplayFacts facts{TwipsToPixels(g.ScreenTwips, tppX),
                              TwipsToPixels(heightTw, tppY),
-                             g.BitsPerPixel,
+                             p_.Profile.BitsPerPixel,
                              g.ScreenTwips,
                              heightTw,
                              !p_.StartUp.LargeFonts,

@@ -24,6 +24,7 @@ class HelpPort;
 
 struct SmallWindowParts {
     GameState& Game;
+    ProfileState& Profile;
     StartUpState& StartUp;
     BoardPresenter& Board;
     CardPictureBank& Pictures;

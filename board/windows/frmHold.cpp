@@ -33,9 +33,9 @@ constexpr int CaptionTop = 5;
 
 } // namespace
 
-frmHold::frmHold(GameState& game, CardPictureBank& pictures, QWidget* board)
+frmHold::frmHold(GameState& game, ProfileState& profile, CardPictureBank& pictures, QWidget* board)
     : Form(board), Picture8("Picture8", this), lblHold(new Label(this)), cmdExit("cmdExit", this),
-      game_(game), pictures_(pictures) {
+      game_(game), profile_(profile), pictures_(pictures) {
     setObjectName("frmHold");
     setWindowFlag(Qt::Tool);
     SetBorderless(true);
@@ -85,7 +85,7 @@ void frmHold::LoadCardRow() {
 // The caption stands on the skin's colour, which the backdrop gives it.
 void frmHold::DressWindow() {
     lblHold->SetBackStyle(1);
-    PaintFormBackground(*this, game_.BackgroundIdx, pictures_);
+    PaintFormBackground(*this, profile_.BackgroundIdx, pictures_);
     DrawFormEdgeLines(*this);
 }
 
@@ -99,8 +99,8 @@ void frmHold::ShowListing(const HoldListing& listing) {
     for (int i = 1; i <= HiddenCardsShown; ++i) ShowEmpty(i);
     if (!listing.Listed) return;
     lblHold->SetCaption(QString::fromStdString(listing.Caption));
-    const CardLook look{game_.CardStyle,  game_.DisplaySize, game_.ScreenTwips, false,
-                        game_.NumPlayers, game_.PTurn,       game_.BackDesign,  game_.SoundLevel};
+    const CardLook look{game_.CardStyle,  game_.DisplaySize, game_.ScreenTwips,   false,
+                        game_.NumPlayers, game_.PTurn,       profile_.BackDesign, game_.SoundLevel};
     int j = 1;
     for (const int16_t id : listing.InfoCards) {
         if (j > HiddenCardsShown) break;
@@ -114,7 +114,7 @@ void frmHold::ShowListing(const HoldListing& listing) {
 // The remembered place, kept on the screen whatever the preferences held.
 void frmHold::PlaceWindow() {
     const double tpp = TwipsPerPixelX();
-    QPoint at(VbRound(game_.HoldWinLeft / tpp), VbRound(game_.HoldWinTop / tpp));
+    QPoint at(VbRound(profile_.HoldWinLeft / tpp), VbRound(profile_.HoldWinTop / tpp));
     const QScreen* screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
     if (screen) {
         const QRect area = screen->availableGeometry();
@@ -126,8 +126,8 @@ void frmHold::PlaceWindow() {
 
 void frmHold::SaveWindowPos() {
     const double tpp = TwipsPerPixelX();
-    game_.HoldWinLeft = static_cast<int16_t>(std::clamp(VbRound(x() * tpp), -32768, 32767));
-    game_.HoldWinTop = static_cast<int16_t>(std::clamp(VbRound(y() * tpp), -32768, 32767));
+    profile_.HoldWinLeft = static_cast<int16_t>(std::clamp(VbRound(x() * tpp), -32768, 32767));
+    profile_.HoldWinTop = static_cast<int16_t>(std::clamp(VbRound(y() * tpp), -32768, 32767));
 }
 
 void frmHold::cmdExit_Click(int index) {

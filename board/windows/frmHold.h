@@ -4,6 +4,7 @@
 // anywhere; a click on it remembers where it stands, for this run and the player's preferences.
 // Closing it only hides it; code unloads it.
 
+#include "ProfileState.h"
 #include "controls/CommandButton.h"
 #include "controls/ControlArray.h"
 #include "controls/Label.h"
@@ -17,7 +18,7 @@ class CardPictureBank;
 
 class frmHold final : public Form {
   public:
-    frmHold(GameState& game, CardPictureBank& pictures, QWidget* board);
+    frmHold(GameState& game, ProfileState& profile, CardPictureBank& pictures, QWidget* board);
 
     // Shows a listing at the remembered place: every picture emptied, then the cards listed.
     void ShowListing(const HoldListing& listing);
@@ -39,6 +40,7 @@ class frmHold final : public Form {
     void ShowEmpty(int index);
 
     GameState& game_;
+    ProfileState& profile_;
     CardPictureBank& pictures_;
 };
 

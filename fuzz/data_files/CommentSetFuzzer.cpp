@@ -15,8 +15,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const auto& folder = fuzzing::FuzzFolder().Path();
     const auto file = fuzzing::WriteInput("users/Fuzz.cmt", data, size);
     GameState s;
+    ProfileState profile;
     s.AppPath = folder.string();
-    LoadCommentFile(s, "Fuzz");
+    LoadCommentFile(s, profile, "Fuzz");
     for (int k = 1; k <= CommentSetLines; ++k) {
         if (HasControlCharacters(s.Comments[k])) std::abort();
     }

@@ -14,8 +14,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const auto& folder = fuzzing::FuzzFolder().Path();
     fuzzing::WriteInput("Data/PMS/Fuzz.pms", data, size);
     GameState s;
+    ProfileState profile;
     s.AppPath = folder.string();
-    LoadPersonalityFile(s, "Fuzz");
+    LoadPersonalityFile(s, profile, "Fuzz");
     for (int k = 1; k <= 20; ++k) {
         if (HasControlCharacters(s.Comments[k])) std::abort();
     }

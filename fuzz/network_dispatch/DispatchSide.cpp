@@ -5,7 +5,8 @@
 namespace zarle::fuzzing {
 
 DispatchSide::DispatchSide(bool host, int players, unsigned seed)
-    : random_(seed), Session(SessionPorts{State, board_, box_, sound_, waiter_, chat_, game_}, MakeLinks()),
+    : random_(seed),
+      Session(SessionPorts{State, Profile, board_, box_, sound_, waiter_, chat_, game_}, MakeLinks()),
       opponents_(
           State, engine_,
           OpponentsPorts{board_, sound_, waiter_, random_, persistence_, Session, window_, timer_, &Session}),

@@ -37,6 +37,7 @@ class DispatchSide {
     static constexpr int HandshakeMs = 300;
 
     GameState State;
+    ProfileState Profile;
     StandInLinks* Links = nullptr; // owned by the session
 
   private:

@@ -41,9 +41,9 @@ std::string PlayerOf(const std::string& entry) {
 
 } // namespace
 
-frmScoresNet::frmScoresNet(GameState& game, MessageBoxPort& box, std::function<void()> readUsers,
-                           QWidget* parent)
-    : QDialog(parent), s_(game), box_(box), readUsers_(std::move(readUsers)) {
+frmScoresNet::frmScoresNet(GameState& game, const ProfileState& profile, MessageBoxPort& box,
+                           std::function<void()> readUsers, QWidget* parent)
+    : QDialog(parent), s_(game), profile_(profile), box_(box), readUsers_(std::move(readUsers)) {
     setObjectName("frmScoresNet");
     setWindowTitle("ZarleNET Internet Game Scores");
     setAttribute(Qt::WA_DeleteOnClose);
@@ -101,7 +101,7 @@ frmScoresNet::frmScoresNet(GameState& game, MessageBoxPort& box, std::function<v
 
 void frmScoresNet::Form_Load() {
     ClearGrid();
-    const auto& users = s_.UserList;
+    const auto& users = profile_.UserList;
     CmdNext->setEnabled(users.size() > 1);
     int shown = 0;
     const std::string own = Upper(Trim(s_.PlayerName)) + "_2";
@@ -117,8 +117,8 @@ void frmScoresNet::Form_Load() {
 void frmScoresNet::ShowEntry(int index) {
     listBusy_ = true;
     userIdx_ = index;
-    if (index >= 0 && index < static_cast<int>(s_.UserList.size()))
-        playerShown_ = PlayerOf(s_.UserList[index]);
+    if (index >= 0 && index < static_cast<int>(profile_.UserList.size()))
+        playerShown_ = PlayerOf(profile_.UserList[index]);
     cboMulti->setCurrentIndex(0);
     CompetitionList();
     PrintUsers();
@@ -132,8 +132,8 @@ int frmScoresNet::Players() const {
 void frmScoresNet::PrintUsers() {
     ClearGrid();
     selectedRec_ = 0;
-    if (userIdx_ < 0 || userIdx_ >= static_cast<int>(s_.UserList.size())) return;
-    const std::string entry = s_.UserList[userIdx_];
+    if (userIdx_ < 0 || userIdx_ >= static_cast<int>(profile_.UserList.size())) return;
+    const std::string entry = profile_.UserList[userIdx_];
     const fs::path users = NetUsersFolder(s_.AppPath);
     if (Combo1->currentIndex() < 1) {
         playerShown_ = PlayerOf(entry);
@@ -222,7 +222,7 @@ void frmScoresNet::Combo1_Click() {
 }
 
 void frmScoresNet::CmdNext_Click() {
-    const auto& users = s_.UserList;
+    const auto& users = profile_.UserList;
     if (users.empty()) return;
     const std::string previous = PlayerOf(users[std::min<size_t>(userIdx_, users.size() - 1)]);
     int next = userIdx_;
@@ -275,12 +275,12 @@ void frmScoresNet::Command2_Click() {
     fs::remove(fileShown_, error);
     box_.MsgBox("Score file eliminated.", MbExclamation, "DELETE Score File");
     if (readUsers_) readUsers_();
-    if (s_.UserList.empty()) {
+    if (profile_.UserList.empty()) {
         close();
         return;
     }
-    userIdx_ = std::min<int>(userIdx_, static_cast<int>(s_.UserList.size()) - 1);
-    CmdNext->setEnabled(s_.UserList.size() > 1);
+    userIdx_ = std::min<int>(userIdx_, static_cast<int>(profile_.UserList.size()) - 1);
+    CmdNext->setEnabled(profile_.UserList.size() > 1);
     CmdNext_Click();
 }
 

@@ -4,6 +4,7 @@
 // line-up or a whole file.
 
 #include "GameState.h"
+#include "ProfileState.h"
 #include "ServicePorts.h"
 
 #include <QDialog>
@@ -21,9 +22,9 @@ namespace zarle {
 class frmScoresNet final : public QDialog {
     Q_OBJECT
   public:
-    // `readUsers` refreshes the game's list of score files (UserList) from users/.
-    frmScoresNet(GameState& game, MessageBoxPort& box, std::function<void()> readUsers,
-                 QWidget* parent = nullptr);
+    // `readUsers` refreshes the profile's list of score files (UserList) from users/.
+    frmScoresNet(GameState& game, const ProfileState& profile, MessageBoxPort& box,
+                 std::function<void()> readUsers, QWidget* parent = nullptr);
 
     QComboBox* cboMulti = nullptr;
     QComboBox* Combo1 = nullptr;
@@ -55,6 +56,7 @@ class frmScoresNet final : public QDialog {
     void Command2_Click();
 
     GameState& s_;
+    const ProfileState& profile_;
     MessageBoxPort& box_;
     std::function<void()> readUsers_;
     int userIdx_ = 0; // entry of UserList shown, from 0

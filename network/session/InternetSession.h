@@ -14,6 +14,7 @@
 #include "GameState.h"
 #include "NeighbourPorts.h"
 #include "OpponentsPorts.h"
+#include "ProfileState.h"
 #include "ServicePorts.h"
 
 #include <QTimer>
@@ -51,6 +52,7 @@ struct SessionLimits {
 
 struct SessionPorts {
     GameState& State;
+    ProfileState& Profile;
     BoardPort& Board;
     MessageBoxPort& Box;
     SoundPort& Sound;

@@ -101,15 +101,15 @@ void InternetSession::RemoteLayout(const WireLine& w) {
         return;
     }
     p_.Game.ClearBoard();
-    s_.PrevNumPlayers = s_.NumPlayers;
-    s_.PrevNumCenters = s_.NumCenters;
+    p_.Profile.PrevNumPlayers = s_.NumPlayers;
+    p_.Profile.PrevNumCenters = s_.NumCenters;
     for (int i = 0; i < 3; ++i)
         if (layout->SeatNames[i]) s_.Seat(i + 2).Name = CleanPeerName(*layout->SeatNames[i]);
     s_.SeatMode = layout->SeatMode;
     s_.NumPlayers = layout->NumPlayers;
     s_.NumCenters = layout->NumCenters;
-    if (s_.NumPlayers != s_.PrevNumPlayers || s_.NumCenters != s_.PrevNumCenters)
-        p_.Game.ChangeLayout(s_.PrevNumPlayers, s_.PrevNumCenters);
+    if (s_.NumPlayers != p_.Profile.PrevNumPlayers || s_.NumCenters != p_.Profile.PrevNumCenters)
+        p_.Game.ChangeLayout(p_.Profile.PrevNumPlayers, p_.Profile.PrevNumCenters);
     NetSend("LO", 0);
     s_.NetMode = static_cast<int16_t>(s_.NumPlayers - 1);
     s_.DeckSize = static_cast<int16_t>(PackSize * s_.NumPlayers);

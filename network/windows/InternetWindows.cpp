@@ -7,10 +7,10 @@
 
 namespace zarle {
 
-InternetWindows::InternetWindows(ChatServices services, QWidget* board, std::function<void()> readUsers,
-                                 std::function<QImage()> tablePicture)
-    : services_(services), receiver_(services), board_(board), readUsers_(std::move(readUsers)),
-      tablePicture_(std::move(tablePicture)) {}
+InternetWindows::InternetWindows(ChatServices services, const ProfileState& profile, QWidget* board,
+                                 std::function<void()> readUsers, std::function<QImage()> tablePicture)
+    : services_(services), profile_(profile), receiver_(services), board_(board),
+      readUsers_(std::move(readUsers)), tablePicture_(std::move(tablePicture)) {}
 
 InternetWindows::~InternetWindows() {
     delete chat_.data();
@@ -57,7 +57,7 @@ bool InternetWindows::SetupPlayers(SetupSession& session, NetSetupHooks hooks) {
 }
 
 void InternetWindows::ShowScores() {
-    if (!scores_) scores_ = new frmScoresNet(services_.Game, services_.Box, readUsers_, board_);
+    if (!scores_) scores_ = new frmScoresNet(services_.Game, profile_, services_.Box, readUsers_, board_);
     scores_->show();
     scores_->raise();
 }

@@ -6,6 +6,7 @@
 #include "ChatReceiver.h"
 #include "InternetChoices.h"
 #include "NetScoreFiles.h"
+#include "ProfileState.h"
 #include "frmMultiNET.h"
 #include "frmPlayers.h"
 
@@ -23,10 +24,10 @@ class frmScoresNet;
 
 class InternetWindows {
   public:
-    // `board` is the board window the chat stays with; `readUsers` refreshes the list of score
-    // files; `tablePicture` gives the table picture the player chose, for the chat's backdrop.
-    InternetWindows(ChatServices services, QWidget* board, std::function<void()> readUsers,
-                    std::function<QImage()> tablePicture = {});
+    // `board` is the board window the chat stays with; `readUsers` refreshes the profile's list of
+    // score files; `tablePicture` gives the table picture the player chose, for the chat's backdrop.
+    InternetWindows(ChatServices services, const ProfileState& profile, QWidget* board,
+                    std::function<void()> readUsers, std::function<QImage()> tablePicture = {});
     ~InternetWindows();
 
     InternetChoices& Choices() { return choices_; }
@@ -60,6 +61,7 @@ class InternetWindows {
     };
 
     ChatServices services_;
+    const ProfileState& profile_;
     InternetChoices choices_;
     ChatReceiver receiver_;
     SessionChat sessionChat_{*this};

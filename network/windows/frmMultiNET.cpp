@@ -44,8 +44,8 @@ bool frmMultiNET::OldPeer() const {
 
 frmMultiNET::frmMultiNET(SetupSession& session, InternetChoices& choices, NetSetupHooks hooks,
                          QWidget* parent)
-    : OpponentChoiceForm(parent), session_(session), s_(session.Game()), choices_(choices),
-      hooks_(std::move(hooks)) {
+    : OpponentChoiceForm(parent), session_(session), s_(session.Game()), profile_(session.Profile()),
+      choices_(choices), hooks_(std::move(hooks)) {
     setObjectName("frmMultiNET");
     setWindowTitle("Internet Opponents Setup");
     setModal(true);
@@ -244,11 +244,11 @@ void frmMultiNET::Form_Load() {
     }
     lblChoose->setText("Click on the Opponent buttons below to setup up individual opponents.");
     session_.Ports().Players.ReadAvatars();
-    HScrollAvatar->setRange(1, std::max<int>(1, static_cast<int>(s_.Avatars.size())));
+    HScrollAvatar->setRange(1, std::max<int>(1, static_cast<int>(profile_.Avatars.size())));
     ckShowAvatar->setChecked(session_.Ports().Ports().View.IsVisible({Ctl::ImgAvatar}));
     TxtOpponent[0]->setText(Q(s_.PlayerName));
     TxtOpponent[1]->setText(Q(s_.SeatRec1.Name));
-    FillOpponentLists(*this, s_, choices_.NetPersonality);
+    FillOpponentLists(*this, s_, profile_, choices_.NetPersonality);
     const bool competition = !choices_.NetScoreFile.empty();
     optNetScore[competition ? 1 : 0]->setChecked(true);
     optNetScore_Click(competition ? 1 : 0);
@@ -356,16 +356,16 @@ void frmMultiNET::CmdSetup_Click(int index) {
 void frmMultiNET::CmdApply_Click() {
     if (currentSlot_ == PlayerSlot) {
         s_.AvatarFile = chosenAvatar_;
-        s_.PlayerRec.Seats[0].Avatar = chosenAvatar_;
-        s_.PlayerRec.Seats[0].Comments = CboComment->currentText().toStdString();
+        profile_.PlayerRec.Seats[0].Avatar = chosenAvatar_;
+        profile_.PlayerRec.Seats[0].Comments = CboComment->currentText().toStdString();
         session_.WriteProfile();
         if (!s_.AvatarFile.empty() && s_.PTurn == 1) session_.Ports().Ports().View.ScaleAvatar(s_.AvatarFile);
         const std::string set = CboComment->currentText().toStdString();
         if (set == DefaultCommentSet) {
             choices_.NetPersonality = CboOpponent->currentText().toStdString();
-            LoadPersonalityFile(s_, choices_.NetPersonality);
+            LoadPersonalityFile(s_, profile_, choices_.NetPersonality);
         } else if (set != NoCommentSet) {
-            LoadCommentFile(s_, set);
+            LoadCommentFile(s_, profile_, set);
         }
         if (s_.NetMode != Connecting && hooks_.ChatPhrasesChanged) hooks_.ChatPhrasesChanged();
     } else if (currentSlot_ >= 0) {
@@ -389,14 +389,15 @@ void frmMultiNET::CmdApply_Click() {
 
 void frmMultiNET::HScrollAvatar_Change() {
     const int at = HScrollAvatar->value();
-    chosenAvatar_ = at >= 1 && at <= static_cast<int>(s_.Avatars.size()) ? s_.Avatars[at - 1] : "";
+    chosenAvatar_ =
+        at >= 1 && at <= static_cast<int>(profile_.Avatars.size()) ? profile_.Avatars[at - 1] : "";
     ShowAvatarPicture(chosenAvatar_);
     if (ckNoPlayerAvatar->isVisible()) ckNoPlayerAvatar->setChecked(true);
     Changed();
 }
 
 void frmMultiNET::SetAvatarHscroll(const std::string& name) {
-    const auto& avatars = s_.Avatars;
+    const auto& avatars = profile_.Avatars;
     const auto match = std::ranges::find_if(avatars, [&](const std::string& a) { return a == Trim(name); });
     HScrollAvatar->setValue(match == avatars.end() ? 1 : static_cast<int>(match - avatars.begin()) + 1);
 }
@@ -420,8 +421,8 @@ void frmMultiNET::Command1_Click() {
     Profiles& players = session_.Ports().Players;
     players.Get_Avatars();
     players.ReadAvatars();
-    HScrollAvatar->setRange(1, std::max<int>(1, static_cast<int>(s_.Avatars.size())));
-    HScrollAvatar->setValue(static_cast<int>(s_.Avatars.size()));
+    HScrollAvatar->setRange(1, std::max<int>(1, static_cast<int>(profile_.Avatars.size())));
+    HScrollAvatar->setValue(static_cast<int>(profile_.Avatars.size()));
 }
 
 void frmMultiNET::optNetScore_Click(int index) {

@@ -92,6 +92,7 @@ class frmMultiNET final : public OpponentChoiceForm {
 
     SetupSession& session_;
     GameState& s_;
+    ProfileState& profile_;
     InternetChoices& choices_;
     NetSetupHooks hooks_;
     bool dialogCancelled_ = false;

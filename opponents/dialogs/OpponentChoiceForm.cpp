@@ -24,19 +24,21 @@ QString Q(std::string_view text) {
 
 } // namespace
 
-void FillOpponentLists(OpponentChoiceForm& frm, GameState& s, std::string_view netPersonality) {
+void FillOpponentLists(OpponentChoiceForm& frm, GameState& s, ProfileState& profile,
+                       std::string_view netPersonality) {
     frm.CboComment->clear();
     frm.CboComment->addItem(Q(DefaultCommentSet));
-    for (const std::string& set : s.CommentFiles) frm.CboComment->addItem(Q(set));
+    for (const std::string& set : profile.CommentFiles) frm.CboComment->addItem(Q(set));
     frm.CboComment->addItem(Q(NoCommentSet));
 
     frm.CboOpponent->clear();
     for (const std::string& name : s.Personalities[1]) frm.CboOpponent->addItem(Q(name));
-    if (s.PersonalityIdx < 0 || s.PersonalityIdx >= frm.CboOpponent->count()) s.PersonalityIdx = 0;
+    if (profile.PersonalityIdx < 0 || profile.PersonalityIdx >= frm.CboOpponent->count())
+        profile.PersonalityIdx = 0;
     if (s.NetMode != 0 && !netPersonality.empty())
         frm.CboOpponent->setCurrentText(Q(netPersonality));
     else
-        frm.CboOpponent->setCurrentIndex(s.PersonalityIdx);
+        frm.CboOpponent->setCurrentIndex(profile.PersonalityIdx);
 
     frm.ChangedSetting = false;
     if (s.NetMode == 0) frm.ChangedPerson = false;
@@ -48,7 +50,8 @@ void FillOpponentLists(OpponentChoiceForm& frm, GameState& s, std::string_view n
 
 void SaveOpponentChoice(OpponentChoiceForm& frm, SetupSession& session, int seat) {
     GameState& s = session.Game();
-    std::string& set = s.PlayerRec.Seats[seat].Comments;
+    ProfileState& profile = session.Profile();
+    std::string& set = profile.PlayerRec.Seats[seat].Comments;
     set = Trim(set);
     if (set == DefaultCommentSet) {
         frm.CboComment->setCurrentIndex(0);

@@ -39,7 +39,8 @@ class OpponentChoiceForm : public QDialog {
 // Comments") and personality list, shows the first opponent's personality (or, in a network game,
 // `netPersonality` when one was chosen), clears the change flags and selects the table's opponent
 // count.
-void FillOpponentLists(OpponentChoiceForm& frm, GameState& s, std::string_view netPersonality = "");
+void FillOpponentLists(OpponentChoiceForm& frm, GameState& s, ProfileState& profile,
+                       std::string_view netPersonality = "");
 
 // Shows the comment set of opponent seat 1..3 in the window's list; a set whose file is gone
 // becomes "Default Personality" in the profile, written at once.

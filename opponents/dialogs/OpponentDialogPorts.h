@@ -40,6 +40,7 @@ struct OpponentDialogPorts {
     QWidget* Board = nullptr;
 
     ProfilePorts& Ports() const { return Players.Ports(); }
+    ProfileState& Profile() const { return Players.Profile(); }
 };
 
 } // namespace zarle

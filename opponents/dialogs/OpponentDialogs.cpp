@@ -14,7 +14,7 @@ frmCustom* OpponentDialogs::CustomComments() const {
 }
 
 void OpponentDialogs::ShowSpeed() {
-    frmSpeed window(ports_.Game, ports_.Board);
+    frmSpeed window(ports_.Game, ports_.Profile(), ports_.Board);
     window.exec();
 }
 

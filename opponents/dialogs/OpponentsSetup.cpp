@@ -9,8 +9,9 @@ namespace zarle {
 
 void OpponentsSetup::SetupOpponents() {
     GameState& s = ports_.Game;
-    s.PrevNumPlayers = s.NumPlayers;
-    s.PrevNumCenters = s.NumCenters;
+    ProfileState& profile = ports_.Profile();
+    profile.PrevNumPlayers = s.NumPlayers;
+    profile.PrevNumCenters = s.NumCenters;
     bool dialogCancelled = true;
     {
         SetupSession session(ports_);
@@ -20,7 +21,7 @@ void OpponentsSetup::SetupOpponents() {
             frmMulti window(session, ports_.Board);
             window_ = &window;
             if (s.SoundLevel != 0) window.MarkSoundsOff();
-            FillOpponentLists(window, s);
+            FillOpponentLists(window, s, ports_.Profile());
             window.exec();
             window_ = nullptr;
             dialogCancelled = window.DialogCancelled();
@@ -52,7 +53,8 @@ void OpponentsSetup::ShowAvatarAndLevel() {
 void OpponentsSetup::ApplyNewTable() {
     GameState& s = ports_.Game;
     s.DeckSize = static_cast<int16_t>(s.NumPlayers * PackSize);
-    ports_.Ports().View.ChangeLayout(s.PrevNumPlayers, s.PrevNumCenters);
+    const ProfileState& profile = ports_.Profile();
+    ports_.Ports().View.ChangeLayout(profile.PrevNumPlayers, profile.PrevNumCenters);
     ports_.Ports().View.Redraw();
     ports_.Ports().Calls.RulesRefresh();
     s.RulesChanged = false;

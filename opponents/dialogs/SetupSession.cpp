@@ -4,14 +4,15 @@ namespace zarle {
 
 SetupSession::SetupSession(OpponentDialogPorts& ports)
     : ports_(ports), players_(ports.Players.OpenPlayerFile()) {
-    GameState& s = ports_.Game;
-    if (players_.IsOpen() && s.PlayerRecNo >= 1)
-        s.PlayerRec = ReadRecord<PlayerRecord>(players_, s.PlayerRecNo);
+    ProfileState& profile = ports_.Profile();
+    if (players_.IsOpen() && profile.PlayerRecNo >= 1)
+        profile.PlayerRec = ReadRecord<PlayerRecord>(players_, profile.PlayerRecNo);
 }
 
 void SetupSession::WriteProfile() {
-    const GameState& s = ports_.Game;
-    if (s.PlayerRecNo >= 1) ports_.Players.WriteProfile(players_, s.PlayerRecNo, s.PlayerRec);
+    const ProfileState& profile = ports_.Profile();
+    if (profile.PlayerRecNo >= 1)
+        ports_.Players.WriteProfile(players_, profile.PlayerRecNo, profile.PlayerRec);
 }
 
 } // namespace zarle

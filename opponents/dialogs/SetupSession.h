@@ -14,6 +14,7 @@ class SetupSession {
 
     OpponentDialogPorts& Ports() { return ports_; }
     GameState& Game() { return ports_.Game; }
+    ProfileState& Profile() { return ports_.Profile(); }
     // PlayerRec as record PlayerRecNo; a failure is reported once.
     void WriteProfile();
 

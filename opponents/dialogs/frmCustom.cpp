@@ -46,7 +46,7 @@ bool SamePath(const fs::path& a, const fs::path& b) {
 } // namespace
 
 frmCustom::frmCustom(OpponentDialogPorts& ports, QWidget* parent)
-    : QDialog(parent), ports_(ports), s_(ports.Game) {
+    : QDialog(parent), ports_(ports), s_(ports.Game), profile_(ports.Profile()) {
     setObjectName("frmCustom");
     setWindowTitle("Custom Comments");
     BuildControls();
@@ -142,7 +142,7 @@ void frmCustom::Form_Load() {
     // The only set there is comes up ready to edit; only a set read from users/ can be put in use.
     Check1->setEnabled(false);
     const auto custom = CommentSetPath(s_.AppPath, "Custom");
-    if (custom && s_.CommentFiles.size() == 1) {
+    if (custom && profile_.CommentFiles.size() == 1) {
         if (const auto read = ReadCommentSetFile(*custom)) {
             ShowRead(*custom, *read);
             FileTxt->setText("Custom.cmt");
@@ -262,11 +262,11 @@ void frmCustom::UseCommentsNow() {
     }
     Profiles& players = ports_.Players;
     RecordFile file = players.OpenPlayerFile();
-    if (!file.IsOpen() || s_.PlayerRecNo < 1) return;
-    PlayerRecord rec = ReadRecord<PlayerRecord>(file, s_.PlayerRecNo);
+    if (!file.IsOpen() || profile_.PlayerRecNo < 1) return;
+    PlayerRecord rec = ReadRecord<PlayerRecord>(file, profile_.PlayerRecNo);
     rec.Seats[1].Comments = s_.SeatRec1.CommentSet;
-    s_.PlayerRec.Seats[1].Comments = s_.SeatRec1.CommentSet;
-    players.WriteProfile(file, s_.PlayerRecNo, rec);
+    profile_.PlayerRec.Seats[1].Comments = s_.SeatRec1.CommentSet;
+    players.WriteProfile(file, profile_.PlayerRecNo, rec);
 }
 
 void frmCustom::Text1_Change() {

@@ -59,6 +59,7 @@ class frmCustom final : public QDialog {
 
     OpponentDialogPorts& ports_;
     GameState& s_;
+    ProfileState& profile_;
     bool commentsChanged_ = false;
 };
 

@@ -48,7 +48,7 @@ void ClearSlotsAndHolds(SeatRecord& seat) {
 } // namespace
 
 frmMulti::frmMulti(SetupSession& session, QWidget* parent)
-    : OpponentChoiceForm(parent), session_(session), s_(session.Game()) {
+    : OpponentChoiceForm(parent), session_(session), s_(session.Game()), profile_(session.Profile()) {
     setObjectName("frmMulti");
     setWindowTitle("Opponents Setup");
     setModal(true);
@@ -203,11 +203,11 @@ void frmMulti::Form_Load() {
     lblChoose->setText(
         "Click on the buttons below to customize each Opponent's Setup and your Player Avatar.");
     session_.Ports().Players.ReadAvatars();
-    HScrollAvatar->setRange(1, std::max<int>(1, static_cast<int>(s_.Avatars.size())));
-    HScrollAvatar->setEnabled(!s_.Avatars.empty());
+    HScrollAvatar->setRange(1, std::max<int>(1, static_cast<int>(profile_.Avatars.size())));
+    HScrollAvatar->setEnabled(!profile_.Avatars.empty());
     ckShowAvatar->setChecked(session_.Ports().Ports().View.IsVisible({Ctl::ImgAvatar}));
     for (const char* level : {"Average", "Clever", "Ruthless"}) CboOppLevel->addItem(level);
-    const int16_t level = std::clamp<int16_t>(s_.PlayerRec.Seats[1].Level, 0, 2);
+    const int16_t level = std::clamp<int16_t>(profile_.PlayerRec.Seats[1].Level, 0, 2);
     CboOppLevel->setCurrentIndex(level);
     levelChoice_[0] = level;
     Check1[0]->setChecked(s_.NoWinAnimation);
@@ -292,7 +292,7 @@ void frmMulti::ShowOpponentSeat(int index) {
     currentSlot_ = index;
     Frame1->setTitle("Setup for Opponent" + Q(Str(k)));
 
-    OpponentSlot& seat = s_.PlayerRec.Seats[k];
+    OpponentSlot& seat = profile_.PlayerRec.Seats[k];
     if (EmptySeatName(seat.Name)) FillEmptySeat(index);
     setupName_ = Trim(seat.Name);
     // A personality whose file has gone still shows under its name (it plays as the lead one).
@@ -318,7 +318,7 @@ void frmMulti::ShowOpponentSeat(int index) {
 // An empty seat takes the personality at the same place in the list (the first one when the list
 // is shorter) with its own picture and comments, and is stored at once.
 void frmMulti::FillEmptySeat(int index) {
-    OpponentSlot& seat = s_.PlayerRec.Seats[index + 1];
+    OpponentSlot& seat = profile_.PlayerRec.Seats[index + 1];
     const int count = CboOpponent->count();
     const std::string name = count == 0      ? std::string(LeadPersonality)
                              : index < count ? S(CboOpponent->itemText(index))
@@ -400,13 +400,14 @@ void frmMulti::Changed() {
 
 void frmMulti::HScrollAvatar_Change() {
     const int at = HScrollAvatar->value();
-    chosenAvatar_ = at >= 1 && at <= static_cast<int>(s_.Avatars.size()) ? s_.Avatars[at - 1] : "";
+    chosenAvatar_ =
+        at >= 1 && at <= static_cast<int>(profile_.Avatars.size()) ? profile_.Avatars[at - 1] : "";
     ShowAvatarPicture(chosenAvatar_);
     Changed();
 }
 
 void frmMulti::SetAvatarScroll(const std::string& name) {
-    const auto& avatars = s_.Avatars;
+    const auto& avatars = profile_.Avatars;
     const auto match = std::ranges::find_if(avatars, [&](const std::string& a) { return Trim(a) == name; });
     HScrollAvatar->setValue(match == avatars.end() ? 1 : static_cast<int>(match - avatars.begin()) + 1);
 }
@@ -435,17 +436,17 @@ void frmMulti::ckShowAvatar_Click() {
 // The imported picture is chosen at once.
 void frmMulti::Command1_Click() {
     Profiles& players = session_.Ports().Players;
-    const std::string before = s_.ImportedAvatar;
-    s_.ImportedAvatar.clear();
+    const std::string before = profile_.ImportedAvatar;
+    profile_.ImportedAvatar.clear();
     players.Get_Avatars();
     players.ReadAvatars();
-    HScrollAvatar->setRange(1, std::max<int>(1, static_cast<int>(s_.Avatars.size())));
-    HScrollAvatar->setEnabled(!s_.Avatars.empty());
-    if (s_.ImportedAvatar.empty()) {
-        s_.ImportedAvatar = before;
+    HScrollAvatar->setRange(1, std::max<int>(1, static_cast<int>(profile_.Avatars.size())));
+    HScrollAvatar->setEnabled(!profile_.Avatars.empty());
+    if (profile_.ImportedAvatar.empty()) {
+        profile_.ImportedAvatar = before;
         return;
     }
-    SetAvatarScroll(s_.ImportedAvatar);
+    SetAvatarScroll(profile_.ImportedAvatar);
 }
 
 void frmMulti::Check1_Click() {
@@ -481,7 +482,7 @@ void frmMulti::CmdApply_Click() {
         s_.AvatarFile = chosenAvatar_;
     } else {
         const int k = currentSlot_ + 1;
-        OpponentSlot& seat = s_.PlayerRec.Seats[k];
+        OpponentSlot& seat = profile_.PlayerRec.Seats[k];
         seat.Name = S(CboOpponent->currentText());
         CheckPersonalitySounds();
         seat.Level = levelChoice_[currentSlot_];
@@ -496,7 +497,7 @@ void frmMulti::CmdApply_Click() {
         }
         // The sounds installed for the personality the seat had go, unless another seat keeps it.
         if (Trim(seat.Name) != setupName_ && setupName_ != LeadPersonality) {
-            const auto& seats = s_.PlayerRec.Seats;
+            const auto& seats = profile_.PlayerRec.Seats;
             const bool kept = std::any_of(seats.begin() + 1, seats.end(), [&](const OpponentSlot& other) {
                 return Trim(other.Name) == setupName_;
             });

@@ -115,6 +115,7 @@ class frmMulti final : public OpponentChoiceForm {
 
     SetupSession& session_;
     GameState& s_;
+    ProfileState& profile_;
     bool dialogCancelled_ = false;
     bool closing_ = false;
     int currentSlot_ = 0;

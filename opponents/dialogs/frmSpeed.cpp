@@ -25,7 +25,8 @@ QString Q(std::string_view text) {
 
 } // namespace
 
-frmSpeed::frmSpeed(GameState& game, QWidget* parent) : QDialog(parent), s_(game) {
+frmSpeed::frmSpeed(GameState& game, ProfileState& profile, QWidget* parent)
+    : QDialog(parent), s_(game), profile_(profile) {
     setObjectName("frmSpeed");
     setWindowTitle("Speed Settings");
     setModal(true);
@@ -83,17 +84,18 @@ void frmSpeed::Form_Load() {
     FitToScreen(*this, s_.ScreenTwips);
     const QSignalBlocker speedQuiet(HScroll1);
     const QSignalBlocker animationQuiet(VScroll1);
-    const int level = std::clamp<int>(s_.SpeedLevel, 0, HScroll1->maximum());
+    const int level = std::clamp<int>(profile_.SpeedLevel, 0, HScroll1->maximum());
     HScroll1->setValue(level);
     Label1->setText(Q(SpeedLevelNames[level]));
-    if (s_.AnimSpeed == 0) s_.AnimSpeed = UnsetAnimSpeedBecomes;
-    if (const int position = AnimSpeedPosition(s_.AnimSpeed); position >= 0) VScroll1->setValue(position);
+    if (profile_.AnimSpeed == 0) profile_.AnimSpeed = UnsetAnimSpeedBecomes;
+    if (const int position = AnimSpeedPosition(profile_.AnimSpeed); position >= 0)
+        VScroll1->setValue(position);
     lblAni->setText(Q(Str(VScroll1->value())));
 }
 
 void frmSpeed::HScroll1_Change() {
     const int level = HScroll1->value();
-    s_.SpeedLevel = static_cast<int16_t>(level);
+    profile_.SpeedLevel = static_cast<int16_t>(level);
     // A network game keeps its own pace; the new one applies once it ends.
     (s_.NetMode != 0 ? s_.SavedMoveDelay : s_.MoveDelay) = SpeedDialogDelays[level];
     Label1->setText(Q(SpeedLevelNames[level]));
@@ -101,7 +103,7 @@ void frmSpeed::HScroll1_Change() {
 
 void frmSpeed::VScroll1_Change() {
     const int position = VScroll1->value();
-    s_.AnimSpeed = AnimSpeedSteps[position];
+    profile_.AnimSpeed = AnimSpeedSteps[position];
     lblAni->setText(Q(Str(position)));
 }
 

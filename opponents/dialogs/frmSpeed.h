@@ -3,6 +3,7 @@
 // a card flies across the board. Both scroll bars take effect at once; there is no Cancel.
 
 #include "GameState.h"
+#include "ProfileState.h"
 
 #include <QDialog>
 
@@ -16,7 +17,7 @@ namespace zarle {
 class frmSpeed final : public QDialog {
     Q_OBJECT
   public:
-    explicit frmSpeed(GameState& game, QWidget* parent = nullptr);
+    frmSpeed(GameState& game, ProfileState& profile, QWidget* parent = nullptr);
 
     QGroupBox* Frame1 = nullptr;
     QScrollBar* HScroll1 = nullptr; // speed level 0..5
@@ -34,6 +35,7 @@ class frmSpeed final : public QDialog {
     void VScroll1_Change();
 
     GameState& s_;
+    ProfileState& profile_;
 };
 
 } // namespace zarle

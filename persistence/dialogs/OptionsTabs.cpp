@@ -68,11 +68,11 @@ void frmOptions::Form_Load() {
     appliedCardStyle_ = s_.CardStyle;
     chosenCardStyle_ = s_.CardStyle;
     DrawSheetThumbnails();
-    DisplayCardSize(s_.BackDesign);
+    DisplayCardSize(profile_.BackDesign);
     LblImage[4]->SetCaption("Select the style of cards numbers you would like to use:");
     SelectCardStyle(s_.CardStyle);
-    OptSound[s_.BackgroundIdx == 1 ? 1 : 0]->setChecked(true);
-    chosenSoundSkin_ = s_.BackgroundIdx;
+    OptSound[profile_.BackgroundIdx == 1 ? 1 : 0]->setChecked(true);
+    chosenSoundSkin_ = profile_.BackgroundIdx;
     CmdApply->setEnabled(false);
     cmdCancel->setEnabled(true);
 }
@@ -98,36 +98,36 @@ void frmOptions::tbsOptions_Click(int tab) {
 }
 
 void frmOptions::PrepareCardTab() {
-    DisplayCardSize(s_.BackDesign);
+    DisplayCardSize(profile_.BackDesign);
     SelectCardStyle(chosenCardStyle_);
 }
 
 void frmOptions::PrepareDeckTab() {
     HScrollBacks->setMaximum(component_.GetBacksQuantity());
-    SetScrollValue(s_.BackDesign);
-    if (s_.BackDesign == 0) picCardBack->SetBackColor(VbColor(s_.DeckColor));
+    SetScrollValue(profile_.BackDesign);
+    if (profile_.BackDesign == 0) picCardBack->SetBackColor(VbColor(s_.DeckColor));
     FilePic[15]->SetBackColor(VbColor(s_.DeckColor));
     FilePic[15]->SetPicture(picCardBack->Picture());
-    ShowBack(*FilePic[0], 1, s_.BitsPerPixel < RichColorBits ? PoorScreenDeckColor : DefaultDeckColor);
+    ShowBack(*FilePic[0], 1, profile_.BitsPerPixel < RichColorBits ? PoorScreenDeckColor : DefaultDeckColor);
     const QImage table = board_.TablePicture(ImgBack->size());
-    ImgBack->SetBackColor(VbColor(s_.MatColor));
+    ImgBack->SetBackColor(VbColor(profile_.MatColor));
     ImgBack->SetPicture(QPixmap::fromImage(table));
-    Frame1->SetBackColor(VbColor(s_.MatColor));
+    Frame1->SetBackColor(VbColor(profile_.MatColor));
     const std::string crlf(CRLF);
     LblImage[1]->SetCaption(
         QString::fromStdString("Plain Deck Style:" + crlf + "Plain deck back color can be changed."));
     LblImage[2]->SetCaption(QString::fromStdString(
         "Deck Back Style:" + crlf + crlf + "Click on the scroll bar below to change the Deck back style."));
-    chosenBackDesign_ = s_.BackDesign;
-    DisplayCardSize(s_.BackDesign);
+    chosenBackDesign_ = profile_.BackDesign;
+    DisplayCardSize(profile_.BackDesign);
 }
 
 void frmOptions::PrepareFontTab() {
-    ImgBackFnt->SetBackColor(VbColor(s_.MatColor));
+    ImgBackFnt->SetBackColor(VbColor(profile_.MatColor));
     ImgBackFnt->SetPicture(QPixmap::fromImage(board_.TablePicture(ImgBackFnt->size())));
-    Frame3->SetBackColor(VbColor(s_.MatColor));
-    SetSampleFont(board_.FontSize({Ctl::Label9, 2}), static_cast<uint32_t>(s_.FontColor));
-    CKFnt->setChecked(s_.FontBackdrop != 0);
+    Frame3->SetBackColor(VbColor(profile_.MatColor));
+    SetSampleFont(board_.FontSize({Ctl::Label9, 2}), static_cast<uint32_t>(profile_.FontColor));
+    CKFnt->setChecked(profile_.FontBackdrop != 0);
     ShowFontBackdrop(CKFnt->isChecked());
     LblFont[0]->SetCaption("This is how the font size and color appears on the matt background.");
     LblFont[1]->SetCaption("This is how the font size and color appears on the picture background.");
@@ -149,7 +149,7 @@ void frmOptions::OptCard_Click(int style) {
 
 void frmOptions::OptSound_Click(int skin) {
     chosenSoundSkin_ = skin;
-    if (skin != s_.BackgroundIdx) CmdApply->setEnabled(true);
+    if (skin != profile_.BackgroundIdx) CmdApply->setEnabled(true);
 }
 
 QImage frmOptions::SampleCard(int style, int rank) {
@@ -176,7 +176,7 @@ void frmOptions::DrawSheetThumbnails() {
 // --- Tab 2: the back design and the deck and mat colours ---
 
 uint32_t frmOptions::PlainDeckColor() const {
-    return s_.BitsPerPixel >= RichColorBits ? DefaultDeckColor : PoorScreenDeckColor;
+    return profile_.BitsPerPixel >= RichColorBits ? DefaultDeckColor : PoorScreenDeckColor;
 }
 
 // Design 0 is the plain back, which the ground colour shows through.
@@ -264,8 +264,8 @@ void frmOptions::CKFnt_Click() {
 void frmOptions::Command2_Click(int index) {
     QColor start = lastPicked_.isValid() ? lastPicked_ : Frame3->BackColor();
     if (index == 0) start = VbColor(s_.DeckColor);
-    if (index == 1) start = VbColor(s_.MatColor);
-    if (index == 2) start = VbColor(static_cast<uint32_t>(s_.FontColor));
+    if (index == 1) start = VbColor(profile_.MatColor);
+    if (index == 2) start = VbColor(static_cast<uint32_t>(profile_.FontColor));
     // A cancelled colour dialog leaves the colour it started at.
     const QColor picked = pickColor_ ? pickColor_(start, this).value_or(start) : start;
     lastPicked_ = picked;
@@ -291,7 +291,7 @@ void frmOptions::Changed(int tab) {
 }
 
 bool frmOptions::Pending(int tab) const {
-    if (tab == 0) return chosenCardStyle_ != appliedCardStyle_ || chosenSoundSkin_ != s_.BackgroundIdx;
+    if (tab == 0) return chosenCardStyle_ != appliedCardStyle_ || chosenSoundSkin_ != profile_.BackgroundIdx;
     return tabChanged_[static_cast<size_t>(tab)];
 }
 
@@ -324,8 +324,8 @@ void frmOptions::ApplyTabs(const std::vector<int>& tabs) {
 }
 
 void frmOptions::ApplyCardTab() {
-    if (chosenSoundSkin_ != s_.BackgroundIdx) {
-        s_.BackgroundIdx = static_cast<int16_t>(chosenSoundSkin_);
+    if (chosenSoundSkin_ != profile_.BackgroundIdx) {
+        profile_.BackgroundIdx = static_cast<int16_t>(chosenSoundSkin_);
         board_.ApplySkin();
     }
     const int style = chosenCardStyle_;
@@ -339,7 +339,7 @@ void frmOptions::ApplyCardTab() {
     }
     appliedCardStyle_ = style;
     board_.ApplyFaceStyle();
-    if (s_.BackDesign == 1 && style >= 6)
+    if (profile_.BackDesign == 1 && style >= 6)
         s_.DeckColor = style == SteelStyle ? SteelDeckColor : DefaultDeckColor;
 }
 
@@ -347,44 +347,44 @@ void frmOptions::ApplyCardTab() {
 void frmOptions::ShowTableBackground(const std::string& tile) {
     s_.MsgText = tile;
     board_.SetCaption({Ctl::Label9, 2}, "To change backgrounds, use the Up/Down Arrow keys.");
-    const auto& list = s_.BackList;
-    const int count = std::min<int>(s_.BackCount, static_cast<int>(list.size()));
+    const auto& list = profile_.BackList;
+    const int count = std::min<int>(profile_.BackCount, static_cast<int>(list.size()));
     for (int p = 1; p <= count; ++p) {
         if (list[static_cast<size_t>(p - 1)] != tile) continue;
-        s_.BackIdx = static_cast<int16_t>(p - 1);
+        profile_.BackIdx = static_cast<int16_t>(p - 1);
         board_.backgrounds(KeyDown);
         return;
     }
 }
 
 void frmOptions::ApplyDeckTab() {
-    s_.BackDesign = static_cast<int16_t>(chosenBackDesign_);
-    s_.MatColor = VbColorValue(Frame1->BackColor());
+    profile_.BackDesign = static_cast<int16_t>(chosenBackDesign_);
+    profile_.MatColor = VbColorValue(Frame1->BackColor());
     const int style = s_.CardStyle;
-    if (s_.BackDesign == 1 && (style == 6 || style == 8))
+    if (profile_.BackDesign == 1 && (style == 6 || style == 8))
         s_.DeckColor = DefaultDeckColor;
-    else if (s_.BackDesign == 1 && style == SteelStyle)
+    else if (profile_.BackDesign == 1 && style == SteelStyle)
         s_.DeckColor = SteelDeckColor;
     else
         s_.DeckColor = VbColorValue(picCardBack->BackColor());
     FilePic[15]->SetBackColor(VbColor(s_.DeckColor));
-    FitCardBox(*FilePic[15], CardSize(), s_.BackDesign == 0 ? 1 : 0);
+    FitCardBox(*FilePic[15], CardSize(), profile_.BackDesign == 0 ? 1 : 0);
     FilePic[15]->SetPicture(picCardBack->Picture());
     board_.ApplyBackDesign();
 }
 
 void frmOptions::ApplyFontTab() {
-    s_.MatColor = VbColorValue(Frame3->BackColor());
-    s_.FontColor = static_cast<int32_t>(VbColorValue(LblFont[0]->ForeColor()));
+    profile_.MatColor = VbColorValue(Frame3->BackColor());
+    profile_.FontColor = static_cast<int32_t>(VbColorValue(LblFont[0]->ForeColor()));
     const int points = LblFont[0]->font().pointSize();
-    s_.MsgFontSize = static_cast<int16_t>(points);
+    profile_.MsgFontSize = static_cast<int16_t>(points);
     const ControlId comments{Ctl::Label9, 2};
     board_.SetFontSize(comments, points);
-    s_.FontBackdrop = ToVbBool(CKFnt->isChecked());
-    board_.SetBackdrop(comments, CKFnt->isChecked(), s_.MatColor);
+    profile_.FontBackdrop = ToVbBool(CKFnt->isChecked());
+    board_.SetBackdrop(comments, CKFnt->isChecked(), profile_.MatColor);
     // The message lines of every seat at the table: 0..4, and the captions of seats 3 and 4.
     for (int line = 0; line <= s_.NumPlayers + 2; ++line)
-        board_.SetForeColor({Ctl::Label9, line}, static_cast<uint32_t>(s_.FontColor));
+        board_.SetForeColor({Ctl::Label9, line}, static_cast<uint32_t>(profile_.FontColor));
     for (int c = 1; c <= s_.NumCenters; ++c) board_.SetFontSize({Ctl::LblWild, c}, points);
 }
 

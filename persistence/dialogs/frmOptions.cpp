@@ -41,9 +41,9 @@ Label* NewLabel(const QString& caption, QWidget* parent, bool wrap = false) {
 
 } // namespace
 
-frmOptions::frmOptions(GameState& game, PreferencesBoard& board, HelpPort& help, bool largeFonts,
-                       QWidget* parent)
-    : QDialog(parent), s_(game), board_(board), help_(help), largeFonts_(largeFonts),
+frmOptions::frmOptions(GameState& game, ProfileState& profile, PreferencesBoard& board, HelpPort& help,
+                       bool largeFonts, QWidget* parent)
+    : QDialog(parent), s_(game), profile_(profile), board_(board), help_(help), largeFonts_(largeFonts),
       pickColor_([](const QColor& start, QWidget* owner) { return ShowColor(start, owner); }),
       previewBank_(game.AppPath), component_(previewBank_) {
     setObjectName("frmOptions");
@@ -312,9 +312,9 @@ QWidget* frmOptions::BuildFontTab() {
     return tab;
 }
 
-void ShowPreferencesDialog(GameState& game, PreferencesBoard& board, HelpPort& help, bool largeFonts,
-                           QWidget* parent) {
-    frmOptions dialog(game, board, help, largeFonts, parent);
+void ShowPreferencesDialog(GameState& game, ProfileState& profile, PreferencesBoard& board, HelpPort& help,
+                           bool largeFonts, QWidget* parent) {
+    frmOptions dialog(game, profile, board, help, largeFonts, parent);
     dialog.exec();
 }
 

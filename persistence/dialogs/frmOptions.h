@@ -8,6 +8,7 @@
 #include "GameState.h"
 #include "PreferencesBoard.h"
 #include "ProfileDefaults.h"
+#include "ProfileState.h"
 #include "help/HelpPort.h"
 
 #include "CardPictureBank.h"
@@ -40,8 +41,8 @@ using ColorPicker = std::function<std::optional<QColor>(const QColor& start, QWi
 class frmOptions : public QDialog {
     Q_OBJECT
   public:
-    frmOptions(GameState& game, PreferencesBoard& board, HelpPort& help, bool largeFonts,
-               QWidget* parent = nullptr);
+    frmOptions(GameState& game, ProfileState& profile, PreferencesBoard& board, HelpPort& help,
+               bool largeFonts, QWidget* parent = nullptr);
     ~frmOptions() override;
 
     // The platform's colour dialog unless replaced.
@@ -141,6 +142,7 @@ class frmOptions : public QDialog {
     void ShowTableBackground(const std::string& tile);
 
     GameState& s_;
+    ProfileState& profile_;
     PreferencesBoard& board_;
     HelpPort& help_;
     bool largeFonts_;
@@ -161,7 +163,7 @@ class frmOptions : public QDialog {
 };
 
 // Shows the dialog modally over `parent`.
-void ShowPreferencesDialog(GameState& game, PreferencesBoard& board, HelpPort& help, bool largeFonts,
-                           QWidget* parent);
+void ShowPreferencesDialog(GameState& game, ProfileState& profile, PreferencesBoard& board, HelpPort& help,
+                           bool largeFonts, QWidget* parent);
 
 } // namespace zarle

@@ -106,8 +106,8 @@ QString DateText(double date) {
 
 } // namespace
 
-frmScoreStat::frmScoreStat(Scoreboard& scoreboard, const GameState& state, int scoreTab, QWidget* parent)
-    : QDialog(parent), scoreboard_(scoreboard), s_(state) {
+frmScoreStat::frmScoreStat(Scoreboard& scoreboard, const ProfileState& profile, int scoreTab, QWidget* parent)
+    : QDialog(parent), scoreboard_(scoreboard), profile_(profile) {
     setObjectName("frmScoreStat");
     setWindowTitle("Scores and Stats");
     setModal(true);
@@ -225,9 +225,9 @@ void frmScoreStat::SSTab1_Click(int tab) {
         const auto names = scoreboard_.StatsPlayers(currentListed_);
         for (const std::string& name : names) Combo1->addItem(ToQ(name));
         Combo1->setCurrentIndex(0);
-        chosenRecord_ = s_.PlayerRecNo;
+        chosenRecord_ = profile_.PlayerRecNo;
         runVals_ = {};
-        if (s_.PlayerNames.empty() || !currentListed_)
+        if (profile_.PlayerNames.empty() || !currentListed_)
             GetRun();
         else
             GetStats();
@@ -295,7 +295,7 @@ bool frmScoreStat::eventFilter(QObject* watched, QEvent* event) {
 
 void frmScoreStat::Combo1_Click(int index) {
     chosenRecord_ = scoreboard_.RecordOf(Combo1->itemText(index).toStdString());
-    if (!currentListed_ && chosenRecord_ == s_.PlayerRecNo) return;
+    if (!currentListed_ && chosenRecord_ == profile_.PlayerRecNo) return;
     GetStats();
 }
 
@@ -418,7 +418,7 @@ void frmScoreStat::cmdClear_Click() {
 }
 
 void ScoreboardWindow::ShowModal(int scoreTab) {
-    frmScoreStat window(scoreboard_, s_, scoreTab, board_);
+    frmScoreStat window(scoreboard_, profile_, scoreTab, board_);
     window.exec();
 }
 

@@ -23,7 +23,8 @@ enum ScoreTabs { ScoresTab = 0, StatisticsTab = 1, HighScoresTab = 2 };
 class frmScoreStat : public QDialog {
     Q_OBJECT
   public:
-    frmScoreStat(Scoreboard& scoreboard, const GameState& state, int scoreTab, QWidget* parent = nullptr);
+    frmScoreStat(Scoreboard& scoreboard, const ProfileState& profile, int scoreTab,
+                 QWidget* parent = nullptr);
 
     QTabWidget* SSTab1 = nullptr;
     // Scores tab.
@@ -73,7 +74,7 @@ class frmScoreStat : public QDialog {
     void cmdClear_Click();
 
     Scoreboard& scoreboard_;
-    const GameState& s_;
+    const ProfileState& profile_;
     int selectedRow_ = 0;
     int chosenRecord_ = 0;
     bool currentListed_ = false;
@@ -87,13 +88,13 @@ class frmScoreStat : public QDialog {
 // Opens the scoreboard modally over the board at a tab.
 class ScoreboardWindow {
   public:
-    ScoreboardWindow(Scoreboard& scoreboard, const GameState& state, QWidget* board)
-        : scoreboard_(scoreboard), s_(state), board_(board) {}
+    ScoreboardWindow(Scoreboard& scoreboard, const ProfileState& profile, QWidget* board)
+        : scoreboard_(scoreboard), profile_(profile), board_(board) {}
     void ShowModal(int scoreTab);
 
   private:
     Scoreboard& scoreboard_;
-    const GameState& s_;
+    const ProfileState& profile_;
     QWidget* board_;
 };
 

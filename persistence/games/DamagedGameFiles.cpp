@@ -50,7 +50,7 @@ std::string SlotList(const std::vector<int>& slots) {
 
 // Slots holding no game that can be played are emptied; a last slot cut short keeps the game it
 // still holds.
-void HealSaveFile(GameState& s, const fs::path& path) {
+void HealSaveFile(ProfileState& profile, const fs::path& path) {
     auto data = Open(path, SavedGameRecord::Size);
     if (!data) return;
     RecordFile& file = data->File;
@@ -80,11 +80,12 @@ void HealSaveFile(GameState& s, const fs::path& path) {
     if (!unreadable.empty())
         done.push_back("The saved games of " + SlotList(unreadable) + " could not be read" +
                        (written ? "; those slots were emptied." : "."));
-    NoteDamagedFile(s, path, DamageNotice(path, cut ? Damage::CutShort : Damage::Garbage, Sentences(done), copy));
+    NoteDamagedFile(profile, path,
+                    DamageNotice(path, cut ? Damage::CutShort : Damage::Garbage, Sentences(done), copy));
 }
 
 // Entries that cannot be read leave the lists; both lists are written whole again.
-void HealHighScoreFile(GameState& s, const fs::path& path) {
+void HealHighScoreFile(ProfileState& profile, const fs::path& path) {
     auto data = Open(path, HighScoreRecord::Size);
     if (!data) return;
     bool garbage = false;
@@ -99,10 +100,10 @@ void HealHighScoreFile(GameState& s, const fs::path& path) {
     const auto sides = lists.Read(SideListFirst, SideListLast);
     entries.insert(entries.end(), sides.begin(), sides.end());
     const bool written = lists.Write(RunListFirst, entries).empty();
-    NoteDamagedFile(s, path,
-                    DamageNotice(path, cut ? Damage::CutShort : Damage::Garbage,
-                                 written ? "The entries that could not be read were taken out of the lists." : "",
-                                 copy));
+    NoteDamagedFile(
+        profile, path,
+        DamageNotice(path, cut ? Damage::CutShort : Damage::Garbage,
+                     written ? "The entries that could not be read were taken out of the lists." : "", copy));
 }
 
 bool IsCardCount(int16_t value) {
@@ -111,7 +112,7 @@ bool IsCardCount(int16_t value) {
 
 // The settings records are filled up to their number again, and the computer's best runs with
 // counts beyond a deck are cleared.
-void HealScoresFile(GameState& s, const fs::path& path) {
+void HealScoresFile(ProfileState& profile, const fs::path& path) {
     auto data = Open(path, ScoreRecord::Size);
     if (!data) return;
     RecordFile& file = data->File;
@@ -142,15 +143,16 @@ void HealScoresFile(GameState& s, const fs::path& path) {
     }
     if (cleared) done.push_back("The computer's best runs, which were out of range, were cleared.");
     const Damage damage = bySize != Damage::None ? bySize : Damage::OutOfRange;
-    NoteDamagedFile(s, path, DamageNotice(path, damage, Sentences(done), copy));
+    NoteDamagedFile(profile, path, DamageNotice(path, damage, Sentences(done), copy));
 }
 
 } // namespace
 
-void HealGameFiles(GameState& s, Profiles& profiles) {
-    HealScoresFile(s, profiles.ScoresFile());
-    HealHighScoreFile(s, profiles.DataPath("Data/highscore.ran"));
-    HealSaveFile(s, profiles.DataPath("Data/backup.sav"));
+void HealGameFiles(Profiles& profiles) {
+    ProfileState& profile = profiles.Profile();
+    HealScoresFile(profile, profiles.ScoresFile());
+    HealHighScoreFile(profile, profiles.DataPath("Data/highscore.ran"));
+    HealSaveFile(profile, profiles.DataPath("Data/backup.sav"));
 }
 
 } // namespace zarle

@@ -3,11 +3,10 @@
 // the player file: a damaged one is kept beside it, repaired so that the next start finds it
 // sound, and noted for the one "Damaged files" message that applying the profile shows.
 
-#include "GameState.h"
 #include "Profiles.h"
 
 namespace zarle {
 
-void HealGameFiles(GameState& s, Profiles& profiles);
+void HealGameFiles(Profiles& profiles);
 
 } // namespace zarle

@@ -216,8 +216,8 @@ void SavedGames::TakeUpRecord(Source from) {
     const bool turnRestart = s_.RestartMode || s_.UndoMode || s_.PrevTurnMode;
     const int16_t prevPlayers = s_.NumPlayers;
     const int16_t prevCenters = s_.NumCenters;
-    s_.PrevNumPlayers = prevPlayers;
-    s_.PrevNumCenters = prevCenters;
+    profiles_.Profile().PrevNumPlayers = prevPlayers;
+    profiles_.Profile().PrevNumCenters = prevCenters;
     if (!turnRestart) p_.GameEngine.StatusBar_Clear();
     p_.Board.SetCaption({Ctl::Label9, 1}, Crlf);
     p_.Board.SetCaption({Ctl::Label9, 2}, "");

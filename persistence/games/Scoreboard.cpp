@@ -51,7 +51,7 @@ bool Scoreboard::Ask(const std::string& question, const std::string& title) {
 
 ScoreListing Scoreboard::PrintNames() {
     ScoreListing listing;
-    listing.ComputerCaption = s_.PersonalityIdx < 1 ? "Zarle" : "Zarle (& friends)";
+    listing.ComputerCaption = profile_.PersonalityIdx < 1 ? "Zarle" : "Zarle (& friends)";
     RecordFile players(profiles_.PlayersFile(), PlayerRecord::Size, RecordFile::Access::ReadOnly);
     const int64_t count = players.IsOpen() ? players.Count() : 0;
     for (int64_t n = FirstPlayerRecord; n <= count; ++n) {
@@ -69,15 +69,15 @@ ScoreListing Scoreboard::PrintNames() {
 }
 
 void Scoreboard::ForgetInMemory(int recNo, bool keepGames) {
-    if (recNo != s_.PlayerRecNo) return;
+    if (recNo != profile_.PlayerRecNo) return;
     // The records come back at the end of the next game unless the copy in memory goes too.
-    s_.PlayerRec.BestRuns = {};
+    profile_.PlayerRec.BestRuns = {};
     s_.Stats[0] = {};
     s_.Stats[5] = {};
     if (keepGames) return;
-    s_.PlayerRec.Games = {};
-    s_.PlayerRec.Wins = {};
-    s_.PlayerRec.Margin = {};
+    profile_.PlayerRec.Games = {};
+    profile_.PlayerRec.Wins = {};
+    profile_.PlayerRec.Margin = {};
     s_.PlayerScores = {};
 }
 
@@ -116,25 +116,27 @@ bool Scoreboard::DeletePlayer(int recNo) {
         return records;
     });
     if (!done) return false;
-    if (s_.PlayerRecNo > recNo) --s_.PlayerRecNo;
-    s_.PlayerNames.erase(s_.PlayerNames.begin() + (recNo - FirstPlayerRecord));
+    if (profile_.PlayerRecNo > recNo) --profile_.PlayerRecNo;
+    profile_.PlayerNames.erase(profile_.PlayerNames.begin() + (recNo - FirstPlayerRecord));
     return true;
 }
 
 // Only the header stays, and the current player without scores.
 bool Scoreboard::DeleteAllPlayers() {
-    const bool currentListed = s_.PlayerRecNo >= FirstPlayerRecord && s_.PlayerRecNo <= PlayerCount() + 1;
+    const bool currentListed =
+        profile_.PlayerRecNo >= FirstPlayerRecord && profile_.PlayerRecNo <= PlayerCount() + 1;
     const bool done = RewritePlayerFile("The players could not be deleted.", [&](RecordFile& players) {
         Bytes records = players.Read(1);
-        if (currentListed) AppendCleared(records, ReadRecord<PlayerRecord>(players, s_.PlayerRecNo), false);
+        if (currentListed)
+            AppendCleared(records, ReadRecord<PlayerRecord>(players, profile_.PlayerRecNo), false);
         return records;
     });
     if (!done) return false;
-    s_.PlayerNames.clear();
+    profile_.PlayerNames.clear();
     if (currentListed) {
-        ForgetInMemory(s_.PlayerRecNo, false);
-        s_.PlayerNames.push_back(s_.PlayerName);
-        s_.PlayerRecNo = FirstPlayerRecord;
+        ForgetInMemory(profile_.PlayerRecNo, false);
+        profile_.PlayerNames.push_back(s_.PlayerName);
+        profile_.PlayerRecNo = FirstPlayerRecord;
     }
     return true;
 }
@@ -146,7 +148,7 @@ bool Scoreboard::ClearAllScores() {
             AppendCleared(records, ReadRecord<PlayerRecord>(players, r), false);
         return records;
     });
-    if (done) ForgetInMemory(s_.PlayerRecNo, false);
+    if (done) ForgetInMemory(profile_.PlayerRecNo, false);
     return done;
 }
 
@@ -167,7 +169,7 @@ Scoreboard::Outcome Scoreboard::Maintance(Maintenance action, int selectedRow, c
     }
     if (selectedRow == ComputerRow) return {"Sorry, Zarle stays.", true};
     // A player cannot delete himself, only his scores.
-    if (selectedRow == s_.PlayerRecNo) action = Maintenance::ClearPlayerScores;
+    if (selectedRow == profile_.PlayerRecNo) action = Maintenance::ClearPlayerScores;
     if (action == Maintenance::ClearPlayerScores) {
         ClearPlayerValues(selectedRow, false);
         return {"Scores removed!", true, true};
@@ -179,9 +181,9 @@ Scoreboard::Outcome Scoreboard::Maintance(Maintenance action, int selectedRow, c
 std::vector<std::string> Scoreboard::StatsPlayers(bool& currentListed) const {
     std::vector<std::string> names;
     currentListed = false;
-    if (s_.SavePrefs) names.push_back(s_.PlayerName);
+    if (profile_.SavePrefs) names.push_back(s_.PlayerName);
     const std::string current = Upper(s_.PlayerName);
-    for (const std::string& name : s_.PlayerNames) {
+    for (const std::string& name : profile_.PlayerNames) {
         if (Upper(name) != current)
             names.push_back(name);
         else
@@ -191,7 +193,7 @@ std::vector<std::string> Scoreboard::StatsPlayers(bool& currentListed) const {
 }
 
 int Scoreboard::RecordOf(const std::string& name) const {
-    const auto& names = s_.PlayerNames;
+    const auto& names = profile_.PlayerNames;
     const auto at =
         std::find_if(names.begin(), names.end(), [&](const std::string& n) { return Trim(n) == Trim(name); });
     return static_cast<int>(at - names.begin()) + FirstPlayerRecord;

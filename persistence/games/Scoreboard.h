@@ -51,7 +51,7 @@ enum class Maintenance { DeletePlayer = 0, DeleteAllPlayers = 1, ClearPlayerScor
 class Scoreboard {
   public:
     Scoreboard(GameState& state, Profiles& profiles, MessageBoxPort& box)
-        : s_(state), profiles_(profiles), box_(box) {}
+        : s_(state), profile_(profiles.Profile()), profiles_(profiles), box_(box) {}
 
     // --- Scores tab ---
     // The players until the end of the file or the first blank name.
@@ -85,7 +85,7 @@ class Scoreboard {
     bool ClearBestRuns();
 
   private:
-    int PlayerCount() const { return s_.PlayerNameCount(); }
+    int PlayerCount() const { return profile_.PlayerNameCount(); }
     bool Ask(const std::string& question, const std::string& title);
     using Bytes = std::vector<uint8_t>;
     // Each false when the player file could not be written (the player was told why).
@@ -97,6 +97,7 @@ class Scoreboard {
     void ForgetInMemory(int recNo, bool keepGames);
 
     GameState& s_;
+    ProfileState& profile_;
     Profiles& profiles_;
     MessageBoxPort& box_;
 };

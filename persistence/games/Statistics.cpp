@@ -25,8 +25,8 @@ std::string RunText(const StatsRow& row) {
     return Str(row[0]) + "-" + Str(row[1]) + "-" + Str(row[2]) + "- [" + Str(Sum(row, 0)) + " ]";
 }
 
-void ChangeBestRun(GameState& s) {
-    const auto& runs = s.PlayerRec.BestRuns;
+void ChangeBestRun(GameState& s, const ProfileState& profile) {
+    const auto& runs = profile.PlayerRec.BestRuns;
     for (int k = 0; k < 3; ++k) {
         s.Stats[PlayerRecordsRow][k] = runs[0][k];
         s.Stats[PlayerRecordsRow][k + 3] = runs[1][k];
@@ -88,7 +88,7 @@ void Statistics::StatsCk(int row, int best) {
 }
 
 void Statistics::StatsSave(int row, int best) {
-    auto& runs = s_.PlayerRec.BestRuns;
+    auto& runs = profiles_.Profile().PlayerRec.BestRuns;
     if (best == PlayerRecordsRow) {
         for (int k = 0; k < 3; ++k) {
             s_.Stats[best][k] = runs[0][k];

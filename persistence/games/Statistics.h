@@ -25,7 +25,7 @@ inline constexpr int ComputerRecordsRow = 5;
 std::string RunText(const StatsRow& row);
 
 // Rows 0 and 5 from the profile's best runs.
-void ChangeBestRun(GameState& s);
+void ChangeBestRun(GameState& s, const ProfileState& profile);
 
 class Statistics {
   public:

@@ -68,7 +68,7 @@ int64_t Profiles::HealPlayerFile(RecordFile& players) {
     const uintmax_t size = fs::file_size(path, error);
     if (error || !players.IsOpen()) return players.Count();
     auto records = static_cast<int64_t>((size + PlayerRecord::Size - 1) / PlayerRecord::Size);
-    if (s_.DamagedFilesSeen.contains(path.lexically_normal().string())) return records;
+    if (profile_.DamagedFilesSeen.contains(path.lexically_normal().string())) return records;
     Findings found = Survey(players, std::min(records, LastPlayerRecord));
     // Records the game cannot reach hold no one the game wrote.
     const bool beyondReach = records > LastPlayerRecord;
@@ -114,16 +114,16 @@ int64_t Profiles::HealPlayerFile(RecordFile& players) {
     if (!standIns.empty())
         done.push_back("Players whose names were not text are listed as " + Quoted(standIns) + ".");
     if (recounted) done.push_back("Game counts out of range were put right.");
-    NoteDamagedFile(s_, path, DamageNotice(path, damage, Sentences(done), copy));
+    NoteDamagedFile(profile_, path, DamageNotice(path, damage, Sentences(done), copy));
     return records;
 }
 
 void Profiles::ReportDamage() {
-    if (s_.DamageNotices.empty()) return;
+    if (profile_.DamageNotices.empty()) return;
     const std::string gap = std::string(CRLF) + std::string(CRLF);
     std::string text;
-    for (const std::string& notice : s_.DamageNotices) text += (text.empty() ? "" : gap) + notice;
-    s_.DamageNotices.clear();
+    for (const std::string& notice : profile_.DamageNotices) text += (text.empty() ? "" : gap) + notice;
+    profile_.DamageNotices.clear();
     ports_.Box.MsgBox(text, MbExclamation, "Damaged files");
 }
 

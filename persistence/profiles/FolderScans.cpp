@@ -51,22 +51,23 @@ std::vector<std::string> Pictures(const fs::path& folder) {
 } // namespace
 
 void Profiles::ReadAvatars() {
-    s_.Avatars = Pictures(DataPath("Avatars"));
+    profile_.Avatars = Pictures(DataPath("Avatars"));
 }
 
 void Profiles::ReadBacks() {
-    s_.BackList = Pictures(DataPath("backgrounds"));
-    s_.BackCount = static_cast<int16_t>(s_.BackList.size());
-    const auto wood = std::ranges::find(s_.BackList, "tile_wood.jpg");
-    s_.DefaultBackIdx = static_cast<int16_t>(wood == s_.BackList.end() ? 0 : wood - s_.BackList.begin() + 1);
+    profile_.BackList = Pictures(DataPath("backgrounds"));
+    profile_.BackCount = static_cast<int16_t>(profile_.BackList.size());
+    const auto wood = std::ranges::find(profile_.BackList, "tile_wood.jpg");
+    profile_.DefaultBackIdx =
+        static_cast<int16_t>(wood == profile_.BackList.end() ? 0 : wood - profile_.BackList.begin() + 1);
 }
 
 void Profiles::Read_Users() {
-    s_.UserList = Stems(ListFiles(DataPath("users"), {"RAN"}));
+    profile_.UserList = Stems(ListFiles(DataPath("users"), {"RAN"}));
 }
 
 void Profiles::ReadComments() {
-    s_.CommentFiles = Stems(ListFiles(DataPath("users"), {"CMT"}));
+    profile_.CommentFiles = Stems(ListFiles(DataPath("users"), {"CMT"}));
 }
 
 void Profiles::ReadPeople() {
@@ -94,7 +95,7 @@ void Profiles::ReadPeople() {
 
     std::vector<std::string> descriptions(names.size());
     if (files.size() == 1 && !zarleFile.empty()) {
-        s_.PersonalityIdx = 0;
+        profile_.PersonalityIdx = 0;
     } else {
         for (size_t i = 0; i < names.size(); ++i) {
             if (fileOf[i].empty()) continue;
@@ -124,7 +125,7 @@ void Profiles::Get_Avatars() {
         std::error_code error;
         fs::copy_file(source, target, fs::copy_options::overwrite_existing, error);
     }
-    s_.ImportedAvatar = bare;
+    profile_.ImportedAvatar = bare;
     view.ScaleAvatar(bare);
 }
 

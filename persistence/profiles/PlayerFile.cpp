@@ -24,7 +24,8 @@ std::string TextName(const std::string& name) {
 
 } // namespace
 
-Profiles::Profiles(GameState& state, ProfilePorts ports) : s_(state), ports_(ports) {}
+Profiles::Profiles(GameState& state, ProfileState& profile, ProfilePorts ports)
+    : s_(state), profile_(profile), ports_(ports) {}
 
 std::filesystem::path Profiles::DataPath(std::string_view relative) const {
     return std::filesystem::path(s_.AppPath) / relative;
@@ -68,21 +69,22 @@ bool Profiles::WriteProfile(RecordFile& players, int recNo, const PlayerRecord& 
 }
 
 void Profiles::Get_Players() {
-    s_.PlayerNames.clear();
+    profile_.PlayerNames.clear();
     RecordFile players = OpenPlayerFile();
     const int64_t records = HealPlayerFile(players);
-    s_.PlayerRec = ReadRecord<PlayerRecord>(players, 1);
-    s_.LastPlayerName = TextName(s_.PlayerRec.Seats[0].Name);
-    s_.PlayerRecNo = 1;
+    profile_.PlayerRec = ReadRecord<PlayerRecord>(players, 1);
+    profile_.LastPlayerName = TextName(profile_.PlayerRec.Seats[0].Name);
+    profile_.PlayerRecNo = 1;
     // The players are listed even under a blank header, so that a new player is always added
     // after the last record instead of over one.
     const int64_t count = std::min(records, LastPlayerRecord);
     for (int64_t n = 2; n <= count; ++n) {
         const std::string name = TextName(ReadRecord<PlayerRecord>(players, n).Seats[0].Name);
-        s_.PlayerNames.push_back(name);
-        if (!s_.LastPlayerName.empty() && name == s_.LastPlayerName) s_.PlayerRecNo = static_cast<int16_t>(n);
+        profile_.PlayerNames.push_back(name);
+        if (!profile_.LastPlayerName.empty() && name == profile_.LastPlayerName)
+            profile_.PlayerRecNo = static_cast<int16_t>(n);
     }
-    Get_Preferences(players, s_.PlayerRecNo);
+    Get_Preferences(players, profile_.PlayerRecNo);
 }
 
 void Profiles::SavePlayer(bool reload) {
@@ -91,26 +93,26 @@ void Profiles::SavePlayer(bool reload) {
     // The player's record goes before the header, so that a save that fails at it leaves the file
     // as it was; one message for the whole save.
     bool saved = true;
-    const int recNo = s_.PlayerRecNo;
-    if (s_.SavePrefs && recNo >= 2) {
-        PlayerRecord& rec = s_.PlayerRec;
+    const int recNo = profile_.PlayerRecNo;
+    if (profile_.SavePrefs && recNo >= 2) {
+        PlayerRecord& rec = profile_.PlayerRec;
         rec = ReadRecord<PlayerRecord>(players, recNo);
         rec.Seats[0].Avatar = s_.AvatarFile;
-        rec.Seats[0].Name = s_.LastPlayerName;
-        rec.FontColor = s_.FontColor;
-        rec.MatColor = static_cast<int32_t>(s_.MatColor);
+        rec.Seats[0].Name = profile_.LastPlayerName;
+        rec.FontColor = profile_.FontColor;
+        rec.MatColor = static_cast<int32_t>(profile_.MatColor);
         rec.DeckColor = static_cast<int32_t>(s_.DeckColor);
-        rec.MsgFontSize = s_.MsgFontSize;
-        rec.TableBack = s_.TableBack;
-        rec.SpeedLevel = s_.SpeedLevel;
-        rec.AnimSpeed = s_.AnimSpeed;
+        rec.MsgFontSize = profile_.MsgFontSize;
+        rec.TableBack = profile_.TableBack;
+        rec.SpeedLevel = profile_.SpeedLevel;
+        rec.AnimSpeed = profile_.AnimSpeed;
         rec.SoundLevel = s_.SoundLevel;
-        rec.BackgroundIdx = s_.BackgroundIdx;
+        rec.BackgroundIdx = profile_.BackgroundIdx;
         rec.CardStyle = s_.CardStyle;
-        rec.BackDesign = s_.BackDesign;
-        rec.HoldWinLeft = s_.HoldWinLeft;
-        rec.HoldWinTop = s_.HoldWinTop;
-        rec.FontBackdrop = s_.FontBackdrop;
+        rec.BackDesign = profile_.BackDesign;
+        rec.HoldWinLeft = profile_.HoldWinLeft;
+        rec.HoldWinTop = profile_.HoldWinTop;
+        rec.FontBackdrop = profile_.FontBackdrop;
         rec.NoLoseAnimation = ToVbBool(s_.NoLoseAnimation);
         rec.NoWinAnimation = ToVbBool(s_.NoWinAnimation);
         rec.NumPlayers = s_.NumPlayers;
@@ -123,19 +125,19 @@ void Profiles::SavePlayer(bool reload) {
         rec.AvatarOn = ToVbBool(ports_.View.IsVisible({Ctl::ImgAvatar}));
         rec.AutoSave = ToVbBool(s_.TempMovesOpen);
         saved = WriteRecord(players, recNo, rec);
-    } else if (!s_.SavePrefs && recNo >= 2 && recNo > players.Count()) {
+    } else if (!profile_.SavePrefs && recNo >= 2 && recNo > players.Count()) {
         // A new player: the header's starting profile under the new name, with no games yet.
         // Without an accepted name nothing but the header is written, so no existing profile
         // is ever replaced by the header's copy, and the header never takes a player's profile.
-        s_.PlayerRec = header;
-        s_.PlayerRec.Seats[0].Name = s_.LastPlayerName;
-        ClearStatistics(s_.PlayerRec);
-        saved = WriteRecord(players, recNo, s_.PlayerRec);
+        profile_.PlayerRec = header;
+        profile_.PlayerRec.Seats[0].Name = profile_.LastPlayerName;
+        ClearStatistics(profile_.PlayerRec);
+        saved = WriteRecord(players, recNo, profile_.PlayerRec);
     }
     // The header changes only with the last player's name.
-    if (saved && header.Seats[0].Name != s_.LastPlayerName) {
+    if (saved && header.Seats[0].Name != profile_.LastPlayerName) {
         PlayerRecord named = header;
-        named.Seats[0].Name = s_.LastPlayerName;
+        named.Seats[0].Name = profile_.LastPlayerName;
         saved = WriteRecord(players, 1, named);
     }
     if (!saved) ReportProfileNotSaved(players);
@@ -155,11 +157,11 @@ void Profiles::ChangePerson() {
     s_.OppName1 = name;
     const auto& names = s_.Personalities[1];
     const auto match = std::ranges::find(names, name);
-    s_.PersonalityIdx = static_cast<int16_t>(match - names.begin());
-    if (match == names.end()) s_.PersonalityIdx = static_cast<int16_t>(PersonalityCount() + 1);
-    if (s_.PersonalityIdx == 0 && s_.ReloadLeadPictures) {
+    profile_.PersonalityIdx = static_cast<int16_t>(match - names.begin());
+    if (match == names.end()) profile_.PersonalityIdx = static_cast<int16_t>(PersonalityCount() + 1);
+    if (profile_.PersonalityIdx == 0 && profile_.ReloadLeadPictures) {
         ports_.View.ReloadLeadPersonalityPictures();
-        s_.ReloadLeadPictures = false;
+        profile_.ReloadLeadPictures = false;
     }
 }
 

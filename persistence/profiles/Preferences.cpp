@@ -26,10 +26,10 @@ bool IsPlainFileName(const std::string& name) {
 } // namespace
 
 void Profiles::Get_Preferences(RecordFile& players, int recNo) {
-    s_.PrevNumPlayers = s_.NumPlayers;
-    s_.PrevNumCenters = s_.NumCenters;
-    s_.PlayerRec = ReadRecord<PlayerRecord>(players, recNo);
-    const PlayerRecord stored = s_.PlayerRec;
+    profile_.PrevNumPlayers = s_.NumPlayers;
+    profile_.PrevNumCenters = s_.NumCenters;
+    profile_.PlayerRec = ReadRecord<PlayerRecord>(players, recNo);
+    const PlayerRecord stored = profile_.PlayerRec;
     RepairAndApply(ports_.View.GetBacksQuantity());
     CheckPlayerFiles();
     if (s_.StartingUp && s_.SoundLevel == 0) {
@@ -46,7 +46,7 @@ void Profiles::Get_Preferences(RecordFile& players, int recNo) {
     // and a player's record the file does not hold yet is for the saving player to write. This is
     // no save of the player's: a repair that cannot be stored is made again at the next start.
     const bool held = recNo == 1 || recNo <= players.Count();
-    if (!(s_.PlayerRec == stored) && held) WriteRecord(players, recNo, s_.PlayerRec);
+    if (!(profile_.PlayerRec == stored) && held) WriteRecord(players, recNo, profile_.PlayerRec);
     s_.DeckSize = static_cast<int16_t>(s_.NumPlayers * PackSize);
     ports_.Calls.RulesRefresh();
     PlaceHoldWindow();
@@ -55,23 +55,23 @@ void Profiles::Get_Preferences(RecordFile& players, int recNo) {
 }
 
 void Profiles::RepairAndApply(int backsQuantity) {
-    PlayerRecord& rec = s_.PlayerRec;
+    PlayerRecord& rec = profile_.PlayerRec;
     RepairProfile(rec, backsQuantity);
     s_.PlayerName = rec.Seats[0].Name;
     s_.AvatarFile = rec.Seats[0].Avatar;
-    s_.FontColor = rec.FontColor;
-    s_.MatColor = static_cast<uint32_t>(rec.MatColor);
-    s_.MsgFontSize = rec.MsgFontSize;
-    s_.TableBack = rec.TableBack;
-    s_.FontBackdrop = rec.FontBackdrop;
-    s_.SpeedLevel = rec.SpeedLevel;
-    s_.AnimSpeed = rec.AnimSpeed;
+    profile_.FontColor = rec.FontColor;
+    profile_.MatColor = static_cast<uint32_t>(rec.MatColor);
+    profile_.MsgFontSize = rec.MsgFontSize;
+    profile_.TableBack = rec.TableBack;
+    profile_.FontBackdrop = rec.FontBackdrop;
+    profile_.SpeedLevel = rec.SpeedLevel;
+    profile_.AnimSpeed = rec.AnimSpeed;
     s_.SoundLevel = rec.SoundLevel;
-    s_.BackgroundIdx = rec.BackgroundIdx;
+    profile_.BackgroundIdx = rec.BackgroundIdx;
     s_.CardStyle = rec.CardStyle;
-    s_.BackDesign = rec.BackDesign;
-    s_.HoldWinLeft = rec.HoldWinLeft;
-    s_.HoldWinTop = rec.HoldWinTop;
+    profile_.BackDesign = rec.BackDesign;
+    profile_.HoldWinLeft = rec.HoldWinLeft;
+    profile_.HoldWinTop = rec.HoldWinTop;
     s_.NumPlayers = rec.NumPlayers;
     s_.NumCenters = rec.NumCenters;
     s_.NoLoseAnimation = FromVbBool(rec.NoLoseAnimation);
@@ -84,7 +84,7 @@ void Profiles::RepairAndApply(int backsQuantity) {
 
 // A comment set or avatar whose file is gone (or whose name is no plain file name) is dropped.
 void Profiles::CheckPlayerFiles() {
-    std::string& comments = s_.PlayerRec.Seats[0].Comments;
+    std::string& comments = profile_.PlayerRec.Seats[0].Comments;
     if (comments != "No Comments" && comments != "Default Personality" &&
         (!IsPlainFileName(comments) || !FileExists(DataPath("users/" + comments + ".cmt").string())))
         comments = "Default Personality";
@@ -93,9 +93,9 @@ void Profiles::CheckPlayerFiles() {
 }
 
 void Profiles::ApplyDeckAndSwitches() {
-    const PlayerRecord& rec = s_.PlayerRec;
+    const PlayerRecord& rec = profile_.PlayerRec;
     int32_t deck = rec.DeckColor;
-    if (deck == 0) deck = s_.BitsPerPixel >= 16 ? PlainDeckColorRich : PlainDeckColorPoor;
+    if (deck == 0) deck = profile_.BitsPerPixel >= 16 ? PlainDeckColorRich : PlainDeckColorPoor;
     s_.DeckColor = static_cast<uint32_t>(deck);
     ports_.View.SetPlainBackColor(deck);
 
@@ -119,16 +119,16 @@ void Profiles::ApplyCardPictures() {
         view.GetCardFaces(s_.CardStyle);
         view.SaveCardBitmaps();
     }
-    view.GetCardBacks(s_.BackDesign);
+    view.GetCardBacks(profile_.BackDesign);
 }
 
 void Profiles::LoadOpponentSeats() {
-    auto& seats = s_.PlayerRec.Seats;
+    auto& seats = profile_.PlayerRec.Seats;
     for (int entry = 1; entry <= 3; ++entry) {
         ports_.Calls.LoadOpponentSeat(s_.Seat(entry + 1), entry, seats[entry]);
         if (entry == 1) {
             ChangePerson();
-            s_.ReloadLeadPictures = false;
+            profile_.ReloadLeadPictures = false;
         }
     }
     const int level = std::clamp<int>(seats[1].Level, 0, static_cast<int>(s_.LevelNames.size()) - 1);
@@ -141,22 +141,22 @@ void Profiles::RestoreOpponentSeats() {
 }
 
 void Profiles::PlaceHoldWindow() {
-    const int left = s_.HoldWinLeft;
-    const int top = s_.HoldWinTop;
+    const int left = profile_.HoldWinLeft;
+    const int top = profile_.HoldWinTop;
     const bool usable = left >= 0 && top >= 0 && left < s_.ScreenTwips &&
                         top < ports_.View.BoardHeightTwips() &&
                         !(left == UnplacedHoldWindow && top == UnplacedHoldWindow);
     if (usable) return;
     const TwipsPoint place = ports_.View.DefaultHoldWindowPlace();
-    s_.HoldWinLeft = static_cast<int16_t>(place.Left);
-    s_.HoldWinTop = static_cast<int16_t>(place.Top);
+    profile_.HoldWinLeft = static_cast<int16_t>(place.Left);
+    profile_.HoldWinTop = static_cast<int16_t>(place.Top);
 }
 
 void Profiles::LayOutBoard() {
     ProfileView& view = ports_.View;
-    if (s_.BoardLaidOut) {
-        if (s_.NumPlayers != s_.PrevNumPlayers || s_.NumCenters != s_.PrevNumCenters)
-            view.ChangeLayout(s_.PrevNumPlayers, s_.PrevNumCenters);
+    if (profile_.BoardLaidOut) {
+        if (s_.NumPlayers != profile_.PrevNumPlayers || s_.NumCenters != profile_.PrevNumCenters)
+            view.ChangeLayout(profile_.PrevNumPlayers, profile_.PrevNumCenters);
         ports_.Calls.ClearBoard();
     } else {
         // The first layout starts from the two-player board and grows it to the profile's counts.
@@ -176,7 +176,7 @@ void Profiles::LayOutBoard() {
                 if (s_.Seat4Shown) view.SetVisible({Ctl::Picture3, i}, false);
             }
         }
-        s_.BoardLaidOut = true;
+        profile_.BoardLaidOut = true;
     }
     view.NameCaptions();
     view.GetImgHoldpic();
@@ -184,28 +184,30 @@ void Profiles::LayOutBoard() {
 
 void Profiles::ChangePreferences() {
     ProfileView& view = ports_.View;
-    if (Trim(s_.PlayerName) != Trim(s_.LastPlayerName) && !GameInProgress()) view.ApplyTableLook();
+    if (Trim(s_.PlayerName) != Trim(profile_.LastPlayerName) && !GameInProgress()) view.ApplyTableLook();
 
-    const int backCount = s_.BackCount;
-    if (s_.TableBack == 0 && s_.BitsPerPixel < 16) s_.TableBack = static_cast<int16_t>(backCount + 1);
-    if (s_.TableBack > backCount) {
-        s_.BackIdx = static_cast<int16_t>(backCount + 1);
+    const int backCount = profile_.BackCount;
+    if (profile_.TableBack == 0 && profile_.BitsPerPixel < 16)
+        profile_.TableBack = static_cast<int16_t>(backCount + 1);
+    if (profile_.TableBack > backCount) {
+        profile_.BackIdx = static_cast<int16_t>(backCount + 1);
         view.ClearBackgroundPicture();
-    } else if (s_.TableBack == 0) {
-        s_.BackIdx = s_.DefaultBackIdx != 0 ? s_.DefaultBackIdx : int16_t{1};
+    } else if (profile_.TableBack == 0) {
+        profile_.BackIdx = profile_.DefaultBackIdx != 0 ? profile_.DefaultBackIdx : int16_t{1};
     } else {
-        s_.BackIdx = s_.TableBack;
+        profile_.BackIdx = profile_.TableBack;
     }
-    s_.MoveDelay = SpeedDelays[std::clamp<int>(s_.SpeedLevel, 0, static_cast<int>(SpeedDelays.size()) - 1)];
+    s_.MoveDelay =
+        SpeedDelays[std::clamp<int>(profile_.SpeedLevel, 0, static_cast<int>(SpeedDelays.size()) - 1)];
     for (int line = 0; line < MessageLines; ++line) {
-        view.SetForeColor({Ctl::Label9, line}, s_.FontColor);
-        view.SetFontSize({Ctl::Label9, line}, s_.MsgFontSize);
+        view.SetForeColor({Ctl::Label9, line}, profile_.FontColor);
+        view.SetFontSize({Ctl::Label9, line}, profile_.MsgFontSize);
     }
-    const bool plainTable = s_.BackIdx == backCount + 1 || s_.BackIdx == 0;
+    const bool plainTable = profile_.BackIdx == backCount + 1 || profile_.BackIdx == 0;
     if (!plainTable) view.BackgroundPaint();
     // The board is drawn once start-up has built it.
     if (s_.StartingUp) return;
-    for (int c = 1; c <= s_.NumCenters; ++c) view.SetFontSize({Ctl::LblWild, c}, s_.MsgFontSize);
+    for (int c = 1; c <= s_.NumCenters; ++c) view.SetFontSize({Ctl::LblWild, c}, profile_.MsgFontSize);
     view.Redraw();
 }
 

@@ -3,7 +3,7 @@
 namespace zarle {
 
 bool ProfilePersistence::ReadPlayerScores(ScoreCategoryTable& scores) {
-    const int recNo = profiles_.State().PlayerRecNo;
+    const int recNo = profiles_.Profile().PlayerRecNo;
     if (recNo < 2) return false;
     RecordFile players(profiles_.PlayersFile(), PlayerRecord::Size, RecordFile::Access::ReadOnly);
     if (!players.IsOpen() || players.Count() < recNo) return false;
@@ -13,11 +13,11 @@ bool ProfilePersistence::ReadPlayerScores(ScoreCategoryTable& scores) {
 }
 
 void ProfilePersistence::WritePlayerScores(const ScoreCategoryTable& scores) {
-    const int recNo = profiles_.State().PlayerRecNo;
+    const int recNo = profiles_.Profile().PlayerRecNo;
     if (recNo < 2) return;
     RecordFile players = profiles_.OpenPlayerFile();
     if (!players.IsOpen() || players.Count() < recNo) return;
-    PlayerRecord& rec = profiles_.State().PlayerRec;
+    PlayerRecord& rec = profiles_.Profile().PlayerRec;
     // The best runs of the game's end are in memory; the rest of the record is the file's.
     const auto bestRuns = rec.BestRuns;
     rec = ReadRecord<PlayerRecord>(players, recNo);

@@ -1,10 +1,11 @@
 #pragma once
 // Player profiles, preferences, the settings records and the scans of the data folders. Every
-// routine works on the game state and the record files under AppPath, and reaches the board only
-// through the ports.
+// routine works on the game state, the profile's state and the record files under AppPath, and
+// reaches the board only through the ports.
 
 #include "GameState.h"
 #include "ProfilePorts.h"
+#include "ProfileState.h"
 #include "RecordFile.h"
 #include "WholeFile.h"
 
@@ -21,9 +22,10 @@ inline constexpr int64_t LastPlayerRecord = std::numeric_limits<int16_t>::max();
 
 class Profiles {
   public:
-    Profiles(GameState& state, ProfilePorts ports);
+    Profiles(GameState& state, ProfileState& profile, ProfilePorts ports);
 
     GameState& State() { return s_; }
+    ProfileState& Profile() { return profile_; }
 
     // --- The player file ---
     // Reads the player file, lists the players and applies the last player's profile.
@@ -112,6 +114,7 @@ class Profiles {
     }
 
     GameState& s_;
+    ProfileState& profile_;
     ProfilePorts ports_;
     // Why the player file was opened for reading only; empty when it was opened for writing.
     std::string playerFileRefusal_;

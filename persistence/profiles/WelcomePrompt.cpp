@@ -26,9 +26,10 @@ std::string AsStored(std::string_view name) {
 
 const std::vector<std::string>& WelcomePrompt::Form_Load() {
     GameState& s = profiles_.State();
-    if (s.PlayerName.empty()) s.PlayerName = Trim(s.LastPlayerName);
+    ProfileState& profile = profiles_.Profile();
+    if (s.PlayerName.empty()) s.PlayerName = Trim(profile.LastPlayerName);
     entries_ = {s.PlayerName};
-    for (const auto& name : s.PlayerNames) {
+    for (const auto& name : profile.PlayerNames) {
         // A record whose name was garbage is listed blank: it is not offered.
         if (name != s.PlayerName && !name.empty()) entries_.push_back(name);
     }
@@ -64,6 +65,7 @@ bool WelcomePrompt::RefusedName(const std::string& upperName) {
 
 WelcomeAnswer WelcomePrompt::Command1_Click(std::string_view text, int picked) {
     GameState& s = profiles_.State();
+    ProfileState& profile = profiles_.Profile();
     ProfilePorts& ports = profiles_.Ports();
     // The player file keeps 20 characters of a name.
     const std::string name = Trim(FixedWidth(Trim(text), OpponentSlot::NameWidth));
@@ -77,47 +79,49 @@ WelcomeAnswer WelcomePrompt::Command1_Click(std::string_view text, int picked) {
         return WelcomeAnswer::TryAgain;
     }
     const bool fromList = PickedFromList(picked);
-    if (name != Trim(s.LastPlayerName)) {
+    if (name != Trim(profile.LastPlayerName)) {
         // A game under way keeps what its player has done so far.
         if (!ports.View.IsVisible({Ctl::Command2})) profiles_.SavePlayer(false);
         if (!fromList && BadFileNameChars(ports.Box, AsStored(name))) return WelcomeAnswer::TryAgain;
     }
 
     const auto known = std::ranges::find_if(
-        s.PlayerNames, [&](const std::string& n) { return Upper(Trim(n)) == upperName; });
-    if (known == s.PlayerNames.end()) {
+        profile.PlayerNames, [&](const std::string& n) { return Upper(Trim(n)) == upperName; });
+    if (known == profile.PlayerNames.end()) {
         // A new player's record comes after the last; record numbers are 16-bit.
-        if (s.PlayerNameCount() + 2 > LastPlayerRecord) {
+        if (profile.PlayerNameCount() + 2 > LastPlayerRecord) {
             ports.Box.MsgBox("There is no room for another player." + std::string(CRLF) +
                                  "Pick your name from the list, or delete a player in Scores and Stats.",
                              MbExclamation, "Too Many Players");
             return WelcomeAnswer::TryAgain;
         }
-        s.LastPlayerName = s.PlayerName;
+        profile.LastPlayerName = s.PlayerName;
         AddPlayer();
     } else {
-        s.SavePrefs = true;
+        profile.SavePrefs = true;
         if (fromList) s.PlayerName = Trim(entries_[picked]);
-        const int recNo = static_cast<int>(known - s.PlayerNames.begin()) + 2;
+        const int recNo = static_cast<int>(known - profile.PlayerNames.begin()) + 2;
         // The same name again keeps the profile in force, unless that is not this player's own
         // record (the header, when the last name matched no record exactly).
-        if (s.PlayerName != Trim(s.LastPlayerName) || !RecordInForceHolds(upperName)) SwitchToPlayer(recNo);
-        s.LastPlayerName = s.PlayerName;
+        if (s.PlayerName != Trim(profile.LastPlayerName) || !RecordInForceHolds(upperName))
+            SwitchToPlayer(recNo);
+        profile.LastPlayerName = s.PlayerName;
     }
     ports.View.SetCaption({Ctl::Label9, 3}, s.PlayerName);
     return WelcomeAnswer::Accepted;
 }
 
 bool WelcomePrompt::RecordInForceHolds(const std::string& upperName) const {
-    const int recNo = profiles_.State().PlayerRecNo;
-    const auto& names = profiles_.State().PlayerNames;
+    const int recNo = profiles_.Profile().PlayerRecNo;
+    const auto& names = profiles_.Profile().PlayerNames;
     return recNo >= 2 && recNo - 2 < static_cast<int>(names.size()) &&
            Upper(Trim(names[recNo - 2])) == upperName;
 }
 
 void WelcomePrompt::SwitchToPlayer(int recNo) {
     GameState& s = profiles_.State();
-    s.PlayerRecNo = static_cast<int16_t>(recNo);
+    ProfileState& profile = profiles_.Profile();
+    profile.PlayerRecNo = static_cast<int16_t>(recNo);
     if (s.TempMovesOpen) profiles_.Ports().Calls.TempMoves_Open(false);
     RecordFile players = profiles_.OpenPlayerFile();
     profiles_.Get_Preferences(players, recNo);
@@ -126,31 +130,32 @@ void WelcomePrompt::SwitchToPlayer(int recNo) {
 
 void WelcomePrompt::AddPlayer() {
     GameState& s = profiles_.State();
+    ProfileState& profile = profiles_.Profile();
     ProfileView& view = profiles_.Ports().View;
-    s.SavePrefs = false;
-    s.PlayerNames.push_back(s.PlayerName);
-    s.PlayerRecNo = static_cast<int16_t>(s.PlayerNameCount() + 1);
+    profile.SavePrefs = false;
+    profile.PlayerNames.push_back(s.PlayerName);
+    profile.PlayerRecNo = static_cast<int16_t>(profile.PlayerNameCount() + 1);
     profiles_.SavePlayer(true);
     // A player file that cannot be written gave back no record: the name stays in force anyway.
-    if (s.PlayerName.empty()) s.PlayerName = s.LastPlayerName;
-    s.HoldWinLeft = static_cast<int16_t>(view.LeftTwips({Ctl::Picture7, 2}));
-    s.HoldWinTop = static_cast<int16_t>(view.BoardTopTwips() + HoldWindowDrop);
-    s.SavePrefs = true;
+    if (s.PlayerName.empty()) s.PlayerName = profile.LastPlayerName;
+    profile.HoldWinLeft = static_cast<int16_t>(view.LeftTwips({Ctl::Picture7, 2}));
+    profile.HoldWinTop = static_cast<int16_t>(view.BoardTopTwips() + HoldWindowDrop);
+    profile.SavePrefs = true;
 }
 
 int32_t WelcomePrompt::TableColor() const {
-    return static_cast<int32_t>(profiles_.State().MatColor);
+    return static_cast<int32_t>(profiles_.Profile().MatColor);
 }
 
 int32_t WelcomePrompt::TextColor() const {
-    return profiles_.State().FontColor;
+    return profiles_.Profile().FontColor;
 }
 
 std::optional<std::filesystem::path> WelcomePrompt::TablePicture() const {
-    const GameState& s = profiles_.State();
-    const auto& list = s.BackList;
-    if (s.BackIdx < 1 || s.BackIdx > static_cast<int>(list.size())) return std::nullopt;
-    return profiles_.DataPath("backgrounds/" + list[s.BackIdx - 1]);
+    const ProfileState& profile = profiles_.Profile();
+    const auto& list = profile.BackList;
+    if (profile.BackIdx < 1 || profile.BackIdx > static_cast<int>(list.size())) return std::nullopt;
+    return profiles_.DataPath("backgrounds/" + list[profile.BackIdx - 1]);
 }
 
 } // namespace zarle

@@ -2,8 +2,8 @@
 
 namespace zarle {
 
-BoardLayout::BoardLayout(BoardModel& board, GameState& game, LayoutHost& host)
-    : m_(board), gs_(game), host_(host) {}
+BoardLayout::BoardLayout(BoardModel& board, GameState& game, ProfileState& profile, LayoutHost& host)
+    : m_(board), gs_(game), profile_(profile), host_(host) {}
 
 void BoardLayout::LoadSeatSlots() {
     for (int slot = 2; slot <= SlotCount; ++slot) {
@@ -43,7 +43,7 @@ void BoardLayout::ClearDeckArrays() {
 
 // Index 0 is the plain table and BackCount + 1 the table colour; anything else is a picture.
 bool BoardLayout::BackgroundPictureChosen() const {
-    return gs_.BackIdx != 0 && gs_.BackIdx != gs_.BackCount + 1;
+    return profile_.BackIdx != 0 && profile_.BackIdx != profile_.BackCount + 1;
 }
 
 // While the welcome or players window is open the board keeps its window state and painting.

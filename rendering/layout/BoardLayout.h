@@ -8,6 +8,7 @@
 #include "GameState.h"
 #include "LayoutHost.h"
 #include "LayoutState.h"
+#include "ProfileState.h"
 
 #include <string_view>
 
@@ -26,7 +27,7 @@ struct WindowFrame {
 
 class BoardLayout {
   public:
-    BoardLayout(BoardModel& board, GameState& game, LayoutHost& host);
+    BoardLayout(BoardModel& board, GameState& game, ProfileState& profile, LayoutHost& host);
 
     LayoutState& State() { return st_; }
     const LayoutState& State() const { return st_; }
@@ -120,6 +121,7 @@ class BoardLayout {
 
     BoardModel& m_;
     GameState& gs_;
+    ProfileState& profile_;
     LayoutHost& host_;
     LayoutState st_;
 };

@@ -50,13 +50,13 @@ void BoardLayout::Redraw() {
         if (m_.IsLoaded(Ctl::Stack, k)) m_.Edit(Ctl::Stack, k).FillColor = gs_.DeckColor;
 
     if (gs_.SideCount < 2) Show(Ctl::ImgHold, 0, false);
-    m_.Edit(Ctl::ImgHold).BorderStyle = gs_.BackDesign != 0 ? 0 : 1;
-    if (!gs_.GameStarted && gs_.BackDesign == 0) {
+    m_.Edit(Ctl::ImgHold).BorderStyle = profile_.BackDesign != 0 ? 0 : 1;
+    if (!gs_.GameStarted && profile_.BackDesign == 0) {
         m_.Edit(Ctl::Picture7, 1).BorderStyle = 1;
         m_.Edit(Ctl::Picture1, 1).BorderStyle = 1;
     }
-    if (gs_.BackIdx == gs_.BackCount + 1 && m_.Window().BackColor != gs_.MatColor)
-        m_.EditWindow().BackColor = gs_.MatColor;
+    if (profile_.BackIdx == profile_.BackCount + 1 && m_.Window().BackColor != profile_.MatColor)
+        m_.EditWindow().BackColor = profile_.MatColor;
 }
 
 void BoardLayout::ReSizePlayerAndCenters(bool small) {

@@ -41,7 +41,7 @@ class RecordingOutput : public SoundOutput {
 TEST(BoardBadInput, SoundFilesThatAreMissingPlayNothing) {
     BoardTable t;
     RecordingOutput out;
-    BoardSound sound(t.Game, out);
+    BoardSound sound(t.Game, t.Profile, out);
     sound.PlayResource(121, SoundPlay::Async);
     sound.PlayCardSound(1);
     sound.PlayFile(t.Folder.filePath("Sounds/none.wav").toStdString(), SoundPlay::ToEnd);

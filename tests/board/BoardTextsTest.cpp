@@ -225,8 +225,8 @@ std::vector<std::string> ShipBackgrounds(BoardTable& t) {
         QFile::copy(shipped.filePath(file), t.Folder.filePath("backgrounds/" + file));
         names.push_back(file.toStdString());
     }
-    t.Game.BackList = names;
-    t.Game.BackCount = static_cast<int16_t>(names.size());
+    t.Profile.BackList = names;
+    t.Profile.BackCount = static_cast<int16_t>(names.size());
     return names;
 }
 
@@ -246,8 +246,8 @@ TEST(BoardTexts, EveryCaptionOnTheTableReadsOnEveryShippedBackground) {
                                   {Ctl::Label9, 4}, {Ctl::Label9, 5}, {Ctl::LabelPeek, 0}, {Ctl::Label10, 0},
                                   {Ctl::Label3, 0}, {Ctl::Label3, 1}};
     for (size_t i = 0; i < backgrounds.size(); ++i) {
-        t.Game.BackIdx = static_cast<int16_t>(i + 1);
-        if (i < static_cast<size_t>(t.Game.BackCount))
+        t.Profile.BackIdx = static_cast<int16_t>(i + 1);
+        if (i < static_cast<size_t>(t.Profile.BackCount))
             board.BackgroundPaint();
         else
             board.ClearPaintedBoard();

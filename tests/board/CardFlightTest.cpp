@@ -54,7 +54,7 @@ TEST(BoardFlight, TakesAFixedTimeOnScreenByTheSpeedAndEndsWhereTheStepsEnd) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.speed);
         Flight f;
-        f.t.Game.AnimSpeed = static_cast<int16_t>(c.speed);
+        f.t.Profile.AnimSpeed = static_cast<int16_t>(c.speed);
         f.t.Game.PlayerCards[3] = CardOfId(8);
         f.t.Board().ShowCard(Pics::Picture7, 3, 8, 0);
         QWidget* card = f.t.Widget({Ctl::Picture7, 3});
@@ -79,7 +79,7 @@ TEST(BoardFlight, TakesAFixedTimeOnScreenByTheSpeedAndEndsWhereTheStepsEnd) {
 
 TEST(BoardFlight, FramesFollowTheStepsTowardTheTarget) {
     Flight f;
-    f.t.Game.AnimSpeed = 250;
+    f.t.Profile.AnimSpeed = 250;
     f.t.Game.PlayerCards[2] = CardOfId(8);
     const QPoint home = f.Place({Ctl::Picture7, 2});
     const QPoint target = f.Place({Ctl::PicCenter, 3});
@@ -125,7 +125,7 @@ TEST(BoardFlight, ADealtCardFliesFromTheStockAndLandsWithItsSound) {
 
     const QPoint slot = f.Place({Ctl::Picture7, 4});
     ASSERT_FALSE(f.seen.empty());
-    EXPECT_EQ(f.seen.back(), InPixels(CardFlightPath(At(stock), At(slot), f.t.Game.AnimSpeed).back()));
+    EXPECT_EQ(f.seen.back(), InPixels(CardFlightPath(At(stock), At(slot), f.t.Profile.AnimSpeed).back()));
     EXPECT_TRUE(spare->isHidden());
     EXPECT_EQ(f.Place({Ctl::Picture1, 0}), stock);
     EXPECT_EQ(f.t.Model({Ctl::Picture7, 4}).Picture, "face:27");

@@ -78,7 +78,7 @@ TEST(SeatSlots, EachSlotShowsItsCardBackOrEmptyPile) {
         SCOPED_TRACE(c.name);
         BoardTable t(TableSetting{c.players, 4});
         t.Game.CardStyle = static_cast<int16_t>(c.cardStyle);
-        t.Game.BackDesign = static_cast<int16_t>(c.backDesign);
+        t.Profile.BackDesign = static_cast<int16_t>(c.backDesign);
         t.Game.DeckColor = DeckColor;
         t.Game.PeekOn = c.peekOn;
         t.Game.PTurn = 2;
@@ -116,7 +116,7 @@ TEST(TableLook, EmptyPilesAndBacksFollowTheSkin) {
     for (const int skin : {0, 1}) {
         SCOPED_TRACE(skin);
         BoardTable t;
-        t.Game.BackgroundIdx = static_cast<int16_t>(skin);
+        t.Profile.BackgroundIdx = static_cast<int16_t>(skin);
         t.Game.DeckColor = DeckColor;
         t.Board().ApplyCardLook();
 

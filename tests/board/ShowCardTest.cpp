@@ -73,7 +73,7 @@ TEST(ShowCard, PutsEachKindOfPictureOnTheWidget) {
         SCOPED_TRACE(c.name);
         BoardTable t(c.table);
         t.Game.CardStyle = static_cast<int16_t>(c.cardStyle);
-        t.Game.BackDesign = static_cast<int16_t>(c.backDesign);
+        t.Profile.BackDesign = static_cast<int16_t>(c.backDesign);
         t.Board().ApplyCardLook();
         const ControlId id = PicControl(c.pics, c.index);
         const int borderBefore = t.Model(id).BorderStyle;

@@ -31,13 +31,14 @@ TEST(ShippedPersonalities, LoadAsThemselvesWithEverySoundTheyName) {
 
     for (std::string_view name : Shipped) {
         GameState s;
+        ProfileState profile;
         s.AppPath = folder.Path().string();
         zarle::testing::Transcript transcript;
         zarle::testing::FakeBoard board(transcript);
         OpponentSlot slot{std::string(name), "", std::string(DefaultCommentSet), 0, 0};
         SeatRecord seat;
         ParsePersonality(seat, slot);
-        LoadOpponent(s, board, seat, 1);
+        LoadOpponent(s, profile, board, seat, 1);
 
         EXPECT_EQ(seat.Name, name) << "fell back to the lead personality";
         EXPECT_EQ(seat.Avatar, std::string(name) + ".jpg");

@@ -72,11 +72,12 @@ class PersonalitiesTest : public ::testing::Test {
     SeatRecord Load(OpponentSlot slot, int entry = 2) {
         SeatRecord rec;
         ParsePersonality(rec, slot);
-        LoadOpponent(s, board, rec, entry);
+        LoadOpponent(s, profile, board, rec, entry);
         return rec;
     }
 
     GameState s;
+    ProfileState profile;
     Transcript log;
     FakeBoard board{log};
 
@@ -155,11 +156,11 @@ TEST_P(DamagedPersonalityTest, TheLeadTakesTheSeatWithItsOwnPictureAndTheDamageI
     EXPECT_EQ(rec.Avatar, "Zarle.jpg");
     EXPECT_TRUE(log.Has("ScaleAvatar \"Zarle.jpg\"")) << log.Dump();
     Load(slot, 2);
-    ASSERT_EQ(s.DamageNotices.size(), 1u);
-    EXPECT_NE(s.DamageNotices[0].find(std::string("Wrecked.pms is ") + GetParam().found +
-                                      ". Zarle takes the seat of Wrecked."),
+    ASSERT_EQ(profile.DamageNotices.size(), 1u);
+    EXPECT_NE(profile.DamageNotices[0].find(std::string("Wrecked.pms is ") + GetParam().found +
+                                            ". Zarle takes the seat of Wrecked."),
               std::string::npos)
-        << s.DamageNotices[0];
+        << profile.DamageNotices[0];
 }
 
 std::string GarbagePersonality() {
@@ -182,16 +183,18 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(PersonalitiesTest, ADamagedLeadPersonalitySaysTheSeatPlaysWithoutItsLines) {
     Write("Data/PMS/Zarle.pms", std::string(100, 'x'));
     for (const char* chosen : {"Zarle", "zarle", "Nobody"}) {
-        s.DamagedFilesSeen.clear();
-        s.DamageNotices.clear();
+        profile.DamagedFilesSeen.clear();
+        profile.DamageNotices.clear();
         const SeatRecord rec = Load(Slot(chosen));
         EXPECT_EQ(rec.Name, "Zarle");
         EXPECT_EQ(rec.Comments[1], "");
-        ASSERT_EQ(s.DamageNotices.size(), 1u) << chosen;
-        EXPECT_NE(s.DamageNotices[0].find("Zarle.pms is cut short. The seat plays without its lines and sounds."),
+        ASSERT_EQ(profile.DamageNotices.size(), 1u) << chosen;
+        EXPECT_NE(profile.DamageNotices[0].find(
+                      "Zarle.pms is cut short. The seat plays without its lines and sounds."),
                   std::string::npos)
-            << s.DamageNotices[0];
-        EXPECT_EQ(s.DamageNotices[0].find("takes the seat"), std::string::npos) << s.DamageNotices[0];
+            << profile.DamageNotices[0];
+        EXPECT_EQ(profile.DamageNotices[0].find("takes the seat"), std::string::npos)
+            << profile.DamageNotices[0];
     }
 }
 
@@ -201,12 +204,13 @@ TEST_F(PersonalitiesTest, ADamagedCommentSetIsNotedOnceAndTheOwnLinesAreSaid) {
         const SeatRecord rec = Load(Slot("Quenor", set));
         EXPECT_EQ(rec.Comments[1], "Quenor 1") << set;
     }
-    ASSERT_EQ(s.DamageNotices.size(), 2u);
-    EXPECT_NE(s.DamageNotices[0].find("Short.cmt is cut short. The personality's own lines are used instead."),
+    ASSERT_EQ(profile.DamageNotices.size(), 2u);
+    EXPECT_NE(profile.DamageNotices[0].find(
+                  "Short.cmt is cut short. The personality's own lines are used instead."),
               std::string::npos)
-        << s.DamageNotices[0];
-    EXPECT_NE(s.DamageNotices[1].find("Noise.cmt is damaged (it holds garbage)."), std::string::npos)
-        << s.DamageNotices[1];
+        << profile.DamageNotices[0];
+    EXPECT_NE(profile.DamageNotices[1].find("Noise.cmt is damaged (it holds garbage)."), std::string::npos)
+        << profile.DamageNotices[1];
 }
 
 TEST_F(PersonalitiesTest, ACommentSetReplacesTheFirstTwentyLines) {
@@ -252,14 +256,14 @@ TEST_F(PersonalitiesTest, AnEmptySeatBecomesTheLeadPersonalityAndALevelIsKeptInR
 }
 
 TEST_F(PersonalitiesTest, ThePersonalityAndCommentFilesFillTheFirstTwentyLines) {
-    LoadPersonalityFile(s, "Quenor");
+    LoadPersonalityFile(s, profile, "Quenor");
     EXPECT_EQ(s.Comments[20], "Quenor 20");
     EXPECT_EQ(s.Comments[21], "");
-    LoadCommentFile(s, "Custom");
+    LoadCommentFile(s, profile, "Custom");
     EXPECT_EQ(s.Comments[1], "Custom line 1");
-    LoadCommentFile(s, "Short");
+    LoadCommentFile(s, profile, "Short");
     EXPECT_EQ(s.Comments[1], "Custom line 1");
-    LoadPersonalityFile(s, "Nobody");
+    LoadPersonalityFile(s, profile, "Nobody");
     EXPECT_EQ(s.Comments[1], "Zarle 1");
 }
 

@@ -19,8 +19,8 @@ class HoldWindow : public ::testing::Test {
     void SetUp() override {
         t.DealToHuman();
         ASSERT_EQ(t.Game.PTurn, 1);
-        t.Game.HoldWinLeft = 1500;
-        t.Game.HoldWinTop = 3000;
+        t.Profile.HoldWinLeft = 1500;
+        t.Profile.HoldWinTop = 3000;
     }
     // A hold pile 1 with `beneath` cards under its top: ids 1, 2, ... from the bottom.
     void HoldPile(int beneath) {
@@ -36,7 +36,7 @@ class HoldWindow : public ::testing::Test {
     static QImage Comparable(const QImage& image) { return image.convertToFormat(QImage::Format_ARGB32); }
     QPoint Remembered() {
         const double tpp = TwipsPerPixelX();
-        return QPoint(qRound(t.Game.HoldWinLeft / tpp), qRound(t.Game.HoldWinTop / tpp));
+        return QPoint(qRound(t.Profile.HoldWinLeft / tpp), qRound(t.Profile.HoldWinTop / tpp));
     }
     InputTable t;
 };
@@ -97,8 +97,8 @@ TEST_F(HoldWindow, ComesBackWhereItWasLastClicked) {
 
 TEST_F(HoldWindow, APlaceOffTheScreenIsBroughtOntoIt) {
     HoldPile(1);
-    t.Game.HoldWinLeft = -30000;
-    t.Game.HoldWinTop = 32000;
+    t.Profile.HoldWinLeft = -30000;
+    t.Profile.HoldWinTop = 32000;
     t.RightClick({Ctl::Picture7, 7});
     const QRect screen = t.Input.HoldWindow()->screen()->availableGeometry();
     EXPECT_TRUE(screen.contains(t.Input.HoldWindow()->frameGeometry())) << screen.width();

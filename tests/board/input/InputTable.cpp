@@ -14,10 +14,10 @@ constexpr QPoint Grip(10, 10);
 
 InputTable::InputTable(int players, unsigned seed)
     : Random(seed), Pictures((Game.AppPath = Folder.path().toStdString())), Surface(CreateFrmZarle(Pictures)),
-      Board(Game, Pictures, *Surface, BoardServices{Sound, Waiter, Box}), Window(Game, Board),
+      Board(Game, Profile, Pictures, *Surface, BoardServices{Sound, Waiter, Box}), Window(Game, Board),
       Computer(Game, Rules, OpponentsPorts{Board, Sound, Waiter, Random, Files, Peers, Window, Window}),
       Rules(Game, EnginePorts{Board, Sound, Waiter, Box, Random, Computer, Files, Peers}),
-      Input(BoardInputParts{Game, Form(), Board, Pictures, Rules, Sound, Peers}) {
+      Input(BoardInputParts{Game, Profile, Form(), Board, Pictures, Rules, Sound, Peers}) {
     Game.NumPlayers = static_cast<int16_t>(players);
     Game.NumCenters = static_cast<int16_t>(players > 2 ? 4 : 3);
     Game.DeckSize = static_cast<int16_t>(PackSize * players);

@@ -53,6 +53,7 @@ class InputTable {
 
     QTemporaryDir Folder;
     GameState Game;
+    ProfileState Profile;
     RecordingSound Sound;
     InstantWaiter Waiter;
     AnsweringBox Box;

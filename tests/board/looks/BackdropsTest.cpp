@@ -98,11 +98,11 @@ TEST(FormBackdrops, EdgeLinesFrameTheWindowAtTheSizeItHadWhenDrawn) {
 // A skin applied from the preferences reaches the hidden-cards window that is open.
 TEST(FormBackdrops, AnAppliedSkinRepaintsTheHiddenCardsWindow) {
     LooksTable t;
-    frmHold hold(t.Game, t.Window->Pictures(), &t.Window->Window());
+    frmHold hold(t.Game, t.Profile, t.Window->Pictures(), &t.Window->Window());
     hold.show();
     const QColor wood = MeanColour(hold.Picture().toImage());
     EXPECT_TRUE(SaveForReview(hold.grab().toImage(), "hidden-cards-wood"));
-    t.Game.BackgroundIdx = 1;
+    t.Profile.BackgroundIdx = 1;
     t.Looks().PreferencesPort().ApplySkin();
     EXPECT_NE(MeanColour(hold.Picture().toImage()), wood);
     EXPECT_EQ(hold.cmdExit[0].palette().color(QPalette::Button), QColor(0xC0, 0xC0, 0xC0));

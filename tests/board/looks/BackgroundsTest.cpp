@@ -59,7 +59,7 @@ class BackgroundsTest : public ::testing::Test {
         WriteQuadrants(t.BackgroundsFolder() / "quads.bmp", {4, 4});
         std::ofstream(t.BackgroundsFolder() / "tile_broken.jpg") << "no picture here";
         t.ReadBacks();
-        t.Game.MatColor = 0x336699;
+        t.Profile.MatColor = 0x336699;
     }
     QColor At(int x, int y) { return t.TableShown().pixelColor(x, y); }
     // The board's far corner, less `in` pixels each way.
@@ -73,9 +73,10 @@ class BackgroundsTest : public ::testing::Test {
 };
 
 TEST_F(BackgroundsTest, EachStepShowsItsPictureOrThePlainTable) {
-    ASSERT_EQ(t.Game.BackList, (std::vector<std::string>{"quads.bmp", "tile_broken.jpg", "Tile_quads.bmp"}));
+    ASSERT_EQ(t.Profile.BackList,
+              (std::vector<std::string>{"quads.bmp", "tile_broken.jpg", "Tile_quads.bmp"}));
     Step(KeyDown);
-    ASSERT_EQ(t.Game.BackIdx, 1);
+    ASSERT_EQ(t.Profile.BackIdx, 1);
     ASSERT_EQ(t.Box.Texts.size(), 1u) << "the first step of a run explains the backgrounds";
     EXPECT_NE(t.Box.Texts[0].find("Up and Down arrow keys"), std::string::npos);
     // Stretched: each quadrant covers a quarter of the board.
@@ -87,7 +88,7 @@ TEST_F(BackgroundsTest, EachStepShowsItsPictureOrThePlainTable) {
     EXPECT_EQ(AtFar(10, 10), QColor(Qt::yellow));
 
     Step(KeyDown);
-    EXPECT_EQ(t.Game.BackIdx, 2);
+    EXPECT_EQ(t.Profile.BackIdx, 2);
     EXPECT_TRUE(t.TableShown().isNull()) << "a broken picture leaves the plain table";
     EXPECT_EQ(t.Board().Model().Window().BackColor, 0x336699u);
 
@@ -101,20 +102,20 @@ TEST_F(BackgroundsTest, EachStepShowsItsPictureOrThePlainTable) {
         << "the tiles reach the far corner";
 
     Step(KeyDown);
-    EXPECT_EQ(t.Game.BackIdx, 4);
+    EXPECT_EQ(t.Profile.BackIdx, 4);
     EXPECT_TRUE(t.TableShown().isNull());
     EXPECT_EQ(t.Board().Model().Window().BackColor, 0x336699u);
-    EXPECT_EQ(t.Game.TableBack, 4) << "the choice is kept with the player's preferences";
+    EXPECT_EQ(t.Profile.TableBack, 4) << "the choice is kept with the player's preferences";
 
     Step(KeyUp);
-    EXPECT_EQ(t.Game.BackIdx, 3);
+    EXPECT_EQ(t.Profile.BackIdx, 3);
     EXPECT_EQ(At(0, 0), QColor(Qt::red));
     EXPECT_EQ(t.Box.Texts.size(), 1u) << "the explanation shows once a run";
 }
 
 TEST_F(BackgroundsTest, APictureGoneFromTheFolderLeavesThePlainTable) {
     Step(KeyUp);
-    ASSERT_EQ(t.Game.BackIdx, 4);
+    ASSERT_EQ(t.Profile.BackIdx, 4);
     Step(KeyUp);
     ASSERT_FALSE(t.TableShown().isNull());
     fs::remove(t.BackgroundsFolder() / "Tile_quads.bmp");
@@ -137,33 +138,33 @@ TEST_F(BackgroundsTest, AddingAPictureCopiesItAndShowsIt) {
         answers.erase(answers.begin());
         return answer;
     });
-    const auto before = t.Game.BackList;
+    const auto before = t.Profile.BackList;
 
     t.Looks().AddBackground();
     ASSERT_EQ(asked.size(), 1u);
     EXPECT_EQ(asked[0].Title, "Add Background Picture");
     EXPECT_EQ(asked[0].Filter, "Pictures (*.jpg;*.gif;*.bmp)|*.jpg;*.gif;*.bmp");
     EXPECT_EQ(fs::path(asked[0].InitDir), t.BackgroundsFolder());
-    EXPECT_EQ(t.Game.BackIdx, 0) << "a cancelled dialog changes nothing";
+    EXPECT_EQ(t.Profile.BackIdx, 0) << "a cancelled dialog changes nothing";
     EXPECT_TRUE(t.Box.Texts.empty());
 
     t.Looks().AddBackground();
     ASSERT_EQ(t.Box.Texts.size(), 1u);
     EXPECT_EQ(t.Box.Texts[0], "Here's the problem:\r\nError 481\r\n: Invalid picture");
     EXPECT_FALSE(fs::exists(t.BackgroundsFolder() / "notes.jpg"));
-    EXPECT_EQ(t.Game.BackList, before);
-    EXPECT_EQ(t.Game.BackIdx, 0);
+    EXPECT_EQ(t.Profile.BackList, before);
+    EXPECT_EQ(t.Profile.BackIdx, 0);
 
     t.Looks().AddBackground();
     EXPECT_TRUE(fs::exists(t.BackgroundsFolder() / "wide.bmp"));
-    EXPECT_EQ(t.Game.BackCount, 4);
-    EXPECT_EQ(t.Game.BackIdx, t.IndexOf("wide.bmp"));
+    EXPECT_EQ(t.Profile.BackCount, 4);
+    EXPECT_EQ(t.Profile.BackIdx, t.IndexOf("wide.bmp"));
     EXPECT_EQ(At(10, 10), QColor(Qt::red));
     EXPECT_EQ(AtFar(10, 10), QColor(Qt::yellow)) << "stretched";
 
     t.Looks().AddBackground();
-    EXPECT_EQ(t.Game.BackCount, 4) << "a picture already in the folder is shown, not copied";
-    EXPECT_EQ(t.Game.BackIdx, t.IndexOf("quads.bmp"));
+    EXPECT_EQ(t.Profile.BackCount, 4) << "a picture already in the folder is shown, not copied";
+    EXPECT_EQ(t.Profile.BackIdx, t.IndexOf("quads.bmp"));
     EXPECT_EQ(t.Box.Texts.size(), 2u) << "only the explanation of the first step came since";
 }
 
@@ -175,10 +176,10 @@ TEST(BackgroundShots, EveryDefaultBackgroundAndAStretchedOne) {
     t.Window->Deal();
     QWidget& window = t.Window->Window();
     window.show();
-    for (int16_t i = 1; i <= t.Game.BackCount; ++i) {
-        t.Game.BackIdx = i;
+    for (int16_t i = 1; i <= t.Profile.BackCount; ++i) {
+        t.Profile.BackIdx = i;
         t.Board().BackgroundPaint();
-        const std::string name = t.Game.BackList[static_cast<size_t>(i - 1)];
+        const std::string name = t.Profile.BackList[static_cast<size_t>(i - 1)];
         EXPECT_FALSE(t.TableShown().isNull()) << name;
         EXPECT_TRUE(SaveForReview(window.grab().toImage(), QString::fromStdString("background-" + name)));
     }

@@ -58,7 +58,7 @@ void SendMouse(QWidget& widget, QEvent::Type type, QPoint at, Qt::MouseButton bu
 class CardsFlowTest : public ::testing::Test {
   protected:
     CardsFlowTest() {
-        t.Game.BackIdx = t.IndexOf("tile_wood.jpg");
+        t.Profile.BackIdx = t.IndexOf("tile_wood.jpg");
         t.Board().BackgroundPaint();
         window().show();
         t.Waiter.OnWait = [this] {
@@ -170,7 +170,7 @@ TEST_F(CardsFlowTest, TheCardRowsVariantLeavesTheRestOfTheBoardAndAPressStopsIt)
 // resize, by the menus' stop and by a press.
 TEST_F(CardsFlowTest, EachVariantMidRun) {
     t.Window->Deal();
-    t.Game.BackDesign = 1;
+    t.Profile.BackDesign = 1;
     t.Looks().PreferencesPort().ApplyBackDesign();
     t.Board().Redraw();
     const ControlId stock{Ctl::PicCenter, 0};

@@ -30,7 +30,7 @@ LooksTable::LooksTable(TableSetting setting) : BoardTable(setting) {
 }
 
 int16_t LooksTable::IndexOf(const std::string& file) const {
-    const auto& list = Game.BackList;
+    const auto& list = Profile.BackList;
     const auto found = std::ranges::find(list, file);
     return found == list.end() ? int16_t{0} : static_cast<int16_t>(found - list.begin() + 1);
 }

@@ -38,15 +38,15 @@ class RecordingHelp : public HelpPort {
 class PreferencesWindowTest : public ::testing::Test {
   protected:
     PreferencesWindowTest() {
-        t.Game.BackIdx = t.IndexOf("tile_wood.jpg");
+        t.Profile.BackIdx = t.IndexOf("tile_wood.jpg");
         t.Board().BackgroundPaint();
         t.Window->Window().show();
     }
     ~PreferencesWindowTest() override { t.Window->Window().close(); }
 
     std::unique_ptr<frmOptions> Open(bool largeFonts = false) {
-        auto dialog = std::make_unique<frmOptions>(t.Game, t.Looks().PreferencesPort(), help, largeFonts,
-                                                   &t.Window->Window());
+        auto dialog = std::make_unique<frmOptions>(t.Game, t.Profile, t.Looks().PreferencesPort(), help,
+                                                   largeFonts, &t.Window->Window());
         dialog->show();
         QApplication::setActiveWindow(dialog.get());
         return dialog;
@@ -102,7 +102,7 @@ TEST_F(PreferencesWindowTest, TheCardTabPutsTheStyleItsSkinAndItsTableInForce) {
     EXPECT_EQ(t.Game.CardStyle, 6) << "the board keeps the style in force until Apply";
     EXPECT_TRUE(d->OptSound[1]->isChecked()) << "Steel preselects the metallic skin";
     EXPECT_TRUE(d->CmdApply->isEnabled());
-    EXPECT_EQ(t.Game.BackgroundIdx, 0) << "nothing applied yet";
+    EXPECT_EQ(t.Profile.BackgroundIdx, 0) << "nothing applied yet";
     CardPictureBank steel(t.Game.AppPath);
     clsDLL(steel).GetCardFaces(7);
     EXPECT_TRUE(SamePixels(PictureOf(d->FilePic[13]), steel.FaceCell(13))) << "the samples show the style";
@@ -111,12 +111,12 @@ TEST_F(PreferencesWindowTest, TheCardTabPutsTheStyleItsSkinAndItsTableInForce) {
     EXPECT_TRUE(SaveForReview(d->grab().toImage(), "preferences-tab1-steel"));
 
     Click(d->CmdApply);
-    EXPECT_EQ(t.Game.BackgroundIdx, 1);
+    EXPECT_EQ(t.Profile.BackgroundIdx, 1);
     EXPECT_EQ(d->AppliedCardStyle(), 7);
     EXPECT_TRUE(SamePixels(t.Window->Pictures().imgALL(), Sheet(7)));
     EXPECT_TRUE(SamePixels(t.Window->Pictures().BackPicA(), t.Window->Pictures().ImgEmpty2()))
         << "metal empty piles";
-    EXPECT_EQ(t.Game.BackIdx, t.IndexOf("tile_metal2.gif")) << "the style's own table";
+    EXPECT_EQ(t.Profile.BackIdx, t.IndexOf("tile_metal2.gif")) << "the style's own table";
     EXPECT_EQ(Board({Ctl::Label9, 2}).Caption, "To change backgrounds, use the Up/Down Arrow keys.");
     EXPECT_FALSE(Board({Ctl::Picture7, 1}).Visible) << "no game: no side-pile top";
     EXPECT_FALSE(d->CmdApply->isEnabled());
@@ -129,7 +129,7 @@ TEST_F(PreferencesWindowTest, TheCardTabPutsTheStyleItsSkinAndItsTableInForce) {
     Click(d->cmdOK);
     EXPECT_FALSE(d->isVisible());
     EXPECT_EQ(t.Game.CardStyle, 7);
-    EXPECT_EQ(t.Game.BackgroundIdx, 0) << "OK applies the showing tab";
+    EXPECT_EQ(t.Profile.BackgroundIdx, 0) << "OK applies the showing tab";
 }
 
 TEST_F(PreferencesWindowTest, CancelAndTheCloseBoxLeaveTheStyleInForce) {
@@ -138,7 +138,7 @@ TEST_F(PreferencesWindowTest, CancelAndTheCloseBoxLeaveTheStyleInForce) {
     Click(d->cmdCancel);
     EXPECT_FALSE(d->isVisible());
     EXPECT_EQ(t.Game.CardStyle, 6);
-    EXPECT_EQ(t.Game.BackgroundIdx, 0);
+    EXPECT_EQ(t.Profile.BackgroundIdx, 0);
     EXPECT_TRUE(SamePixels(t.Window->Pictures().imgALL(), Sheet(6)));
 
     d = Open();
@@ -172,7 +172,7 @@ TEST_F(PreferencesWindowTest, OkOnAnotherTabPutsTheStylePickedInForce) {
 }
 
 TEST_F(PreferencesWindowTest, TheDeckTabAppliesTheBackAndTheColoursOnlyFromItsOwnTab) {
-    t.Game.BitsPerPixel = 8;
+    t.Profile.BitsPerPixel = 8;
     auto d = Open();
     ShowTab(*d, 1);
     EXPECT_EQ(d->HScrollBacks->maximum(), BackDesignCount);
@@ -191,7 +191,7 @@ TEST_F(PreferencesWindowTest, TheDeckTabAppliesTheBackAndTheColoursOnlyFromItsOw
     ShowTab(*d, 2);
     Click(d->CmdSz[0]);
     Click(d->CmdApply);
-    EXPECT_EQ(t.Game.BackDesign, 0) << "Apply on the font tab leaves the back chosen on the deck tab";
+    EXPECT_EQ(t.Profile.BackDesign, 0) << "Apply on the font tab leaves the back chosen on the deck tab";
 
     ShowTab(*d, 1);
     EXPECT_EQ(d->HScrollBacks->value(), 0);
@@ -200,9 +200,9 @@ TEST_F(PreferencesWindowTest, TheDeckTabAppliesTheBackAndTheColoursOnlyFromItsOw
     Click(d->Command2[1]); // "Mat Color"
     EXPECT_EQ(d->Frame1->BackColor(), QColor(0x20, 0x40, 0x60));
     Click(d->cmdOK);
-    EXPECT_EQ(t.Game.BackDesign, 3);
+    EXPECT_EQ(t.Profile.BackDesign, 3);
     EXPECT_EQ(t.Game.DeckColor, static_cast<uint32_t>(BackDesigns[2].groundColour));
-    EXPECT_EQ(t.Game.MatColor, 0x604020u);
+    EXPECT_EQ(t.Profile.MatColor, 0x604020u);
     EXPECT_TRUE(
         SamePixels(t.Window->Pictures().FilePic(0), CardPictureComponent().CardBackPicture(2, false)));
 
@@ -214,7 +214,7 @@ TEST_F(PreferencesWindowTest, TheDeckTabAppliesTheBackAndTheColoursOnlyFromItsOw
     EXPECT_EQ(d->picCardBack->BackColor(), QColor(0xFF, 0xFF, 0xC0))
         << "a click resets the plain deck's colour";
     Click(d->CmdApply);
-    EXPECT_EQ(t.Game.BackDesign, 0);
+    EXPECT_EQ(t.Profile.BackDesign, 0);
     EXPECT_EQ(t.Game.DeckColor, 0xC0FFFFu);
 }
 
@@ -227,7 +227,7 @@ TEST_F(PreferencesWindowTest, TheFontTabKeepsTheSizeBetween6And48AndDressesTheMe
     Click(d->CmdApply);
     EXPECT_EQ(t.Board().FontSize({Ctl::Label9, 2}), 6);
     EXPECT_EQ(t.Board().FontSize({Ctl::LblWild, 1}), 6);
-    EXPECT_EQ(t.Game.MsgFontSize, 6);
+    EXPECT_EQ(t.Profile.MsgFontSize, 6);
 
     for (int i = 0; i < 50; ++i) Click(d->CmdSz[0]);
     EXPECT_EQ(d->LblFont[1]->font().pointSize(), MaxMsgFontSize);
@@ -237,13 +237,13 @@ TEST_F(PreferencesWindowTest, TheFontTabKeepsTheSizeBetween6And48AndDressesTheMe
     Click(d->CKFnt);
     EXPECT_EQ(d->LblFont[1]->BackStyle(), 1);
     Click(d->cmdOK);
-    EXPECT_EQ(t.Game.MsgFontSize, 48);
-    EXPECT_EQ(t.Game.FontColor, 0x563412);
+    EXPECT_EQ(t.Profile.MsgFontSize, 48);
+    EXPECT_EQ(t.Profile.FontColor, 0x563412);
     EXPECT_EQ(Board({Ctl::Label9, 1}).ForeColor, 0x563412u);
     EXPECT_EQ(Board({Ctl::Label9, 4}).ForeColor, 0x563412u);
     EXPECT_FALSE(Board({Ctl::Label9, 2}).BackTransparent);
-    EXPECT_EQ(Board({Ctl::Label9, 2}).BackColor, t.Game.MatColor);
-    EXPECT_EQ(t.Game.FontBackdrop, -1);
+    EXPECT_EQ(Board({Ctl::Label9, 2}).BackColor, t.Profile.MatColor);
+    EXPECT_EQ(t.Profile.FontBackdrop, -1);
 }
 
 TEST_F(PreferencesWindowTest, HelpCtrlTabAndTheRefusalDuringAnotherPlayersTurn) {

@@ -193,7 +193,7 @@ TEST_F(MenusTest, RealKeysOnTheBoardReachTheCommands) {
     EXPECT_TRUE(backgrounds->isVisible());
     auto* pictures = backgrounds->findChild<QListWidget*>();
     ASSERT_NE(pictures, nullptr);
-    EXPECT_EQ(pictures->count(), static_cast<int>(Game->BackList.size()));
+    EXPECT_EQ(pictures->count(), static_cast<int>(Profile->BackList.size()));
     EXPECT_GT(pictures->count(), 0);
     SavePicture(*backgrounds, "backgrounds-bank");
     backgrounds->close();

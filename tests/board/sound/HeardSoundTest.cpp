@@ -83,10 +83,11 @@ TEST(HeardSound, EverySoundResourceAndAPersonalitySoundReachTheSink) {
     QTemporaryDir folder;
     QDir(folder.path()).mkpath(QStringLiteral("Data"));
     GameState game;
+    ProfileState profile;
     game.AppPath = folder.path().toStdString();
     SetUpSounds(game.AppPath);
     ChannelOutput channel;
-    BoardSound sound(game, channel);
+    BoardSound sound(game, profile, channel);
 
     struct Sound {
         QString name;

@@ -33,8 +33,9 @@ class RecordingOutput : public SoundOutput {
 
 TEST(SlapSound, PlaysAtEverySoundLevelWhereOtherFilesFallSilent) {
     GameState g;
+    ProfileState profile;
     RecordingOutput out;
-    BoardSound sound(g, out);
+    BoardSound sound(g, profile, out);
     const std::string slap = std::string(ZARLE_DEFAULT_FOLDER) + "/Sounds/slap.wav";
     for (const int16_t level : {0, 1, 2}) {
         SCOPED_TRACE(level);
@@ -72,9 +73,9 @@ TEST_F(AvatarClicksTest, AClickSlapsWithTheSlapSoundAndAMoveAwayTakesTheSlapAway
 
 TEST_F(AvatarClicksTest, ACtrlClickPutsThePersonalitysPictureBackAndStillSlaps) {
     Game->PersonalityPicture = "Quenor.jpg";
-    Game->ImportedAvatar = "Mine.jpg";
+    Profile->ImportedAvatar = "Mine.jpg";
     ClickWith(*Avatar(), Qt::LeftButton, Qt::ControlModifier);
-    EXPECT_EQ(Game->ImportedAvatar, "Quenor.jpg");
+    EXPECT_EQ(Profile->ImportedAvatar, "Quenor.jpg");
     EXPECT_TRUE(SlapShown());
 }
 
@@ -87,14 +88,14 @@ TEST_F(AvatarClicksTest, ACtrlClickPutsBackThePictureOfTheOpponentShown) {
     ASSERT_NE(Game->Seat(4).Avatar, first) << "the default profile seats other personalities beyond the table";
     Window->Board().ScaleAvatar("Mine.jpg");
     ClickWith(*Avatar(), Qt::LeftButton, Qt::ControlModifier);
-    EXPECT_EQ(Game->ImportedAvatar, first);
+    EXPECT_EQ(Profile->ImportedAvatar, first);
 
     // At a table of three the avatar shows the opponent who plays.
     Game->NumPlayers = 3;
     Game->PTurn = 3;
     Window->Opponents().SwapOpponentData(Game->Seat(3), false);
     ClickWith(*Avatar(), Qt::LeftButton, Qt::ControlModifier);
-    EXPECT_EQ(Game->ImportedAvatar, Game->Seat(3).Avatar);
+    EXPECT_EQ(Profile->ImportedAvatar, Game->Seat(3).Avatar);
     Game->NumPlayers = 2;
     Game->PTurn = 0;
 }

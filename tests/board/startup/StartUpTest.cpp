@@ -53,6 +53,7 @@ TEST_F(StartUpTest, AWholeRunFromTheWelcomeToTheCloseLeavesNoTemporaryFile) {
     std::ofstream(File("Sounds/chat.pmw")) << "a chat sound received";
     ASSERT_EQ(Start("Tester"), StartOutcome::Running);
     GameState& g = *Game;
+    const ProfileState& prefs = *Profile;
     EXPECT_TRUE(Window->Window().isVisible());
     EXPECT_EQ(g.PlayerName, "Tester");
     EXPECT_EQ(Window->Board().Model().Get(Ctl::Label9, 2).Caption, "\r\nWelcome Tester to Zarle's World");
@@ -78,15 +79,15 @@ TEST_F(StartUpTest, AWholeRunFromTheWelcomeToTheCloseLeavesNoTemporaryFile) {
     EXPECT_FALSE(fs::exists(File("~tempmoves.sav")));
     // The settings records as the exit leaves them, from the state the game ended in.
     const ScoreRecord written[] = {
-        {CStr(g.FontColor), SettingsRecord(1).Value0, SettingsRecord(1).Value1, SettingsRecord(1).Value2,
+        {CStr(prefs.FontColor), SettingsRecord(1).Value0, SettingsRecord(1).Value1, SettingsRecord(1).Value2,
          g.Level},
-        {"", 0, g.FontBackdrop, 0, g.CardStyle},
-        {"Tester", g.TableBack, g.SpeedLevel, g.SoundLevel, g.CardStyle},
+        {"", 0, prefs.FontBackdrop, 0, g.CardStyle},
+        {"Tester", prefs.TableBack, prefs.SpeedLevel, g.SoundLevel, g.CardStyle},
         {SettingsRecord(14).Name, SettingsRecord(14).Value0, SettingsRecord(14).Value1,
          static_cast<int16_t>(20 + g.DisplaySize), 20},
-        {CStr(g.DeckColor), g.BackDesign, 1, 1, 1},
-        {CStr(g.MatColor), g.MsgFontSize, 0, 1, g.PersonalityIdx},
-        {CStr(g.AnimSpeed), g.SideSizeM1, g.ForcedMask, 0, 0},
+        {CStr(g.DeckColor), prefs.BackDesign, 1, 1, 1},
+        {CStr(prefs.MatColor), prefs.MsgFontSize, 0, 1, prefs.PersonalityIdx},
+        {CStr(prefs.AnimSpeed), g.SideSizeM1, g.ForcedMask, 0, 0},
     };
     const int records[] = {1, 12, 13, 14, 16, 17, 18};
     for (size_t i = 0; i < std::size(records); ++i)
@@ -96,7 +97,7 @@ TEST_F(StartUpTest, AWholeRunFromTheWelcomeToTheCloseLeavesNoTemporaryFile) {
 
     RecordFile players(File("Data/Players.sav"), PlayerRecord::Size, RecordFile::Access::ReadOnly);
     EXPECT_EQ(ReadRecord<PlayerRecord>(players, 1).Seats[0].Name, "Tester");
-    const PlayerRecord profile = ReadRecord<PlayerRecord>(players, g.PlayerRecNo);
+    const PlayerRecord profile = ReadRecord<PlayerRecord>(players, prefs.PlayerRecNo);
     EXPECT_EQ(profile.Seats[0].Name, "Tester");
     EXPECT_EQ(profile.AutoSave, VbTrue) << "closing the undo log keeps the AutoSave setting";
 }
@@ -156,7 +157,7 @@ TEST_F(StartUpTest, AGameEndKilledWhilePuttingItsScoresInPlaceIsFinishedBeforeTh
     std::ofstream(File("Data/update.commit")).close();
 
     ASSERT_EQ(Start("Tester"), StartOutcome::Running);
-    EXPECT_EQ(Game->PlayerNames.front(), "Finished");
+    EXPECT_EQ(Profile->PlayerNames.front(), "Finished");
     EXPECT_FALSE(fs::exists(File("Data/Players.sav.new")));
     EXPECT_FALSE(fs::exists(File("Data/update.commit")));
 }
@@ -210,11 +211,12 @@ TEST_F(StartUpTest, TheBoardIsLaidOutForTheRepairedProfile) {
         }
         ASSERT_EQ(Start("Tester"), StartOutcome::Running);
         const GameState& g = *Game;
+        const ProfileState& profile = *Profile;
         const BoardModel& model = Window->Board().Model();
         EXPECT_EQ(g.NumPlayers, c.players);
         EXPECT_EQ(g.NumCenters, c.centers);
         EXPECT_TRUE(g.CardStyle >= 1 && g.CardStyle <= 8);
-        EXPECT_GT(g.AnimSpeed, 0);
+        EXPECT_GT(profile.AnimSpeed, 0);
         EXPECT_EQ(g.Seat3Shown, c.players >= 3);
         EXPECT_EQ(g.Seat4Shown, c.players == 4);
         EXPECT_EQ(model.IsLoaded(Ctl::PicCenter, 4) && model.Get(Ctl::PicCenter, 4).Visible, c.centers == 4);
@@ -258,9 +260,10 @@ TEST_F(StartUpTest, ANarrowScreenStartsWithSmallCardsWhateverIsStored) {
         SCOPED_TRACE(stored);
         Window.reset();
         Game = std::make_unique<GameState>();
+        Profile = std::make_unique<ProfileState>();
         Game->AppPath = Root().string();
         Game->DisplaySize = stored;
-        Window = std::make_unique<GameWindow>(*Game, GameWindowServices{&Sound, &Waiter, &Box});
+        Window = std::make_unique<GameWindow>(*Game, *Profile, GameWindowServices{&Sound, &Waiter, &Box});
         Window->LayOut(BoardScreen{9000, 6750, false});
         const LayoutState& layout = Window->Board().Layout().State();
         EXPECT_EQ(Game->DisplaySize, 2);

@@ -41,10 +41,10 @@ class ScoresViewerTest : public ::testing::Test, protected testing::TempFolder {
         for (size_t i = 0; i < records.size(); ++i) WriteRecord(file, int64_t(i + 1), records[i]);
     }
     void ReadUsers() {
-        s.UserList.clear();
+        profile.UserList.clear();
         for (const auto& e : std::filesystem::directory_iterator(Path("users")))
-            if (e.path().extension() == ".ran") s.UserList.push_back(e.path().stem().string());
-        std::ranges::sort(s.UserList);
+            if (e.path().extension() == ".ran") profile.UserList.push_back(e.path().stem().string());
+        std::ranges::sort(profile.UserList);
     }
     static QString Cell(frmScoresNet& w, int row, int column) {
         const auto* item = w.GridNET->item(row - 1, column);
@@ -57,12 +57,13 @@ class ScoresViewerTest : public ::testing::Test, protected testing::TempFolder {
     }
 
     GameState s;
+    ProfileState profile;
     testing::Transcript log;
     testing::FakeMessageBox box{log};
 };
 
 TEST_F(ScoresViewerTest, ShowsTheOwnFileFirstSortedThenTheNextPlayer) {
-    frmScoresNet w(s, box, [this] { ReadUsers(); });
+    frmScoresNet w(s, profile, box, [this] { ReadUsers(); });
     w.show();
     EXPECT_EQ(w.Label1->text(), "ZarleNET Player: Bob");
     EXPECT_EQ(Cell(w, 1, 0), "Alice");
@@ -76,7 +77,7 @@ TEST_F(ScoresViewerTest, ShowsTheOwnFileFirstSortedThenTheNextPlayer) {
 
 TEST_F(ScoresViewerTest, ALineUpIsChosenByAnyOfItsNamesAndDeleted) {
     s.PlayerName = "Alice";
-    frmScoresNet w(s, box, [this] { ReadUsers(); });
+    frmScoresNet w(s, profile, box, [this] { ReadUsers(); });
     w.show();
     w.cboMulti->setCurrentIndex(1);
     emit w.cboMulti->activated(1);
@@ -96,7 +97,7 @@ TEST_F(ScoresViewerTest, ALineUpIsChosenByAnyOfItsNamesAndDeleted) {
 }
 
 TEST_F(ScoresViewerTest, DeletingWithoutAChoiceAsksForOneAndDeleteFileMovesOn) {
-    frmScoresNet w(s, box, [this] { ReadUsers(); });
+    frmScoresNet w(s, profile, box, [this] { ReadUsers(); });
     w.show();
     QTest::mouseClick(w.Command4, Qt::LeftButton);
     EXPECT_EQ(w.Label1->text(), "Select a player");
@@ -110,7 +111,7 @@ TEST_F(ScoresViewerTest, DeletingWithoutAChoiceAsksForOneAndDeleteFileMovesOn) {
 }
 
 TEST_F(ScoresViewerTest, DeletingAnOpponentOfATwoPlayerFile) {
-    frmScoresNet w(s, box, [this] { ReadUsers(); });
+    frmScoresNet w(s, profile, box, [this] { ReadUsers(); });
     w.show();
     QTest::mouseClick(w.CmdNext, Qt::LeftButton);
     ClickCell(w, 2, 0);

@@ -5,6 +5,7 @@
 #include "ChatOutbox.h"
 #include "ChatReceiver.h"
 #include "FakeServices.h"
+#include "ProfileState.h"
 #include "TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -65,6 +66,7 @@ class ChatTest : public ::testing::Test, protected TempFolder {
     std::string Under(const std::string& relative) const;
 
     GameState s;
+    ProfileState profile;
     Transcript log;
     FakeLink link;
     ChatLog chatLog;

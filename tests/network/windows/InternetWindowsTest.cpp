@@ -27,7 +27,7 @@ class InternetWindowsTest : public ChatTest {
     ChatServices boardServices{s, link, chatLog, view, sound, waits, box};
     QWidget boardWindow;
     int usersRead = 0;
-    InternetWindows windows{boardServices, &boardWindow, [this] { ++usersRead; }};
+    InternetWindows windows{boardServices, profile, &boardWindow, [this] { ++usersRead; }};
 };
 
 TEST_F(InternetWindowsTest, ChatLinesReachTheBoardAndTheChatWindow) {

@@ -73,7 +73,7 @@ TEST_F(NetSetupTest, ZarleIsNoNameForAPlayerOnTheInternet) {
 
 TEST_F(NetSetupTest, SaveOpponentRenamesThatSeatOnlyAndRemembersTheAvatarByName) {
     Open(3, 2);
-    ASSERT_GE(Game->Avatars.size(), 2u);
+    ASSERT_GE(Profile->Avatars.size(), 2u);
     Game->SeatRec1.Name = "Dave";
     Game->SeatRec2.Name = "carol";
     Click(Setup->CmdSetup[1]);
@@ -84,7 +84,7 @@ TEST_F(NetSetupTest, SaveOpponentRenamesThatSeatOnlyAndRemembersTheAvatarByName)
     EXPECT_EQ(Renamed, std::vector<std::string>{"3 Bob"});
     EXPECT_EQ(Game->SeatRec2.Name, "Bob");
     EXPECT_EQ(Game->SeatRec1.Name, "Dave");
-    const auto expected = NewAvatarRecord("Bob", Game->Avatars[1]);
+    const auto expected = NewAvatarRecord("Bob", Profile->Avatars[1]);
     EXPECT_EQ(FileBytes("users/Tester.avt"), Bytes(expected.begin(), expected.end()));
 
     // An empty name keeps the seat's name and renames no connection.
@@ -93,7 +93,7 @@ TEST_F(NetSetupTest, SaveOpponentRenamesThatSeatOnlyAndRemembersTheAvatarByName)
     Click(Setup->CmdApply);
     EXPECT_EQ(Renamed.size(), 1u);
     EXPECT_EQ(Game->SeatRec2.Name, "Bob");
-    const auto changed = NewAvatarRecord("Bob", Game->Avatars[0]);
+    const auto changed = NewAvatarRecord("Bob", Profile->Avatars[0]);
     EXPECT_EQ(FileBytes("users/Tester.avt"), Bytes(changed.begin(), changed.end()));
     TypeInto(Setup->TxtOpponent[1], "B:ob");
     Click(Setup->CmdApply);
@@ -103,7 +103,7 @@ TEST_F(NetSetupTest, SaveOpponentRenamesThatSeatOnlyAndRemembersTheAvatarByName)
     // Bob sits in the first seat later, written otherwise: his avatar comes back.
     Game->SeatRec1.Name = "BOB";
     Click(Setup->CmdSetup[0]);
-    EXPECT_EQ(Game->SeatRec1.Avatar, Game->Avatars[0]);
+    EXPECT_EQ(Game->SeatRec1.Avatar, Profile->Avatars[0]);
     EXPECT_EQ(Setup->HScrollAvatar->value(), 1);
     Click(Setup->CmdCancel);
 }

@@ -43,7 +43,7 @@ class WindowPicturesTest : public ChatTest {
 TEST_F(WindowPicturesTest, AtBothScreenSizes) {
     s.Personalities[1] = {"Zarle", "Vova", "Mira"};
     s.Personalities[0] = {"", "", ""};
-    s.UserList = {};
+    profile.UserList = {};
     for (int i = 1; i <= 20; ++i) s.SeatRec1.Comments[i] = "Nice move!";
     chatLog.Set("You can verify the IP Address\r\n\r\nHOST IP ADDRESS:\r\n192.168.1.20");
     InternetChoices choices;
@@ -58,7 +58,7 @@ TEST_F(WindowPicturesTest, AtBothScreenSizes) {
         Look(connect, "frmPlayers");
         frmSounds sounds(s, choices, box);
         Look(sounds, "frmSounds");
-        frmScoresNet scores(s, box, {});
+        frmScoresNet scores(s, profile, box, {});
         scores.setAttribute(Qt::WA_DeleteOnClose, false);
         Look(scores, "frmScoresNet");
     }

@@ -152,7 +152,7 @@ TEST_F(CommentEditorTest, ANameTypedWithItsExtensionIsSavedOnceUnderIt) {
     EXPECT_EQ(w.FileTxt->text(), "Mine");
     EXPECT_TRUE(fs::exists(File("users/Mine.cmt")));
     EXPECT_FALSE(fs::exists(File("users/Mine.cmt.cmt")));
-    EXPECT_NE(std::ranges::find(Game->CommentFiles, "Mine"), Game->CommentFiles.end())
+    EXPECT_NE(std::ranges::find(Profile->CommentFiles, "Mine"), Profile->CommentFiles.end())
         << "the sets are listed anew";
     w.close();
 }

@@ -30,7 +30,7 @@ class SpeedDialogTest : public DialogTest {
 
 TEST_F(SpeedDialogTest, EachLevelAndPositionTakesEffectAtOnce) {
     StartWith([](PlayerRecord& r) { r.SpeedLevel = 0; });
-    Game->AnimSpeed = 0;
+    Profile->AnimSpeed = 0;
     const struct {
         const char* name;
         float delay;
@@ -39,14 +39,14 @@ TEST_F(SpeedDialogTest, EachLevelAndPositionTakesEffectAtOnce) {
     const int16_t steps[] = {2, 10, 20, 45, 70, 95, 120, 150, 180, 220, 250};
     Speed([&](frmSpeed& w) {
         EXPECT_EQ(w.windowTitle(), "Speed Settings");
-        EXPECT_EQ(Game->AnimSpeed, 45) << "an animation speed never set";
+        EXPECT_EQ(Profile->AnimSpeed, 45) << "an animation speed never set";
         EXPECT_EQ(w.VScroll1->value(), 3);
         EXPECT_EQ(w.lblAni->text(), " 3");
         EXPECT_EQ(w.Label1->text(), "coma");
         EXPECT_FLOAT_EQ(Game->MoveDelay, 0.9f) << "opening changes nothing";
         for (int level = 1; level <= 5; ++level) {
             Step(w.HScroll1, true);
-            EXPECT_EQ(Game->SpeedLevel, level);
+            EXPECT_EQ(Profile->SpeedLevel, level);
             EXPECT_EQ(w.Label1->text().toStdString(), levels[level].name);
             EXPECT_FLOAT_EQ(Game->MoveDelay, levels[level].delay);
         }
@@ -54,13 +54,13 @@ TEST_F(SpeedDialogTest, EachLevelAndPositionTakesEffectAtOnce) {
         EXPECT_FLOAT_EQ(Game->MoveDelay, levels[0].delay);
         Step(w.VScroll1, false, 3);
         for (int position = 0; position <= 10; ++position) {
-            EXPECT_EQ(Game->AnimSpeed, steps[position]);
+            EXPECT_EQ(Profile->AnimSpeed, steps[position]);
             EXPECT_EQ(w.lblAni->text().toStdString(), " " + std::to_string(position));
             Step(w.VScroll1, true);
         }
         Click(w.Command1);
     });
-    EXPECT_EQ(Game->AnimSpeed, 250);
+    EXPECT_EQ(Profile->AnimSpeed, 250);
     // Applying the profile uses its own table: level 0 pauses 0.9 seconds there.
     Window->PlayerProfiles().ChangePreferences();
     EXPECT_FLOAT_EQ(Game->MoveDelay, 0.9f);
@@ -68,16 +68,16 @@ TEST_F(SpeedDialogTest, EachLevelAndPositionTakesEffectAtOnce) {
 
 TEST_F(SpeedDialogTest, AnUnlistedAnimationSpeedLeavesTheScrollBarAndANetworkGameKeepsItsPace) {
     StartWith();
-    Game->AnimSpeed = 33;
+    Profile->AnimSpeed = 33;
     Game->NetMode = 1;
     Game->MoveDelay = 0.1f;
     Speed([&](frmSpeed& w) {
         EXPECT_EQ(w.VScroll1->value(), 0);
-        EXPECT_EQ(Game->AnimSpeed, 33);
+        EXPECT_EQ(Profile->AnimSpeed, 33);
         Step(w.HScroll1, true, 6);
         Click(w.Command1);
     });
-    EXPECT_EQ(Game->SpeedLevel, 5);
+    EXPECT_EQ(Profile->SpeedLevel, 5);
     EXPECT_FLOAT_EQ(Game->MoveDelay, 0.1f);
     EXPECT_FLOAT_EQ(Game->SavedMoveDelay, 0.02f);
     Game->NetMode = 0;

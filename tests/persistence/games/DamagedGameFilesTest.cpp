@@ -25,7 +25,7 @@ class DamagedGameFilesTest : public GamesTest {
     void Start() {
         FreshState();
         host.Log.clear();
-        HealGameFiles(state, profiles);
+        HealGameFiles(profiles);
         profiles.Get_Players();
     }
     std::vector<std::string> DamageBoxes() const {

@@ -19,11 +19,11 @@ void GamesTest::SetUp() {
         for (int n = 1; n <= 20; ++n) WriteRecord(high, n, HighScoreRecord{});
     }
     state.PlayerName = "Pat";
-    state.LastPlayerName = "Pat";
-    state.PlayerNames = {"Pat"};
-    state.PlayerRecNo = 2;
-    state.SavePrefs = true;
-    state.PlayerRec = StoredPlayer(2);
+    profile.LastPlayerName = "Pat";
+    profile.PlayerNames = {"Pat"};
+    profile.PlayerRecNo = 2;
+    profile.SavePrefs = true;
+    profile.PlayerRec = StoredPlayer(2);
     state.SeatRec1.Name = "Zarle";
     state.SeatRec2.Name = "Quenor";
     state.SeatRec3.Name = "Vova";

@@ -151,9 +151,9 @@ class PlayerListKillTest : public InterruptedWriteTest {
     void SetUp() override {
         InterruptedWriteTest::SetUp();
         WritePlayers({Header("Pat"), Player("Ann"), Player("Pat"), Player("Bob"), Player("Cy")});
-        state.PlayerNames = {"Ann", "Pat", "Bob", "Cy"};
-        state.PlayerRecNo = 3;
-        state.PlayerRec = StoredPlayer(3);
+        profile.PlayerNames = {"Ann", "Pat", "Bob", "Cy"};
+        profile.PlayerRecNo = 3;
+        profile.PlayerRec = StoredPlayer(3);
     }
     Scoreboard board{state, profiles, Box};
 };

@@ -26,9 +26,9 @@ class ScoreboardTest : public GamesTest {
         for (PlayerRecord* p : {&ann, &pat, &bob, &cy})
             p->BestRuns = {{{1, 2, 3}, {4, 5, 6}, {7, 8, 9}, {1, 1, 1}}};
         WritePlayers({Header("Pat"), ann, pat, bob, cy});
-        state.PlayerNames = {"Ann", "Pat", "Bob", "Cy"};
-        state.PlayerRecNo = 3;
-        state.PlayerRec = StoredPlayer(3);
+        profile.PlayerNames = {"Ann", "Pat", "Bob", "Cy"};
+        profile.PlayerRecNo = 3;
+        profile.PlayerRec = StoredPlayer(3);
         state.Stats[0] = {1, 2, 3, 4, 5, 6};
         state.Stats[5] = {7, 8, 9, 1, 1, 1};
     }
@@ -36,7 +36,7 @@ class ScoreboardTest : public GamesTest {
 };
 
 TEST_F(ScoreboardTest, TheComputerRowSumsEveryPlayersGamesIn32Bits) {
-    state.PersonalityIdx = 2;
+    profile.PersonalityIdx = 2;
     const ScoreListing listing = board.PrintNames();
     EXPECT_EQ(listing.ComputerCaption, "Zarle (& friends)");
     ASSERT_EQ(listing.Players.size(), 4u);
@@ -47,7 +47,7 @@ TEST_F(ScoreboardTest, TheComputerRowSumsEveryPlayersGamesIn32Bits) {
     EXPECT_EQ(zarle.Wins, 3 + 20000 + 1000 + 3);
     EXPECT_EQ(zarle.Losses, 4 + 10000 + 29000 + 4);
     EXPECT_EQ(zarle.Margin, -33 + 20000 + 20000 - 33);
-    state.PersonalityIdx = 0;
+    profile.PersonalityIdx = 0;
     EXPECT_EQ(board.PrintNames().ComputerCaption, "Zarle");
 }
 
@@ -93,9 +93,9 @@ TEST_F(ScoreboardTest, DeletingYourOwnRowOnlyClearsYourScores) {
     EXPECT_EQ(pat.Seats[0].Name, "Pat");
     EXPECT_EQ(pat.Games, (std::array<int16_t, 7>{}));
     EXPECT_EQ(pat.BestRuns, PlayerRecord{}.BestRuns);
-    EXPECT_EQ(state.PlayerNames.size(), 4u);
+    EXPECT_EQ(profile.PlayerNames.size(), 4u);
     // The copy in memory is cleared too, so that the end of the next game does not bring them back.
-    EXPECT_EQ(state.PlayerRec.BestRuns, PlayerRecord{}.BestRuns);
+    EXPECT_EQ(profile.PlayerRec.BestRuns, PlayerRecord{}.BestRuns);
     EXPECT_EQ(state.Stats[0], StatsRow{});
 }
 
@@ -107,8 +107,8 @@ TEST_F(ScoreboardTest, DeletingAPlayerMovesTheLaterOnesDownAndShortensTheFile) {
     std::vector<uint8_t> expected(before.begin(), before.begin() + PlayerRecord::Size);
     expected.insert(expected.end(), before.begin() + 2 * PlayerRecord::Size, before.end());
     EXPECT_EQ(PlayersBytes(), expected);
-    EXPECT_EQ(state.PlayerNames, (std::vector<std::string>{"Pat", "Bob", "Cy"}));
-    EXPECT_EQ(state.PlayerRecNo, 2);
+    EXPECT_EQ(profile.PlayerNames, (std::vector<std::string>{"Pat", "Bob", "Cy"}));
+    EXPECT_EQ(profile.PlayerRecNo, 2);
     EXPECT_EQ(board.PrintNames().Players.size(), 3u);
     // A player added afterwards is listed.
     RecordFile file(profiles.PlayersFile(), PlayerRecord::Size, RecordFile::Access::ReadWrite);
@@ -130,8 +130,8 @@ TEST_F(ScoreboardTest, DeletingAllPlayersKeepsOnlyYouWithoutScores) {
     EXPECT_EQ(std::filesystem::file_size(profiles.PlayersFile()), 2 * PlayerRecord::Size);
     EXPECT_EQ(StoredPlayer(2).Seats[0].Name, "Pat");
     EXPECT_EQ(StoredPlayer(2).Games, (std::array<int16_t, 7>{}));
-    EXPECT_EQ(state.PlayerNames, std::vector<std::string>{"Pat"});
-    EXPECT_EQ(state.PlayerRecNo, 2);
+    EXPECT_EQ(profile.PlayerNames, std::vector<std::string>{"Pat"});
+    EXPECT_EQ(profile.PlayerRecNo, 2);
 }
 
 TEST_F(ScoreboardTest, ClearingAllScoresKeepsEveryPlayer) {
@@ -156,8 +156,8 @@ TEST_F(ScoreboardTest, ClearRunStatsStaysCleared) {
     state.Stats[2] = {0, 1, 0, 0, 1, 0};
     Stats.StatsSave(2, 0);
     Stats.StatsSave(4, 5);
-    EXPECT_EQ(state.PlayerRec.BestRuns[0], (std::array<int16_t, 3>{0, 1, 0}));
-    EXPECT_EQ(state.PlayerRec.BestRuns[2], (std::array<int16_t, 3>{}));
+    EXPECT_EQ(profile.PlayerRec.BestRuns[0], (std::array<int16_t, 3>{0, 1, 0}));
+    EXPECT_EQ(profile.PlayerRec.BestRuns[2], (std::array<int16_t, 3>{}));
 }
 
 TEST_F(ScoreboardTest, TheStatisticsTabShowsAPlayersCategoriesAndRuns) {

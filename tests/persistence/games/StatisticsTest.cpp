@@ -172,7 +172,7 @@ TEST_F(StatisticsTest, AGameEndRecordEntersTheListAtItsPlaceAndNothingElseChange
     EXPECT_EQ(list[9], runs[8]);
     EXPECT_EQ(List(SideListFirst, SideListLast), sideBefore);
     EXPECT_EQ(ReadBytes(DataFile("scores.ran")), scoresBefore);
-    EXPECT_EQ(state.PlayerRec.BestRuns[0], (std::array<int16_t, 3>{2, 12, 4}));
+    EXPECT_EQ(profile.PlayerRec.BestRuns[0], (std::array<int16_t, 3>{2, 12, 4}));
     EXPECT_TRUE(Log.Has("LabelPeek = \"\\r\\nNew Stats Record!\"")) << Log.Dump();
 }
 
@@ -192,7 +192,7 @@ TEST_F(StatisticsTest, TheComputerReplacesItsOwnEntryAndItsAllTimeRecord) {
     EXPECT_EQ(zarles, 1);
     EXPECT_EQ(list[9], runs[9]) << "the old entry made room: nothing dropped out";
     EXPECT_EQ(ScoresRecord(10), (ScoreRecord{"Best run", 1, 16, 1, 18}));
-    EXPECT_EQ(state.PlayerRec.BestRuns[2], (std::array<int16_t, 3>{1, 16, 1}));
+    EXPECT_EQ(profile.PlayerRec.BestRuns[2], (std::array<int16_t, 3>{1, 16, 1}));
 }
 
 TEST_F(StatisticsTest, AComputerRecordBelowItsAllTimeBestEntersNeitherFile) {
@@ -219,7 +219,7 @@ TEST_F(StatisticsTest, NetworkGamesNeverEnterTheLists) {
     Stats.StatsSave(4, 5);
     EXPECT_EQ(ReadBytes(DataFile("highscore.ran")), highBefore);
     EXPECT_EQ(state.Stats[0], (StatsRow{3, 3, 3, 3, 3, 3}));
-    EXPECT_EQ(state.PlayerRec.BestRuns[3], (std::array<int16_t, 3>{4, 4, 4}));
+    EXPECT_EQ(profile.PlayerRec.BestRuns[3], (std::array<int16_t, 3>{4, 4, 4}));
     EXPECT_FALSE(Log.Has("LabelPeek = \"\\r\\nNew Stats Record!\""));
 }
 

@@ -292,9 +292,9 @@ class ScoreWindowTest : public GamesTest {
         bob.Wins[0] = 2;
         bob.BestRuns[0] = {3, 9, 2};
         WritePlayers({Header("Pat"), ann, Player("Pat"), bob});
-        state.PlayerNames = {"Ann", "Pat", "Bob"};
-        state.PlayerRecNo = 3;
-        state.PersonalityIdx = 1;
+        profile.PlayerNames = {"Ann", "Pat", "Bob"};
+        profile.PlayerRecNo = 3;
+        profile.PersonalityIdx = 1;
         std::vector<HighScoreRecord> runs;
         for (int i = 0; i < 4; ++i)
             runs.push_back({45270.75 - i * 31, i == 1 ? "Zarle" : "Bob", int16_t(3 - i / 2), int16_t(12 - i),
@@ -318,7 +318,7 @@ class ScoreWindowTest : public GamesTest {
         ASSERT_EQ(w.SSTab1->currentIndex(), tab);
     }
     Scoreboard scoreboard{state, profiles, Box};
-    ScoreboardWindow window{scoreboard, state, nullptr};
+    ScoreboardWindow window{scoreboard, profile, nullptr};
 };
 
 TEST_F(ScoreWindowTest, DeletePlayerOnTheScoresTab) {
@@ -360,7 +360,7 @@ TEST_F(ScoreWindowTest, DeletePlayerOnTheScoresTab) {
     const auto bob = RecordBytes(before, 4, PlayerRecord::Size);
     expected.insert(expected.end(), bob.begin(), bob.end());
     EXPECT_EQ(PlayersBytes(), expected);
-    EXPECT_EQ(state.PlayerRecNo, 2);
+    EXPECT_EQ(profile.PlayerRecNo, 2);
 }
 
 TEST_F(ScoreWindowTest, EveryTabAndClearBestRunStats) {

@@ -38,8 +38,8 @@ TEST_F(DamagedPlayerFileTest, AShortLastRecordKeepsItsPlayerAndIsWrittenWholeAga
     WriteBytes(PlayersFile(), bytes);
 
     profiles.Get_Players();
-    EXPECT_EQ(state.PlayerNames, (std::vector<std::string>{"Bob", "Ann"}));
-    EXPECT_EQ(state.PlayerRecNo, 3);
+    EXPECT_EQ(profile.PlayerNames, (std::vector<std::string>{"Bob", "Ann"}));
+    EXPECT_EQ(profile.PlayerRecNo, 3);
     EXPECT_EQ(PlayersBytes().size(), 3 * Rec);
     EXPECT_EQ(ReadBytes(Root() / "Data/Players.sav.damaged"), bytes);
     const auto boxes = Boxes();
@@ -51,7 +51,7 @@ TEST_F(DamagedPlayerFileTest, AShortLastRecordKeepsItsPlayerAndIsWrittenWholeAga
     WelcomePrompt welcome{profiles};
     welcome.Form_Load();
     EXPECT_EQ(welcome.Command1_Click("Ann", -1), WelcomeAnswer::Accepted);
-    EXPECT_EQ(state.PlayerRecNo, 3);
+    EXPECT_EQ(profile.PlayerRecNo, 3);
     profiles.SavePlayer(false);
     const PlayerRecord stored = StoredPlayer(3);
     EXPECT_EQ(stored.Seats[0].Name, "Ann");
@@ -112,8 +112,8 @@ TEST_F(DamagedPlayerFileTest, TheRepairIsWrittenOnceAndTheNextStartIsQuiet) {
     EXPECT_NE(boxes[0].find("kept as Players.sav.damaged"), std::string::npos) << boxes[0];
     EXPECT_EQ(ReadBytes(Root() / "Data/Players.sav.damaged"), damaged);
     // The player without a readable name keeps the record and its games under a name of its own.
-    EXPECT_EQ(state.LastPlayerName, "");
-    EXPECT_EQ(state.PlayerNames, (std::vector<std::string>{"Bob", "Player 3", "Player 2"}));
+    EXPECT_EQ(profile.LastPlayerName, "");
+    EXPECT_EQ(profile.PlayerNames, (std::vector<std::string>{"Bob", "Player 3", "Player 2"}));
     const PlayerRecord storedBob = StoredPlayer(2);
     EXPECT_EQ(storedBob.Games[0], 0);
     EXPECT_EQ(storedBob.Wins[0], 0);
@@ -128,7 +128,7 @@ TEST_F(DamagedPlayerFileTest, TheRepairIsWrittenOnceAndTheNextStartIsQuiet) {
     host.Log.clear();
     profiles.Get_Players();
     EXPECT_TRUE(Boxes().empty());
-    EXPECT_EQ(state.PlayerNames, (std::vector<std::string>{"Bob", "Player 3", "Player 2"}));
+    EXPECT_EQ(profile.PlayerNames, (std::vector<std::string>{"Bob", "Player 3", "Player 2"}));
     EXPECT_FALSE(fs::exists(Root() / "Data/Players.sav.damaged2"));
     WelcomePrompt welcome{profiles};
     EXPECT_EQ(welcome.Form_Load(), (std::vector<std::string>{"", "Bob", "Player 3", "Player 2", ""}));
@@ -158,7 +158,7 @@ TEST_F(DamagedPlayerFileTest, OneCopyIsKeptOfAFileAndNoneOfAFileTooLargeToCopy) 
     EXPECT_NE(boxes[0].find("No copy of the damaged file was kept: it is larger than 4 MB."), std::string::npos)
         << boxes[0];
     EXPECT_FALSE(fs::exists(Root() / "Data/Players.sav.damaged"));
-    EXPECT_EQ(state.PlayerNames.front(), "Ann");
+    EXPECT_EQ(profile.PlayerNames.front(), "Ann");
 }
 
 TEST_F(DamagedPlayerFileTest, AFileLongerThanTheGameCanReachIsCutAfterItsLastPlayer) {
@@ -172,7 +172,7 @@ TEST_F(DamagedPlayerFileTest, AFileLongerThanTheGameCanReachIsCutAfterItsLastPla
               std::string::npos)
         << boxes[0];
     EXPECT_EQ(PlayersBytes().size(), 3 * Rec);
-    EXPECT_EQ(state.PlayerNames, (std::vector<std::string>{"Ann", "Bob"}));
+    EXPECT_EQ(profile.PlayerNames, (std::vector<std::string>{"Ann", "Bob"}));
 
     FreshState();
     host.Log.clear();

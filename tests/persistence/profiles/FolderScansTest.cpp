@@ -25,19 +25,19 @@ TEST_F(FolderScansTest, PicturesAreListedByTheirLastThreeLetters) {
         Touch(std::string("Avatars/") + name);
     std::filesystem::create_directories(Root() / "Avatars/folder.jpg");
     profiles.ReadAvatars();
-    EXPECT_EQ(state.Avatars, (Names{"a.jpg", "b.JPG", "c.gif", "d.Bmp"}));
+    EXPECT_EQ(profile.Avatars, (Names{"a.jpg", "b.JPG", "c.gif", "d.Bmp"}));
 
     std::filesystem::remove_all(Root() / "backgrounds");
     profiles.ReadBacks();
-    EXPECT_EQ(state.BackCount, 0) << "a missing folder lists nothing";
-    EXPECT_EQ(state.DefaultBackIdx, 0);
+    EXPECT_EQ(profile.BackCount, 0) << "a missing folder lists nothing";
+    EXPECT_EQ(profile.DefaultBackIdx, 0);
     std::filesystem::create_directories(Root() / "backgrounds");
     for (const char* name : {"tile_wood.jpg", "felt.bmp", "Tile_Wood.JPG"})
         Touch(std::string("backgrounds/") + name);
     profiles.ReadBacks();
-    EXPECT_EQ(state.BackList, (Names{"felt.bmp", "Tile_Wood.JPG", "tile_wood.jpg"}));
-    EXPECT_EQ(state.BackCount, 3);
-    EXPECT_EQ(state.DefaultBackIdx, 3) << "only the exact name is the default";
+    EXPECT_EQ(profile.BackList, (Names{"felt.bmp", "Tile_Wood.JPG", "tile_wood.jpg"}));
+    EXPECT_EQ(profile.BackCount, 3);
+    EXPECT_EQ(profile.DefaultBackIdx, 3) << "only the exact name is the default";
 }
 
 TEST_F(FolderScansTest, ScoreFilesAndCommentSetsAreListedWithoutTheirExtension) {
@@ -45,8 +45,8 @@ TEST_F(FolderScansTest, ScoreFilesAndCommentSetsAreListedWithoutTheirExtension) 
         Touch(std::string("users/") + name);
     profiles.Read_Users();
     profiles.ReadComments();
-    EXPECT_EQ(state.UserList, (Names{"Ann_1", "tempScore"}));
-    EXPECT_EQ(state.CommentFiles, (Names{"Custom", "Rude"}));
+    EXPECT_EQ(profile.UserList, (Names{"Ann_1", "tempScore"}));
+    EXPECT_EQ(profile.CommentFiles, (Names{"Custom", "Rude"}));
 }
 
 TEST_F(FolderScansTest, ThePersonalityListLeadsWithZarleAndEndsWithZadure) {
@@ -89,20 +89,20 @@ TEST_F(FolderScansTest, TheFirstOpponentIsFoundInThePersonalityList) {
     state.Personalities[0] = {"", "", ""};
     state.SeatRec1.Name = "Vova";
     profiles.ChangePerson();
-    EXPECT_EQ(state.PersonalityIdx, 2);
+    EXPECT_EQ(profile.PersonalityIdx, 2);
     EXPECT_EQ(state.OppName1, "Vova");
     EXPECT_TRUE(host.Logged("Caption Label9(4) Vova"));
 
     state.SeatRec1.Name = "Stranger";
     profiles.ChangePerson();
-    EXPECT_EQ(state.PersonalityIdx, 3);
+    EXPECT_EQ(profile.PersonalityIdx, 3);
 
-    state.ReloadLeadPictures = true;
+    profile.ReloadLeadPictures = true;
     state.SeatRec1.Name = "Zarle";
     profiles.ChangePerson();
-    EXPECT_EQ(state.PersonalityIdx, 0);
+    EXPECT_EQ(profile.PersonalityIdx, 0);
     EXPECT_TRUE(host.Logged("ReloadLeadPersonalityPictures"));
-    EXPECT_FALSE(state.ReloadLeadPictures);
+    EXPECT_FALSE(profile.ReloadLeadPictures);
 }
 
 TEST_F(FolderScansTest, AnAvatarPictureIsImportedIntoTheAvatarFolder) {
@@ -112,14 +112,14 @@ TEST_F(FolderScansTest, AnAvatarPictureIsImportedIntoTheAvatarFolder) {
     EXPECT_TRUE(host.Shown["ImgAvatar"]);
     EXPECT_EQ(host.Lines("ShowOpen"),
               Names{"ShowOpen 4100 Change/Import Avatar Pic Pictures (*.jpg;*.gif;*.bmp)|*.jpg;*.gif;*.bmp"});
-    EXPECT_TRUE(state.ImportedAvatar.empty()) << "a cancelled dialog chooses nothing";
+    EXPECT_TRUE(profile.ImportedAvatar.empty()) << "a cancelled dialog chooses nothing";
 
     const auto outside = Path("Holiday.jpg");
     WriteBytes(outside, {1, 2, 3});
     host.ChosenFile = outside.string();
     profiles.Get_Avatars();
     EXPECT_EQ(ReadBytes(Root() / "Avatars/Holiday.jpg"), (std::vector<uint8_t>{1, 2, 3}));
-    EXPECT_EQ(state.ImportedAvatar, "Holiday.jpg");
+    EXPECT_EQ(profile.ImportedAvatar, "Holiday.jpg");
     EXPECT_TRUE(host.Logged("ScaleAvatar Holiday.jpg"));
 
     host.ChosenFile = (Root() / "Avatars/./Holiday.jpg").string();

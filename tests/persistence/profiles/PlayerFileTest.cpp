@@ -37,19 +37,19 @@ TEST_F(ProfilesTest, PlayersAreListedAndTheLastPlayerIsFoundByItsExactName) {
         WritePlayers(records);
         FreshState();
         profiles.Get_Players();
-        EXPECT_EQ(state.PlayerNames, c.players);
-        EXPECT_EQ(state.PlayerRecNo, c.recNo);
-        EXPECT_EQ(state.LastPlayerName, c.header);
+        EXPECT_EQ(profile.PlayerNames, c.players);
+        EXPECT_EQ(profile.PlayerRecNo, c.recNo);
+        EXPECT_EQ(profile.LastPlayerName, c.header);
     }
 }
 
 TEST_F(ProfilesTest, WithoutAnAcceptedNameOnlyTheHeaderIsWritten) {
     WritePlayers({Header("Bob"), Player("Ann"), Player("Bob")});
     profiles.Get_Players();
-    ASSERT_EQ(state.PlayerRecNo, 3);
+    ASSERT_EQ(profile.PlayerRecNo, 3);
     const auto before = PlayersBytes();
-    state.LastPlayerName = "Ann";
-    state.AnimSpeed = 200;
+    profile.LastPlayerName = "Ann";
+    profile.AnimSpeed = 200;
 
     profiles.SavePlayer(false);
 
@@ -64,10 +64,10 @@ TEST_F(ProfilesTest, ExitStoresThePreferencesInThePlayersOwnRecord) {
     PlayerRecord header = Header("Ann");
     WritePlayers({header, Player("Ann")});
     profiles.Get_Players();
-    state.SavePrefs = true;
-    state.FontColor = 0x123456;
-    state.HoldWinLeft = 500;
-    state.AnimSpeed = 150;
+    profile.SavePrefs = true;
+    profile.FontColor = 0x123456;
+    profile.HoldWinLeft = 500;
+    profile.AnimSpeed = 150;
     state.CardStyle = 2;
     state.NumPlayers = 3;
     state.NumCenters = 4;
@@ -106,13 +106,13 @@ TEST_F(ProfilesTest, ScoresBelongToThePlayersRecordAndNeverToTheHeader) {
     ProfilePersistence persistence(profiles, welcome);
     ScoreCategoryTable scores{};
 
-    state.PlayerRecNo = 1;
+    profile.PlayerRecNo = 1;
     const auto before = PlayersBytes();
     EXPECT_FALSE(persistence.ReadPlayerScores(scores));
     persistence.WritePlayerScores(ScoreCategoryTable{{{9, 9, 9}}});
     EXPECT_EQ(PlayersBytes(), before);
 
-    state.PlayerRecNo = 2;
+    profile.PlayerRecNo = 2;
     ASSERT_TRUE(persistence.ReadPlayerScores(scores));
     EXPECT_EQ(scores[0].Games, 7);
     scores[0] = {8, 5, 40};

@@ -40,7 +40,7 @@ TEST_F(ProfilesTest, DamagedProfileValuesAreRepairedAndWrittenBack) {
         EXPECT_EQ(Int16At(PlayersBytes(), Rec, 2, c.offset), c.repaired);
         EXPECT_TRUE(state.NumPlayers >= 2 && state.NumPlayers <= 4);
         EXPECT_TRUE(state.CardStyle >= 1 && state.CardStyle <= 8);
-        EXPECT_GT(state.AnimSpeed, 0);
+        EXPECT_GT(profile.AnimSpeed, 0);
     }
 }
 
@@ -60,8 +60,8 @@ TEST_F(ProfilesTest, AnEmptyOrCutShortPlayerFileStartsFromTheDefaults) {
         WriteBytes(Root() / "Data/Players.sav", std::vector<uint8_t>(size, 0));
         FreshState();
         profiles.Get_Players();
-        EXPECT_EQ(state.PlayerRecNo, 1);
-        EXPECT_TRUE(state.PlayerNames.empty());
+        EXPECT_EQ(profile.PlayerRecNo, 1);
+        EXPECT_TRUE(profile.PlayerNames.empty());
         const auto bytes = PlayersBytes();
         ASSERT_EQ(bytes.size(), Rec) << "the repaired header is written back";
         EXPECT_EQ(Int16At(bytes, Rec, 1, 12), 2);
@@ -142,7 +142,7 @@ TEST_F(ProfilesTest, StartUpAppliesTheProfileInOrder) {
     EXPECT_TRUE(state.PeekOn) << "the status bar waits for the finished board";
     EXPECT_EQ(state.DeckSize, 156);
     EXPECT_EQ(state.OppName1, "Vova");
-    EXPECT_TRUE(state.BoardLaidOut);
+    EXPECT_TRUE(profile.BoardLaidOut);
 
     // A later profile with other counts re-lays the board from the counts before it.
     host.Log.clear();
@@ -172,8 +172,8 @@ TEST_F(ProfilesTest, TheHiddenCardsWindowKeepsOnlyAPlaceOnTheBoard) {
         ann.HoldWinTop = c.top;
         WritePlayers({Header("Ann"), ann});
         profiles.Get_Players();
-        EXPECT_EQ(state.HoldWinLeft, c.kept ? c.left : host.HoldDefault.Left);
-        EXPECT_EQ(state.HoldWinTop, c.kept ? c.top : host.HoldDefault.Top);
+        EXPECT_EQ(profile.HoldWinLeft, c.kept ? c.left : host.HoldDefault.Left);
+        EXPECT_EQ(profile.HoldWinTop, c.kept ? c.top : host.HoldDefault.Top);
     }
 }
 
@@ -181,7 +181,7 @@ TEST_F(ProfilesTest, TheTableBackgroundAndPaceFollowThePreferences) {
     Touch("backgrounds/marble.jpg");
     Touch("backgrounds/tile_wood.jpg");
     profiles.ReadBacks();
-    ASSERT_EQ(state.BackCount, 2);
+    ASSERT_EQ(profile.BackCount, 2);
     struct Case {
         int16_t tableBack;
         int32_t colorBits;
@@ -199,11 +199,11 @@ TEST_F(ProfilesTest, TheTableBackgroundAndPaceFollowThePreferences) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.tableBack);
         host.Log.clear();
-        state.TableBack = c.tableBack;
-        state.BitsPerPixel = c.colorBits;
-        state.SpeedLevel = c.speedLevel;
+        profile.TableBack = c.tableBack;
+        profile.BitsPerPixel = c.colorBits;
+        profile.SpeedLevel = c.speedLevel;
         profiles.ChangePreferences();
-        EXPECT_EQ(state.BackIdx, c.backIdx);
+        EXPECT_EQ(profile.BackIdx, c.backIdx);
         EXPECT_FLOAT_EQ(state.MoveDelay, c.moveDelay);
         EXPECT_EQ(host.Logged("BackgroundPaint"), c.painted);
         EXPECT_EQ(host.Logged("ClearBackgroundPicture"), c.backIdx == 3);

@@ -17,6 +17,7 @@ void ProfilesTest::SetUp() {
 
 void ProfilesTest::FreshState() {
     state = GameState{};
+    profile = ProfileState{};
     state.AppPath = root_.string();
 }
 

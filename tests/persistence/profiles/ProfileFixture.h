@@ -20,7 +20,7 @@ class ProfilesTest : public ::testing::Test, protected TempFolder {
     void SetUp() override;
 
     std::filesystem::path Root() const { return root_; }
-    // A game state as a fresh start has it, on this program folder.
+    // A game state and a profile state as a fresh start has them, on this program folder.
     void FreshState();
     // An empty file (or one with the given text) under the program folder.
     void Touch(const std::string& relative, const std::string& text = "");
@@ -37,8 +37,9 @@ class ProfilesTest : public ::testing::Test, protected TempFolder {
     PlayerRecord StoredPlayer(int recNo) const;
 
     GameState state;
+    ProfileState profile;
     FakeProfileHost host;
-    Profiles profiles{state, host.Ports()};
+    Profiles profiles{state, profile, host.Ports()};
 
   private:
     std::filesystem::path root_;

@@ -57,8 +57,8 @@ TEST_F(ReadOnlyFolderTest, TheProfileAppliesAndEachFailedSaveIsToldWithItsReason
 
     AsOrdinaryUser([&] {
         profiles.Get_Players();
-        EXPECT_EQ(state.PlayerRecNo, 2);
-        EXPECT_EQ(state.AnimSpeed, 120);
+        EXPECT_EQ(profile.PlayerRecNo, 2);
+        EXPECT_EQ(profile.AnimSpeed, 120);
         WelcomePrompt welcome(profiles);
         welcome.Form_Load();
         EXPECT_EQ(welcome.Command1_Click("Newcomer", -1), WelcomeAnswer::Accepted);

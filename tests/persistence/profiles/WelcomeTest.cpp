@@ -57,12 +57,12 @@ TEST_F(WelcomeTest, ANewPlayerIsAppendedAsACopyOfTheHeaderWithNoStatistics) {
         return b == 0;
     })) << "a new player starts with statistics";
     EXPECT_EQ(Int16At(after, Rec, 1, 80), 99) << "the header was rewritten with other statistics";
-    EXPECT_EQ(state.PlayerRecNo, 3);
-    EXPECT_EQ(state.AnimSpeed, 70);
-    EXPECT_TRUE(state.SavePrefs);
-    EXPECT_EQ(state.PlayerNames.back(), "Carl");
-    EXPECT_EQ(state.HoldWinLeft, host.HandLeft);
-    EXPECT_EQ(state.HoldWinTop, host.BoardTop + 3200);
+    EXPECT_EQ(profile.PlayerRecNo, 3);
+    EXPECT_EQ(profile.AnimSpeed, 70);
+    EXPECT_TRUE(profile.SavePrefs);
+    EXPECT_EQ(profile.PlayerNames.back(), "Carl");
+    EXPECT_EQ(profile.HoldWinLeft, host.HandLeft);
+    EXPECT_EQ(profile.HoldWinTop, host.BoardTop + 3200);
     EXPECT_TRUE(host.Logged("Caption Label9(3) Carl"));
 }
 
@@ -85,9 +85,9 @@ TEST_F(WelcomeTest, AKnownPlayerIsFoundWhateverTheCaseAndKeepsTheirRecord) {
 
         EXPECT_EQ(welcome.Command1_Click(c.text, c.picked ? ListIndex(c.stored) : -1),
                   WelcomeAnswer::Accepted);
-        EXPECT_EQ(state.PlayerRecNo, 2);
+        EXPECT_EQ(profile.PlayerRecNo, 2);
         EXPECT_EQ(state.PlayerName, c.stored) << "the stored spelling is used";
-        EXPECT_EQ(state.AnimSpeed, 120) << "the player's own profile is in force";
+        EXPECT_EQ(profile.AnimSpeed, 120) << "the player's own profile is in force";
         profiles.SavePlayer(false);
         const auto bytes = PlayersBytes();
         EXPECT_EQ(bytes.size(), sizeBefore);
@@ -99,11 +99,11 @@ TEST_F(WelcomeTest, AKnownPlayerIsFoundWhateverTheCaseAndKeepsTheirRecord) {
 
 TEST_F(WelcomeTest, AHeaderNameInAnotherCaseStillLeadsToThePlayersOwnRecord) {
     Start({Header("ann"), Player("Ann")});
-    ASSERT_EQ(state.PlayerRecNo, 1);
+    ASSERT_EQ(profile.PlayerRecNo, 1);
 
     EXPECT_EQ(welcome.Command1_Click("ann", 0), WelcomeAnswer::Accepted);
-    EXPECT_EQ(state.PlayerRecNo, 2);
-    state.AnimSpeed = 180;
+    EXPECT_EQ(profile.PlayerRecNo, 2);
+    profile.AnimSpeed = 180;
     profiles.SavePlayer(false);
 
     const auto bytes = PlayersBytes();
@@ -115,13 +115,13 @@ TEST_F(WelcomeTest, AHeaderNameInAnotherCaseStillLeadsToThePlayersOwnRecord) {
 TEST_F(WelcomeTest, TheSameNameAgainNeitherReloadsNorSaves) {
     Start({Header("Ann"), Player("Ann")});
     const auto before = PlayersBytes();
-    state.AnimSpeed = 180;
+    profile.AnimSpeed = 180;
 
     EXPECT_EQ(welcome.Command1_Click("Ann", -1), WelcomeAnswer::Accepted);
     EXPECT_EQ(PlayersBytes(), before);
     EXPECT_TRUE(host.Lines("SetCardSizePics").empty()) << "the profile was applied again";
-    EXPECT_EQ(state.AnimSpeed, 180);
-    EXPECT_TRUE(state.SavePrefs);
+    EXPECT_EQ(profile.AnimSpeed, 180);
+    EXPECT_TRUE(profile.SavePrefs);
 }
 
 TEST_F(WelcomeTest, UnusableNamesAreRefusedWithTheirMessages) {
@@ -158,13 +158,13 @@ TEST_F(WelcomeTest, UnusableNamesAreRefusedWithTheirMessages) {
         EXPECT_TRUE(boxes[0].starts_with(c.message)) << boxes[0];
     }
     EXPECT_EQ(PlayersBytes(), before);
-    EXPECT_EQ(state.PlayerNames, std::vector<std::string>{"Ann"});
+    EXPECT_EQ(profile.PlayerNames, std::vector<std::string>{"Ann"});
     EXPECT_EQ(welcome.Command1_Click("Zoë", -1), WelcomeAnswer::Accepted) << "single-byte letters are fine";
 }
 
 TEST_F(WelcomeTest, ANewNameIsRefusedWhenThePlayerFileHasNoRecordLeft) {
     Start({Header("Ann"), Player("Ann")});
-    state.PlayerNames.resize(LastPlayerRecord - 1, "Someone"); // records 2..32767 are taken
+    profile.PlayerNames.resize(LastPlayerRecord - 1, "Someone"); // records 2..32767 are taken
     const auto before = PlayersBytes();
     EXPECT_EQ(welcome.Command1_Click("Newcomer", -1), WelcomeAnswer::TryAgain);
     const auto boxes = host.Lines("MsgBox");
@@ -172,14 +172,14 @@ TEST_F(WelcomeTest, ANewNameIsRefusedWhenThePlayerFileHasNoRecordLeft) {
     EXPECT_TRUE(boxes[0].starts_with("MsgBox 48 [Too Many Players] There is no room for another player."))
         << boxes[0];
     EXPECT_EQ(PlayersBytes(), before);
-    EXPECT_EQ(state.PlayerNames.size(), size_t(LastPlayerRecord - 1));
+    EXPECT_EQ(profile.PlayerNames.size(), size_t(LastPlayerRecord - 1));
     EXPECT_EQ(welcome.Command1_Click("Ann", -1), WelcomeAnswer::Accepted) << "a known player still comes in";
 }
 
 TEST_F(WelcomeTest, ANamePickedFromTheListIsNotTestedAgain) {
     Start({Header("Ann"), Player("Ann"), Player("Dr. Who")});
     EXPECT_EQ(welcome.Command1_Click("Dr. Who", ListIndex("Dr. Who")), WelcomeAnswer::Accepted);
-    EXPECT_EQ(state.PlayerRecNo, 3);
+    EXPECT_EQ(profile.PlayerRecNo, 3);
     EXPECT_TRUE(host.Lines("MsgBox").empty());
 }
 

@@ -74,7 +74,7 @@ TEST_F(WelcomeWindowTest, TheTablePictureIsTiledOverTheWindow) {
     red.fill(Qt::red);
     ASSERT_TRUE(red.save(QString::fromStdString((Root() / "backgrounds/red.bmp").string())));
     profiles.ReadBacks();
-    state.TableBack = 1;
+    profile.TableBack = 1;
     profiles.ChangePreferences();
     frmWelcome window(prompt);
     window.show();
@@ -95,7 +95,7 @@ TEST_F(WelcomeWindowTest, ARefusedNameEmptiesTheBoxAndAnAcceptedOneCloses) {
     window.Command1->click();
     EXPECT_EQ(window.result(), QDialog::Accepted);
     EXPECT_FALSE(window.isVisible());
-    EXPECT_EQ(state.PlayerRecNo, 3);
+    EXPECT_EQ(profile.PlayerRecNo, 3);
     EXPECT_EQ(StoredPlayer(3).Seats[0].Name, "Carl");
 }
 

@@ -161,7 +161,7 @@ TEST(Redraw, CentersShowTheirTopCardAndAWildsValue) {
 TEST(Redraw, SeatsPilesAndTheSideBackingFollowTheGame) {
     LaidOutBoard b(3);
     b.game.SideCount = 1;
-    b.game.BackDesign = 0;
+    b.profile.BackDesign = 0;
     b.game.DeckColor = 0x123456;
     b.board.Edit(Ctl::ImgHold).Visible = true;
     b.host.Calls.clear();

@@ -13,8 +13,9 @@ namespace zarle::test {
 struct LaidOutBoard {
     BoardModel board;
     GameState game;
+    ProfileState profile;
     FakeLayoutHost host;
-    BoardLayout layout{board, game, host};
+    BoardLayout layout{board, game, profile, host};
 
     explicit LaidOutBoard(int players, int centers = 4, int32_t screenTwips = 12000) {
         LoadDesignBoard(board);

@@ -36,7 +36,7 @@ BoardTable::BoardTable(TableSetting setting) {
         Game.Seat(seat).Name = Opponents[seat - 2].name;
         Game.Seat(seat).Avatar = Opponents[seat - 2].avatar;
     }
-    Window = std::make_unique<GameWindow>(Game, GameWindowServices{&Sound, &Waiter, &Box});
+    Window = std::make_unique<GameWindow>(Game, Profile, GameWindowServices{&Sound, &Waiter, &Box});
     Window->Board().SetFlightClock([] { return 0.0; }); // flights move on the recorded waits alone
     Window->LayOut(BoardScreen{setting.ScreenTwips, setting.ScreenTwips * 3 / 4, false});
 }

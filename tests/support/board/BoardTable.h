@@ -56,6 +56,7 @@ class BoardTable {
 
     QTemporaryDir Folder;
     GameState Game;
+    ProfileState Profile;
     RecordingSound Sound;
     InstantWaiter Waiter;
     RecordingBox Box;

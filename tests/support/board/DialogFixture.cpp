@@ -46,7 +46,7 @@ void DialogTest::StartWith(const std::function<void(PlayerRecord&)>& edit) {
         ASSERT_TRUE(WriteRecord(players, 1, header));
     }
     ASSERT_EQ(Start("Tester"), StartOutcome::Running);
-    ASSERT_GE(Game->PlayerRecNo, 2);
+    ASSERT_GE(Profile->PlayerRecNo, 2);
 }
 
 PlayerRecord DialogTest::StoredProfile() const {
@@ -55,14 +55,14 @@ PlayerRecord DialogTest::StoredProfile() const {
 
 Bytes DialogTest::StoredProfileBytes() const {
     const Bytes all = FileBytes("Data/Players.sav");
-    const size_t at = (Game->PlayerRecNo - 1) * PlayerRecord::Size;
+    const size_t at = (Profile->PlayerRecNo - 1) * PlayerRecord::Size;
     if (all.size() < at + PlayerRecord::Size) return Bytes(PlayerRecord::Size);
     return Bytes(all.begin() + at, all.begin() + at + PlayerRecord::Size);
 }
 
 void DialogTest::WriteStoredProfile(const PlayerRecord& rec) {
     RecordFile players(File("Data/Players.sav"), PlayerRecord::Size, RecordFile::Access::ReadWrite);
-    ASSERT_TRUE(WriteRecord(players, Game->PlayerRecNo, rec));
+    ASSERT_TRUE(WriteRecord(players, Profile->PlayerRecNo, rec));
 }
 
 Bytes DialogTest::FileBytes(const std::string& relative) const {

@@ -112,9 +112,10 @@ void ProgramFolderTest::WriteSettingsRecord(int n, const ScoreRecord& rec) {
 StartOutcome ProgramFolderTest::Start(const std::string& name, const std::string& commandLine) {
     Window.reset();
     Game = std::make_unique<GameState>();
+    Profile = std::make_unique<ProfileState>();
     Game->AppPath = root_.string();
-    Window =
-        std::make_unique<GameWindow>(*Game, GameWindowServices{&Sound, &Waiter, &Box, nullptr, Files, Help});
+    Window = std::make_unique<GameWindow>(*Game, *Profile,
+                                          GameWindowServices{&Sound, &Waiter, &Box, nullptr, Files, Help});
     if (!name.empty()) AnswerWelcomeWith(name);
     const StartOutcome outcome = Window->Start({commandLine, instanceName_});
     welcomeAnswer_.stop();

@@ -112,6 +112,7 @@ class ProgramFolderTest : public ::testing::Test {
     FileDialogPort* Files = nullptr;
     HelpPort* Help = nullptr;
     std::unique_ptr<GameState> Game;
+    std::unique_ptr<ProfileState> Profile;
     std::unique_ptr<GameWindow> Window;
 
   private:

@@ -108,7 +108,7 @@ class PlaySide : public NetworkPort, public SessionGamePort {
   public:
     PlaySide(const std::string& name, int players, Shared& shared, const NetPlayOptions& options)
         : options_(options), shared_(shared), random_(options.Seed * 31 + static_cast<unsigned>(name[0])),
-          session_(SessionPorts{state_, board_, box_, sound_, waiter_, chat_, *this}),
+          session_(SessionPorts{state_, profile_, board_, box_, sound_, waiter_, chat_, *this}),
           opponents_(state_, engine_,
                      OpponentsPorts{board_, sound_, waiter_, random_, persistence_, *this, window_, timer_,
                                     &session_}),
@@ -233,6 +233,7 @@ class PlaySide : public NetworkPort, public SessionGamePort {
     const NetPlayOptions& options_;
     Shared& shared_;
     GameState state_;
+    ProfileState profile_;
     Transcript log_;
     FakeBoard board_{log_};
     FakeSound sound_{log_};

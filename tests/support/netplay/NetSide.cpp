@@ -13,7 +13,7 @@
 namespace zarle::testing {
 
 NetSide::NetSide(const std::string& name, int players)
-    : Session(SessionPorts{State, Board, Box, Sound, Waiter, Chat, GamePort}),
+    : Session(SessionPorts{State, Profile, Board, Box, Sound, Waiter, Chat, GamePort}),
       Opponents(State, Game,
                 OpponentsPorts{Board, Sound, Waiter, Random, Persistence, Net, Window, Timer, &Session}),
       Game(State, EnginePorts{Board, Sound, Waiter, Box, Random, Opponents, Persistence, Net}),

@@ -61,6 +61,7 @@ struct NetSide {
     explicit NetSide(const std::string& name, int players = 2);
 
     GameState State;
+    ProfileState Profile;
     Transcript Log;
     FakeBoard Board{Log};
     FakeSound Sound{Log};

@@ -3,7 +3,7 @@
 // damage, a copy of the damaged file kept beside it before it is rewritten, and the text of the one
 // message that says what was found and what was done.
 
-#include "GameState.h"
+#include "ProfileState.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -48,6 +48,6 @@ std::string Enumeration(const std::vector<std::string>& items);
 std::string Sentences(const std::vector<std::string>& parts);
 
 // Adds the notice to those to report unless `file` was reported before in this run.
-void NoteDamagedFile(GameState& s, const std::filesystem::path& file, std::string notice);
+void NoteDamagedFile(ProfileState& profile, const std::filesystem::path& file, std::string notice);
 
 } // namespace zarle

@@ -70,9 +70,9 @@ std::string Sentences(const std::vector<std::string>& parts) {
     return text;
 }
 
-void NoteDamagedFile(GameState& s, const fs::path& file, std::string notice) {
-    if (!s.DamagedFilesSeen.insert(file.lexically_normal().string()).second) return;
-    s.DamageNotices.push_back(std::move(notice));
+void NoteDamagedFile(ProfileState& profile, const fs::path& file, std::string notice) {
+    if (!profile.DamagedFilesSeen.insert(file.lexically_normal().string()).second) return;
+    profile.DamageNotices.push_back(std::move(notice));
 }
 
 } // namespace zarle
