@@ -1,4 +1,4 @@
-#include "StartUpMarker.h"
+#include "app/StartUpMarker.h"
 
 #include <QApplication>
 #include <QEvent>

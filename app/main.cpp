@@ -1,7 +1,7 @@
 // ZarleNET: loading the board window starts the program; closing it ends it.
 
-#include "GameWindow.h"
-#include "StartUpMarker.h"
+#include "board/GameWindow.h"
+#include "app/StartUpMarker.h"
 
 #include <QApplication>
 #include <QStringList>

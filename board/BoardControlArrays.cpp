@@ -1,14 +1,14 @@
-#include "BoardControlArrays.h"
+#include "board/BoardControlArrays.h"
 
-#include "CardMarker.h"
+#include "board/CardMarker.h"
 
-#include "controls/CommandButton.h"
-#include "controls/ControlArray.h"
-#include "controls/ImageBox.h"
-#include "controls/Label.h"
-#include "controls/PictureBox.h"
-#include "controls/Shape.h"
-#include "controls/StatusBar.h"
+#include "platform/controls/CommandButton.h"
+#include "platform/controls/ControlArray.h"
+#include "platform/controls/ImageBox.h"
+#include "platform/controls/Label.h"
+#include "platform/controls/PictureBox.h"
+#include "platform/controls/Shape.h"
+#include "platform/controls/StatusBar.h"
 
 #include <memory>
 

@@ -4,7 +4,7 @@
 // for captions and boxes, shapes for the side-pile frames, images, the Deal button and the
 // status bar.
 
-#include "BoardControls.h"
+#include "engine/BoardControls.h"
 
 #include <QWidget>
 

@@ -1,11 +1,11 @@
-#include "BoardPresenter.h"
+#include "board/BoardPresenter.h"
 
-#include "BoardDesign.h"
-#include "CardArtPaths.h"
-#include "SeatPictures.h"
-#include "VbRound.h"
-#include "VbText.h"
-#include "flash/WinnerFlash.h"
+#include "rendering/model/BoardDesign.h"
+#include "rendering/cards/CardArtPaths.h"
+#include "engine/SeatPictures.h"
+#include "rendering/model/VbRound.h"
+#include "base/text/VbText.h"
+#include "board/flash/WinnerFlash.h"
 
 #include <QImageReader>
 #include <QWidget>

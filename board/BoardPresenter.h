@@ -3,17 +3,17 @@
 // cards drawn on the piles, card flights, the table's look, and everything the engine asks of
 // the board. Every change goes into the model first and reaches the widgets from there.
 
-#include "BoardLayout.h"
-#include "BoardModel.h"
-#include "BoardPort.h"
-#include "BoardSurface.h"
-#include "GameState.h"
-#include "LayoutHost.h"
-#include "ModelBinding.h"
-#include "ProfileState.h"
-#include "ServicePorts.h"
-#include "ShowCardChoice.h"
-#include "looks/TablePicture.h"
+#include "rendering/layout/BoardLayout.h"
+#include "rendering/model/BoardModel.h"
+#include "engine/BoardPort.h"
+#include "board/BoardSurface.h"
+#include "engine/GameState.h"
+#include "rendering/layout/LayoutHost.h"
+#include "board/ModelBinding.h"
+#include "base/records/ProfileState.h"
+#include "engine/ServicePorts.h"
+#include "rendering/cards/ShowCardChoice.h"
+#include "board/looks/TablePicture.h"
 
 #include <functional>
 #include <memory>

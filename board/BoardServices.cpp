@@ -1,8 +1,8 @@
-#include "BoardServices.h"
+#include "board/BoardServices.h"
 
-#include "dialogs/MsgBox.h"
-#include "wait/UserInputGate.h"
-#include "wait/Wait.h"
+#include "platform/dialogs/MsgBox.h"
+#include "platform/wait/UserInputGate.h"
+#include "platform/wait/Wait.h"
 
 #include <QApplication>
 #include <QInputDialog>

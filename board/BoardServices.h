@@ -1,8 +1,8 @@
 #pragma once
 // The engine's pauses, message boxes and random numbers on the platform.
 
-#include "GameState.h"
-#include "ServicePorts.h"
+#include "engine/GameState.h"
+#include "engine/ServicePorts.h"
 
 #include <cstdint>
 

@@ -1,7 +1,7 @@
-#include "BoardSound.h"
+#include "board/BoardSound.h"
 
-#include "SoundEffects.h"
-#include "sound/SoundPlayer.h"
+#include "rendering/sound/SoundEffects.h"
+#include "platform/sound/SoundPlayer.h"
 
 namespace zarle {
 

@@ -2,10 +2,10 @@
 // The engine's sounds on the program's one sound channel: the sound resources' temporary files,
 // the skin's card sounds and sound files, at the game's sound level.
 
-#include "GameState.h"
-#include "ProfileState.h"
-#include "ServicePorts.h"
-#include "SoundOutput.h"
+#include "engine/GameState.h"
+#include "base/records/ProfileState.h"
+#include "engine/ServicePorts.h"
+#include "rendering/sound/SoundOutput.h"
 
 namespace zarle {
 

@@ -2,7 +2,7 @@
 // The board window as its logic sees it: the control widgets, the window's own size, state and
 // table colour, the status bar panels, and the window's resize events.
 
-#include "ControlWidgets.h"
+#include "board/ControlWidgets.h"
 
 #include <memory>
 #include <string>

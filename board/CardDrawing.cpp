@@ -1,15 +1,15 @@
 // Cards on the piles: a face, a back or an empty pile on one picture, a seat's ten slots, the
 // table's look, and the card banks a profile chooses from.
 
-#include "BoardPresenter.h"
+#include "board/BoardPresenter.h"
 
-#include "CardArtPaths.h"
-#include "CardGeometry.h"
-#include "CardPictureBank.h"
-#include "CardStyles.h"
-#include "PileFamilies.h"
-#include "VbText.h"
-#include "clsDLL.h"
+#include "rendering/cards/CardArtPaths.h"
+#include "rendering/cards/CardGeometry.h"
+#include "rendering/cards/CardPictureBank.h"
+#include "board/CardStyles.h"
+#include "board/PileFamilies.h"
+#include "base/text/VbText.h"
+#include "rendering/cards/clsDLL.h"
 
 namespace zarle {
 

@@ -3,10 +3,10 @@
 // frames; the picture then goes back home hidden for the caller to redraw. The spare picture
 // Picture1(0) shows what remains at the source meanwhile.
 
-#include "BoardPresenter.h"
+#include "board/BoardPresenter.h"
 
-#include "CardFlight.h"
-#include "PileFamilies.h"
+#include "rendering/flight/CardFlight.h"
+#include "board/PileFamilies.h"
 
 #include <QScreen>
 #include <QWidget>

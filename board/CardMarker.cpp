@@ -1,4 +1,4 @@
-#include "CardMarker.h"
+#include "board/CardMarker.h"
 
 #include <QPainter>
 

@@ -2,7 +2,7 @@
 // The keypad move's marker around the chosen card: a ring, bright between two dark lines, that
 // lies over the piles and shows on every table and on the card's own white edge.
 
-#include "controls/Label.h"
+#include "platform/controls/Label.h"
 
 namespace zarle {
 

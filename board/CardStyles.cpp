@@ -1,6 +1,6 @@
-#include "CardStyles.h"
+#include "board/CardStyles.h"
 
-#include "CardSheet.h"
+#include "rendering/cards/CardSheet.h"
 
 namespace zarle {
 

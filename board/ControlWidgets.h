@@ -3,7 +3,7 @@
 // property by property. The model's binding calls it with what changed; the window implements
 // it with its platform controls.
 
-#include "BoardControls.h"
+#include "engine/BoardControls.h"
 
 #include <cstdint>
 #include <string>

@@ -1,13 +1,13 @@
-#include "FrmZarle.h"
+#include "board/FrmZarle.h"
 
-#include "controls/CommandButton.h"
-#include "controls/ImageBox.h"
-#include "controls/Label.h"
-#include "controls/PictureBox.h"
-#include "controls/Shape.h"
-#include "controls/StatusBar.h"
-#include "forms/OnScreen.h"
-#include "units/Twips.h"
+#include "platform/controls/CommandButton.h"
+#include "platform/controls/ImageBox.h"
+#include "platform/controls/Label.h"
+#include "platform/controls/PictureBox.h"
+#include "platform/controls/Shape.h"
+#include "platform/controls/StatusBar.h"
+#include "platform/forms/OnScreen.h"
+#include "platform/units/Twips.h"
 
 #include <QEvent>
 #include <QFrame>

@@ -2,10 +2,10 @@
 // The board window frmZarle: the platform's controls in control arrays, set from the board model
 // through the binding, with the card pictures drawn from the card banks.
 
-#include "BoardControlArrays.h"
-#include "BoardSurface.h"
-#include "PictureCache.h"
-#include "forms/Form.h"
+#include "board/BoardControlArrays.h"
+#include "board/BoardSurface.h"
+#include "board/PictureCache.h"
+#include "platform/forms/Form.h"
 
 #include <QTimer>
 

@@ -2,9 +2,9 @@
 // a "HOLD piles" box keeps room above its cards, and an opponent's name on a box's edge keeps
 // the box's caption clear of it.
 
-#include "FrmZarle.h"
+#include "board/FrmZarle.h"
 
-#include "controls/Label.h"
+#include "platform/controls/Label.h"
 
 #include <algorithm>
 

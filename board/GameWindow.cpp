@@ -1,8 +1,8 @@
-#include "GameWindow.h"
+#include "board/GameWindow.h"
 
-#include "FrmZarle.h"
-#include "forms/OnScreen.h"
-#include "pictures/Pictures.h"
+#include "board/FrmZarle.h"
+#include "platform/forms/OnScreen.h"
+#include "platform/pictures/Pictures.h"
 
 #include <QApplication>
 #include <QTimer>

@@ -1,6 +1,6 @@
-#include "ModelBinding.h"
+#include "board/ModelBinding.h"
 
-#include "VbRound.h"
+#include "rendering/model/VbRound.h"
 
 #include <algorithm>
 #include <utility>

@@ -3,8 +3,8 @@
 // only the properties that differ from what its widget was last given, so showing one card costs
 // one or two calls however often the layout touched the control.
 
-#include "BoardModel.h"
-#include "BoardSurface.h"
+#include "rendering/model/BoardModel.h"
+#include "board/BoardSurface.h"
 
 #include <unordered_map>
 

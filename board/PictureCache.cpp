@@ -1,7 +1,7 @@
-#include "PictureCache.h"
+#include "board/PictureCache.h"
 
-#include "CardPictureBank.h"
-#include "pictures/Pictures.h"
+#include "rendering/cards/CardPictureBank.h"
+#include "platform/pictures/Pictures.h"
 
 namespace zarle {
 

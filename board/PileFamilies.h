@@ -1,7 +1,7 @@
 #pragma once
 // The pile pictures of this window among the families a card can be shown on.
 
-#include "BoardControls.h"
+#include "engine/BoardControls.h"
 
 #include <optional>
 

@@ -1,4 +1,4 @@
-#include "StartUpLayout.h"
+#include "board/StartUpLayout.h"
 
 namespace zarle {
 

@@ -4,7 +4,7 @@
 // last touches after the window shows. A board without a profile (tests, benchmarks) is laid out
 // for the game state's counts and settings by LayOutBoard.
 
-#include "BoardPresenter.h"
+#include "board/BoardPresenter.h"
 
 namespace zarle {
 

@@ -1,4 +1,4 @@
-#include "BoardControls.h"
+#include "engine/BoardControls.h"
 
 namespace zarle {
 

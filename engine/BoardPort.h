@@ -2,7 +2,7 @@
 // What the engine asks of the board window and its rendering: control properties by name,
 // cards drawn into pile pictures, card flights and a few whole-board operations.
 
-#include "BoardControls.h"
+#include "engine/BoardControls.h"
 
 #include <cstdint>
 #include <string_view>

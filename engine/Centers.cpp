@@ -1,9 +1,9 @@
 // Plays onto the center piles: the human's legality check, a card onto a center, and a completed
 // center onto the used pile.
 
-#include "Engine.h"
+#include "engine/Engine.h"
 
-#include "VbText.h"
+#include "base/text/VbText.h"
 
 namespace zarle {
 

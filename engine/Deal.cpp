@@ -1,10 +1,10 @@
 // Building and shuffling the deck, the side-pile deal and the flip for first.
 
-#include "DeckMessage.h"
-#include "Engine.h"
-#include "Rules.h"
+#include "engine/DeckMessage.h"
+#include "engine/Engine.h"
+#include "engine/Rules.h"
 
-#include "VbText.h"
+#include "base/text/VbText.h"
 
 #include <algorithm>
 #include <array>

@@ -1,6 +1,6 @@
-#include "DeckMessage.h"
+#include "engine/DeckMessage.h"
 
-#include "VbText.h"
+#include "base/text/VbText.h"
 
 #include <charconv>
 

@@ -3,7 +3,7 @@
 // written with a leading blank (when not negative) and closed by "#". Older peers get the values
 // as well as (or, version "40", instead of) the ids; the deal adds the rule settings.
 
-#include "GameState.h"
+#include "engine/GameState.h"
 
 #include <optional>
 #include <string>

@@ -3,9 +3,9 @@
 // game state and reach the board, sounds, pauses, boxes and the neighbouring subsystems only
 // through the ports.
 
-#include "EnginePorts.h"
-#include "GameState.h"
-#include "NetCodes.h"
+#include "engine/EnginePorts.h"
+#include "engine/GameState.h"
+#include "engine/NetCodes.h"
 
 #include <functional>
 #include <memory>

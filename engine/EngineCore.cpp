@@ -1,9 +1,9 @@
 // The engine's construction, its small helpers over the ports, and the board-wide reset.
 
-#include "Engine.h"
+#include "engine/Engine.h"
 
-#include "SeatPictures.h"
-#include "UndoLog.h"
+#include "engine/SeatPictures.h"
+#include "engine/UndoLog.h"
 
 #include <algorithm>
 

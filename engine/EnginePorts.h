@@ -1,9 +1,9 @@
 #pragma once
 // Everything outside the rules that the engine reaches, in one bundle.
 
-#include "BoardPort.h"
-#include "NeighbourPorts.h"
-#include "ServicePorts.h"
+#include "engine/BoardPort.h"
+#include "engine/NeighbourPorts.h"
+#include "engine/ServicePorts.h"
 
 namespace zarle {
 

@@ -1,10 +1,10 @@
 // The undo log of the turn and the rules captions.
 
-#include "Engine.h"
-#include "RulesCaption.h"
-#include "UndoLog.h"
+#include "engine/Engine.h"
+#include "engine/RulesCaption.h"
+#include "engine/UndoLog.h"
 
-#include "VbText.h"
+#include "base/text/VbText.h"
 
 namespace zarle {
 

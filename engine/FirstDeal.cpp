@@ -1,10 +1,10 @@
 // The first deal of the hands, the announcement of who goes first, and the Deal button.
 
-#include "Engine.h"
-#include "Rules.h"
-#include "SeatPictures.h"
+#include "engine/Engine.h"
+#include "engine/Rules.h"
+#include "engine/SeatPictures.h"
 
-#include "VbText.h"
+#include "base/text/VbText.h"
 
 namespace zarle {
 

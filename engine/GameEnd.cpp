@@ -1,10 +1,10 @@
 // A new game on request, and the end of a game with its result, margin and scores.
 
-#include "Engine.h"
-#include "Rules.h"
-#include "Saturating.h"
+#include "engine/Engine.h"
+#include "engine/Rules.h"
+#include "engine/Saturating.h"
 
-#include "VbText.h"
+#include "base/text/VbText.h"
 
 namespace zarle {
 

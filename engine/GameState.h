@@ -3,9 +3,9 @@
 // Index 0 of every pile stays empty, so pile positions count from 1 as the rules do.
 // 16-bit fields hold what the game keeps in 16 bits (counts, cards, flags and saved numbers).
 
-#include "Card.h"
-#include "NetCodes.h"
-#include "SeatRecord.h"
+#include "base/Card.h"
+#include "engine/NetCodes.h"
+#include "engine/SeatRecord.h"
 
 #include <array>
 #include <cstdint>

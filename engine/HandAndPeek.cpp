@@ -1,9 +1,9 @@
 // Rearranging a hand, showing the opponents' hands, and the report of a refused play.
 
-#include "Engine.h"
-#include "SeatPictures.h"
+#include "engine/Engine.h"
+#include "engine/SeatPictures.h"
 
-#include "VbText.h"
+#include "base/text/VbText.h"
 
 #include <utility>
 

@@ -1,10 +1,10 @@
 // One play of the human from a slot onto a center pile.
 
-#include "Engine.h"
-#include "Saturating.h"
-#include "SeatPictures.h"
+#include "engine/Engine.h"
+#include "engine/Saturating.h"
+#include "engine/SeatPictures.h"
 
-#include "VbText.h"
+#include "base/text/VbText.h"
 
 namespace zarle {
 

@@ -1,9 +1,9 @@
 // The end of the human's turn: the discard onto a hold pile, the forced-play rules, the hand-over.
 
-#include "Engine.h"
-#include "Rules.h"
+#include "engine/Engine.h"
+#include "engine/Rules.h"
 
-#include "VbText.h"
+#include "base/text/VbText.h"
 
 namespace zarle {
 

@@ -2,7 +2,7 @@
 // Neighbouring services for a table that does without them: no network game, and nothing saved
 // (a saved state is an empty record, no statistics are kept, no player scores are read).
 
-#include "NeighbourPorts.h"
+#include "engine/NeighbourPorts.h"
 
 namespace zarle {
 

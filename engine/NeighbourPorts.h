@@ -2,7 +2,7 @@
 // The services of the computer opponents, the player files and saved games, and internet play
 // that the engine calls.
 
-#include "GameState.h"
+#include "engine/GameState.h"
 
 #include <cstdint>
 #include <string_view>

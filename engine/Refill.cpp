@@ -1,10 +1,10 @@
 // Hand refills from the stock, and the reshuffle of the used pile into a new stock.
 
-#include "DeckMessage.h"
-#include "Engine.h"
-#include "SeatPictures.h"
+#include "engine/DeckMessage.h"
+#include "engine/Engine.h"
+#include "engine/SeatPictures.h"
 
-#include "VbText.h"
+#include "base/text/VbText.h"
 
 #include <vector>
 

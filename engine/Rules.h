@@ -1,7 +1,7 @@
 #pragma once
 // The pure rules: functions of the game state alone, with no board, sound or pause.
 
-#include "GameState.h"
+#include "engine/GameState.h"
 
 #include <string>
 

@@ -1,4 +1,4 @@
-#include "RulesCaption.h"
+#include "engine/RulesCaption.h"
 
 namespace zarle {
 

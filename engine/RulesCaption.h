@@ -2,7 +2,7 @@
 // The forced-cards words of the board's rules caption. Unlike the rules themselves they depend on
 // the screen: a narrow one takes the short words.
 
-#include "GameState.h"
+#include "engine/GameState.h"
 
 namespace zarle {
 

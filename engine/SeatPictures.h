@@ -1,7 +1,7 @@
 #pragma once
 // Which pile pictures show which seat: the human's Picture7, seats 2..4 Picture1..Picture3.
 
-#include "BoardControls.h"
+#include "engine/BoardControls.h"
 
 namespace zarle {
 

@@ -1,4 +1,4 @@
-#include "SeatRecord.h"
+#include "engine/SeatRecord.h"
 
 namespace zarle {
 

@@ -2,7 +2,7 @@
 // One opponent seat's piles and personality (seats 2, 3 and 4), and the working copy of the seat
 // that is playing. The human's piles have the same shapes but live in GameState itself.
 
-#include "Card.h"
+#include "base/Card.h"
 
 #include <array>
 #include <cstdint>

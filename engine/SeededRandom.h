@@ -1,7 +1,7 @@
 #pragma once
 // The game's one random generator: numbers in [0, 1) from a seed.
 
-#include "ServicePorts.h"
+#include "engine/ServicePorts.h"
 
 #include <cstdint>
 #include <random>

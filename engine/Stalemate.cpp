@@ -1,10 +1,10 @@
 // A stock and used pile both empty: the stalemate, given up or recovered by reshuffling every card
 // in play except the side piles.
 
-#include "Engine.h"
-#include "SeatPictures.h"
+#include "engine/Engine.h"
+#include "engine/SeatPictures.h"
 
-#include "VbText.h"
+#include "base/text/VbText.h"
 
 namespace zarle {
 

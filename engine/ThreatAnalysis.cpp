@@ -1,6 +1,6 @@
 // How close the human is to playing his side card, for the computer seat about to play.
 
-#include "Rules.h"
+#include "engine/Rules.h"
 
 namespace zarle {
 

@@ -1,6 +1,6 @@
-#include "UndoLog.h"
+#include "engine/UndoLog.h"
 
-#include "RecordFile.h"
+#include "base/records/RecordFile.h"
 
 namespace zarle {
 

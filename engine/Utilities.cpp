@@ -1,7 +1,7 @@
-#include "Utilities.h"
+#include "engine/Utilities.h"
 
-#include "RecordFile.h"
-#include "VbText.h"
+#include "base/records/RecordFile.h"
+#include "base/text/VbText.h"
 
 #include <cctype>
 #include <filesystem>

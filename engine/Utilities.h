@@ -1,7 +1,7 @@
 #pragma once
 // Shared utilities that need no game: file tests, name checks and the read-only text store.
 
-#include "ServicePorts.h"
+#include "engine/ServicePorts.h"
 
 #include <functional>
 #include <string>

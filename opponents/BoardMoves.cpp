@@ -1,10 +1,10 @@
 // A computer seat's cards on the board: a planned sequence played card by card, and the move of
 // one card with its flight, sounds, remarks and the pictures it leaves behind.
 
-#include "ComputerPlayer.h"
+#include "opponents/ComputerPlayer.h"
 
-#include "SeatPictures.h"
-#include "VbText.h"
+#include "engine/SeatPictures.h"
+#include "base/text/VbText.h"
 
 #include <algorithm>
 

@@ -1,10 +1,10 @@
-#include "CommentSets.h"
+#include "opponents/CommentSets.h"
 
-#include "CommentRecord.h"
-#include "DataFiles.h"
-#include "RecordFile.h"
-#include "VbText.h"
-#include "WholeFile.h"
+#include "base/records/CommentRecord.h"
+#include "opponents/DataFiles.h"
+#include "base/records/RecordFile.h"
+#include "base/text/VbText.h"
+#include "base/records/WholeFile.h"
 
 #include <algorithm>
 #include <system_error>

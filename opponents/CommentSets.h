@@ -3,7 +3,7 @@
 // characters in users/<set>.cmt. A set's name is a bare file name in users/; anything else is
 // refused before a path is made from it.
 
-#include "DamagedFile.h"
+#include "base/records/DamagedFile.h"
 
 #include <array>
 #include <filesystem>

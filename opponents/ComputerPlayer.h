@@ -4,10 +4,10 @@
 // personality's reactions. It plays on the working copy of one seat and reaches the board, sounds
 // and pauses only through ports, so whole games run headless.
 
-#include "Engine.h"
-#include "GameState.h"
-#include "OpponentsPorts.h"
-#include "PlanState.h"
+#include "engine/Engine.h"
+#include "engine/GameState.h"
+#include "opponents/OpponentsPorts.h"
+#include "opponents/PlanState.h"
 
 #include <string>
 #include <string_view>

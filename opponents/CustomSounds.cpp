@@ -1,9 +1,9 @@
-#include "CustomSounds.h"
+#include "opponents/CustomSounds.h"
 
-#include "DataFiles.h"
-#include "PersonalityRecord.h"
-#include "RecordFile.h"
-#include "VbText.h"
+#include "opponents/DataFiles.h"
+#include "base/records/PersonalityRecord.h"
+#include "base/records/RecordFile.h"
+#include "base/text/VbText.h"
 
 #include <system_error>
 

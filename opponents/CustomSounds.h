@@ -4,7 +4,7 @@
 // file it was read from: the comments, the default list and the picture stay as the file has them.
 // A personality whose file is missing, short or unsafely named is never written.
 
-#include "SeatRecord.h"
+#include "engine/SeatRecord.h"
 
 #include <array>
 #include <filesystem>

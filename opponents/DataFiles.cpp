@@ -1,6 +1,6 @@
-#include "DataFiles.h"
+#include "opponents/DataFiles.h"
 
-#include "VbText.h"
+#include "base/text/VbText.h"
 
 #include <system_error>
 

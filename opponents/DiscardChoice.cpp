@@ -1,9 +1,9 @@
 // The end of a computer seat's turn: the hand sorted, a last look for a block or a forced card,
 // and which hand card goes onto which hold pile.
 
-#include "ComputerPlayer.h"
+#include "opponents/ComputerPlayer.h"
 
-#include "SeatPictures.h"
+#include "engine/SeatPictures.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 // Planning runs onto one center at a time: the cards of the hand and the hold-pile tops that climb
 // from the center's value toward the side card, and the review of every center when that fails.
 
-#include "ComputerPlayer.h"
+#include "opponents/ComputerPlayer.h"
 
 #include <algorithm>
 

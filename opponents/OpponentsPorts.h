@@ -3,10 +3,10 @@
 // remote seat's turn of an internet game, and a clock with a one-shot timer for the impatience
 // reaction. The board window implements them; tests and the match runner fake them.
 
-#include "BoardControls.h"
-#include "NeighbourPorts.h"
-#include "SeatRecord.h"
-#include "ServicePorts.h"
+#include "engine/BoardControls.h"
+#include "engine/NeighbourPorts.h"
+#include "engine/SeatRecord.h"
+#include "engine/ServicePorts.h"
 
 #include <functional>
 

@@ -1,12 +1,12 @@
-#include "Personalities.h"
+#include "opponents/Personalities.h"
 
-#include "CommentSets.h"
-#include "DamagedFile.h"
-#include "DataFiles.h"
-#include "PersonalityPacks.h"
-#include "PersonalityRecord.h"
-#include "RecordFile.h"
-#include "VbText.h"
+#include "opponents/CommentSets.h"
+#include "base/records/DamagedFile.h"
+#include "opponents/DataFiles.h"
+#include "opponents/PersonalityPacks.h"
+#include "base/records/PersonalityRecord.h"
+#include "base/records/RecordFile.h"
+#include "base/text/VbText.h"
 
 #include <algorithm>
 #include <array>

@@ -6,10 +6,10 @@
 // name), the personality's own lines, or the silent sound; a damaged file is noted in the
 // profile's damage notices.
 
-#include "BoardPort.h"
-#include "GameState.h"
-#include "OpponentSlot.h"
-#include "ProfileState.h"
+#include "engine/BoardPort.h"
+#include "engine/GameState.h"
+#include "base/records/OpponentSlot.h"
+#include "base/records/ProfileState.h"
 
 #include <string_view>
 

@@ -1,7 +1,7 @@
-#include "PersonalityPacks.h"
+#include "opponents/PersonalityPacks.h"
 
-#include "DataFiles.h"
-#include "VbText.h"
+#include "opponents/DataFiles.h"
+#include "base/text/VbText.h"
 
 #include <system_error>
 

@@ -2,8 +2,8 @@
 // The computer seat's plan and the scratch values its planners share during one turn. Plain data:
 // the turn driver, the planners and the board moves all read and write it.
 
-#include "Card.h"
-#include "GameState.h"
+#include "base/Card.h"
+#include "engine/GameState.h"
 
 #include <array>
 #include <cstdint>

@@ -1,9 +1,9 @@
 // The personality's reactions: remarks and sounds after a play that concerns a side card, on the
 // human's wasted side-card value, and when the human keeps the computer waiting.
 
-#include "ComputerPlayer.h"
+#include "opponents/ComputerPlayer.h"
 
-#include "Rules.h"
+#include "engine/Rules.h"
 
 #include <algorithm>
 

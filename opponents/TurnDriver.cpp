@@ -1,11 +1,11 @@
 // The opponents' turn loop, one computer seat's whole turn, and the end of a seat's turn.
 
-#include "ComputerPlayer.h"
+#include "opponents/ComputerPlayer.h"
 
-#include "Rules.h"
-#include "SeatPictures.h"
-#include "UndoLog.h"
-#include "VbText.h"
+#include "engine/Rules.h"
+#include "engine/SeatPictures.h"
+#include "engine/UndoLog.h"
+#include "base/text/VbText.h"
 
 #include <algorithm>
 

@@ -1,9 +1,9 @@
 // Where a wild side card goes, blocking the seats that play next, and the look-ahead of a plan
 // against the human's and the other seats' visible cards.
 
-#include "ComputerPlayer.h"
+#include "opponents/ComputerPlayer.h"
 
-#include "Rules.h"
+#include "engine/Rules.h"
 
 namespace zarle {
 

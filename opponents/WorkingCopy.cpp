@@ -1,7 +1,7 @@
 // The working copy of the seat that moves: filled from its seat record before its turn and
 // written back after it.
 
-#include "ComputerPlayer.h"
+#include "opponents/ComputerPlayer.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
-#include "CommentRecord.h"
+#include "base/records/CommentRecord.h"
 
-#include "RecordFields.h"
+#include "base/records/RecordFields.h"
 
 namespace zarle {
 

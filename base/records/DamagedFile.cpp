@@ -1,4 +1,4 @@
-#include "DamagedFile.h"
+#include "base/records/DamagedFile.h"
 
 #include <system_error>
 

@@ -3,7 +3,7 @@
 // damage, a copy of the damaged file kept beside it before it is rewritten, and the text of the one
 // message that says what was found and what was done.
 
-#include "ProfileState.h"
+#include "base/records/ProfileState.h"
 
 #include <cstddef>
 #include <cstdint>

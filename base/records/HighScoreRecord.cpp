@@ -1,6 +1,6 @@
-#include "HighScoreRecord.h"
+#include "base/records/HighScoreRecord.h"
 
-#include "RecordFields.h"
+#include "base/records/RecordFields.h"
 
 namespace zarle {
 

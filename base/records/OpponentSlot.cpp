@@ -1,6 +1,6 @@
-#include "OpponentSlot.h"
+#include "base/records/OpponentSlot.h"
 
-#include "RecordFields.h"
+#include "base/records/RecordFields.h"
 
 namespace zarle {
 

@@ -1,7 +1,7 @@
-#include "PersonalityRecord.h"
+#include "base/records/PersonalityRecord.h"
 
-#include "DamagedFile.h"
-#include "RecordFields.h"
+#include "base/records/DamagedFile.h"
+#include "base/records/RecordFields.h"
 
 #include <algorithm>
 

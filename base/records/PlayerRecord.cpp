@@ -1,6 +1,6 @@
-#include "PlayerRecord.h"
+#include "base/records/PlayerRecord.h"
 
-#include "RecordFields.h"
+#include "base/records/RecordFields.h"
 
 namespace zarle {
 

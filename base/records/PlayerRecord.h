@@ -3,7 +3,7 @@
 // and the four seats of the table. Record 1 of the file is the header: its Seats[0].Name is the
 // last player, the rest is the starting profile of every new player.
 
-#include "OpponentSlot.h"
+#include "base/records/OpponentSlot.h"
 
 #include <array>
 #include <cstddef>

@@ -4,7 +4,7 @@
 // beside the GameState and handed to the profiles, looks, dialogs and windows that use it; the
 // rules never read it.
 
-#include "PlayerRecord.h"
+#include "base/records/PlayerRecord.h"
 
 #include <cstdint>
 #include <set>

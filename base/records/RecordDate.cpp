@@ -1,4 +1,4 @@
-#include "RecordDate.h"
+#include "base/records/RecordDate.h"
 
 #include <cmath>
 #include <ctime>

@@ -3,9 +3,9 @@
 // function `fields(record, io)` naming each field's offset; decoding runs it with a FieldReader,
 // encoding with a FieldWriter, so the two directions cannot drift apart.
 
-#include "ByteOrder.h"
-#include "Card.h"
-#include "VbText.h"
+#include "base/records/ByteOrder.h"
+#include "base/Card.h"
+#include "base/text/VbText.h"
 
 #include <algorithm>
 #include <array>

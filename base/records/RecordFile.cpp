@@ -1,6 +1,6 @@
-#include "RecordFile.h"
+#include "base/records/RecordFile.h"
 
-#include "WholeFile.h"
+#include "base/records/WholeFile.h"
 
 #include <algorithm>
 #include <cerrno>

@@ -1,6 +1,6 @@
-#include "SavedGameRecord.h"
+#include "base/records/SavedGameRecord.h"
 
-#include "RecordFields.h"
+#include "base/records/RecordFields.h"
 
 namespace zarle {
 

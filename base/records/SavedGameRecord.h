@@ -2,7 +2,7 @@
 // The whole board state in one record of 6038 bytes: the record of the saved-games file and of
 // the per-move undo log. Index 0 of every pile is part of the layout but is not a card position.
 
-#include "Card.h"
+#include "base/Card.h"
 
 #include <array>
 #include <cstddef>

@@ -1,6 +1,6 @@
-#include "ScoreRecord.h"
+#include "base/records/ScoreRecord.h"
 
-#include "RecordFields.h"
+#include "base/records/RecordFields.h"
 
 #include <utility>
 

@@ -1,4 +1,4 @@
-#include "WholeFile.h"
+#include "base/records/WholeFile.h"
 
 #include <cerrno>
 #include <cstring>

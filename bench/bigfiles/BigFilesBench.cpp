@@ -17,10 +17,10 @@
 // largest that the picture decoders take unless told otherwise; all progressive JPEGs of full
 // colour resolution, the costliest to decode. The bench fails when a peak reaches 150 MB.
 
-#include "GameWindow.h"
-#include "dialogs/MsgBox.h"
-#include "frmWelcome.h"
-#include "pictures/Pictures.h"
+#include "board/GameWindow.h"
+#include "platform/dialogs/MsgBox.h"
+#include "persistence/dialogs/frmWelcome.h"
+#include "platform/pictures/Pictures.h"
 
 #include <QApplication>
 #include <QBuffer>

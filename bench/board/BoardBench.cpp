@@ -7,8 +7,8 @@
 // Run: QT_QPA_PLATFORM=offscreen ./board_bench [runs of the program (default 5)]   (or under
 // xvfb-run; a sound server makes the first answers include opening the sound device)
 
-#include "FirstAnswers.h"
-#include "GameWindow.h"
+#include "bench/board/FirstAnswers.h"
+#include "board/GameWindow.h"
 
 #include <QApplication>
 #include <QStringList>

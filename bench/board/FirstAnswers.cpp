@@ -1,9 +1,9 @@
-#include "FirstAnswers.h"
+#include "bench/board/FirstAnswers.h"
 
-#include "GameWindow.h"
-#include "ProgramFolder.h"
-#include "controls/PictureBox.h"
-#include "frmWelcome.h"
+#include "board/GameWindow.h"
+#include "bench/common/ProgramFolder.h"
+#include "platform/controls/PictureBox.h"
+#include "persistence/dialogs/frmWelcome.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -3,11 +3,11 @@
 // longest pause of the host's event loop while the flood was handled, the time it took and how many
 // lines the chat showed. The window stays responsive when no pause comes near 100 ms.
 
-#include "BoardChatView.h"
-#include "FakeBoard.h"
-#include "InternetWindows.h"
-#include "NetSide.h"
-#include "SessionChatLink.h"
+#include "network/windows/BoardChatView.h"
+#include "tests/support/engine/FakeBoard.h"
+#include "network/windows/InternetWindows.h"
+#include "tests/support/netplay/NetSide.h"
+#include "network/windows/SessionChatLink.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -3,8 +3,8 @@
 // build made it and leaves the build's own folder untouched, and the starting profile's sounds
 // turned down.
 
-#include "PlayerRecord.h"
-#include "RecordFile.h"
+#include "base/records/PlayerRecord.h"
+#include "base/records/RecordFile.h"
 
 #include <QDir>
 #include <QDirIterator>

@@ -2,7 +2,7 @@
 // P - 1 remotes, checks that every side's board equals the host's after every move, and prints
 // games per second and the median and worst time from a move sent to it applied on every side.
 
-#include "NetPlayHarness.h"
+#include "tests/support/netplay/NetPlayHarness.h"
 
 #include <QCoreApplication>
 

@@ -1,4 +1,4 @@
-#include "CardCensus.h"
+#include "bench/selfplay/CardCensus.h"
 
 #include <array>
 

@@ -2,7 +2,7 @@
 // What must hold after every turn: each card of the deck lies exactly once in the stock, the used
 // pile, the centers or a seat's piles, with its true value, and no pile passes its bounds.
 
-#include "GameState.h"
+#include "engine/GameState.h"
 
 #include <string>
 

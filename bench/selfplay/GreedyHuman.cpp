@@ -1,4 +1,4 @@
-#include "GreedyHuman.h"
+#include "bench/selfplay/GreedyHuman.h"
 
 namespace zarle::selfplay {
 

@@ -2,8 +2,8 @@
 // Seat 1 played through the engine's own routines for the human: the side card when it fits,
 // then any card that fits, then the first hand card onto the lowest hold pile.
 
-#include "Engine.h"
-#include "GameState.h"
+#include "engine/Engine.h"
+#include "engine/GameState.h"
 
 namespace zarle::selfplay {
 

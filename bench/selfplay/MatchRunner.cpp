@@ -1,9 +1,9 @@
-#include "MatchRunner.h"
+#include "bench/selfplay/MatchRunner.h"
 
-#include "CardCensus.h"
-#include "ComputerPlayer.h"
-#include "GreedyHuman.h"
-#include "NullPorts.h"
+#include "bench/selfplay/CardCensus.h"
+#include "opponents/ComputerPlayer.h"
+#include "bench/selfplay/GreedyHuman.h"
+#include "bench/selfplay/NullPorts.h"
 
 #include <algorithm>
 #include <chrono>

@@ -3,11 +3,11 @@
 // Message boxes answer Yes (a stalemate is reshuffled) and random numbers come from one seeded
 // generator.
 
-#include "BoardPort.h"
-#include "IdleServices.h"
-#include "OpponentsPorts.h"
-#include "SeededRandom.h"
-#include "ServicePorts.h"
+#include "engine/BoardPort.h"
+#include "engine/IdleServices.h"
+#include "opponents/OpponentsPorts.h"
+#include "engine/SeededRandom.h"
+#include "engine/ServicePorts.h"
 
 #include <cstdint>
 #include <functional>

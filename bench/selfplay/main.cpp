@@ -5,7 +5,7 @@
 // are played R times and each turn is timed by its quickest run, which keeps a busy machine's
 // pauses out of the longest turn.
 
-#include "MatchRunner.h"
+#include "bench/selfplay/MatchRunner.h"
 
 #include <cstdio>
 #include <cstdlib>

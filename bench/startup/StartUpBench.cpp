@@ -7,7 +7,7 @@
 // "fewer", which leaves out the intro sound and the pause start-up makes for it.
 //   startup_bench [runs per series (default 15)] [program folder (default: the build's)]
 
-#include "ProgramFolder.h"
+#include "bench/common/ProgramFolder.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,8 +1,8 @@
-#include "commands/BoardCommands.h"
+#include "board/commands/BoardCommands.h"
 
-#include "FrmZarle.h"
-#include "GameWindow.h"
-#include "shell/Browser.h"
+#include "board/FrmZarle.h"
+#include "board/GameWindow.h"
+#include "platform/shell/Browser.h"
 
 namespace zarle {
 

@@ -4,9 +4,9 @@
 // call them; FormControlCodes holds the whole keyboard interface of the board. Each command calls
 // the window or routine that does the work through the game window's parts.
 
-#include "commands/InternetCommands.h"
-#include "commands/KeypadMove.h"
-#include "menus/MenuStrip.h"
+#include "board/commands/InternetCommands.h"
+#include "board/commands/KeypadMove.h"
+#include "board/menus/MenuStrip.h"
 
 #include <functional>
 #include <memory>

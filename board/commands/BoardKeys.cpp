@@ -1,11 +1,11 @@
 // The board window's keys: shortcuts of the menus, the keypad move, emoticons, sound keys and a
 // few hidden views.
 
-#include "GameWindow.h"
-#include "commands/BoardCommands.h"
-#include "input/KeyCodes.h"
-#include "menus/frmBackground.h"
-#include "windows/frmSplash.h"
+#include "board/GameWindow.h"
+#include "board/commands/BoardCommands.h"
+#include "platform/input/KeyCodes.h"
+#include "board/menus/frmBackground.h"
+#include "board/windows/frmSplash.h"
 
 #include <array>
 #include <filesystem>

@@ -1,7 +1,7 @@
 // The Game menu's commands.
 
-#include "GameWindow.h"
-#include "commands/BoardCommands.h"
+#include "board/GameWindow.h"
+#include "board/commands/BoardCommands.h"
 
 namespace zarle {
 

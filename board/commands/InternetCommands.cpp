@@ -1,6 +1,6 @@
-#include "commands/InternetCommands.h"
+#include "board/commands/InternetCommands.h"
 
-#include "Messages.h"
+#include "network/protocol/Messages.h"
 
 #include <cstdlib>
 

@@ -3,8 +3,8 @@
 // windows are plugged in, NoInternetCommands answers with the refusals a player sees when no
 // network game is on.
 
-#include "GameState.h"
-#include "ServicePorts.h"
+#include "engine/GameState.h"
+#include "engine/ServicePorts.h"
 
 #include <string>
 #include <string_view>

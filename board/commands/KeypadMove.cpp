@@ -1,6 +1,6 @@
-#include "commands/KeypadMove.h"
+#include "board/commands/KeypadMove.h"
 
-#include "VbRound.h"
+#include "rendering/model/VbRound.h"
 
 namespace zarle {
 

@@ -4,8 +4,8 @@
 // 6..9 and 0 put a hand card on hold pile 1..4 and end the turn. The status line tells the two
 // steps apart; any other key cancels.
 
-#include "BoardPresenter.h"
-#include "Engine.h"
+#include "board/BoardPresenter.h"
+#include "engine/Engine.h"
 
 namespace zarle {
 

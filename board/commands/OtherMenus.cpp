@@ -1,11 +1,11 @@
 // The Options, Internet and Help menus' commands.
 
-#include "GameWindow.h"
-#include "SoundEffects.h"
-#include "Utilities.h"
-#include "commands/BoardCommands.h"
-#include "WebSites.h"
-#include "windows/frmAbout.h"
+#include "board/GameWindow.h"
+#include "rendering/sound/SoundEffects.h"
+#include "engine/Utilities.h"
+#include "board/commands/BoardCommands.h"
+#include "engine/WebSites.h"
+#include "board/windows/frmAbout.h"
 
 namespace zarle {
 

@@ -1,14 +1,14 @@
-#include "flash/WinnerFlash.h"
+#include "board/flash/WinnerFlash.h"
 
-#include "BoardPresenter.h"
-#include "BoardSurface.h"
-#include "CardArt.h"
-#include "CardArtPaths.h"
-#include "Personalities.h"
-#include "PersonalityPacks.h"
-#include "VbRound.h"
-#include "VbText.h"
-#include "pictures/Pictures.h"
+#include "board/BoardPresenter.h"
+#include "board/BoardSurface.h"
+#include "rendering/cards/CardArt.h"
+#include "rendering/cards/CardArtPaths.h"
+#include "opponents/Personalities.h"
+#include "opponents/PersonalityPacks.h"
+#include "rendering/model/VbRound.h"
+#include "base/text/VbText.h"
+#include "platform/pictures/Pictures.h"
 
 #include <QLabel>
 

@@ -6,8 +6,8 @@
 // the personality list, shows nothing. A new game started meanwhile ends the animation; a closing
 // program ends it at once.
 
-#include "GameState.h"
-#include "ServicePorts.h"
+#include "engine/GameState.h"
+#include "engine/ServicePorts.h"
 
 #include <QLabel>
 #include <QPixmap>

@@ -1,10 +1,10 @@
-#include "input/AvatarClicks.h"
+#include "board/input/AvatarClicks.h"
 
-#include "CardArtPaths.h"
-#include "FrmZarle.h"
-#include "VbRound.h"
-#include "controls/ControlEvents.h"
-#include "controls/VbControl.h"
+#include "rendering/cards/CardArtPaths.h"
+#include "board/FrmZarle.h"
+#include "rendering/model/VbRound.h"
+#include "platform/controls/ControlEvents.h"
+#include "platform/controls/VbControl.h"
 
 #include <QCursor>
 #include <QPixmap>

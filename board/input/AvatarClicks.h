@@ -4,9 +4,9 @@
 // another picture, a Ctrl click puts the personality's own picture back. Moving the mouse well
 // away from the click over the slap picture, or clicking it, takes the slap away again.
 
-#include "BoardPresenter.h"
-#include "GameState.h"
-#include "ServicePorts.h"
+#include "board/BoardPresenter.h"
+#include "engine/GameState.h"
+#include "engine/ServicePorts.h"
 
 #include <QObject>
 #include <QPointer>

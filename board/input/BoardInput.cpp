@@ -1,11 +1,11 @@
-#include "input/BoardInput.h"
+#include "board/input/BoardInput.h"
 
-#include "FrmZarle.h"
-#include "input/StatusPanels.h"
-#include "windows/frmHold.h"
+#include "board/FrmZarle.h"
+#include "board/input/StatusPanels.h"
+#include "board/windows/frmHold.h"
 
-#include "controls/CommandButton.h"
-#include "controls/StatusBar.h"
+#include "platform/controls/CommandButton.h"
+#include "platform/controls/StatusBar.h"
 
 #include <QChildEvent>
 

@@ -4,12 +4,12 @@
 // counts, the Deal button and the status bar's opponent panel. The handlers decide with the
 // plain hit test and listings beside them and hand every play over to the engine.
 
-#include "BoardPresenter.h"
-#include "DropTarget.h"
-#include "Engine.h"
-#include "HoldInfo.h"
-#include "controls/ControlEvents.h"
-#include "windows/frmHold.h"
+#include "board/BoardPresenter.h"
+#include "board/input/DropTarget.h"
+#include "engine/Engine.h"
+#include "board/input/HoldInfo.h"
+#include "platform/controls/ControlEvents.h"
+#include "board/windows/frmHold.h"
 
 #include <QObject>
 #include <QPointer>

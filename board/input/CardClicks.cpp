@@ -1,11 +1,11 @@
 // Double-clicks and keys on the human's cards, and clicks on the opponents' piles and the stock.
 
-#include "input/BoardInput.h"
+#include "board/input/BoardInput.h"
 
-#include "VbText.h"
+#include "base/text/VbText.h"
 
-#include "input/KeyCodes.h"
-#include "net/HostAddresses.h"
+#include "platform/input/KeyCodes.h"
+#include "platform/net/HostAddresses.h"
 
 #include <QApplication>
 

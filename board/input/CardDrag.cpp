@@ -1,11 +1,11 @@
 // Pressing, dragging and letting go of the human's card pictures.
 
-#include "input/BoardInput.h"
+#include "board/input/BoardInput.h"
 
-#include "VbRound.h"
-#include "VbText.h"
-#include "input/KeyCodes.h"
-#include "input/SlideHome.h"
+#include "rendering/model/VbRound.h"
+#include "base/text/VbText.h"
+#include "platform/input/KeyCodes.h"
+#include "board/input/SlideHome.h"
 
 namespace zarle {
 

@@ -1,4 +1,4 @@
-#include "DropTarget.h"
+#include "board/input/DropTarget.h"
 
 #include <cmath>
 

@@ -3,7 +3,7 @@
 // Top in pixels; nearness uses the large card's size whatever the display size, so the zones
 // are the same on small cards.
 
-#include "GameState.h"
+#include "engine/GameState.h"
 
 #include <array>
 

@@ -1,6 +1,6 @@
-#include "HoldInfo.h"
+#include "board/input/HoldInfo.h"
 
-#include "VbText.h"
+#include "base/text/VbText.h"
 
 #include <algorithm>
 #include <functional>

@@ -2,7 +2,7 @@
 // What the hidden-cards window lists: the cards beneath the top of a pile, the one nearest the
 // top first, at most ten of them, with the caption that counts them all.
 
-#include "GameState.h"
+#include "engine/GameState.h"
 
 #include <string>
 #include <string_view>

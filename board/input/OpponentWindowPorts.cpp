@@ -1,6 +1,6 @@
-#include "input/OpponentWindowPorts.h"
+#include "board/input/OpponentWindowPorts.h"
 
-#include "input/StatusPanels.h"
+#include "board/input/StatusPanels.h"
 
 #include <QApplication>
 #include <QTime>

@@ -3,8 +3,8 @@
 // status panels, a Game menu command, the warning beep, a picture's size, and the clock with a
 // one-shot timer for its wait for the human.
 
-#include "BoardPresenter.h"
-#include "OpponentsPorts.h"
+#include "board/BoardPresenter.h"
+#include "opponents/OpponentsPorts.h"
 
 #include <QTimer>
 

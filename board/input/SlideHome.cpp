@@ -1,4 +1,4 @@
-#include "SlideHome.h"
+#include "board/input/SlideHome.h"
 
 #include <algorithm>
 #include <cstdlib>

@@ -2,7 +2,7 @@
 // The way a dragged card picture slides back to where it was picked up: steps of 60 pixels along
 // the longer distance, without pauses, ending exactly at home.
 
-#include "CardFlight.h"
+#include "rendering/flight/CardFlight.h"
 
 #include <vector>
 

@@ -1,6 +1,6 @@
-#include "StatusPanels.h"
+#include "board/input/StatusPanels.h"
 
-#include "VbText.h"
+#include "base/text/VbText.h"
 
 namespace zarle {
 

@@ -2,8 +2,8 @@
 // The opponent's side of the status bar: its name, plays by source and wild cards, and which
 // opponent the name panel shows next.
 
-#include "BoardPort.h"
-#include "GameState.h"
+#include "engine/BoardPort.h"
+#include "engine/GameState.h"
 
 #include <string>
 

@@ -1,8 +1,8 @@
 // What internet play reaches of the board window. Called while the window's members are being
 // made: every part is only referred to here, and used once the program runs.
 
-#include "GameWindow.h"
-#include "input/StatusPanels.h"
+#include "board/GameWindow.h"
+#include "board/input/StatusPanels.h"
 
 namespace zarle {
 

@@ -1,6 +1,6 @@
-#include "InternetPlay.h"
+#include "board/internet/InternetPlay.h"
 
-#include "frmChat.h"
+#include "network/windows/frmChat.h"
 
 #include <QPushButton>
 #include <QWidget>

@@ -4,12 +4,12 @@
 // engine, the opponents and the saved games talk to; without a network game every call is the
 // session's quiet one.
 
-#include "BoardChatView.h"
-#include "EngineSessionGame.h"
-#include "InternetSession.h"
-#include "InternetWindows.h"
-#include "SessionChatLink.h"
-#include "commands/InternetCommands.h"
+#include "network/windows/BoardChatView.h"
+#include "network/session/EngineSessionGame.h"
+#include "network/session/InternetSession.h"
+#include "network/windows/InternetWindows.h"
+#include "network/windows/SessionChatLink.h"
+#include "board/commands/InternetCommands.h"
 
 #include <functional>
 

@@ -1,9 +1,9 @@
 // The chosen background picture painted over the board, under every control.
 
-#include "BoardPresenter.h"
+#include "board/BoardPresenter.h"
 
-#include "forms/Form.h"
-#include "looks/Backgrounds.h"
+#include "platform/forms/Form.h"
+#include "board/looks/Backgrounds.h"
 
 namespace zarle {
 

@@ -1,9 +1,9 @@
-#include "looks/Backgrounds.h"
+#include "board/looks/Backgrounds.h"
 
-#include "Profiles.h"
-#include "Utilities.h"
-#include "VbText.h"
-#include "pictures/Pictures.h"
+#include "persistence/profiles/Profiles.h"
+#include "engine/Utilities.h"
+#include "base/text/VbText.h"
+#include "platform/pictures/Pictures.h"
 
 #include <algorithm>
 

@@ -2,10 +2,10 @@
 // The table backgrounds the player steps through: the pictures of the backgrounds folder, then
 // the plain table colour, then the first picture again; and adding a picture to the folder.
 
-#include "BoardPresenter.h"
-#include "GameState.h"
-#include "ProfilePorts.h"
-#include "ServicePorts.h"
+#include "board/BoardPresenter.h"
+#include "engine/GameState.h"
+#include "persistence/profiles/ProfilePorts.h"
+#include "engine/ServicePorts.h"
 
 #include <filesystem>
 #include <functional>

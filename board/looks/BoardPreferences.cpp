@@ -1,9 +1,9 @@
-#include "looks/BoardPreferences.h"
+#include "board/looks/BoardPreferences.h"
 
-#include "CardSheet.h"
-#include "FrmZarle.h"
-#include "clsDLL.h"
-#include "looks/FormBackdrops.h"
+#include "rendering/cards/CardSheet.h"
+#include "board/FrmZarle.h"
+#include "rendering/cards/clsDLL.h"
+#include "board/looks/FormBackdrops.h"
 
 namespace zarle {
 

@@ -2,10 +2,10 @@
 // The board window as the preferences dialog changes it: message lines, the skin, face style and
 // back design put into force, the background stepped, and the table picture for its previews.
 
-#include "BoardPresenter.h"
-#include "PreferencesBoard.h"
-#include "looks/Backgrounds.h"
-#include "looks/TablePicture.h"
+#include "board/BoardPresenter.h"
+#include "persistence/dialogs/PreferencesBoard.h"
+#include "board/looks/Backgrounds.h"
+#include "board/looks/TablePicture.h"
 
 namespace zarle {
 

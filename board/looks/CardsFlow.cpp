@@ -1,10 +1,10 @@
-#include "looks/CardsFlow.h"
+#include "board/looks/CardsFlow.h"
 
-#include "CardPictureBank.h"
-#include "FrmZarle.h"
-#include "controls/PictureBox.h"
-#include "looks/FlowFrames.h"
-#include "pictures/Pictures.h"
+#include "rendering/cards/CardPictureBank.h"
+#include "board/FrmZarle.h"
+#include "platform/controls/PictureBox.h"
+#include "board/looks/FlowFrames.h"
+#include "platform/pictures/Pictures.h"
 
 #include <QApplication>
 #include <QMouseEvent>

@@ -5,9 +5,9 @@
 // a new game (which is dealt once the animation has stopped). While it runs the card back lies
 // in Data/~temp.bmp.
 
-#include "BoardPresenter.h"
-#include "GameState.h"
-#include "ServicePorts.h"
+#include "board/BoardPresenter.h"
+#include "engine/GameState.h"
+#include "engine/ServicePorts.h"
 
 #include <QImage>
 #include <QObject>

@@ -1,4 +1,4 @@
-#include "looks/FlowFrames.h"
+#include "board/looks/FlowFrames.h"
 
 #include <QPainter>
 

@@ -1,7 +1,7 @@
-#include "looks/FormBackdrops.h"
+#include "board/looks/FormBackdrops.h"
 
-#include "CardPictureBank.h"
-#include "forms/Form.h"
+#include "rendering/cards/CardPictureBank.h"
+#include "platform/forms/Form.h"
 
 #include <QLabel>
 #include <QPainter>

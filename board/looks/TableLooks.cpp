@@ -1,8 +1,8 @@
-#include "looks/TableLooks.h"
+#include "board/looks/TableLooks.h"
 
-#include "FrmZarle.h"
-#include "dialogs/CommonDialog.h"
-#include "frmOptions.h"
+#include "board/FrmZarle.h"
+#include "platform/dialogs/CommonDialog.h"
+#include "persistence/dialogs/frmOptions.h"
 
 namespace zarle {
 

@@ -3,12 +3,12 @@
 // preferences dialog, each callable on its own. The drawn menus, the keys and the end of a game
 // call in here.
 
-#include "BoardPresenter.h"
-#include "Engine.h"
-#include "help/HelpPort.h"
-#include "looks/Backgrounds.h"
-#include "looks/BoardPreferences.h"
-#include "looks/CardsFlow.h"
+#include "board/BoardPresenter.h"
+#include "engine/Engine.h"
+#include "platform/help/HelpPort.h"
+#include "board/looks/Backgrounds.h"
+#include "board/looks/BoardPreferences.h"
+#include "board/looks/CardsFlow.h"
 
 namespace zarle {
 

@@ -1,7 +1,7 @@
-#include "looks/TablePicture.h"
+#include "board/looks/TablePicture.h"
 
-#include "VbText.h"
-#include "pictures/Pictures.h"
+#include "base/text/VbText.h"
+#include "platform/pictures/Pictures.h"
 
 #include <QDateTime>
 #include <QFileInfo>

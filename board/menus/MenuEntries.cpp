@@ -1,4 +1,4 @@
-#include "menus/MenuEntries.h"
+#include "board/menus/MenuEntries.h"
 
 namespace zarle {
 

@@ -1,4 +1,4 @@
-#include "menus/MenuPopups.h"
+#include "board/menus/MenuPopups.h"
 
 #include <QMenu>
 

@@ -2,7 +2,7 @@
 // The three pop-up menus opened from the drop-down list: the sound level, the display size and
 // the web sites. Each returns the item chosen, or -1 when the pop-up was dismissed.
 
-#include "GameState.h"
+#include "engine/GameState.h"
 
 #include <QPoint>
 

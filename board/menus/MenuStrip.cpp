@@ -1,9 +1,9 @@
-#include "menus/MenuStrip.h"
+#include "board/menus/MenuStrip.h"
 
-#include "CardArt.h"
-#include "CardArtPaths.h"
-#include "FrmZarle.h"
-#include "controls/ListBox.h"
+#include "rendering/cards/CardArt.h"
+#include "rendering/cards/CardArtPaths.h"
+#include "board/FrmZarle.h"
+#include "platform/controls/ListBox.h"
 
 #include <QCursor>
 #include <QEvent>

@@ -5,12 +5,12 @@
 // until the window closes: by a choice, Esc, a click elsewhere, another title or the program
 // closing. Only then does the chosen command run.
 
-#include "BoardPresenter.h"
-#include "GameState.h"
-#include "ServicePorts.h"
-#include "menus/MenuEntries.h"
-#include "menus/MenuPopups.h"
-#include "menus/frmMenu.h"
+#include "board/BoardPresenter.h"
+#include "engine/GameState.h"
+#include "engine/ServicePorts.h"
+#include "board/menus/MenuEntries.h"
+#include "board/menus/MenuPopups.h"
+#include "board/menus/frmMenu.h"
 
 #include <QObject>
 #include <QPointer>

@@ -1,6 +1,6 @@
-#include "menus/frmBackground.h"
+#include "board/menus/frmBackground.h"
 
-#include "pictures/Pictures.h"
+#include "platform/pictures/Pictures.h"
 
 #include <QListWidget>
 #include <QVBoxLayout>

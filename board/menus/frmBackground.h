@@ -2,7 +2,7 @@
 // The background pictures of the backgrounds folder side by side, each under its name, in a window
 // beside the board (Ctrl+F9). A picture that cannot be read shows its name only.
 
-#include "forms/Form.h"
+#include "platform/forms/Form.h"
 
 #include <string>
 #include <vector>

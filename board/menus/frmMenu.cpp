@@ -1,7 +1,7 @@
-#include "menus/frmMenu.h"
+#include "board/menus/frmMenu.h"
 
-#include "controls/ImageBox.h"
-#include "controls/ListBox.h"
+#include "platform/controls/ImageBox.h"
+#include "platform/controls/ListBox.h"
 
 #include <QKeyEvent>
 

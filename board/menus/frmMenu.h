@@ -3,8 +3,8 @@
 // entries, kept above the board while open. The entry under the mouse is highlighted; a press on
 // the list reports the entry, and the window is unloaded when the press chose it.
 
-#include "forms/Class1.h"
-#include "forms/Form.h"
+#include "platform/forms/Class1.h"
+#include "platform/forms/Form.h"
 
 #include <functional>
 #include <string>

@@ -1,11 +1,11 @@
 #pragma once
 // The board window's parts that its start-up and shut-down work with.
 
-#include "BoardPresenter.h"
-#include "CardPictureBank.h"
-#include "Engine.h"
-#include "Profiles.h"
-#include "startup/StartUpState.h"
+#include "board/BoardPresenter.h"
+#include "rendering/cards/CardPictureBank.h"
+#include "engine/Engine.h"
+#include "persistence/profiles/Profiles.h"
+#include "board/startup/StartUpState.h"
 
 #include <functional>
 

@@ -1,7 +1,7 @@
-#include "startup/BoardProfileNeighbours.h"
+#include "board/startup/BoardProfileNeighbours.h"
 
-#include "Personalities.h"
-#include "Statistics.h"
+#include "opponents/Personalities.h"
+#include "persistence/games/Statistics.h"
 
 namespace zarle {
 

@@ -1,10 +1,10 @@
 #pragma once
 // The engine and the computer personalities as the player profiles reach them.
 
-#include "BoardPort.h"
-#include "Engine.h"
-#include "ProfilePorts.h"
-#include "ProfileState.h"
+#include "engine/BoardPort.h"
+#include "engine/Engine.h"
+#include "persistence/profiles/ProfilePorts.h"
+#include "base/records/ProfileState.h"
 
 namespace zarle {
 

@@ -1,8 +1,8 @@
-#include "startup/BoardProfileView.h"
+#include "board/startup/BoardProfileView.h"
 
-#include "VbRound.h"
-#include "clsDLL.h"
-#include "dialogs/CommonDialog.h"
+#include "rendering/model/VbRound.h"
+#include "rendering/cards/clsDLL.h"
+#include "platform/dialogs/CommonDialog.h"
 
 #include <QWidget>
 

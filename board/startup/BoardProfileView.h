@@ -2,8 +2,8 @@
 // The board window as the player profiles see it: controls, card pictures, the table's look and
 // layout, and the file dialog.
 
-#include "BoardPresenter.h"
-#include "ProfilePorts.h"
+#include "board/BoardPresenter.h"
+#include "persistence/profiles/ProfilePorts.h"
 
 namespace zarle {
 

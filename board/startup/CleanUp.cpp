@@ -1,7 +1,7 @@
-#include "startup/CleanUp.h"
+#include "board/startup/CleanUp.h"
 
-#include "SoundEffects.h"
-#include "startup/GameFonts.h"
+#include "rendering/sound/SoundEffects.h"
+#include "board/startup/GameFonts.h"
 
 #include <QApplication>
 #include <QWidget>

@@ -1,9 +1,9 @@
 #pragma once
 // The two clean-ups of shut-down (and of a start-up that broke off).
 
-#include "GameState.h"
-#include "ProfileState.h"
-#include "ServicePorts.h"
+#include "engine/GameState.h"
+#include "base/records/ProfileState.h"
+#include "engine/ServicePorts.h"
 
 class QWidget;
 

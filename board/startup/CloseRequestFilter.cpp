@@ -1,4 +1,4 @@
-#include "startup/CloseRequestFilter.h"
+#include "board/startup/CloseRequestFilter.h"
 
 #include <QEvent>
 #include <QWidget>

@@ -1,6 +1,6 @@
-#include "startup/CommandLine.h"
+#include "board/startup/CommandLine.h"
 
-#include "VbText.h"
+#include "base/text/VbText.h"
 
 namespace zarle {
 

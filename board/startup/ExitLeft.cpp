@@ -1,11 +1,11 @@
-#include "startup/ShutDown.h"
+#include "board/startup/ShutDown.h"
 
-#include "ScoreRecord.h"
-#include "UndoLog.h"
-#include "Utilities.h"
-#include "VbRound.h"
-#include "WindowPlacement.h"
-#include "startup/CleanUp.h"
+#include "base/records/ScoreRecord.h"
+#include "engine/UndoLog.h"
+#include "engine/Utilities.h"
+#include "rendering/model/VbRound.h"
+#include "persistence/profiles/WindowPlacement.h"
+#include "board/startup/CleanUp.h"
 
 #include <QWidget>
 

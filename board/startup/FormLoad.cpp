@@ -1,15 +1,15 @@
 // Loading the board window: the whole start-up in one pass, in its order.
 
-#include "startup/StartUp.h"
+#include "board/startup/StartUp.h"
 
-#include "FrmZarle.h"
-#include "StartUpLayout.h"
-#include "VbText.h"
-#include "controls/StatusBar.h"
-#include "settings/Registry.h"
-#include "startup/CleanUp.h"
-#include "startup/CommandLine.h"
-#include "startup/GameFonts.h"
+#include "board/FrmZarle.h"
+#include "board/StartUpLayout.h"
+#include "base/text/VbText.h"
+#include "platform/controls/StatusBar.h"
+#include "platform/settings/Registry.h"
+#include "board/startup/CleanUp.h"
+#include "board/startup/CommandLine.h"
+#include "board/startup/GameFonts.h"
 
 #include <QCoreApplication>
 

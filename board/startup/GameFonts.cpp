@@ -1,6 +1,6 @@
-#include "startup/GameFonts.h"
+#include "board/startup/GameFonts.h"
 
-#include "fonts/PrivateFonts.h"
+#include "platform/fonts/PrivateFonts.h"
 
 #include <array>
 #include <filesystem>

@@ -1,17 +1,17 @@
 // The start-up sequence: nothing is written into the program folder before the data files are
 // known to be there.
 
-#include "startup/StartUp.h"
+#include "board/startup/StartUp.h"
 
-#include "DamagedGameFiles.h"
-#include "ScoreRecord.h"
-#include "SoundSetUp.h"
-#include "StartUpLayout.h"
-#include "Utilities.h"
-#include "VbRound.h"
-#include "WindowPlacement.h"
-#include "screen/ScreenMetrics.h"
-#include "startup/GameFonts.h"
+#include "persistence/games/DamagedGameFiles.h"
+#include "base/records/ScoreRecord.h"
+#include "rendering/sound/SoundSetUp.h"
+#include "board/StartUpLayout.h"
+#include "engine/Utilities.h"
+#include "rendering/model/VbRound.h"
+#include "persistence/profiles/WindowPlacement.h"
+#include "platform/screen/ScreenMetrics.h"
+#include "board/startup/GameFonts.h"
 
 namespace zarle {
 

@@ -4,7 +4,7 @@
 // stopped, temporary files deleted, the undo log closed and deleted, the settings records, window placement
 // and profile saved, the private fonts removed and the other windows closed.
 
-#include "startup/BoardParts.h"
+#include "board/startup/BoardParts.h"
 
 #include <QTimer>
 

@@ -4,9 +4,9 @@
 // sounds, window placement, lists and preferences), the board drawn and shown, the welcome and
 // the greeting.
 
-#include "shell/InstanceLock.h"
-#include "startup/BoardParts.h"
-#include "windows/frmSplash.h"
+#include "platform/shell/InstanceLock.h"
+#include "board/startup/BoardParts.h"
+#include "board/windows/frmSplash.h"
 
 #include <QString>
 

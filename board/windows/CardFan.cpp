@@ -1,6 +1,6 @@
-#include "windows/CardFan.h"
+#include "board/windows/CardFan.h"
 
-#include "CardPictureBank.h"
+#include "rendering/cards/CardPictureBank.h"
 
 #include <QPainter>
 #include <QTransform>

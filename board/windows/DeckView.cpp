@@ -1,7 +1,7 @@
-#include "windows/DeckView.h"
+#include "board/windows/DeckView.h"
 
-#include "CardGeometry.h"
-#include "CardPictureBank.h"
+#include "rendering/cards/CardGeometry.h"
+#include "rendering/cards/CardPictureBank.h"
 
 #include <QPainter>
 

@@ -2,8 +2,8 @@
 // The developer's view of the shuffled deck: every card of the stock as a face, in deck order,
 // twenty overlapping faces a row. Each new deal in developer mode opens one more.
 
-#include "GameState.h"
-#include "forms/Form.h"
+#include "engine/GameState.h"
+#include "platform/forms/Form.h"
 
 namespace zarle {
 

@@ -1,6 +1,6 @@
-#include "windows/DisplayStats.h"
+#include "board/windows/DisplayStats.h"
 
-#include "VbText.h"
+#include "base/text/VbText.h"
 
 namespace zarle {
 

@@ -1,8 +1,8 @@
-#include "windows/SmallWindows.h"
+#include "board/windows/SmallWindows.h"
 
-#include "screen/ScreenMetrics.h"
-#include "units/Twips.h"
-#include "windows/DisplayStats.h"
+#include "platform/screen/ScreenMetrics.h"
+#include "platform/units/Twips.h"
+#include "board/windows/DisplayStats.h"
 
 #include <QScreen>
 

@@ -4,14 +4,14 @@
 // ("frmStdSm"); and the developer's display report. Every entry can be called on its own, from
 // the menus, the keys or the tests.
 
-#include "BoardPresenter.h"
-#include "CardPictureBank.h"
-#include "GameState.h"
-#include "ServicePorts.h"
-#include "startup/StartUpState.h"
-#include "windows/DeckView.h"
-#include "windows/frmCounter.h"
-#include "windows/frmTip.h"
+#include "board/BoardPresenter.h"
+#include "rendering/cards/CardPictureBank.h"
+#include "engine/GameState.h"
+#include "engine/ServicePorts.h"
+#include "board/startup/StartUpState.h"
+#include "board/windows/DeckView.h"
+#include "board/windows/frmCounter.h"
+#include "board/windows/frmTip.h"
 
 #include <QPointer>
 

@@ -1,6 +1,6 @@
-#include "windows/TextFile.h"
+#include "board/windows/TextFile.h"
 
-#include "files/FileHead.h"
+#include "platform/files/FileHead.h"
 
 #include <QStringDecoder>
 

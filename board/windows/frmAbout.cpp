@@ -1,11 +1,11 @@
-#include "windows/frmAbout.h"
+#include "board/windows/frmAbout.h"
 
-#include "SoundFiles.h"
-#include "Utilities.h"
-#include "VbText.h"
-#include "WebSites.h"
-#include "windows/CardFan.h"
-#include "windows/ProgramInfo.h"
+#include "rendering/sound/SoundFiles.h"
+#include "engine/Utilities.h"
+#include "base/text/VbText.h"
+#include "engine/WebSites.h"
+#include "board/windows/CardFan.h"
+#include "board/windows/ProgramInfo.h"
 
 #include <QBoxLayout>
 #include <QEventLoop>

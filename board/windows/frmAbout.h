@@ -2,11 +2,11 @@
 // The about window of the Help menu: title, version, the makers' lines, the web site and texts of
 // the text store. Its icon plays a sound; a right click on it reveals the credits.
 
-#include "ServicePorts.h"
-#include "controls/CommandButton.h"
-#include "controls/ImageBox.h"
-#include "controls/Label.h"
-#include "forms/Form.h"
+#include "engine/ServicePorts.h"
+#include "platform/controls/CommandButton.h"
+#include "platform/controls/ImageBox.h"
+#include "platform/controls/Label.h"
+#include "platform/forms/Form.h"
 
 #include <string>
 

@@ -1,4 +1,4 @@
-#include "windows/frmCounter.h"
+#include "board/windows/frmCounter.h"
 
 #include <QPainter>
 #include <QRegularExpression>

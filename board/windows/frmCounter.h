@@ -3,12 +3,12 @@
 // (four lines a player) and a column per rank, Ace to King; 1 for a card seen, an underscore for
 // one not yet seen. It stays on top of the board; Enter or F8 closes it.
 
-#include "GameState.h"
-#include "controls/ControlArray.h"
-#include "controls/ImageBox.h"
-#include "controls/Label.h"
-#include "forms/Class1.h"
-#include "forms/Form.h"
+#include "engine/GameState.h"
+#include "platform/controls/ControlArray.h"
+#include "platform/controls/ImageBox.h"
+#include "platform/controls/Label.h"
+#include "platform/forms/Class1.h"
+#include "platform/forms/Form.h"
 
 #include <string>
 

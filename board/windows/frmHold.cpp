@@ -1,10 +1,10 @@
-#include "windows/frmHold.h"
+#include "board/windows/frmHold.h"
 
-#include "CardPictureBank.h"
-#include "VbRound.h"
-#include "forms/EdgeLines.h"
-#include "looks/FormBackdrops.h"
-#include "units/Twips.h"
+#include "rendering/cards/CardPictureBank.h"
+#include "rendering/model/VbRound.h"
+#include "platform/forms/EdgeLines.h"
+#include "board/looks/FormBackdrops.h"
+#include "platform/units/Twips.h"
 
 #include <QGuiApplication>
 #include <QScreen>

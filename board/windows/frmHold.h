@@ -4,13 +4,13 @@
 // anywhere; a click on it remembers where it stands, for this run and the player's preferences.
 // Closing it only hides it; code unloads it.
 
-#include "ProfileState.h"
-#include "controls/CommandButton.h"
-#include "controls/ControlArray.h"
-#include "controls/Label.h"
-#include "controls/PictureBox.h"
-#include "forms/Form.h"
-#include "input/HoldInfo.h"
+#include "base/records/ProfileState.h"
+#include "platform/controls/CommandButton.h"
+#include "platform/controls/ControlArray.h"
+#include "platform/controls/Label.h"
+#include "platform/controls/PictureBox.h"
+#include "platform/forms/Form.h"
+#include "board/input/HoldInfo.h"
 
 namespace zarle {
 

@@ -1,7 +1,7 @@
-#include "windows/frmSplash.h"
+#include "board/windows/frmSplash.h"
 
-#include "windows/CardFan.h"
-#include "windows/ProgramInfo.h"
+#include "board/windows/CardFan.h"
+#include "board/windows/ProgramInfo.h"
 
 #include <QGuiApplication>
 #include <QScreen>

@@ -2,10 +2,10 @@
 // The window shown while the program starts: the game's name, version and legal notice beside a
 // fan of cards. A key or a click on it closes it early.
 
-#include "controls/ImageBox.h"
-#include "controls/Label.h"
-#include "controls/VbControl.h"
-#include "forms/Form.h"
+#include "platform/controls/ImageBox.h"
+#include "platform/controls/Label.h"
+#include "platform/controls/VbControl.h"
+#include "platform/forms/Form.h"
 
 #include <QFrame>
 

@@ -1,11 +1,11 @@
-#include "windows/frmTip.h"
+#include "board/windows/frmTip.h"
 
-#include "VbText.h"
-#include "files/FileHead.h"
-#include "help/HelpPort.h"
-#include "settings/Registry.h"
-#include "windows/CardFan.h"
-#include "windows/TextFile.h"
+#include "base/text/VbText.h"
+#include "platform/files/FileHead.h"
+#include "platform/help/HelpPort.h"
+#include "platform/settings/Registry.h"
+#include "board/windows/CardFan.h"
+#include "board/windows/TextFile.h"
 
 #include <QBoxLayout>
 #include <QCheckBox>

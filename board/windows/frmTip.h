@@ -3,12 +3,12 @@
 // the board. The settings store keeps the last tip shown ("Tip Number") and whether the window
 // opens at start-up ("Show Tips at Startup"); the tip number is written when the window closes.
 
-#include "controls/CommandButton.h"
-#include "controls/ControlArray.h"
-#include "controls/Label.h"
-#include "controls/PictureBox.h"
-#include "forms/Class1.h"
-#include "forms/Form.h"
+#include "platform/controls/CommandButton.h"
+#include "platform/controls/ControlArray.h"
+#include "platform/controls/Label.h"
+#include "platform/controls/PictureBox.h"
+#include "platform/forms/Class1.h"
+#include "platform/forms/Form.h"
 
 #include <QStringList>
 

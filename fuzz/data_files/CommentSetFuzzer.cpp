@@ -1,12 +1,12 @@
 // A comment set from outside: whatever its bytes, the seat's lines are the set's twenty or its own,
 // never garbage, and the editor reads twenty lines that fit their records and are text.
 
-#include "CommentSets.h"
-#include "DamagedFile.h"
-#include "FuzzFolder.h"
-#include "GameState.h"
-#include "Personalities.h"
-#include "VbText.h"
+#include "opponents/CommentSets.h"
+#include "base/records/DamagedFile.h"
+#include "fuzz/data_files/FuzzFolder.h"
+#include "engine/GameState.h"
+#include "opponents/Personalities.h"
+#include "base/text/VbText.h"
 
 #include <cstdlib>
 

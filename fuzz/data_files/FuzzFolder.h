@@ -2,7 +2,7 @@
 // A program folder of the fuzz process's own under the temporary folder, with the data folders
 // the loaders look in, removed when the process ends; and a file in it that holds one input.
 
-#include "TempFolder.h"
+#include "tests/support/TempFolder.h"
 
 #include <cstdint>
 #include <filesystem>

@@ -1,11 +1,11 @@
 // A personality file from outside: whatever its bytes, the seat gets a personality (the lead's when
 // the file is damaged), the sound lists read, and no text that comes out holds garbage.
 
-#include "CustomSounds.h"
-#include "DamagedFile.h"
-#include "FuzzFolder.h"
-#include "GameState.h"
-#include "Personalities.h"
+#include "opponents/CustomSounds.h"
+#include "base/records/DamagedFile.h"
+#include "fuzz/data_files/FuzzFolder.h"
+#include "engine/GameState.h"
+#include "opponents/Personalities.h"
 
 #include <cstdlib>
 

@@ -2,8 +2,8 @@
 // the asked number of distinct cards of the deck, and the host's own message for that deck reads
 // back to the same cards and rules.
 
-#include "DeckMessage.h"
-#include "GameState.h"
+#include "engine/DeckMessage.h"
+#include "engine/GameState.h"
 
 #include <array>
 #include <cstdlib>

@@ -3,7 +3,7 @@
 // of the whole game); what the host and the first remote received is saved in the fuzzer's input
 // form. Usage: network_dispatch_capture <seed folder>
 
-#include "DispatchSide.h"
+#include "fuzz/network_dispatch/DispatchSide.h"
 
 #include <QCoreApplication>
 #include <QThread>

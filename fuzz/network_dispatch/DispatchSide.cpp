@@ -1,6 +1,6 @@
-#include "DispatchSide.h"
+#include "fuzz/network_dispatch/DispatchSide.h"
 
-#include "SimpleHuman.h"
+#include "tests/support/engine/SimpleHuman.h"
 
 namespace zarle::fuzzing {
 

@@ -3,16 +3,16 @@
 // player and session behind recording fakes, on stand-in links instead of sockets. Its player is a
 // simple policy: seat the table, start the games (host), deal, play what fits, else discard.
 
-#include "ComputerPlayer.h"
-#include "Engine.h"
-#include "EngineSessionGame.h"
-#include "FakeBoard.h"
-#include "FakeNeighbours.h"
-#include "FakeServices.h"
-#include "InternetSession.h"
-#include "QuietPorts.h"
-#include "StandInLinks.h"
-#include "Transcript.h"
+#include "opponents/ComputerPlayer.h"
+#include "engine/Engine.h"
+#include "network/session/EngineSessionGame.h"
+#include "tests/support/engine/FakeBoard.h"
+#include "tests/support/engine/FakeNeighbours.h"
+#include "tests/support/engine/FakeServices.h"
+#include "network/session/InternetSession.h"
+#include "tests/support/engine/QuietPorts.h"
+#include "fuzz/network_dispatch/StandInLinks.h"
+#include "tests/support/engine/Transcript.h"
 
 #include <memory>
 

@@ -15,11 +15,11 @@
 // When the chunks are used up, a host that still listens is joined by a well-behaved joiner; then
 // the program closes, which ends every wait.
 
-#include "DispatchSide.h"
-#include "GameInvariants.h"
-#include "LineFramer.h"
-#include "Messages.h"
-#include "net/Winsock.h"
+#include "fuzz/network_dispatch/DispatchSide.h"
+#include "tests/support/engine/GameInvariants.h"
+#include "network/protocol/LineFramer.h"
+#include "network/protocol/Messages.h"
+#include "platform/net/Winsock.h"
 
 #include <QCoreApplication>
 #include <QTimer>

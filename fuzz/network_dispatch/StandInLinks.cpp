@@ -1,6 +1,6 @@
-#include "StandInLinks.h"
+#include "fuzz/network_dispatch/StandInLinks.h"
 
-#include "net/Winsock.h"
+#include "platform/net/Winsock.h"
 
 namespace zarle::fuzzing {
 

@@ -2,7 +2,7 @@
 // Connections with no socket under them: what the session sends is kept, and bytes, a peer's
 // close or a joiner's knock are handed to the session as if they had come over the network.
 
-#include "SessionSockets.h"
+#include "network/session/SessionSockets.h"
 
 #include <array>
 #include <functional>

@@ -1,9 +1,9 @@
 // A peer's byte stream: the framer never keeps more than a line's limit, and every line it gives
 // is read by the parser, as a host and as a remote, without fault.
 
-#include "LineFramer.h"
-#include "TableLayout.h"
-#include "WireLine.h"
+#include "network/protocol/LineFramer.h"
+#include "network/protocol/TableLayout.h"
+#include "network/protocol/WireLine.h"
 
 #include <cstdint>
 #include <cstdlib>

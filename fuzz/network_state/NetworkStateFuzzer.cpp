@@ -2,9 +2,9 @@
 // The first byte picks the reader (the deck, the list, or an older peer's list) and the seat or
 // the peer's version; the rest is the text after the tag.
 
-#include "DeckMessage.h"
-#include "GameStateList.h"
-#include "OldGameStateList.h"
+#include "engine/DeckMessage.h"
+#include "network/protocol/GameStateList.h"
+#include "network/protocol/OldGameStateList.h"
 
 #include <cstdint>
 #include <cstdlib>

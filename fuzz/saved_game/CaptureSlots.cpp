@@ -3,11 +3,11 @@
 // starts (its turn-start copy) taken at the deal, a third and two thirds into the game and at the
 // last turn. Every seed is a whole record the check passes. Usage: saved_game_capture <seed folder>
 
-#include "GameState.h"
-#include "MatchRunner.h"
-#include "SavedGameCheck.h"
-#include "SavedGameCopy.h"
-#include "SavedGameRecord.h"
+#include "engine/GameState.h"
+#include "bench/selfplay/MatchRunner.h"
+#include "persistence/games/SavedGameCheck.h"
+#include "persistence/games/SavedGameCopy.h"
+#include "base/records/SavedGameRecord.h"
 
 #include <cstdio>
 #include <filesystem>

@@ -3,10 +3,10 @@
 // shorter inputs are changes (offset, byte) to a sound two-player game, so that the search starts
 // next to records that pass.
 
-#include "GameState.h"
-#include "SavedGameCheck.h"
-#include "SavedGameCopy.h"
-#include "SavedGameRecord.h"
+#include "engine/GameState.h"
+#include "persistence/games/SavedGameCheck.h"
+#include "persistence/games/SavedGameCopy.h"
+#include "base/records/SavedGameRecord.h"
 
 #include <cstdint>
 #include <cstdlib>

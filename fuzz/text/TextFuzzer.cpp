@@ -2,9 +2,9 @@
 // as finite values, Latin-1 survives a trip through UTF-8, fixed-width fields keep their width,
 // and trimming and upper-casing never grow or break the text.
 
-#include "DamagedFile.h"
-#include "ProfileText.h"
-#include "VbText.h"
+#include "base/records/DamagedFile.h"
+#include "persistence/profiles/ProfileText.h"
+#include "base/text/VbText.h"
 
 #include <array>
 #include <cmath>

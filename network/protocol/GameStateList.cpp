@@ -1,10 +1,10 @@
-#include "GameStateList.h"
+#include "network/protocol/GameStateList.h"
 
-#include "ListNumbers.h"
-#include "WireLine.h"
+#include "network/protocol/ListNumbers.h"
+#include "network/protocol/WireLine.h"
 
-#include "Rules.h"
-#include "VbText.h"
+#include "engine/Rules.h"
+#include "base/text/VbText.h"
 
 #include <charconv>
 #include <vector>

@@ -3,7 +3,7 @@
 // id; every number is followed by "#". The receiver reads the list into a separate game, checks
 // every count, range and the card set, and only then takes it over.
 
-#include "GameState.h"
+#include "engine/GameState.h"
 
 #include <optional>
 #include <string>

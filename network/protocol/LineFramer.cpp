@@ -1,4 +1,4 @@
-#include "LineFramer.h"
+#include "network/protocol/LineFramer.h"
 
 namespace zarle {
 

@@ -2,7 +2,7 @@
 // The numbers of a game list, each followed by "#": written in order, and read in order with each
 // number checked against its range.
 
-#include "VbText.h"
+#include "base/text/VbText.h"
 
 #include <string>
 #include <utility>

@@ -1,6 +1,6 @@
-#include "Messages.h"
+#include "network/protocol/Messages.h"
 
-#include "VbText.h"
+#include "base/text/VbText.h"
 
 namespace zarle {
 

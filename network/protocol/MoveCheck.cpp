@@ -1,4 +1,4 @@
-#include "MoveCheck.h"
+#include "network/protocol/MoveCheck.h"
 
 namespace zarle {
 

@@ -2,7 +2,7 @@
 // A card move received from a peer, checked against the moving seat's piles (the working copy)
 // with the same rules this side's own player is held to, before anything changes.
 
-#include "GameState.h"
+#include "engine/GameState.h"
 
 #include <optional>
 

@@ -1,8 +1,8 @@
-#include "OldGameStateList.h"
+#include "network/protocol/OldGameStateList.h"
 
-#include "ListNumbers.h"
-#include "Rules.h"
-#include "VbText.h"
+#include "network/protocol/ListNumbers.h"
+#include "engine/Rules.h"
+#include "base/text/VbText.h"
 
 namespace zarle {
 

@@ -4,7 +4,7 @@
 // without a version, "40", sends the values only). The receiver keeps every pair mirrored: the
 // sender's seat 2 is its own side.
 
-#include "GameStateList.h"
+#include "network/protocol/GameStateList.h"
 
 namespace zarle {
 

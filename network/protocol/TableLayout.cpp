@@ -1,4 +1,4 @@
-#include "TableLayout.h"
+#include "network/protocol/TableLayout.h"
 
 namespace zarle {
 

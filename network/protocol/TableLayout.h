@@ -1,9 +1,9 @@
 #pragma once
 // The host's "LO" as a remote takes it: checked whole, then applied.
 
-#include "WireLine.h"
+#include "network/protocol/WireLine.h"
 
-#include "GameState.h"
+#include "engine/GameState.h"
 
 #include <array>
 #include <optional>

@@ -1,6 +1,6 @@
-#include "WireLine.h"
+#include "network/protocol/WireLine.h"
 
-#include "VbText.h"
+#include "base/text/VbText.h"
 
 #include <array>
 

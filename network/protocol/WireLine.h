@@ -1,7 +1,7 @@
 #pragma once
 // One received protocol line, read by the character positions every peer writes them at.
 
-#include "NetCodes.h"
+#include "engine/NetCodes.h"
 
 #include <string>
 #include <string_view>

@@ -1,6 +1,6 @@
-#include "FolderFiles.h"
+#include "network/scores/FolderFiles.h"
 
-#include "ProfileText.h"
+#include "persistence/profiles/ProfileText.h"
 
 #include <algorithm>
 #include <system_error>

@@ -1,12 +1,12 @@
-#include "NetScoreFiles.h"
+#include "network/scores/NetScoreFiles.h"
 
-#include "PeerName.h"
-#include "ProfileText.h"
-#include "RecordFile.h"
-#include "Rules.h"
-#include "Saturating.h"
-#include "ScoreRecord.h"
-#include "VbText.h"
+#include "network/scores/PeerName.h"
+#include "persistence/profiles/ProfileText.h"
+#include "base/records/RecordFile.h"
+#include "engine/Rules.h"
+#include "engine/Saturating.h"
+#include "base/records/ScoreRecord.h"
+#include "base/text/VbText.h"
 
 #include <system_error>
 

@@ -5,8 +5,8 @@
 // opponent met; a 3- or 4-player file keeps line-ups of n records (the owner, then the opponents
 // in seat order), each counted from that player's point of view.
 
-#include "GameState.h"
-#include "ServicePorts.h"
+#include "engine/GameState.h"
+#include "engine/ServicePorts.h"
 
 #include <filesystem>
 #include <string>

@@ -1,9 +1,9 @@
-#include "NetScoreLists.h"
+#include "network/scores/NetScoreLists.h"
 
-#include "FolderFiles.h"
-#include "ProfileText.h"
-#include "RecordFile.h"
-#include "VbText.h"
+#include "network/scores/FolderFiles.h"
+#include "persistence/profiles/ProfileText.h"
+#include "base/records/RecordFile.h"
+#include "base/text/VbText.h"
 
 #include <algorithm>
 #include <system_error>

@@ -2,7 +2,7 @@
 // Reading an internet score file for the viewer, the competitions of a player, and the viewer's
 // deletions: an opponent of a 2-player file, a line-up of a 3- or 4-player file, a whole file.
 
-#include "ScoreRecord.h"
+#include "base/records/ScoreRecord.h"
 
 #include <filesystem>
 #include <string>

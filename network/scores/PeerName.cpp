@@ -1,6 +1,6 @@
-#include "PeerName.h"
+#include "network/scores/PeerName.h"
 
-#include "VbText.h"
+#include "base/text/VbText.h"
 
 namespace zarle {
 

@@ -1,10 +1,10 @@
-#include "frmScoresNet.h"
+#include "network/scores/frmScoresNet.h"
 
-#include "NetScoreFiles.h"
-#include "NetScoreLists.h"
-#include "ProfileText.h"
-#include "QtText.h"
-#include "VbText.h"
+#include "network/scores/NetScoreFiles.h"
+#include "network/scores/NetScoreLists.h"
+#include "persistence/profiles/ProfileText.h"
+#include "network/scores/QtText.h"
+#include "base/text/VbText.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -3,9 +3,9 @@
 // player and table size at a time, with the player's competitions; deletes an opponent, a
 // line-up or a whole file.
 
-#include "GameState.h"
-#include "ProfileState.h"
-#include "ServicePorts.h"
+#include "engine/GameState.h"
+#include "base/records/ProfileState.h"
+#include "engine/ServicePorts.h"
 
 #include <QDialog>
 

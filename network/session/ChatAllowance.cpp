@@ -1,4 +1,4 @@
-#include "ChatAllowance.h"
+#include "network/session/ChatAllowance.h"
 
 #include <algorithm>
 

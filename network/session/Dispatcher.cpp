@@ -1,9 +1,9 @@
 // The dispatcher's common part: the hello's count, the duplicate filter, the move fields and the
 // counting of acknowledgements, then the host's or the remote's switch and the closing steps.
 
-#include "InternetSession.h"
+#include "network/session/InternetSession.h"
 
-#include "VbText.h"
+#include "base/text/VbText.h"
 
 namespace zarle {
 

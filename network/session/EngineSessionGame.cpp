@@ -1,7 +1,7 @@
-#include "EngineSessionGame.h"
+#include "network/session/EngineSessionGame.h"
 
-#include "ComputerPlayer.h"
-#include "Engine.h"
+#include "opponents/ComputerPlayer.h"
+#include "engine/Engine.h"
 
 namespace zarle {
 

@@ -3,7 +3,7 @@
 // can do (laying the board out anew, the captions, the Game menu's save, the local opponents)
 // comes as hooks; a hook left empty does nothing.
 
-#include "SessionGamePort.h"
+#include "network/session/SessionGamePort.h"
 
 #include <functional>
 

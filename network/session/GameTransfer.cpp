@@ -1,12 +1,12 @@
 // A whole game sent to every remote player (the host restored or restarted one).
 
-#include "InternetSession.h"
+#include "network/session/InternetSession.h"
 
-#include "GameStateList.h"
-#include "Messages.h"
-#include "OldGameStateList.h"
+#include "network/protocol/GameStateList.h"
+#include "network/protocol/Messages.h"
+#include "network/protocol/OldGameStateList.h"
 
-#include "VbText.h"
+#include "base/text/VbText.h"
 
 namespace zarle {
 

@@ -1,12 +1,12 @@
 // The host's side of the dispatcher: joiners' hellos and names, the remotes' acknowledgements and
 // a remote leaving.
 
-#include "InternetSession.h"
+#include "network/session/InternetSession.h"
 
-#include "Messages.h"
-#include "PeerName.h"
+#include "network/protocol/Messages.h"
+#include "network/scores/PeerName.h"
 
-#include "VbText.h"
+#include "base/text/VbText.h"
 
 #include <algorithm>
 

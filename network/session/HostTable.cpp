@@ -1,12 +1,12 @@
 // The host's table: hellos to joiners, refusals, seats and the layout every remote is told.
 
-#include "InternetSession.h"
+#include "network/session/InternetSession.h"
 
-#include "AvatarFile.h"
-#include "Messages.h"
+#include "network/windows/AvatarFile.h"
+#include "network/protocol/Messages.h"
 
-#include "VbText.h"
-#include "net/Winsock.h"
+#include "base/text/VbText.h"
+#include "platform/net/Winsock.h"
 
 #include <algorithm>
 

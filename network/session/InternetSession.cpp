@@ -1,14 +1,14 @@
 // Starting, joining and ending a network game, and the socket events.
 
-#include "InternetSession.h"
+#include "network/session/InternetSession.h"
 
-#include "LineFramer.h"
-#include "Messages.h"
-#include "NetCodes.h"
-#include "PersonalityPacks.h"
+#include "network/protocol/LineFramer.h"
+#include "network/protocol/Messages.h"
+#include "engine/NetCodes.h"
+#include "opponents/PersonalityPacks.h"
 
-#include "VbText.h"
-#include "net/Winsock.h"
+#include "base/text/VbText.h"
+#include "platform/net/Winsock.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>

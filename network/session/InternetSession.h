@@ -4,18 +4,18 @@
 // table of connections, sends and waits, dispatches every received line, replays a remote seat's
 // moves and transfers a whole game.
 
-#include "ChatAllowance.h"
-#include "ChatPort.h"
-#include "SessionGamePort.h"
-#include "SessionSockets.h"
-#include "WireLine.h"
+#include "network/session/ChatAllowance.h"
+#include "network/protocol/ChatPort.h"
+#include "network/session/SessionGamePort.h"
+#include "network/session/SessionSockets.h"
+#include "network/protocol/WireLine.h"
 
-#include "BoardPort.h"
-#include "GameState.h"
-#include "NeighbourPorts.h"
-#include "OpponentsPorts.h"
-#include "ProfileState.h"
-#include "ServicePorts.h"
+#include "engine/BoardPort.h"
+#include "engine/GameState.h"
+#include "engine/NeighbourPorts.h"
+#include "opponents/OpponentsPorts.h"
+#include "base/records/ProfileState.h"
+#include "engine/ServicePorts.h"
 
 #include <QTimer>
 

@@ -1,12 +1,12 @@
 // Moves over the network: the human's plays sent and acknowledged, and the turn of a seat that a
 // remote person plays, replayed here as its moves arrive, each checked before it is taken.
 
-#include "InternetSession.h"
+#include "network/session/InternetSession.h"
 
-#include "Messages.h"
-#include "MoveCheck.h"
+#include "network/protocol/Messages.h"
+#include "network/protocol/MoveCheck.h"
 
-#include "SeatPictures.h"
+#include "engine/SeatPictures.h"
 
 #include <algorithm>
 

@@ -1,16 +1,16 @@
 // The remote's side of the dispatcher: the host's hello and name, new games, the deal, the table
 // layout, a whole game, the end of a game and the host leaving.
 
-#include "InternetSession.h"
+#include "network/session/InternetSession.h"
 
-#include "GameStateList.h"
-#include "Messages.h"
-#include "OldGameStateList.h"
-#include "PeerName.h"
-#include "TableLayout.h"
+#include "network/protocol/GameStateList.h"
+#include "network/protocol/Messages.h"
+#include "network/protocol/OldGameStateList.h"
+#include "network/scores/PeerName.h"
+#include "network/protocol/TableLayout.h"
 
-#include "Rules.h"
-#include "VbText.h"
+#include "engine/Rules.h"
+#include "base/text/VbText.h"
 
 namespace zarle {
 

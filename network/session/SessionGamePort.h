@@ -3,8 +3,8 @@
 // sequences, the board's layout and captions, and the saved games. The board window implements
 // it over its engine and opponents; tests drive it headless.
 
-#include "BoardControls.h"
-#include "SeatRecord.h"
+#include "engine/BoardControls.h"
+#include "engine/SeatRecord.h"
 
 namespace zarle {
 

@@ -1,8 +1,8 @@
-#include "SessionSockets.h"
+#include "network/session/SessionSockets.h"
 
-#include "WinsockLinks.h"
+#include "network/session/WinsockLinks.h"
 
-#include "VbText.h"
+#include "base/text/VbText.h"
 
 #include <QAbstractEventDispatcher>
 

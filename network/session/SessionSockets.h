@@ -15,7 +15,7 @@
 // The connections themselves are links: Winsock elements in the program (WinsockLinks); a test
 // or fuzzer may stand in for them and hand bytes to Received as if they had arrived.
 
-#include "LineFramer.h"
+#include "network/protocol/LineFramer.h"
 
 #include <QElapsedTimer>
 #include <QObject>

@@ -1,10 +1,10 @@
 // Sending one line to one peer or to every remote, and the waits for the peers' answers.
 
-#include "InternetSession.h"
+#include "network/session/InternetSession.h"
 
-#include "Messages.h"
+#include "network/protocol/Messages.h"
 
-#include "net/Winsock.h"
+#include "platform/net/Winsock.h"
 
 #include <array>
 #include <utility>

@@ -1,6 +1,6 @@
-#include "WinsockLinks.h"
+#include "network/session/WinsockLinks.h"
 
-#include "net/Winsock.h"
+#include "platform/net/Winsock.h"
 
 namespace zarle {
 

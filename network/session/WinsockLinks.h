@@ -1,7 +1,7 @@
 #pragma once
 // The program's links under the session's sockets: one Winsock per element, made when first used.
 
-#include "SessionSockets.h"
+#include "network/session/SessionSockets.h"
 
 namespace zarle {
 

@@ -1,10 +1,10 @@
-#include "AvatarFile.h"
+#include "network/windows/AvatarFile.h"
 
-#include "OpponentSlot.h"
-#include "PeerName.h"
-#include "ProfileText.h"
-#include "RecordFile.h"
-#include "VbText.h"
+#include "base/records/OpponentSlot.h"
+#include "network/scores/PeerName.h"
+#include "persistence/profiles/ProfileText.h"
+#include "base/records/RecordFile.h"
+#include "base/text/VbText.h"
 
 #include <filesystem>
 

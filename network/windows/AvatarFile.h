@@ -2,7 +2,7 @@
 // users/<player>.avt: the avatar the player chose for each remote opponent, one 154-byte record
 // per opponent name (matched trimmed, without regard to case), never deleted.
 
-#include "SeatRecord.h"
+#include "engine/SeatRecord.h"
 
 #include <string>
 

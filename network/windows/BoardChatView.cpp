@@ -1,4 +1,4 @@
-#include "BoardChatView.h"
+#include "network/windows/BoardChatView.h"
 
 namespace zarle {
 

@@ -2,8 +2,8 @@
 // The chat's view of the board through the board port: the third message line, the chat picture
 // and the peek notice; what the port has no call for comes from the board window as hooks.
 
-#include "BoardPort.h"
-#include "ChatBoardPort.h"
+#include "engine/BoardPort.h"
+#include "network/windows/ChatBoardPort.h"
 
 #include <functional>
 

@@ -1,4 +1,4 @@
-#include "ChatLog.h"
+#include "network/windows/ChatLog.h"
 
 namespace zarle {
 

@@ -1,8 +1,8 @@
-#include "ChatOutbox.h"
+#include "network/windows/ChatOutbox.h"
 
-#include "ChatText.h"
-#include "Saturating.h"
-#include "VbText.h"
+#include "network/windows/ChatText.h"
+#include "engine/Saturating.h"
+#include "base/text/VbText.h"
 
 #include <filesystem>
 

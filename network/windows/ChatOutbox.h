@@ -2,7 +2,7 @@
 // Sending a chat line: the text typed (or a quick phrase, a sound, a picture, a slap) becomes one
 // "SY" line for each peer in the form its version reads, and the sender's own log shows it.
 
-#include "ChatServices.h"
+#include "network/windows/ChatServices.h"
 
 #include <string>
 

@@ -1,9 +1,9 @@
-#include "ChatReceiver.h"
+#include "network/windows/ChatReceiver.h"
 
-#include "ChatText.h"
-#include "PeerName.h"
-#include "Saturating.h"
-#include "VbText.h"
+#include "network/windows/ChatText.h"
+#include "network/scores/PeerName.h"
+#include "engine/Saturating.h"
+#include "base/text/VbText.h"
 
 #include <filesystem>
 

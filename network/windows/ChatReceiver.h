@@ -3,8 +3,8 @@
 // slapped, pictured; a quit notice asks whether to keep the ended game, a busy host refuses the
 // join, and a host with two or more remote players passes every chat line on to the others.
 
-#include "ChatPort.h"
-#include "ChatServices.h"
+#include "network/protocol/ChatPort.h"
+#include "network/windows/ChatServices.h"
 
 #include <cstdint>
 #include <string>

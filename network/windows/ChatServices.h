@@ -1,11 +1,11 @@
 #pragma once
 // What the chat's sending and receiving sides work with.
 
-#include "ChatBoardPort.h"
-#include "ChatLink.h"
-#include "ChatLog.h"
-#include "GameState.h"
-#include "ServicePorts.h"
+#include "network/windows/ChatBoardPort.h"
+#include "network/windows/ChatLink.h"
+#include "network/windows/ChatLog.h"
+#include "engine/GameState.h"
+#include "engine/ServicePorts.h"
 
 namespace zarle {
 

@@ -1,6 +1,6 @@
-#include "ChatSounds.h"
+#include "network/windows/ChatSounds.h"
 
-#include "PersonalityPacks.h"
+#include "opponents/PersonalityPacks.h"
 
 #include <algorithm>
 

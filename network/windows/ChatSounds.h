@@ -2,7 +2,7 @@
 // The personalities whose chat sounds are installed into Sounds/ (as "*<name>.pmw" files) and
 // offered by the chat window: at most three.
 
-#include "ServicePorts.h"
+#include "engine/ServicePorts.h"
 
 #include <array>
 #include <filesystem>

@@ -1,6 +1,6 @@
-#include "ChatText.h"
+#include "network/windows/ChatText.h"
 
-#include "VbText.h"
+#include "base/text/VbText.h"
 
 #include <system_error>
 

@@ -1,6 +1,6 @@
-#include "ConnectChecks.h"
+#include "network/windows/ConnectChecks.h"
 
-#include "VbText.h"
+#include "base/text/VbText.h"
 
 #include <charconv>
 

@@ -2,7 +2,7 @@
 // What the internet windows choose for the network game, beside the game state: the host to join
 // and the port, the personalities whose sounds the chat offers, and the score file.
 
-#include "InternetSession.h"
+#include "network/session/InternetSession.h"
 
 #include <array>
 #include <string>

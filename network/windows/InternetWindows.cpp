@@ -1,7 +1,7 @@
-#include "InternetWindows.h"
+#include "network/windows/InternetWindows.h"
 
-#include "frmChat.h"
-#include "frmScoresNet.h"
+#include "network/windows/frmChat.h"
+#include "network/scores/frmScoresNet.h"
 
 #include <QLineEdit>
 

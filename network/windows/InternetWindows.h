@@ -3,12 +3,12 @@
 // connect dialog, the chat window with its log and receiver (the session's ChatPort), the internet
 // players setup, the scores viewer and the score files written at the end of a network game.
 
-#include "ChatReceiver.h"
-#include "InternetChoices.h"
-#include "NetScoreFiles.h"
-#include "ProfileState.h"
-#include "frmMultiNET.h"
-#include "frmPlayers.h"
+#include "network/windows/ChatReceiver.h"
+#include "network/windows/InternetChoices.h"
+#include "network/scores/NetScoreFiles.h"
+#include "base/records/ProfileState.h"
+#include "network/windows/frmMultiNET.h"
+#include "network/windows/frmPlayers.h"
 
 #include <QImage>
 #include <QPointer>

@@ -2,8 +2,8 @@
 // The chat's link to the network session: lines go out through the session, versions and names
 // come from the game state.
 
-#include "ChatLink.h"
-#include "InternetSession.h"
+#include "network/windows/ChatLink.h"
+#include "network/session/InternetSession.h"
 
 namespace zarle {
 

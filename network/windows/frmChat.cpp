@@ -1,12 +1,12 @@
-#include "frmChat.h"
+#include "network/windows/frmChat.h"
 
-#include "DialogLook.h"
-#include "FolderFiles.h"
-#include "QtText.h"
-#include "VbText.h"
-#include "forms/Class1.h"
-#include "forms/EdgeLines.h"
-#include "forms/WindowDragger.h"
+#include "opponents/dialogs/DialogLook.h"
+#include "network/scores/FolderFiles.h"
+#include "network/scores/QtText.h"
+#include "base/text/VbText.h"
+#include "platform/forms/Class1.h"
+#include "platform/forms/EdgeLines.h"
+#include "platform/forms/WindowDragger.h"
 
 #include <QComboBox>
 #include <QCoreApplication>

@@ -3,8 +3,8 @@
 // line (a picture may go before it), 20 quick phrases, the picture and sound lists, and buttons
 // for the font, the window's size and keeping it on top.
 
-#include "ChatOutbox.h"
-#include "InternetChoices.h"
+#include "network/windows/ChatOutbox.h"
+#include "network/windows/InternetChoices.h"
 
 #include <QImage>
 #include <QWidget>

@@ -1,16 +1,16 @@
-#include "frmMultiNET.h"
+#include "network/windows/frmMultiNET.h"
 
-#include "AvatarFile.h"
-#include "DataFiles.h"
-#include "DialogLook.h"
-#include "NetScoreFiles.h"
-#include "NetScoreLists.h"
-#include "PeerName.h"
-#include "Personalities.h"
-#include "QtText.h"
-#include "Utilities.h"
-#include "VbText.h"
-#include "frmSounds.h"
+#include "network/windows/AvatarFile.h"
+#include "opponents/DataFiles.h"
+#include "opponents/dialogs/DialogLook.h"
+#include "network/scores/NetScoreFiles.h"
+#include "network/scores/NetScoreLists.h"
+#include "network/scores/PeerName.h"
+#include "opponents/Personalities.h"
+#include "network/scores/QtText.h"
+#include "engine/Utilities.h"
+#include "base/text/VbText.h"
+#include "network/windows/frmSounds.h"
 
 #include <QCheckBox>
 #include <QComboBox>

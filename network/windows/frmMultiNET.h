@@ -4,8 +4,8 @@
 // the name and avatar this player gives each remote opponent (remembered in users/<player>.avt),
 // and the score file of the game.
 
-#include "InternetChoices.h"
-#include "OpponentChoiceForm.h"
+#include "network/windows/InternetChoices.h"
+#include "opponents/dialogs/OpponentChoiceForm.h"
 
 #include <array>
 #include <functional>

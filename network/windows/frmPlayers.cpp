@@ -1,11 +1,11 @@
-#include "frmPlayers.h"
+#include "network/windows/frmPlayers.h"
 
-#include "ConnectChecks.h"
-#include "DialogLook.h"
-#include "QtText.h"
-#include "Utilities.h"
-#include "VbText.h"
-#include "net/HostAddresses.h"
+#include "network/windows/ConnectChecks.h"
+#include "opponents/dialogs/DialogLook.h"
+#include "network/scores/QtText.h"
+#include "engine/Utilities.h"
+#include "base/text/VbText.h"
+#include "platform/net/HostAddresses.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

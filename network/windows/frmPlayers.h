@@ -3,11 +3,11 @@
 // and the port. Leaving it with NetMode 99 means connect; with 0 it was cancelled and the local
 // opponents are back.
 
-#include "ChatLog.h"
-#include "GameState.h"
-#include "InternetChoices.h"
-#include "ServicePorts.h"
-#include "help/HelpPort.h"
+#include "network/windows/ChatLog.h"
+#include "engine/GameState.h"
+#include "network/windows/InternetChoices.h"
+#include "engine/ServicePorts.h"
+#include "platform/help/HelpPort.h"
 
 #include <QDialog>
 

@@ -1,9 +1,9 @@
-#include "frmSounds.h"
+#include "network/windows/frmSounds.h"
 
-#include "ChatSounds.h"
-#include "DialogLook.h"
-#include "QtText.h"
-#include "VbText.h"
+#include "network/windows/ChatSounds.h"
+#include "opponents/dialogs/DialogLook.h"
+#include "network/scores/QtText.h"
+#include "base/text/VbText.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

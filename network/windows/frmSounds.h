@@ -2,9 +2,9 @@
 // "Online Personality Sounds": ticks up to three personalities whose sounds the chat window
 // offers; "Update" installs the ticked ones and removes the others.
 
-#include "GameState.h"
-#include "InternetChoices.h"
-#include "ServicePorts.h"
+#include "engine/GameState.h"
+#include "network/windows/InternetChoices.h"
+#include "engine/ServicePorts.h"
 
 #include <QDialog>
 

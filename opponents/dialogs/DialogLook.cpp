@@ -1,4 +1,4 @@
-#include "DialogLook.h"
+#include "opponents/dialogs/DialogLook.h"
 
 #include <QLayout>
 #include <QWidget>

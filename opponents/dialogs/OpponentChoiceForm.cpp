@@ -1,10 +1,10 @@
-#include "OpponentChoiceForm.h"
+#include "opponents/dialogs/OpponentChoiceForm.h"
 
-#include "CommentSets.h"
-#include "DataFiles.h"
-#include "Personalities.h"
-#include "VbText.h"
-#include "pictures/Pictures.h"
+#include "opponents/CommentSets.h"
+#include "opponents/DataFiles.h"
+#include "opponents/Personalities.h"
+#include "base/text/VbText.h"
+#include "platform/pictures/Pictures.h"
 
 #include <QComboBox>
 #include <QLabel>

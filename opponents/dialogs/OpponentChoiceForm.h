@@ -3,7 +3,7 @@
 // and personality lists, the opponent count buttons, the Done button and the two flags of unsaved
 // changes. FillOpponentLists and SaveOpponentChoice work on either window through them.
 
-#include "SetupSession.h"
+#include "opponents/dialogs/SetupSession.h"
 
 #include <QDialog>
 

@@ -3,10 +3,10 @@
 // their ports (board view, engine calls, sounds, pauses, message boxes), the file dialogs, the
 // manual, the network and the board window's game commands.
 
-#include "GameState.h"
-#include "NeighbourPorts.h"
-#include "Profiles.h"
-#include "help/HelpPort.h"
+#include "engine/GameState.h"
+#include "engine/NeighbourPorts.h"
+#include "persistence/profiles/Profiles.h"
+#include "platform/help/HelpPort.h"
 
 #include <functional>
 #include <optional>

@@ -1,7 +1,7 @@
-#include "OpponentDialogs.h"
+#include "opponents/dialogs/OpponentDialogs.h"
 
-#include "frmCustom.h"
-#include "frmSpeed.h"
+#include "opponents/dialogs/frmCustom.h"
+#include "opponents/dialogs/frmSpeed.h"
 
 namespace zarle {
 

@@ -3,7 +3,7 @@
 // its outcome applied), the speed dialog (modal) and the comment-set editor (one at a time, open
 // beside the board).
 
-#include "OpponentsSetup.h"
+#include "opponents/dialogs/OpponentsSetup.h"
 
 #include <QPointer>
 

@@ -1,7 +1,7 @@
-#include "OpponentsSetup.h"
+#include "opponents/dialogs/OpponentsSetup.h"
 
-#include "SetupSession.h"
-#include "frmMulti.h"
+#include "opponents/dialogs/SetupSession.h"
+#include "opponents/dialogs/frmMulti.h"
 
 #include <algorithm>
 

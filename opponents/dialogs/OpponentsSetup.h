@@ -5,7 +5,7 @@
 // game the table is renegotiated with the peers ("EG", seats and layout) until every peer has
 // answered, the connection is lost, the network game ends or the program closes.
 
-#include "OpponentDialogPorts.h"
+#include "opponents/dialogs/OpponentDialogPorts.h"
 
 #include <functional>
 

@@ -1,6 +1,6 @@
-#include "QtFileDialogs.h"
+#include "opponents/dialogs/QtFileDialogs.h"
 
-#include "dialogs/CommonDialog.h"
+#include "platform/dialogs/CommonDialog.h"
 
 #include <QDir>
 #include <QFileDialog>

@@ -1,7 +1,7 @@
 #pragma once
 // The file dialogs of the opponents' windows on the screen.
 
-#include "OpponentDialogPorts.h"
+#include "opponents/dialogs/OpponentDialogPorts.h"
 
 namespace zarle {
 

@@ -1,4 +1,4 @@
-#include "SetupSession.h"
+#include "opponents/dialogs/SetupSession.h"
 
 namespace zarle {
 

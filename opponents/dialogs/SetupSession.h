@@ -3,8 +3,8 @@
 // player's record is read into PlayerRec when the setup starts, and every change the window
 // stores is written back to that record at once.
 
-#include "OpponentDialogPorts.h"
-#include "RecordFile.h"
+#include "opponents/dialogs/OpponentDialogPorts.h"
+#include "base/records/RecordFile.h"
 
 namespace zarle {
 

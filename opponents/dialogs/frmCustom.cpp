@@ -1,9 +1,9 @@
-#include "frmCustom.h"
+#include "opponents/dialogs/frmCustom.h"
 
-#include "DataFiles.h"
-#include "DialogLook.h"
-#include "Utilities.h"
-#include "VbText.h"
+#include "opponents/DataFiles.h"
+#include "opponents/dialogs/DialogLook.h"
+#include "engine/Utilities.h"
+#include "base/text/VbText.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -3,8 +3,8 @@
 // new or opened from a set, saved as users/<name>.cmt, and put into play for the first opponent at
 // once with "Set as Comment Option choice". It stays open beside the board until it is closed.
 
-#include "CommentSets.h"
-#include "OpponentDialogPorts.h"
+#include "opponents/CommentSets.h"
+#include "opponents/dialogs/OpponentDialogPorts.h"
 
 #include <QDialog>
 

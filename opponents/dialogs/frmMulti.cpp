@@ -1,11 +1,11 @@
-#include "frmMulti.h"
+#include "opponents/dialogs/frmMulti.h"
 
-#include "DataFiles.h"
-#include "DialogLook.h"
-#include "Personalities.h"
-#include "PersonalityPacks.h"
-#include "VbText.h"
-#include "WebSites.h"
+#include "opponents/DataFiles.h"
+#include "opponents/dialogs/DialogLook.h"
+#include "opponents/Personalities.h"
+#include "opponents/PersonalityPacks.h"
+#include "base/text/VbText.h"
+#include "engine/WebSites.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -6,8 +6,8 @@
 // sound list can be changed ("Change Sounds" widens the window to show it). Seats, switches and
 // sounds are stored as soon as they are saved; the player and center counts only by "Done".
 
-#include "CustomSounds.h"
-#include "OpponentChoiceForm.h"
+#include "opponents/CustomSounds.h"
+#include "opponents/dialogs/OpponentChoiceForm.h"
 
 #include <array>
 #include <string>

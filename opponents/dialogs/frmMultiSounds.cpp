@@ -1,8 +1,8 @@
 // The custom-sound editor of the opponents setup: the fifteen sounds of a personality's custom list,
 // each played by clicking it and replaced by a wave file of the player's choice.
 
-#include "CustomSounds.h"
-#include "frmMulti.h"
+#include "opponents/CustomSounds.h"
+#include "opponents/dialogs/frmMulti.h"
 
 #include <QComboBox>
 #include <QGridLayout>

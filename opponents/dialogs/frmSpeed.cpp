@@ -1,8 +1,8 @@
-#include "frmSpeed.h"
+#include "opponents/dialogs/frmSpeed.h"
 
-#include "DialogLook.h"
-#include "SpeedSettings.h"
-#include "VbText.h"
+#include "opponents/dialogs/DialogLook.h"
+#include "opponents/SpeedSettings.h"
+#include "base/text/VbText.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

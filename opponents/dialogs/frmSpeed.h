@@ -2,8 +2,8 @@
 // The speed window "Speed Settings": how long the computer pauses after each action and how fast
 // a card flies across the board. Both scroll bars take effect at once; there is no Cancel.
 
-#include "GameState.h"
-#include "ProfileState.h"
+#include "engine/GameState.h"
+#include "base/records/ProfileState.h"
 
 #include <QDialog>
 

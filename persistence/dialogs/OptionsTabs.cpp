@@ -1,14 +1,14 @@
 // The preferences dialog's behaviour: each tab prepared from the preferences when it is selected,
 // the previews following every choice, and Apply for the tab that is showing.
 
-#include "frmOptions.h"
+#include "persistence/dialogs/frmOptions.h"
 
-#include "BackDesigns.h"
-#include "CardSheet.h"
-#include "VbText.h"
-#include "controls/Label.h"
-#include "controls/PictureBox.h"
-#include "units/VbColor.h"
+#include "rendering/cards/BackDesigns.h"
+#include "rendering/cards/CardSheet.h"
+#include "base/text/VbText.h"
+#include "platform/controls/Label.h"
+#include "platform/controls/PictureBox.h"
+#include "platform/units/VbColor.h"
 
 #include <QCheckBox>
 #include <QPushButton>

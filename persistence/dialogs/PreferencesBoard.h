@@ -2,7 +2,7 @@
 // What the preferences dialog puts in force on the board window, and what it shows of it. The
 // preference globals are set by the dialog first; these calls bring the board in line with them.
 
-#include "BoardControls.h"
+#include "engine/BoardControls.h"
 
 #include <QImage>
 #include <QSize>

@@ -1,10 +1,10 @@
 // The preferences dialog's window: three tabs with their controls, and the buttons under them.
 
-#include "frmOptions.h"
+#include "persistence/dialogs/frmOptions.h"
 
-#include "controls/Label.h"
-#include "controls/PictureBox.h"
-#include "dialogs/CommonDialog.h"
+#include "platform/controls/Label.h"
+#include "platform/controls/PictureBox.h"
+#include "platform/dialogs/CommonDialog.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

@@ -5,14 +5,14 @@
 // Apply, for the tab that is showing, or by OK, for every tab. Until then the board keeps the
 // preferences in force.
 
-#include "GameState.h"
-#include "PreferencesBoard.h"
-#include "ProfileDefaults.h"
-#include "ProfileState.h"
-#include "help/HelpPort.h"
+#include "engine/GameState.h"
+#include "persistence/dialogs/PreferencesBoard.h"
+#include "persistence/profiles/ProfileDefaults.h"
+#include "base/records/ProfileState.h"
+#include "platform/help/HelpPort.h"
 
-#include "CardPictureBank.h"
-#include "clsDLL.h"
+#include "rendering/cards/CardPictureBank.h"
+#include "rendering/cards/clsDLL.h"
 
 #include <QColor>
 #include <QDialog>

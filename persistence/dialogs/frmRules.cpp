@@ -1,8 +1,8 @@
-#include "frmRules.h"
+#include "persistence/dialogs/frmRules.h"
 
-#include "RulesCaption.h"
-#include "VbText.h"
-#include "help/HelpPort.h"
+#include "engine/RulesCaption.h"
+#include "base/text/VbText.h"
+#include "platform/help/HelpPort.h"
 
 #include <QBoxLayout>
 #include <QCheckBox>

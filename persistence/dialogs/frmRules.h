@@ -4,8 +4,8 @@
 // a change that needs a new deal sets RulesChanged, which the caller acts on. Restore Defaults
 // sets the controls to the default rules, which Apply then puts in force.
 
-#include "GameState.h"
-#include "ProfilePorts.h"
+#include "engine/GameState.h"
+#include "persistence/profiles/ProfilePorts.h"
 
 #include <QDialog>
 

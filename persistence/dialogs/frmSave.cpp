@@ -1,6 +1,6 @@
-#include "frmSave.h"
+#include "persistence/dialogs/frmSave.h"
 
-#include "input/KeyCodes.h"
+#include "platform/input/KeyCodes.h"
 
 #include <QApplication>
 #include <QCheckBox>

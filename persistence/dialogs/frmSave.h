@@ -3,8 +3,8 @@
 // NET Save or Restore), Cancel and the AutoSave box. It draws its prompt and hands it the user's
 // clicks and typing.
 
-#include "SaveSlotsPrompt.h"
-#include "SavedGames.h"
+#include "persistence/games/SaveSlotsPrompt.h"
+#include "persistence/games/SavedGames.h"
 
 #include <QDialog>
 

@@ -1,7 +1,7 @@
-#include "frmScoreStat.h"
+#include "persistence/dialogs/frmScoreStat.h"
 
-#include "HighScores.h"
-#include "RecordDate.h"
+#include "persistence/games/HighScores.h"
+#include "base/records/RecordDate.h"
 
 #include <QApplication>
 #include <QComboBox>

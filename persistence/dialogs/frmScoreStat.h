@@ -3,7 +3,7 @@
 // one player's results by category with the best runs, and the ranked lists of best runs, on
 // three tabs with a grid each (two on the statistics tab).
 
-#include "Scoreboard.h"
+#include "persistence/games/Scoreboard.h"
 
 #include <QDialog>
 

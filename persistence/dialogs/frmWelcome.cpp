@@ -1,6 +1,6 @@
-#include "frmWelcome.h"
+#include "persistence/dialogs/frmWelcome.h"
 
-#include "pictures/Pictures.h"
+#include "platform/pictures/Pictures.h"
 
 #include <QCloseEvent>
 #include <QComboBox>

@@ -2,8 +2,8 @@
 // The borderless window that asks who is playing. It closes only once a name is accepted; it is
 // moved by holding the left button anywhere on it.
 
-#include "ProfilePorts.h"
-#include "WelcomePrompt.h"
+#include "persistence/profiles/ProfilePorts.h"
+#include "persistence/profiles/WelcomePrompt.h"
 
 #include <QDialog>
 #include <QPixmap>

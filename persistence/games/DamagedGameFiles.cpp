@@ -1,12 +1,12 @@
-#include "DamagedGameFiles.h"
+#include "persistence/games/DamagedGameFiles.h"
 
-#include "DamagedFile.h"
-#include "HighScores.h"
-#include "RecordFile.h"
-#include "SavedGameCheck.h"
-#include "SavedGameRecord.h"
-#include "SavedGames.h"
-#include "ScoreRecord.h"
+#include "base/records/DamagedFile.h"
+#include "persistence/games/HighScores.h"
+#include "base/records/RecordFile.h"
+#include "persistence/games/SavedGameCheck.h"
+#include "base/records/SavedGameRecord.h"
+#include "persistence/games/SavedGames.h"
+#include "base/records/ScoreRecord.h"
 
 #include <algorithm>
 #include <system_error>

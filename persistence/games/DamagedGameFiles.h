@@ -3,7 +3,7 @@
 // the player file: a damaged one is kept beside it, repaired so that the next start finds it
 // sound, and noted for the one "Damaged files" message that applying the profile shows.
 
-#include "Profiles.h"
+#include "persistence/profiles/Profiles.h"
 
 namespace zarle {
 

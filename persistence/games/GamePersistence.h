@@ -1,10 +1,10 @@
 #pragma once
 // The engine's calls into the player files, saved games and statistics, in one port.
 
-#include "NeighbourPorts.h"
-#include "ProfilePersistence.h"
-#include "SavedGames.h"
-#include "Statistics.h"
+#include "engine/NeighbourPorts.h"
+#include "persistence/profiles/ProfilePersistence.h"
+#include "persistence/games/SavedGames.h"
+#include "persistence/games/Statistics.h"
 
 namespace zarle {
 

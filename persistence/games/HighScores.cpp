@@ -1,10 +1,10 @@
-#include "HighScores.h"
+#include "persistence/games/HighScores.h"
 
-#include "DamagedFile.h"
-#include "GameState.h"
-#include "RecordDate.h"
-#include "RecordFile.h"
-#include "VbText.h"
+#include "base/records/DamagedFile.h"
+#include "engine/GameState.h"
+#include "base/records/RecordDate.h"
+#include "base/records/RecordFile.h"
+#include "base/text/VbText.h"
 
 #include <algorithm>
 

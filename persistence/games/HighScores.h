@@ -2,7 +2,7 @@
 // The ranked lists of best runs in Data/highscore.ran: records 1..10 the best runs ranked by
 // their totals, records 11..20 the best side runs ranked by their side cards, best first.
 
-#include "HighScoreRecord.h"
+#include "base/records/HighScoreRecord.h"
 
 #include <filesystem>
 #include <string>

@@ -1,7 +1,7 @@
-#include "SaveSlotsPrompt.h"
+#include "persistence/games/SaveSlotsPrompt.h"
 
-#include "SavedGames.h"
-#include "VbText.h"
+#include "persistence/games/SavedGames.h"
+#include "base/text/VbText.h"
 
 #include <ctime>
 

@@ -3,8 +3,8 @@
 // the slot chosen, the name a save gets, and the AutoSave switch. The window draws this model
 // and hands the user's clicks and typing to it.
 
-#include "GameState.h"
-#include "ServicePorts.h"
+#include "engine/GameState.h"
+#include "engine/ServicePorts.h"
 
 #include <array>
 #include <functional>

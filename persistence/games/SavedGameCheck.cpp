@@ -1,6 +1,6 @@
-#include "SavedGameCheck.h"
+#include "persistence/games/SavedGameCheck.h"
 
-#include "SavedGameCopy.h"
+#include "persistence/games/SavedGameCopy.h"
 
 #include <algorithm>
 #include <vector>

@@ -2,7 +2,7 @@
 // Whether a saved-game record holds a game that can be played on: sound counts, and the cards
 // of exactly one deck, each once, in piles within their bounds.
 
-#include "SavedGameRecord.h"
+#include "base/records/SavedGameRecord.h"
 
 #include <string>
 

@@ -1,7 +1,7 @@
-#include "SavedGameCopy.h"
+#include "persistence/games/SavedGameCopy.h"
 
-#include "Rules.h"
-#include "VbText.h"
+#include "engine/Rules.h"
+#include "base/text/VbText.h"
 
 namespace zarle {
 

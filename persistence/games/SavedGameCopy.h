@@ -2,8 +2,8 @@
 // The game state into a saved-game record and back. Seats beyond the player count are neither
 // written nor read: their areas of the record keep what was there before.
 
-#include "GameState.h"
-#include "SavedGameRecord.h"
+#include "engine/GameState.h"
+#include "base/records/SavedGameRecord.h"
 
 namespace zarle {
 

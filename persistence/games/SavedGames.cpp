@@ -1,12 +1,12 @@
-#include "SavedGames.h"
+#include "persistence/games/SavedGames.h"
 
-#include "RecordFile.h"
-#include "SaveSlotsPrompt.h"
-#include "SavedGameCheck.h"
-#include "SavedGameCopy.h"
-#include "Statistics.h"
-#include "UndoLog.h"
-#include "VbText.h"
+#include "base/records/RecordFile.h"
+#include "persistence/games/SaveSlotsPrompt.h"
+#include "persistence/games/SavedGameCheck.h"
+#include "persistence/games/SavedGameCopy.h"
+#include "persistence/games/Statistics.h"
+#include "engine/UndoLog.h"
+#include "base/text/VbText.h"
 
 #include <sstream>
 #include <utility>

@@ -4,12 +4,12 @@
 // running game. Also the commands that the Game and Internet menus, the Backspace key and the
 // status bar's "Undo" panel call.
 
-#include "Engine.h"
-#include "GameState.h"
-#include "NeighbourPorts.h"
-#include "ProfilePorts.h"
-#include "Profiles.h"
-#include "SavedGameRecord.h"
+#include "engine/Engine.h"
+#include "engine/GameState.h"
+#include "engine/NeighbourPorts.h"
+#include "persistence/profiles/ProfilePorts.h"
+#include "persistence/profiles/Profiles.h"
+#include "base/records/SavedGameRecord.h"
 
 #include <array>
 #include <filesystem>

@@ -1,11 +1,11 @@
-#include "Scoreboard.h"
+#include "persistence/games/Scoreboard.h"
 
-#include "HighScores.h"
-#include "ProfileText.h"
-#include "RecordFile.h"
-#include "ScoreRecord.h"
-#include "VbText.h"
-#include "WholeFile.h"
+#include "persistence/games/HighScores.h"
+#include "persistence/profiles/ProfileText.h"
+#include "base/records/RecordFile.h"
+#include "base/records/ScoreRecord.h"
+#include "base/text/VbText.h"
+#include "base/records/WholeFile.h"
 
 #include <algorithm>
 

@@ -3,11 +3,11 @@
 // the player file, one player's results by category with the best runs, the ranked lists of best
 // runs, and the clearing and deleting of players, scores and records.
 
-#include "GameState.h"
-#include "HighScoreRecord.h"
-#include "Profiles.h"
-#include "RecordFile.h"
-#include "ServicePorts.h"
+#include "engine/GameState.h"
+#include "base/records/HighScoreRecord.h"
+#include "persistence/profiles/Profiles.h"
+#include "base/records/RecordFile.h"
+#include "engine/ServicePorts.h"
 
 #include <array>
 #include <cstdint>

@@ -1,11 +1,11 @@
-#include "Statistics.h"
+#include "persistence/games/Statistics.h"
 
-#include "HighScores.h"
-#include "RecordDate.h"
-#include "RecordFile.h"
-#include "Saturating.h"
-#include "ScoreRecord.h"
-#include "VbText.h"
+#include "persistence/games/HighScores.h"
+#include "base/records/RecordDate.h"
+#include "base/records/RecordFile.h"
+#include "engine/Saturating.h"
+#include "base/records/ScoreRecord.h"
+#include "base/text/VbText.h"
 
 namespace zarle {
 

@@ -4,9 +4,9 @@
 // computer's records with the ranked lists of Data/highscore.ran and the computer's all-time
 // best runs in records 10 and 11 of Data/scores.ran.
 
-#include "BoardPort.h"
-#include "GameState.h"
-#include "Profiles.h"
+#include "engine/BoardPort.h"
+#include "engine/GameState.h"
+#include "persistence/profiles/Profiles.h"
 
 #include <array>
 #include <functional>

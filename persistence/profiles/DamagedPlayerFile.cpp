@@ -2,11 +2,11 @@
 // the next start finds it sound, and reported once; and the one message that names every damaged
 // data file found.
 
-#include "DamagedFile.h"
-#include "ProfileDefaults.h"
-#include "ProfileText.h"
-#include "Profiles.h"
-#include "VbText.h"
+#include "base/records/DamagedFile.h"
+#include "persistence/profiles/ProfileDefaults.h"
+#include "persistence/profiles/ProfileText.h"
+#include "persistence/profiles/Profiles.h"
+#include "base/text/VbText.h"
 
 #include <algorithm>
 #include <set>

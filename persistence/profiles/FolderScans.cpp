@@ -1,10 +1,10 @@
 // Lists of the data folders: avatars, backgrounds, score files, comment sets and personalities,
 // and importing an avatar picture.
 
-#include "PersonalityRecord.h"
-#include "ProfileText.h"
-#include "Profiles.h"
-#include "VbText.h"
+#include "base/records/PersonalityRecord.h"
+#include "persistence/profiles/ProfileText.h"
+#include "persistence/profiles/Profiles.h"
+#include "base/text/VbText.h"
 
 #include <algorithm>
 #include <initializer_list>

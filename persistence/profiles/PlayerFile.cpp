@@ -1,8 +1,8 @@
 // The player file: the list of players, saving the profile and the opponent's name on the board.
 
-#include "DamagedFile.h"
-#include "Profiles.h"
-#include "VbText.h"
+#include "base/records/DamagedFile.h"
+#include "persistence/profiles/Profiles.h"
+#include "base/text/VbText.h"
 
 #include <algorithm>
 

@@ -1,9 +1,9 @@
 // Applying a profile to the running game and the board, and re-applying its visible parts.
 
-#include "ProfileDefaults.h"
-#include "Profiles.h"
-#include "Utilities.h"
-#include "VbText.h"
+#include "persistence/profiles/ProfileDefaults.h"
+#include "persistence/profiles/Profiles.h"
+#include "engine/Utilities.h"
+#include "base/text/VbText.h"
 
 #include <algorithm>
 #include <array>

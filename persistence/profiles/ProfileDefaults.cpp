@@ -1,8 +1,8 @@
-#include "ProfileDefaults.h"
+#include "persistence/profiles/ProfileDefaults.h"
 
-#include "DamagedFile.h"
-#include "GameState.h"
-#include "VbText.h"
+#include "base/records/DamagedFile.h"
+#include "engine/GameState.h"
+#include "base/text/VbText.h"
 
 #include <algorithm>
 #include <array>

@@ -3,7 +3,7 @@
 // was never written (or was cut short, or overwritten with zeros) reads with zero counts; such a
 // record, and any value the game could not use, is put back to these defaults.
 
-#include "PlayerRecord.h"
+#include "base/records/PlayerRecord.h"
 
 #include <cstdint>
 

@@ -1,4 +1,4 @@
-#include "ProfilePersistence.h"
+#include "persistence/profiles/ProfilePersistence.h"
 
 namespace zarle {
 

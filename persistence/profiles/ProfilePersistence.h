@@ -2,9 +2,9 @@
 // The engine's calls into the player files: the welcome prompt and the profile's score
 // categories with its best runs. Saved games and statistics are answered elsewhere.
 
-#include "IdleServices.h"
-#include "ProfilePorts.h"
-#include "Profiles.h"
+#include "engine/IdleServices.h"
+#include "persistence/profiles/ProfilePorts.h"
+#include "persistence/profiles/Profiles.h"
 
 namespace zarle {
 

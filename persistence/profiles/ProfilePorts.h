@@ -2,10 +2,10 @@
 // What the player profiles reach outside plain data: the board window and its rendering, the
 // engine and the computer seats, sounds, pauses and message boxes.
 
-#include "BoardControls.h"
-#include "OpponentSlot.h"
-#include "SeatRecord.h"
-#include "ServicePorts.h"
+#include "engine/BoardControls.h"
+#include "base/records/OpponentSlot.h"
+#include "engine/SeatRecord.h"
+#include "engine/ServicePorts.h"
 
 #include <cstdint>
 #include <optional>

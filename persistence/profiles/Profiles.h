@@ -3,11 +3,11 @@
 // routine works on the game state, the profile's state and the record files under AppPath, and
 // reaches the board only through the ports.
 
-#include "GameState.h"
-#include "ProfilePorts.h"
-#include "ProfileState.h"
-#include "RecordFile.h"
-#include "WholeFile.h"
+#include "engine/GameState.h"
+#include "persistence/profiles/ProfilePorts.h"
+#include "base/records/ProfileState.h"
+#include "base/records/RecordFile.h"
+#include "base/records/WholeFile.h"
 
 #include <filesystem>
 #include <limits>

@@ -1,7 +1,7 @@
 // The scores of a game's end written together: the player file, the settings file with the
 // computer's records, and the ranked lists of best runs.
 
-#include "Profiles.h"
+#include "persistence/profiles/Profiles.h"
 
 #include <array>
 

@@ -1,8 +1,8 @@
 // The second copy of the settings that exit writes into the settings file.
 
-#include "Profiles.h"
-#include "ScoreRecord.h"
-#include "VbText.h"
+#include "persistence/profiles/Profiles.h"
+#include "base/records/ScoreRecord.h"
+#include "base/text/VbText.h"
 
 #include <cmath>
 

@@ -1,8 +1,8 @@
-#include "WelcomePrompt.h"
+#include "persistence/profiles/WelcomePrompt.h"
 
-#include "ProfileText.h"
-#include "Utilities.h"
-#include "VbText.h"
+#include "persistence/profiles/ProfileText.h"
+#include "engine/Utilities.h"
+#include "base/text/VbText.h"
 
 #include <algorithm>
 

@@ -2,7 +2,7 @@
 // Who is playing: the list of names the welcome window offers, and accepting a name, which
 // switches to that player's profile or creates one for a new name.
 
-#include "Profiles.h"
+#include "persistence/profiles/Profiles.h"
 
 #include <filesystem>
 #include <optional>

@@ -1,6 +1,6 @@
-#include "WindowPlacement.h"
+#include "persistence/profiles/WindowPlacement.h"
 
-#include "ScoreRecord.h"
+#include "base/records/ScoreRecord.h"
 
 #include <algorithm>
 #include <limits>

@@ -2,7 +2,7 @@
 // The display size and the board window's placement, kept in records 14 and 15 of the settings
 // file: written at exit, read back at the next start. Sizes and positions are in twips.
 
-#include "RecordFile.h"
+#include "base/records/RecordFile.h"
 
 #include <cstdint>
 

@@ -1,4 +1,4 @@
-#include "controls/CommandButton.h"
+#include "platform/controls/CommandButton.h"
 
 namespace zarle {
 

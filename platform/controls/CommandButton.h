@@ -2,7 +2,7 @@
 // A command button. Its Click is the button's `clicked` signal, which the keyboard raises
 // as well as the mouse; the other control events come through Events().
 
-#include "controls/VbControl.h"
+#include "platform/controls/VbControl.h"
 
 #include <QPushButton>
 

@@ -1,6 +1,6 @@
-#include "controls/ControlEvents.h"
+#include "platform/controls/ControlEvents.h"
 
-#include "input/KeyCodes.h"
+#include "platform/input/KeyCodes.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

@@ -7,7 +7,7 @@
 // raises DblClick instead of MouseDown, and its release raises no Click. Only the left button
 // double-clicks: another button's double-click comes as two clicks.
 
-#include "units/Twips.h"
+#include "platform/units/Twips.h"
 
 #include <QObject>
 

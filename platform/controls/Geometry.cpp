@@ -1,4 +1,4 @@
-#include "controls/Geometry.h"
+#include "platform/controls/Geometry.h"
 
 #include <QWidget>
 

@@ -2,7 +2,7 @@
 // A control's place and size in its container, in twips or pixels. For a window these are
 // its outer edges on the screen, title bar and border included.
 
-#include "units/Twips.h"
+#include "platform/units/Twips.h"
 
 class QWidget;
 

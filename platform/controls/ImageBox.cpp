@@ -1,4 +1,4 @@
-#include "controls/ImageBox.h"
+#include "platform/controls/ImageBox.h"
 
 #include <QPainter>
 

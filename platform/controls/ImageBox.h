@@ -3,7 +3,7 @@
 // at its own size (the control takes the picture's size) or stretched to the control.
 // Avatars, turn markers and emoticons are image controls.
 
-#include "controls/VbControl.h"
+#include "platform/controls/VbControl.h"
 
 #include <QPixmap>
 #include <QWidget>

@@ -1,4 +1,4 @@
-#include "controls/Label.h"
+#include "platform/controls/Label.h"
 
 #include <QEvent>
 #include <QPainter>

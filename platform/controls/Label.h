@@ -4,7 +4,7 @@
 // right or centred, optionally word-wrapped, optionally sized to its caption, optionally
 // ringed by a contrasting outline so that it reads on any picture beneath it.
 
-#include "controls/VbControl.h"
+#include "platform/controls/VbControl.h"
 
 #include <QLabel>
 

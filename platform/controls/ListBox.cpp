@@ -1,4 +1,4 @@
-#include "controls/ListBox.h"
+#include "platform/controls/ListBox.h"
 
 #include <QPainter>
 #include <QStyledItemDelegate>

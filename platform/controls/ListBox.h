@@ -3,7 +3,7 @@
 // dialog units (a quarter of the font's average character width), so a caption and its
 // shortcut key line up in two columns.
 
-#include "controls/VbControl.h"
+#include "platform/controls/VbControl.h"
 
 #include <QListWidget>
 

@@ -1,4 +1,4 @@
-#include "controls/PictureBox.h"
+#include "platform/controls/PictureBox.h"
 
 #include <QPaintEvent>
 #include <QPainter>

@@ -3,7 +3,7 @@
 // corner, unscaled and clipped, optionally inside a sunken border. Pile slots, the drawn
 // menu strip and the card rows of the small windows are picture boxes.
 
-#include "controls/VbControl.h"
+#include "platform/controls/VbControl.h"
 
 #include <QColor>
 #include <QPixmap>

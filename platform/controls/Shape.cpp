@@ -1,4 +1,4 @@
-#include "controls/Shape.h"
+#include "platform/controls/Shape.h"
 
 #include <QPainter>
 

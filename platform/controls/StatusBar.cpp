@@ -1,4 +1,4 @@
-#include "controls/StatusBar.h"
+#include "platform/controls/StatusBar.h"
 
 #include <QApplication>
 #include <QHelpEvent>

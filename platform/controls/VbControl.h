@@ -2,7 +2,7 @@
 // Gives a Qt widget the game's control events (see ControlEvents). Mouse events are
 // reported after the widget's own handling, keys before it; neither reaches the parent.
 
-#include "controls/ControlEvents.h"
+#include "platform/controls/ControlEvents.h"
 
 #include <QAbstractScrollArea>
 #include <QKeyEvent>

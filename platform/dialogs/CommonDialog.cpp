@@ -1,4 +1,4 @@
-#include "dialogs/CommonDialog.h"
+#include "platform/dialogs/CommonDialog.h"
 
 #include <QColorDialog>
 #include <QFileDialog>

@@ -1,4 +1,4 @@
-#include "files/FileHead.h"
+#include "platform/files/FileHead.h"
 
 #include <QFile>
 

@@ -1,4 +1,4 @@
-#include "fonts/PrivateFonts.h"
+#include "platform/fonts/PrivateFonts.h"
 
 #include <QFileInfo>
 #include <QFontDatabase>

@@ -1,4 +1,4 @@
-#include "forms/Class1.h"
+#include "platform/forms/Class1.h"
 
 #include <QEvent>
 #include <QWidget>

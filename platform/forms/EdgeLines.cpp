@@ -1,4 +1,4 @@
-#include "forms/EdgeLines.h"
+#include "platform/forms/EdgeLines.h"
 
 #include <QPainter>
 #include <QWidget>

@@ -1,6 +1,6 @@
-#include "forms/Form.h"
+#include "platform/forms/Form.h"
 
-#include "forms/WindowDragger.h"
+#include "platform/forms/WindowDragger.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>

@@ -4,7 +4,7 @@
 // corner, can see every key before its controls (key preview), can be borderless and
 // dragged from anywhere, and asks QueryUnload before it closes.
 
-#include "controls/VbControl.h"
+#include "platform/controls/VbControl.h"
 
 #include <QPixmap>
 #include <QWidget>

@@ -1,4 +1,4 @@
-#include "forms/OnScreen.h"
+#include "platform/forms/OnScreen.h"
 
 #include <QApplication>
 #include <QEvent>

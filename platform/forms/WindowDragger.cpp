@@ -1,4 +1,4 @@
-#include "forms/WindowDragger.h"
+#include "platform/forms/WindowDragger.h"
 
 #include <QApplication>
 #include <QMouseEvent>

@@ -1,4 +1,4 @@
-#include "help/HelpTopics.h"
+#include "platform/help/HelpTopics.h"
 
 namespace zarle {
 

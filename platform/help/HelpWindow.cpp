@@ -1,6 +1,6 @@
-#include "help/HelpWindow.h"
+#include "platform/help/HelpWindow.h"
 
-#include "files/FileHead.h"
+#include "platform/files/FileHead.h"
 
 #include <QBoxLayout>
 #include <QDir>

@@ -1,7 +1,7 @@
-#include "ManualWindow.h"
+#include "platform/help/ManualWindow.h"
 
-#include "dialogs/MsgBox.h"
-#include "help/HelpTopics.h"
+#include "platform/dialogs/MsgBox.h"
+#include "platform/help/HelpTopics.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -2,8 +2,8 @@
 // The help service on the screen: the manual `Help/manual.html` of the program folder in the
 // game's help window, opened at the topic of a keyword. A missing manual only says so.
 
-#include "HelpPort.h"
-#include "help/HelpWindow.h"
+#include "platform/help/HelpPort.h"
+#include "platform/help/HelpWindow.h"
 
 #include <QPointer>
 #include <QString>

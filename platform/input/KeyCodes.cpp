@@ -1,4 +1,4 @@
-#include "input/KeyCodes.h"
+#include "platform/input/KeyCodes.h"
 
 #include <QKeyEvent>
 

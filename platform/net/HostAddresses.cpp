@@ -1,4 +1,4 @@
-#include "net/HostAddresses.h"
+#include "platform/net/HostAddresses.h"
 
 #include <QHostAddress>
 #include <QNetworkInterface>

@@ -1,6 +1,6 @@
-#include "net/Winsock.h"
+#include "platform/net/Winsock.h"
 
-#include "net/HostAddresses.h"
+#include "platform/net/HostAddresses.h"
 
 #include <QHostAddress>
 #include <QTcpServer>

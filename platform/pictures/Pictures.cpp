@@ -1,6 +1,6 @@
-#include "pictures/Pictures.h"
+#include "platform/pictures/Pictures.h"
 
-#include "files/FileHead.h"
+#include "platform/files/FileHead.h"
 
 #include <QImageReader>
 

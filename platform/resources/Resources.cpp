@@ -1,4 +1,4 @@
-#include "resources/Resources.h"
+#include "platform/resources/Resources.h"
 
 #include <QFile>
 

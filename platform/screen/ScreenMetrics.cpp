@@ -1,6 +1,6 @@
-#include "screen/ScreenMetrics.h"
+#include "platform/screen/ScreenMetrics.h"
 
-#include "units/Twips.h"
+#include "platform/units/Twips.h"
 
 #include <QApplication>
 #include <QScreen>

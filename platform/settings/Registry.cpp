@@ -1,4 +1,4 @@
-#include "settings/Registry.h"
+#include "platform/settings/Registry.h"
 
 #include <QSettings>
 

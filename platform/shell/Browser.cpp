@@ -1,4 +1,4 @@
-#include "shell/Browser.h"
+#include "platform/shell/Browser.h"
 
 #include <QDesktopServices>
 #include <QUrl>

@@ -1,4 +1,4 @@
-#include "shell/InstanceLock.h"
+#include "platform/shell/InstanceLock.h"
 
 #include <QCryptographicHash>
 #include <QDir>

@@ -1,6 +1,6 @@
-#include "sound/AudioOutput.h"
+#include "platform/sound/AudioOutput.h"
 
-#include "sound/PcmConvert.h"
+#include "platform/sound/PcmConvert.h"
 
 #include <QAudioDevice>
 #include <QAudioFormat>

@@ -1,4 +1,4 @@
-#include "sound/PcmConvert.h"
+#include "platform/sound/PcmConvert.h"
 
 #include <algorithm>
 #include <cmath>

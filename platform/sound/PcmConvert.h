@@ -2,7 +2,7 @@
 // Brings a sound to the sample rate and channel count an audio device takes, so that a sound of
 // any rate the game reads (11025 Hz, 22050 Hz, 8-bit sounds already widened to 16 bits) is heard.
 
-#include "sound/WavFile.h"
+#include "platform/sound/WavFile.h"
 
 namespace zarle {
 

@@ -1,8 +1,8 @@
-#include "sound/SoundPlayer.h"
+#include "platform/sound/SoundPlayer.h"
 
-#include "files/FileHead.h"
-#include "sound/WavFile.h"
-#include "wait/Wait.h"
+#include "platform/files/FileHead.h"
+#include "platform/sound/WavFile.h"
+#include "platform/wait/Wait.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

@@ -3,7 +3,7 @@
 // that is missing, unreadable or not a sound plays nothing at all, not even a beep, and
 // so does a machine without an audio device.
 
-#include "sound/AudioOutput.h"
+#include "platform/sound/AudioOutput.h"
 
 #include <QByteArray>
 #include <QString>

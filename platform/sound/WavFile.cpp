@@ -1,4 +1,4 @@
-#include "sound/WavFile.h"
+#include "platform/sound/WavFile.h"
 
 #include <QtEndian>
 

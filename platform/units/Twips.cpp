@@ -1,4 +1,4 @@
-#include "units/Twips.h"
+#include "platform/units/Twips.h"
 
 #include <QGuiApplication>
 #include <QScreen>

@@ -1,4 +1,4 @@
-#include "units/VbColor.h"
+#include "platform/units/VbColor.h"
 
 #include <QGuiApplication>
 #include <QPalette>

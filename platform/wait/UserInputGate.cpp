@@ -1,4 +1,4 @@
-#include "wait/UserInputGate.h"
+#include "platform/wait/UserInputGate.h"
 
 #include <QApplication>
 #include <QEvent>

@@ -1,6 +1,6 @@
-#include "wait/Wait.h"
+#include "platform/wait/Wait.h"
 
-#include "wait/UserInputGate.h"
+#include "platform/wait/UserInputGate.h"
 
 #include <QAbstractEventDispatcher>
 #include <QCoreApplication>

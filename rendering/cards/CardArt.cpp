@@ -1,4 +1,4 @@
-#include "CardArt.h"
+#include "rendering/cards/CardArt.h"
 
 #include <QString>
 

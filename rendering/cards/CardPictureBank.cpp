@@ -1,10 +1,10 @@
-#include "CardPictureBank.h"
+#include "rendering/cards/CardPictureBank.h"
 
-#include "CardArt.h"
-#include "CardArtPaths.h"
-#include "CardGeometry.h"
-#include "CardSheet.h"
-#include "VbText.h"
+#include "rendering/cards/CardArt.h"
+#include "rendering/cards/CardArtPaths.h"
+#include "rendering/cards/CardGeometry.h"
+#include "rendering/cards/CardSheet.h"
+#include "base/text/VbText.h"
 
 #include <QDir>
 #include <QImageReader>

@@ -4,7 +4,7 @@
 // with its pre-cut cells (frmStdSm); plus the cache of small faces in Data/<n>.tmp.
 // Every lookup the board makes per card returns a ready picture without drawing or decoding.
 
-#include "ShowCardChoice.h"
+#include "rendering/cards/ShowCardChoice.h"
 
 #include <QImage>
 

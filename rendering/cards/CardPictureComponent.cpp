@@ -1,8 +1,8 @@
-#include "CardPictureComponent.h"
+#include "rendering/cards/CardPictureComponent.h"
 
-#include "BackDesigns.h"
-#include "CardArt.h"
-#include "CardArtPaths.h"
+#include "rendering/cards/BackDesigns.h"
+#include "rendering/cards/CardArt.h"
+#include "rendering/cards/CardArtPaths.h"
 
 namespace zarle {
 

@@ -1,7 +1,7 @@
-#include "CardSheet.h"
+#include "rendering/cards/CardSheet.h"
 
-#include "BackDesigns.h"
-#include "CardGeometry.h"
+#include "rendering/cards/BackDesigns.h"
+#include "rendering/cards/CardGeometry.h"
 
 namespace zarle {
 

@@ -3,7 +3,7 @@
 // Ids count on over every 52-card pack of the deck (1..52 per pack); the picture depends only on
 // the position inside the pack.
 
-#include "Card.h" // CardRank: the rank a rank-picture style shows
+#include "base/Card.h" // CardRank: the rank a rank-picture style shows
 
 namespace zarle {
 

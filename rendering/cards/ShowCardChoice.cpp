@@ -1,7 +1,7 @@
-#include "ShowCardChoice.h"
+#include "rendering/cards/ShowCardChoice.h"
 
-#include "CardSheet.h"
-#include "VbText.h"
+#include "rendering/cards/CardSheet.h"
+#include "base/text/VbText.h"
 
 namespace zarle {
 

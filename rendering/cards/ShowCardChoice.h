@@ -2,7 +2,7 @@
 // What ShowCard puts on a pile picture: which picture, the border and back colour to set, and
 // the card sound to play. A pure decision; the window applies it to the real control.
 
-#include "BoardControls.h"
+#include "engine/BoardControls.h"
 
 #include <cstdint>
 #include <string>

@@ -1,8 +1,8 @@
-#include "clsDLL.h"
+#include "rendering/cards/clsDLL.h"
 
-#include "BackDesigns.h"
-#include "CardGeometry.h"
-#include "CardSheet.h"
+#include "rendering/cards/BackDesigns.h"
+#include "rendering/cards/CardGeometry.h"
+#include "rendering/cards/CardSheet.h"
 
 namespace zarle {
 

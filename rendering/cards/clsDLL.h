@@ -2,8 +2,8 @@
 // The wrapper the game creates around the card-picture component: it fetches face sheets into the
 // face-sheet bank and back designs into the board's backs or the preferences preview.
 
-#include "CardPictureBank.h"
-#include "CardPictureComponent.h"
+#include "rendering/cards/CardPictureBank.h"
+#include "rendering/cards/CardPictureComponent.h"
 
 #include <QImage>
 

@@ -1,6 +1,6 @@
-#include "CardFlight.h"
+#include "rendering/flight/CardFlight.h"
 
-#include "VbRound.h"
+#include "rendering/model/VbRound.h"
 
 #include <algorithm>
 #include <cmath>

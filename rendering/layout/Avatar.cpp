@@ -1,8 +1,8 @@
 // The avatar picture scaled into its box, the draw stock with its box and the two turn markers
 // around it, and the opponents' name captions.
 
-#include "BoardLayout.h"
-#include "VbRound.h"
+#include "rendering/layout/BoardLayout.h"
+#include "rendering/model/VbRound.h"
 
 #include <string>
 

@@ -1,4 +1,4 @@
-#include "BoardLayout.h"
+#include "rendering/layout/BoardLayout.h"
 
 namespace zarle {
 

@@ -4,11 +4,11 @@
 // the display size, and keep the window's remembered size in step. Positions they compute are
 // pixels of the board's inner area; the model keeps them in twips.
 
-#include "BoardModel.h"
-#include "GameState.h"
-#include "LayoutHost.h"
-#include "LayoutState.h"
-#include "ProfileState.h"
+#include "rendering/model/BoardModel.h"
+#include "engine/GameState.h"
+#include "rendering/layout/LayoutHost.h"
+#include "rendering/layout/LayoutState.h"
+#include "base/records/ProfileState.h"
 
 #include <string_view>
 

@@ -1,8 +1,8 @@
 // The card size, the display-size commands (rows up or down, display smaller or larger), the
 // fitting of the window to its piles, and the right-aligned avatar.
 
-#include "BoardLayout.h"
-#include "VbRound.h"
+#include "rendering/layout/BoardLayout.h"
+#include "rendering/model/VbRound.h"
 
 namespace zarle {
 

@@ -1,6 +1,6 @@
 // Four center piles as a two-by-two block with their wild labels and the "Centers" box.
 
-#include "BoardLayout.h"
+#include "rendering/layout/BoardLayout.h"
 
 namespace zarle {
 

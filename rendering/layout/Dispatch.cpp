@@ -1,7 +1,7 @@
 // The one entry for a change of player or center count, the anchors of each board, seat 2's
 // row in the two-player board, and the two- and multi-player layouts.
 
-#include "BoardLayout.h"
+#include "rendering/layout/BoardLayout.h"
 
 namespace zarle {
 

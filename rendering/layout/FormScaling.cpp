@@ -1,6 +1,6 @@
-#include "FormScaling.h"
+#include "rendering/layout/FormScaling.h"
 
-#include "ScaleFactor.h"
+#include "rendering/layout/ScaleFactor.h"
 
 namespace zarle {
 

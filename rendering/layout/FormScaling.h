@@ -3,7 +3,7 @@
 // setup) and its controls: to the screen from the 12000 x 9000 twip design size, or by the
 // enlarge and shrink steps. The window hands in its geometry and applies what comes back.
 
-#include "BoardModel.h"
+#include "rendering/model/BoardModel.h"
 
 #include <cstdint>
 #include <string>

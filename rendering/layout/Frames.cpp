@@ -1,7 +1,7 @@
 // Side-pile frames: a fan of card outlines, one per side card under the top card, each 2.25
 // pixels left of the next; and the human's card rows moved up or down.
 
-#include "BoardLayout.h"
+#include "rendering/layout/BoardLayout.h"
 
 #include <algorithm>
 

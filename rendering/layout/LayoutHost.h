@@ -2,8 +2,8 @@
 // What the layout asks of the rest of the program: drawing cards, reading a picture's size,
 // repainting the table and the neighbouring windows. The window implements it; tests fake it.
 
-#include "BoardControls.h"
-#include "BoardModel.h"
+#include "engine/BoardControls.h"
+#include "rendering/model/BoardModel.h"
 
 #include <optional>
 #include <string>

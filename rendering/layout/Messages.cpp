@@ -1,6 +1,6 @@
 // The message lines, the peek notice, the Deal button and the icon around the placed piles.
 
-#include "BoardLayout.h"
+#include "rendering/layout/BoardLayout.h"
 
 namespace zarle {
 

@@ -1,8 +1,8 @@
 // The seat panels: the human's row, the opponents' compact panels with their fanned hands,
 // seats 3 and 4 created at run time, and the "HOLD piles" box of each seat.
 
-#include "BoardLayout.h"
-#include "VbRound.h"
+#include "rendering/layout/BoardLayout.h"
+#include "rendering/model/VbRound.h"
 
 namespace zarle {
 

@@ -1,9 +1,9 @@
 // Repainting the whole board from the game state, the human's side-pile backing picture, the
 // count labels over the hold piles, and the compact human row of the small multi-player board.
 
-#include "BoardLayout.h"
-#include "VbRound.h"
-#include "VbText.h"
+#include "rendering/layout/BoardLayout.h"
+#include "rendering/model/VbRound.h"
+#include "base/text/VbText.h"
 
 #include <algorithm>
 

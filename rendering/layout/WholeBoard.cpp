@@ -1,6 +1,6 @@
 // The least inside of the board window for the piles as they are laid out now.
 
-#include "BoardLayout.h"
+#include "rendering/layout/BoardLayout.h"
 
 #include <algorithm>
 #include <cmath>

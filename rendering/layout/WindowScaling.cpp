@@ -1,9 +1,9 @@
 // Scaling the board window and its controls, and keeping the board in step when its window
 // changes size or state.
 
-#include "BoardLayout.h"
-#include "ScaleFactor.h"
-#include "VbRound.h"
+#include "rendering/layout/BoardLayout.h"
+#include "rendering/layout/ScaleFactor.h"
+#include "rendering/model/VbRound.h"
 
 namespace zarle {
 

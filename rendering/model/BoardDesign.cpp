@@ -1,4 +1,4 @@
-#include "BoardDesign.h"
+#include "rendering/model/BoardDesign.h"
 
 namespace zarle {
 

@@ -1,4 +1,4 @@
-#include "BoardModel.h"
+#include "rendering/model/BoardModel.h"
 
 #include <algorithm>
 

@@ -2,7 +2,7 @@
 // The board window's controls and window values as plain numbers and texts. The layout writes
 // here without a screen; the window reads what changed and applies it to its widgets.
 
-#include "BoardControls.h"
+#include "engine/BoardControls.h"
 
 #include <array>
 #include <cstdint>

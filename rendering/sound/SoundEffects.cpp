@@ -1,7 +1,7 @@
-#include "SoundEffects.h"
+#include "rendering/sound/SoundEffects.h"
 
-#include "SoundFiles.h"
-#include "SoundIds.h"
+#include "rendering/sound/SoundFiles.h"
+#include "rendering/sound/SoundIds.h"
 
 namespace zarle {
 

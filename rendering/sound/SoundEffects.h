@@ -7,7 +7,7 @@
 // sounds are left out; at 0 everything plays. A file that is missing or cannot be read plays
 // nothing, not even the platform's error beep.
 
-#include "SoundOutput.h"
+#include "rendering/sound/SoundOutput.h"
 
 #include <array>
 #include <cstdint>

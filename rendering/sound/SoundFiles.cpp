@@ -1,6 +1,6 @@
-#include "SoundFiles.h"
+#include "rendering/sound/SoundFiles.h"
 
-#include "VbText.h"
+#include "base/text/VbText.h"
 
 #include <filesystem>
 #include <fstream>

@@ -1,4 +1,4 @@
-#include "SoundIds.h"
+#include "rendering/sound/SoundIds.h"
 
 #include <array>
 

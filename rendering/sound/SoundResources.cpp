@@ -1,4 +1,4 @@
-#include "SoundResources.h"
+#include "rendering/sound/SoundResources.h"
 
 #include <QFile>
 #include <QString>

@@ -1,8 +1,8 @@
-#include "SoundSetUp.h"
+#include "rendering/sound/SoundSetUp.h"
 
-#include "SoundFiles.h"
-#include "SoundIds.h"
-#include "SoundResources.h"
+#include "rendering/sound/SoundFiles.h"
+#include "rendering/sound/SoundIds.h"
+#include "rendering/sound/SoundResources.h"
 
 #include <fstream>
 

@@ -1,9 +1,9 @@
 // Files and settings the board cannot use: it keeps what it shows, plays nothing, and lays the
 // board out with the defaults.
 
-#include "BoardTable.h"
-#include "PixmapOf.h"
-#include "SoundSetUp.h"
+#include "tests/support/board/BoardTable.h"
+#include "tests/support/board/PixmapOf.h"
+#include "rendering/sound/SoundSetUp.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,8 +1,8 @@
 // What the board says can be read: every message line and notice shows its whole caption, and
 // nothing covers it or runs into it, at both display sizes and for two to four players.
 
-#include "BoardTable.h"
-#include "controls/Label.h"
+#include "tests/support/board/BoardTable.h"
+#include "platform/controls/Label.h"
 
 #include <QDir>
 #include <QFile>

@@ -2,8 +2,8 @@
 // widgets, elements come and go with the seats, labels and frames stay under the piles, and a
 // resize by the user reaches the layout.
 
-#include "BoardTable.h"
-#include "controls/StatusBar.h"
+#include "tests/support/board/BoardTable.h"
+#include "platform/controls/StatusBar.h"
 
 #include <QLabel>
 #include <QPushButton>

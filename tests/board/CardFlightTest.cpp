@@ -2,9 +2,9 @@
 // sets, ends exactly where the flight's steps end, and goes home hidden; the spare picture stands
 // in at the source; a deal flies from the stock.
 
-#include "CardFlight.h"
-#include "BoardTable.h"
-#include "SeatPictures.h"
+#include "rendering/flight/CardFlight.h"
+#include "tests/support/board/BoardTable.h"
+#include "engine/SeatPictures.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // The binding gives the widgets only what changed, loads and unloads them with the model, and
 // brings controls forward in the order the model put them in front.
 
-#include "ModelBinding.h"
-#include "BoardDesign.h"
+#include "board/ModelBinding.h"
+#include "rendering/model/BoardDesign.h"
 
 #include <gtest/gtest.h>
 

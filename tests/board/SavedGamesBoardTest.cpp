@@ -1,11 +1,11 @@
 // Saved games on the real board with the computer personalities: the copies taken when the move
 // comes back to the human, and the status bar's "Undo" panel.
 
-#include "BoardTable.h"
-#include "PicturesFolder.h"
-#include "RecordFile.h"
-#include "SavedGameCopy.h"
-#include "UndoLog.h"
+#include "tests/support/board/BoardTable.h"
+#include "tests/support/PicturesFolder.h"
+#include "base/records/RecordFile.h"
+#include "persistence/games/SavedGameCopy.h"
+#include "engine/UndoLog.h"
 
 #include <QDir>
 

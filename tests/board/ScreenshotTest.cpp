@@ -2,9 +2,9 @@
 // checked on the widgets: the piles the layout keeps apart do not overlap, and every pile that
 // shows has a picture.
 
-#include "BoardTable.h"
-#include "PicturesFolder.h"
-#include "PixmapOf.h"
+#include "tests/support/board/BoardTable.h"
+#include "tests/support/PicturesFolder.h"
+#include "tests/support/board/PixmapOf.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
 // A seat's ten slots drawn from the game state, and the table's look: the empty piles, backs and
 // the menu strip of a skin.
 
-#include "BoardTable.h"
-#include "CardArtPaths.h"
-#include "PixmapOf.h"
-#include "SeatPictures.h"
+#include "tests/support/board/BoardTable.h"
+#include "rendering/cards/CardArtPaths.h"
+#include "tests/support/board/PixmapOf.h"
+#include "engine/SeatPictures.h"
 
 #include <gtest/gtest.h>
 

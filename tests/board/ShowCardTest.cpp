@@ -1,9 +1,9 @@
 // ShowCard on the real window's piles: each kind of picture lands on the widget from the card
 // banks, with the border and back colour it needs; and settings or cards it cannot draw.
 
-#include "BoardTable.h"
-#include "PixmapOf.h"
-#include "SeatPictures.h"
+#include "tests/support/board/BoardTable.h"
+#include "tests/support/board/PixmapOf.h"
+#include "engine/SeatPictures.h"
 
 #include <gtest/gtest.h>
 

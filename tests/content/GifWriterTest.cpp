@@ -1,7 +1,7 @@
 // GIF files written by our encoder, read back by Qt's own GIF reader.
 
-#include "GifWriter.h"
-#include "PaletteImage.h"
+#include "tools/content/GifWriter.h"
+#include "tools/content/PaletteImage.h"
 
 #include <QBuffer>
 #include <QImageReader>

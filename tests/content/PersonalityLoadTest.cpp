@@ -1,16 +1,16 @@
 // The shipped personalities as the computer opponents load them: each one is itself, finds every
 // sound it names in the program folder, has a remark for every occasion and brings its chat sounds.
 
-#include "FakeBoard.h"
-#include "GameState.h"
-#include "OpponentSlot.h"
+#include "tests/support/engine/FakeBoard.h"
+#include "engine/GameState.h"
+#include "base/records/OpponentSlot.h"
 // By its path: the sound generator has a header of the same name.
-#include "Personalities.h"
-#include "PrivateFonts.h"
-#include "ProgramFolder.h"
-#include "ProgramFolderContent.h"
-#include "SeatRecord.h"
-#include "TempFolder.h"
+#include "opponents/Personalities.h"
+#include "tools/content/PrivateFonts.h"
+#include "tools/soundgen/ProgramFolder.h"
+#include "tools/content/ProgramFolderContent.h"
+#include "engine/SeatRecord.h"
+#include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 

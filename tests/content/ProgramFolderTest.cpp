@@ -1,17 +1,17 @@
 // The default program folder as the generator writes it: every file the program reads at start-up
 // and later, in the form the program reads it, and never a player's file replaced.
 
-#include "ProgramFolder.h"
-#include "CommentRecord.h"
-#include "HighScoreRecord.h"
-#include "PersonalityRecord.h"
-#include "PlayerRecord.h"
-#include "PrivateFonts.h"
-#include "ProgramFolderContent.h"
-#include "ScoreRecord.h"
-#include "TempFolder.h"
-#include "Utilities.h"
-#include "VbText.h"
+#include "tools/soundgen/ProgramFolder.h"
+#include "base/records/CommentRecord.h"
+#include "base/records/HighScoreRecord.h"
+#include "base/records/PersonalityRecord.h"
+#include "base/records/PlayerRecord.h"
+#include "tools/content/PrivateFonts.h"
+#include "tools/content/ProgramFolderContent.h"
+#include "base/records/ScoreRecord.h"
+#include "tests/support/TempFolder.h"
+#include "engine/Utilities.h"
+#include "base/text/VbText.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,8 +1,8 @@
 // The written texts are refused, with the file and line, when the game's files cannot hold them.
 
-#include "DataRecords.h"
-#include "TempFolder.h"
-#include "TextSheet.h"
+#include "tools/content/DataRecords.h"
+#include "tests/support/TempFolder.h"
+#include "tools/content/TextSheet.h"
 
 #include <gtest/gtest.h>
 

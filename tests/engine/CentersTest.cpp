@@ -1,6 +1,6 @@
 // The human's legality check, cards onto a center, and a completed center onto the used pile.
 
-#include "FakeTable.h"
+#include "tests/support/engine/FakeTable.h"
 
 #include <gtest/gtest.h>
 

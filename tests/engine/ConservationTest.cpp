@@ -1,8 +1,8 @@
 // Whole games played through the engine by a plain human and plain opponent seats: after every
 // step every card lies exactly once somewhere and no pile passes its bounds.
 
-#include "FakeTable.h"
-#include "GameInvariants.h"
+#include "tests/support/engine/FakeTable.h"
+#include "tests/support/engine/GameInvariants.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 // The deck, the side-pile deal, the flip for first and the first deal of the hands.
 
-#include "FakeTable.h"
-#include "TempFolder.h"
-#include "TestDecks.h"
-#include "UndoLog.h"
+#include "tests/support/engine/FakeTable.h"
+#include "tests/support/TempFolder.h"
+#include "tests/support/engine/TestDecks.h"
+#include "engine/UndoLog.h"
 
 #include <gtest/gtest.h>
 

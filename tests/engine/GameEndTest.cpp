@@ -1,6 +1,6 @@
 // The end of a game: result texts, margin, score categories, and a new game on request.
 
-#include "FakeTable.h"
+#include "tests/support/engine/FakeTable.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // Rearranging a hand, showing the opponents' hands, and clearing the board.
 
-#include "FakeTable.h"
+#include "tests/support/engine/FakeTable.h"
 
 #include <gtest/gtest.h>
 

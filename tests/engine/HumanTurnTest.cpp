@@ -1,6 +1,6 @@
 // The human's plays onto the centers and the discard that ends the turn.
 
-#include "FakeTable.h"
+#include "tests/support/engine/FakeTable.h"
 
 #include <gtest/gtest.h>
 

@@ -1,11 +1,11 @@
 // The deal and the reshuffle between a host and its remote sides, with the peers simulated.
 
-#include "DeckMessage.h"
-#include "FakeTable.h"
-#include "GameInvariants.h"
-#include "TestDecks.h"
+#include "engine/DeckMessage.h"
+#include "tests/support/engine/FakeTable.h"
+#include "tests/support/engine/GameInvariants.h"
+#include "tests/support/engine/TestDecks.h"
 
-#include "VbText.h"
+#include "base/text/VbText.h"
 
 #include <gtest/gtest.h>
 

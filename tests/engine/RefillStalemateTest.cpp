@@ -1,8 +1,8 @@
 // Hand refills, the reshuffle of the used pile, and the stalemate with its recovery.
 
-#include "FakeTable.h"
-#include "GameInvariants.h"
-#include "TestDecks.h"
+#include "tests/support/engine/FakeTable.h"
+#include "tests/support/engine/GameInvariants.h"
+#include "tests/support/engine/TestDecks.h"
 
 #include <gtest/gtest.h>
 

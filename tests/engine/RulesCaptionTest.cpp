@@ -1,6 +1,6 @@
 // The forced-cards words of the rules caption, long and short by the screen's width.
 
-#include "RulesCaption.h"
+#include "engine/RulesCaption.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // The pure rules: card values, the center a card fits soonest, missed moves,
 // names by side value, turn order and seat numbering.
 
-#include "Rules.h"
+#include "engine/Rules.h"
 
 #include <gtest/gtest.h>
 

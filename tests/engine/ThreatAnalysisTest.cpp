@@ -1,6 +1,6 @@
 // How close the human is to his side card, as the computer seats see it.
 
-#include "Rules.h"
+#include "engine/Rules.h"
 
 #include <gtest/gtest.h>
 

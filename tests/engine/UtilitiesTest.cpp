@@ -1,11 +1,11 @@
 // The browser start, file tests, name checks, the read-only text store, the rules captions, the
 // undo log and the "#"-separated numbers of the network messages.
 
-#include "Utilities.h"
-#include "DeckMessage.h"
-#include "FakeTable.h"
-#include "TempFolder.h"
-#include "UndoLog.h"
+#include "engine/Utilities.h"
+#include "engine/DeckMessage.h"
+#include "tests/support/engine/FakeTable.h"
+#include "tests/support/TempFolder.h"
+#include "engine/UndoLog.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "VbText.h"
+#include "base/text/VbText.h"
 
 #include <gtest/gtest.h>
 

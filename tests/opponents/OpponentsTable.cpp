@@ -1,4 +1,4 @@
-#include "OpponentsTable.h"
+#include "tests/opponents/OpponentsTable.h"
 
 #include <regex>
 

@@ -2,14 +2,14 @@
 // The game state, the engine and the computer player behind recording fakes, with helpers that
 // lay out a hand-made position card by card (each card a real card of the deck, used once).
 
-#include "ComputerPlayer.h"
-#include "Engine.h"
-#include "FakeBoard.h"
-#include "FakeNeighbours.h"
-#include "FakeServices.h"
-#include "GameState.h"
-#include "OpponentsPorts.h"
-#include "Transcript.h"
+#include "opponents/ComputerPlayer.h"
+#include "engine/Engine.h"
+#include "tests/support/engine/FakeBoard.h"
+#include "tests/support/engine/FakeNeighbours.h"
+#include "tests/support/engine/FakeServices.h"
+#include "engine/GameState.h"
+#include "opponents/OpponentsPorts.h"
+#include "tests/support/engine/Transcript.h"
 
 #include <functional>
 #include <string>

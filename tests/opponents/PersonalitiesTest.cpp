@@ -1,12 +1,12 @@
 // Personality files and comment sets in a program folder of their own: what a seat says and plays,
 // and the stand-ins for what is missing, short or named unsafely.
 
-#include "Personalities.h"
-#include "BoardPort.h"
-#include "CommentRecord.h"
-#include "FakeBoard.h"
-#include "PersonalityRecord.h"
-#include "TempFolder.h"
+#include "opponents/Personalities.h"
+#include "engine/BoardPort.h"
+#include "base/records/CommentRecord.h"
+#include "tests/support/engine/FakeBoard.h"
+#include "base/records/PersonalityRecord.h"
+#include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 

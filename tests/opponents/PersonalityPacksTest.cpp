@@ -2,9 +2,9 @@
 // installed and removed by personality, Zadure speaking with Vova's pack, and names that would
 // reach outside their folder finding nothing.
 
-#include "PersonalityPacks.h"
-#include "CommentSets.h"
-#include "TempFolder.h"
+#include "opponents/PersonalityPacks.h"
+#include "opponents/CommentSets.h"
+#include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 

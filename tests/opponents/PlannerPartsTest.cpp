@@ -1,8 +1,8 @@
 // The planner's parts on a plan laid out by hand: the look-ahead depth, the choice between hold
 // piles with equal tops, and playing a plan card by card.
 
-#include "OpponentsTable.h"
-#include "Rules.h"
+#include "tests/opponents/OpponentsTable.h"
+#include "engine/Rules.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // The personality's reactions: impatience on an injected clock, the remark and sound after a play
 // on a side card's value, and the remark on the human's wasted side-card value.
 
-#include "OpponentsTable.h"
+#include "tests/opponents/OpponentsTable.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // Whole games of the greedy human against computer seats of every level, under each rule
 // variant: after every turn each card lies exactly once and no hold pile passes 30 cards.
 
-#include "MatchRunner.h"
+#include "bench/selfplay/MatchRunner.h"
 
 #include <gtest/gtest.h>
 

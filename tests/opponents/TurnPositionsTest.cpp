@@ -1,8 +1,8 @@
 // Hand-made positions where the rules fix what a computer seat plays, at each skill level.
 
-#include "CardCensus.h"
-#include "OpponentsTable.h"
-#include "Rules.h"
+#include "bench/selfplay/CardCensus.h"
+#include "tests/opponents/OpponentsTable.h"
+#include "engine/Rules.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // What a computer turn says and plays: its turn texts, its remarks at the start of the turn, the
 // wild side card's aftermath, and where its discard goes when hold piles are full.
 
-#include "OpponentsTable.h"
+#include "tests/opponents/OpponentsTable.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // The working copy of the seat that moves: loaded from its record before the turn, stored back
 // after it, and in a network game without the personality's sounds and comments.
 
-#include "OpponentsTable.h"
+#include "tests/opponents/OpponentsTable.h"
 
 #include <gtest/gtest.h>
 

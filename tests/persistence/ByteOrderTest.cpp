@@ -1,4 +1,4 @@
-#include "ByteOrder.h"
+#include "base/records/ByteOrder.h"
 
 #include <gtest/gtest.h>
 

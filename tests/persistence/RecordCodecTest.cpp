@@ -1,14 +1,14 @@
 // Properties every record codec shares: the full length, a byte-exact round trip of anything a
 // field can hold, and decoding that survives short, empty and garbage input.
-#include "CommentRecord.h"
-#include "HighScoreRecord.h"
-#include "OpponentSlot.h"
-#include "PersonalityRecord.h"
-#include "PlayerRecord.h"
-#include "RecordFile.h"
-#include "SavedGameRecord.h"
-#include "ScoreRecord.h"
-#include "TempFolder.h"
+#include "base/records/CommentRecord.h"
+#include "base/records/HighScoreRecord.h"
+#include "base/records/OpponentSlot.h"
+#include "base/records/PersonalityRecord.h"
+#include "base/records/PlayerRecord.h"
+#include "base/records/RecordFile.h"
+#include "base/records/SavedGameRecord.h"
+#include "base/records/ScoreRecord.h"
+#include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 

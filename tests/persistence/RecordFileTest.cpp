@@ -1,5 +1,5 @@
-#include "RecordFile.h"
-#include "TempFolder.h"
+#include "base/records/RecordFile.h"
+#include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 

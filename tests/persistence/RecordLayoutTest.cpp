@@ -1,13 +1,13 @@
 // Fields land at the offsets the files have always used: each record is encoded with distinct
 // values and its raw bytes are checked at the documented places.
-#include "ByteOrder.h"
-#include "CommentRecord.h"
-#include "HighScoreRecord.h"
-#include "OpponentSlot.h"
-#include "PersonalityRecord.h"
-#include "PlayerRecord.h"
-#include "SavedGameRecord.h"
-#include "ScoreRecord.h"
+#include "base/records/ByteOrder.h"
+#include "base/records/CommentRecord.h"
+#include "base/records/HighScoreRecord.h"
+#include "base/records/OpponentSlot.h"
+#include "base/records/PersonalityRecord.h"
+#include "base/records/PlayerRecord.h"
+#include "base/records/SavedGameRecord.h"
+#include "base/records/ScoreRecord.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "controls/ControlArray.h"
-#include "controls/PictureBox.h"
-#include "controls/Shape.h"
-#include "net/Winsock.h"
+#include "platform/controls/ControlArray.h"
+#include "platform/controls/PictureBox.h"
+#include "platform/controls/Shape.h"
+#include "platform/net/Winsock.h"
 
 #include <QCoreApplication>
 #include <QTest>

@@ -1,10 +1,10 @@
-#include "controls/PictureBox.h"
-#include "forms/Form.h"
+#include "platform/controls/PictureBox.h"
+#include "platform/forms/Form.h"
 
 #include <QTest>
 #include <QWindow>
 
-#include "QtPrinting.h"
+#include "tests/platform/QtPrinting.h"
 
 #include <gtest/gtest.h>
 

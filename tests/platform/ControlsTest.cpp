@@ -1,15 +1,15 @@
-#include "controls/Geometry.h"
-#include "controls/ImageBox.h"
-#include "controls/Label.h"
-#include "controls/ListBox.h"
-#include "controls/PictureBox.h"
-#include "controls/StatusBar.h"
+#include "platform/controls/Geometry.h"
+#include "platform/controls/ImageBox.h"
+#include "platform/controls/Label.h"
+#include "platform/controls/ListBox.h"
+#include "platform/controls/PictureBox.h"
+#include "platform/controls/StatusBar.h"
 
 #include <QApplication>
 #include <QSignalSpy>
 #include <QTest>
 
-#include "QtPrinting.h"
+#include "tests/platform/QtPrinting.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "dialogs/CommonDialog.h"
-#include "shell/Browser.h"
+#include "platform/dialogs/CommonDialog.h"
+#include "platform/shell/Browser.h"
 
-#include "QtPrinting.h"
+#include "tests/platform/QtPrinting.h"
 
 #include <gtest/gtest.h>
 

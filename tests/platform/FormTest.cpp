@@ -1,8 +1,8 @@
-#include "forms/Form.h"
-#include "controls/Label.h"
-#include "controls/PictureBox.h"
-#include "forms/Class1.h"
-#include "forms/OnScreen.h"
+#include "platform/forms/Form.h"
+#include "platform/controls/Label.h"
+#include "platform/controls/PictureBox.h"
+#include "platform/forms/Class1.h"
+#include "platform/forms/OnScreen.h"
 
 #include <QDialog>
 #include <QSignalSpy>
@@ -10,7 +10,7 @@
 #include <QTimer>
 #include <QWindow>
 
-#include "QtPrinting.h"
+#include "tests/platform/QtPrinting.h"
 
 #include <gtest/gtest.h>
 

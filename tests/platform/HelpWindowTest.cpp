@@ -1,10 +1,10 @@
 // The help service: every keyword the windows pass opens the manual at a topic it has, the help
 // window's contents and history, and the one message of a missing manual.
 
-#include "PicturesFolder.h"
-#include "dialogs/MsgBox.h"
-#include "help/HelpTopics.h"
-#include "help/ManualWindow.h"
+#include "tests/support/PicturesFolder.h"
+#include "platform/dialogs/MsgBox.h"
+#include "platform/help/HelpTopics.h"
+#include "platform/help/ManualWindow.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 // A copy of the program as far as its lock goes: takes the lock named argv[1] for the program
 // folder argv[2], prints "held" or "busy", and keeps a held lock until its input closes.
 
-#include "shell/InstanceLock.h"
+#include "platform/shell/InstanceLock.h"
 
 #include <iostream>
 #include <string>

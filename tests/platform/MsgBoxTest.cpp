@@ -1,4 +1,4 @@
-#include "dialogs/MsgBox.h"
+#include "platform/dialogs/MsgBox.h"
 
 #include <QAbstractButton>
 #include <QMessageBox>

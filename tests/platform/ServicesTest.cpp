@@ -1,7 +1,7 @@
-#include "fonts/PrivateFonts.h"
-#include "pictures/Pictures.h"
-#include "settings/Registry.h"
-#include "shell/InstanceLock.h"
+#include "platform/fonts/PrivateFonts.h"
+#include "platform/pictures/Pictures.h"
+#include "platform/settings/Registry.h"
+#include "platform/shell/InstanceLock.h"
 
 #include <QBuffer>
 #include <QFile>

@@ -1,9 +1,9 @@
-#include "sound/SoundPlayer.h"
+#include "platform/sound/SoundPlayer.h"
 
-#include "resources/Resources.h"
-#include "sound/WavFile.h"
+#include "platform/resources/Resources.h"
+#include "platform/sound/WavFile.h"
 
-#include "WavBuilder.h"
+#include "tests/platform/WavBuilder.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -11,7 +11,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
-#include "QtPrinting.h"
+#include "tests/platform/QtPrinting.h"
 
 #include <gtest/gtest.h>
 

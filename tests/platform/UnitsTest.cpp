@@ -1,5 +1,5 @@
-#include "units/Twips.h"
-#include "units/VbColor.h"
+#include "platform/units/Twips.h"
+#include "platform/units/VbColor.h"
 
 #include <QGuiApplication>
 #include <QPalette>

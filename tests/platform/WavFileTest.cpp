@@ -1,7 +1,7 @@
-#include "sound/WavFile.h"
-#include "sound/PcmConvert.h"
+#include "platform/sound/WavFile.h"
+#include "platform/sound/PcmConvert.h"
 
-#include "WavBuilder.h"
+#include "tests/platform/WavBuilder.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "net/Winsock.h"
-#include "controls/ControlArray.h"
-#include "wait/Wait.h"
+#include "platform/net/Winsock.h"
+#include "platform/controls/ControlArray.h"
+#include "platform/wait/Wait.h"
 
 #include <QSignalSpy>
 #include <QTcpServer>

@@ -1,4 +1,4 @@
-#include "PicturesFolder.h"
+#include "tests/support/PicturesFolder.h"
 
 #include <system_error>
 

@@ -1,4 +1,4 @@
-#include "ArtWriter.h"
+#include "tools/cardart/ArtWriter.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
-#include "Avatars.h"
+#include "tools/cardart/Avatars.h"
 
-#include "Suits.h"
+#include "tools/cardart/Suits.h"
 
 #include <QLinearGradient>
 #include <QPainter>

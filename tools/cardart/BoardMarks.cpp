@@ -1,6 +1,6 @@
-#include "BoardMarks.h"
+#include "tools/cardart/BoardMarks.h"
 
-#include "Text.h"
+#include "tools/cardart/Text.h"
 
 #include <QLinearGradient>
 #include <QPainter>

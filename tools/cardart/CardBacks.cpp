@@ -1,10 +1,10 @@
-#include "CardBacks.h"
+#include "tools/cardart/CardBacks.h"
 
-#include "BackDesigns.h"
-#include "CardFace.h"
-#include "CardGeometry.h"
-#include "Text.h"
-#include "Textures.h"
+#include "rendering/cards/BackDesigns.h"
+#include "tools/cardart/CardFace.h"
+#include "rendering/cards/CardGeometry.h"
+#include "tools/cardart/Text.h"
+#include "tools/cardart/Textures.h"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -1,8 +1,8 @@
-#include "CardFace.h"
+#include "tools/cardart/CardFace.h"
 
-#include "CardGeometry.h"
-#include "CourtFigures.h"
-#include "Textures.h"
+#include "rendering/cards/CardGeometry.h"
+#include "tools/cardart/CourtFigures.h"
+#include "tools/cardart/Textures.h"
 
 #include <QLinearGradient>
 #include <QRadialGradient>

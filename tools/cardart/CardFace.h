@@ -1,7 +1,7 @@
 #pragma once
 // Full card faces, 71 x 96, and the 13 x 4 face sheets made of them.
 
-#include "FaceLooks.h"
+#include "tools/cardart/FaceLooks.h"
 
 #include <QImage>
 #include <QPainter>

@@ -2,11 +2,11 @@
 //   zarle_card_contact_sheet <out.png> <avatar folder>
 // Small faces go through the game's own cache files, so the sheet shows what the board shows.
 
-#include "CardArt.h"
-#include "CardArtPaths.h"
-#include "CardGeometry.h"
-#include "CardPictureBank.h"
-#include "clsDLL.h"
+#include "rendering/cards/CardArt.h"
+#include "rendering/cards/CardArtPaths.h"
+#include "rendering/cards/CardGeometry.h"
+#include "rendering/cards/CardPictureBank.h"
+#include "rendering/cards/clsDLL.h"
 
 #include <QDir>
 #include <QGuiApplication>

@@ -1,4 +1,4 @@
-#include "CourtFigures.h"
+#include "tools/cardart/CourtFigures.h"
 
 #include <QPainterPath>
 

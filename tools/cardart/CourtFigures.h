@@ -1,7 +1,7 @@
 #pragma once
 // The Jack, Queen and King: a double-ended half-figure in a frame, mirrored about the middle.
 
-#include "FaceLooks.h"
+#include "tools/cardart/FaceLooks.h"
 
 #include <QPainter>
 #include <QRectF>

@@ -1,6 +1,6 @@
-#include "FaceLooks.h"
+#include "tools/cardart/FaceLooks.h"
 
-#include "Textures.h"
+#include "tools/cardart/Textures.h"
 
 namespace zarle::cardart {
 

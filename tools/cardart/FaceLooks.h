@@ -2,8 +2,8 @@
 // The three looks of full card faces: the built-in standard deck and the component's
 // "Steel" and "Tile" decks.
 
-#include "Suits.h"
-#include "Text.h"
+#include "tools/cardart/Suits.h"
+#include "tools/cardart/Text.h"
 
 #include <QColor>
 

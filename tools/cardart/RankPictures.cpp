@@ -1,8 +1,8 @@
-#include "RankPictures.h"
+#include "tools/cardart/RankPictures.h"
 
-#include "CardGeometry.h"
-#include "Text.h"
-#include "Textures.h"
+#include "rendering/cards/CardGeometry.h"
+#include "tools/cardart/Text.h"
+#include "tools/cardart/Textures.h"
 
 #include <QLinearGradient>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "Suits.h"
+#include "tools/cardart/Suits.h"
 
 #include <QTransform>
 

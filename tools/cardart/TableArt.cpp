@@ -1,8 +1,8 @@
-#include "TableArt.h"
+#include "tools/cardart/TableArt.h"
 
-#include "CardGeometry.h"
-#include "Text.h"
-#include "Textures.h"
+#include "rendering/cards/CardGeometry.h"
+#include "tools/cardart/Text.h"
+#include "tools/cardart/Textures.h"
 
 #include <QPainter>
 #include <QPainterPath>

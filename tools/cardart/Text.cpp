@@ -1,4 +1,4 @@
-#include "Text.h"
+#include "tools/cardart/Text.h"
 
 #include <QFontDatabase>
 #include <QTransform>

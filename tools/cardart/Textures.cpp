@@ -1,4 +1,4 @@
-#include "Textures.h"
+#include "tools/cardart/Textures.h"
 
 #include <QPainter>
 

@@ -1,7 +1,7 @@
-#include "WinFrames.h"
+#include "tools/cardart/WinFrames.h"
 
-#include "Avatars.h"
-#include "Text.h"
+#include "tools/cardart/Avatars.h"
+#include "tools/cardart/Text.h"
 
 #include <QLinearGradient>
 #include <QPainter>

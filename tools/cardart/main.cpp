@@ -3,18 +3,18 @@
 // The resource pictures and their list go under the output folder, the default avatars under
 // <output folder>/Avatars and the personalities' animation frames under <output folder>/Packs.
 
-#include "ArtWriter.h"
-#include "Avatars.h"
-#include "BackDesigns.h"
-#include "BoardMarks.h"
-#include "CardArtPaths.h"
-#include "CardBacks.h"
-#include "CardFace.h"
-#include "CardGeometry.h"
-#include "RankPictures.h"
-#include "TableArt.h"
-#include "Text.h"
-#include "WinFrames.h"
+#include "tools/cardart/ArtWriter.h"
+#include "tools/cardart/Avatars.h"
+#include "rendering/cards/BackDesigns.h"
+#include "tools/cardart/BoardMarks.h"
+#include "rendering/cards/CardArtPaths.h"
+#include "tools/cardart/CardBacks.h"
+#include "tools/cardart/CardFace.h"
+#include "rendering/cards/CardGeometry.h"
+#include "tools/cardart/RankPictures.h"
+#include "tools/cardart/TableArt.h"
+#include "tools/cardart/Text.h"
+#include "tools/cardart/WinFrames.h"
 
 #include <QFileInfo>
 #include <QGuiApplication>

@@ -1,11 +1,11 @@
-#include "DataRecords.h"
+#include "tools/content/DataRecords.h"
 
-#include "CommentRecord.h"
-#include "HighScoreRecord.h"
-#include "PersonalityRecord.h"
-#include "PersonalitySounds.h"
-#include "ScoreRecord.h"
-#include "VbText.h"
+#include "base/records/CommentRecord.h"
+#include "base/records/HighScoreRecord.h"
+#include "base/records/PersonalityRecord.h"
+#include "tools/soundgen/PersonalitySounds.h"
+#include "base/records/ScoreRecord.h"
+#include "base/text/VbText.h"
 
 namespace zarle::content {
 

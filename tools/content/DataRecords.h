@@ -1,8 +1,8 @@
 #pragma once
 // The record files of the default program folder, as the bytes the program reads.
 
-#include "PlayerRecord.h"
-#include "TextSheet.h"
+#include "base/records/PlayerRecord.h"
+#include "tools/content/TextSheet.h"
 
 #include <QByteArray>
 

@@ -1,4 +1,4 @@
-#include "Emoticons.h"
+#include "tools/content/Emoticons.h"
 
 #include <QPainter>
 #include <QPainterPath>

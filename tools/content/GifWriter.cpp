@@ -1,4 +1,4 @@
-#include "GifWriter.h"
+#include "tools/content/GifWriter.h"
 
 #include <algorithm>
 #include <cstdint>

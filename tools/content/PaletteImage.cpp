@@ -1,4 +1,4 @@
-#include "PaletteImage.h"
+#include "tools/content/PaletteImage.h"
 
 #include <QColor>
 

@@ -1,7 +1,7 @@
 #pragma once
 // Turns a drawn picture into a palette picture for a GIF file.
 
-#include "ShadeField.h"
+#include "tools/content/ShadeField.h"
 
 #include <QColor>
 #include <QImage>

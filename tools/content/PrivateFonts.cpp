@@ -1,6 +1,6 @@
-#include "PrivateFonts.h"
+#include "tools/content/PrivateFonts.h"
 
-#include "TextSheet.h"
+#include "tools/content/TextSheet.h"
 
 namespace zarle::content {
 

@@ -1,13 +1,13 @@
-#include "ProgramFolderContent.h"
+#include "tools/content/ProgramFolderContent.h"
 
-#include "DataRecords.h"
-#include "Emoticons.h"
-#include "GifWriter.h"
-#include "PaletteImage.h"
-#include "PersonalitySounds.h"
-#include "PrivateFonts.h"
-#include "TextSheet.h"
-#include "Tiles.h"
+#include "tools/content/DataRecords.h"
+#include "tools/content/Emoticons.h"
+#include "tools/content/GifWriter.h"
+#include "tools/content/PaletteImage.h"
+#include "tools/soundgen/PersonalitySounds.h"
+#include "tools/content/PrivateFonts.h"
+#include "tools/content/TextSheet.h"
+#include "tools/content/Tiles.h"
 
 #include <QBuffer>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "ShadeField.h"
+#include "tools/content/ShadeField.h"
 
 #include <cmath>
 #include <random>

@@ -1,6 +1,6 @@
-#include "TextSheet.h"
+#include "tools/content/TextSheet.h"
 
-#include "VbText.h"
+#include "base/text/VbText.h"
 
 #include <algorithm>
 #include <charconv>

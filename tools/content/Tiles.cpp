@@ -1,7 +1,7 @@
-#include "Tiles.h"
+#include "tools/content/Tiles.h"
 
-#include "PaletteImage.h"
-#include "ShadeField.h"
+#include "tools/content/PaletteImage.h"
+#include "tools/content/ShadeField.h"
 
 #include <algorithm>
 #include <cmath>

@@ -2,8 +2,8 @@
 //   zarle_content <program folder> <texts folder>
 // Files already there are the player's and are never replaced.
 
-#include "PrivateFonts.h"
-#include "ProgramFolderContent.h"
+#include "tools/content/PrivateFonts.h"
+#include "tools/content/ProgramFolderContent.h"
 
 #include <QCoreApplication>
 

@@ -1,6 +1,6 @@
-#include "AlertSounds.h"
+#include "tools/soundgen/AlertSounds.h"
 
-#include "Sources.h"
+#include "tools/soundgen/Sources.h"
 
 #include <array>
 

@@ -1,7 +1,7 @@
 #pragma once
 // The board's signals that are not card sounds: chimes, clicks, notices and alerts.
 
-#include "Signal.h"
+#include "tools/soundgen/Signal.h"
 
 namespace zarle::soundgen {
 

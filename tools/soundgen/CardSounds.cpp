@@ -1,6 +1,6 @@
-#include "CardSounds.h"
+#include "tools/soundgen/CardSounds.h"
 
-#include "Sources.h"
+#include "tools/soundgen/Sources.h"
 
 #include <array>
 #include <cmath>

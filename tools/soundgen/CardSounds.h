@@ -3,7 +3,7 @@
 // on a metal one. Also the longer sounds of whole decks: the deal, the riffle shuffle and the
 // flip for first.
 
-#include "Signal.h"
+#include "tools/soundgen/Signal.h"
 
 namespace zarle::soundgen {
 

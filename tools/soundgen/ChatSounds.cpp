@@ -1,7 +1,7 @@
-#include "ChatSounds.h"
+#include "tools/soundgen/ChatSounds.h"
 
-#include "PersonalitySounds.h"
-#include "Voices.h"
+#include "tools/soundgen/PersonalitySounds.h"
+#include "tools/soundgen/Voices.h"
 
 #include <algorithm>
 #include <string>

@@ -4,7 +4,7 @@
 // "<call><name>.wav", and are installed into Sounds/ as "<call><name>.pmw" when the personality
 // is chosen.
 
-#include "SoundRecipe.h"
+#include "tools/soundgen/SoundRecipe.h"
 
 #include <array>
 #include <string_view>

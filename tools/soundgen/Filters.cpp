@@ -1,4 +1,4 @@
-#include "Filters.h"
+#include "tools/soundgen/Filters.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,6 +1,6 @@
-#include "PersonalitySounds.h"
+#include "tools/soundgen/PersonalitySounds.h"
 
-#include "Voices.h"
+#include "tools/soundgen/Voices.h"
 
 #include <string>
 

@@ -2,8 +2,8 @@
 // The sounds of the four computer personalities: fifteen events each, sung by each
 // personality's own voice, in files of `Sounds/` named after the personality and the event.
 
-#include "SoundRecipe.h"
-#include "Voices.h"
+#include "tools/soundgen/SoundRecipe.h"
+#include "tools/soundgen/Voices.h"
 
 #include <array>
 #include <string_view>

@@ -1,10 +1,10 @@
-#include "ProgramFolder.h"
+#include "tools/soundgen/ProgramFolder.h"
 
-#include "ChatSounds.h"
-#include "Filters.h"
-#include "PersonalitySounds.h"
-#include "Sources.h"
-#include "WaveFile.h"
+#include "tools/soundgen/ChatSounds.h"
+#include "tools/soundgen/Filters.h"
+#include "tools/soundgen/PersonalitySounds.h"
+#include "tools/soundgen/Sources.h"
+#include "tools/soundgen/WaveFile.h"
 
 #include <array>
 #include <cmath>

@@ -3,7 +3,7 @@
 // slap in `Sounds/`, the silent stand-in `Data/empty.wav` for a personality sound that is
 // missing, and the chat sounds of the personalities' packs under `Data/PMS/<name>/`.
 
-#include "SoundRecipe.h"
+#include "tools/soundgen/SoundRecipe.h"
 
 #include <filesystem>
 #include <vector>

@@ -1,8 +1,8 @@
-#include "ResourceSounds.h"
+#include "tools/soundgen/ResourceSounds.h"
 
-#include "AlertSounds.h"
-#include "CardSounds.h"
-#include "WaveFile.h"
+#include "tools/soundgen/AlertSounds.h"
+#include "tools/soundgen/CardSounds.h"
+#include "tools/soundgen/WaveFile.h"
 
 #include <string>
 

@@ -2,7 +2,7 @@
 // The sounds carried inside the program as resources 105..123, in the formats the program
 // has always used: mono PCM at 22050 Hz, 16 bits; 120 with 8 bits and 123 at 11025 Hz.
 
-#include "SoundRecipe.h"
+#include "tools/soundgen/SoundRecipe.h"
 
 #include <filesystem>
 #include <vector>

@@ -1,4 +1,4 @@
-#include "Signal.h"
+#include "tools/soundgen/Signal.h"
 
 #include <algorithm>
 #include <cmath>

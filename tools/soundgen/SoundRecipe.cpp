@@ -1,6 +1,6 @@
-#include "SoundRecipe.h"
+#include "tools/soundgen/SoundRecipe.h"
 
-#include "WaveFile.h"
+#include "tools/soundgen/WaveFile.h"
 
 namespace zarle::soundgen {
 

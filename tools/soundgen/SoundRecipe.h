@@ -1,7 +1,7 @@
 #pragma once
 // One sound file to make: where it goes, its format and how to synthesise it.
 
-#include "Signal.h"
+#include "tools/soundgen/Signal.h"
 
 #include <cstdint>
 #include <functional>

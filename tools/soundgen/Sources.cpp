@@ -1,6 +1,6 @@
-#include "Sources.h"
+#include "tools/soundgen/Sources.h"
 
-#include "Filters.h"
+#include "tools/soundgen/Filters.h"
 
 #include <cmath>
 #include <numbers>

@@ -2,7 +2,7 @@
 // The elementary sound events the game's sounds are mixed from: noise snaps and swishes,
 // ringing partials and FM bells.
 
-#include "Signal.h"
+#include "tools/soundgen/Signal.h"
 
 #include <span>
 

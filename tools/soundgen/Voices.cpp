@@ -1,7 +1,7 @@
-#include "Voices.h"
+#include "tools/soundgen/Voices.h"
 
-#include "Filters.h"
-#include "Sources.h"
+#include "tools/soundgen/Filters.h"
+#include "tools/soundgen/Sources.h"
 
 #include <algorithm>
 #include <array>

@@ -2,7 +2,7 @@
 // Wordless voices for the personalities: a short tune sung by a marimba, a whistler, a gruff
 // throat or a chip-tune robot. The same tune in two voices sounds like two characters.
 
-#include "Signal.h"
+#include "tools/soundgen/Signal.h"
 
 #include <cstdint>
 #include <span>

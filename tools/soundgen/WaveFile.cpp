@@ -1,4 +1,4 @@
-#include "WaveFile.h"
+#include "tools/soundgen/WaveFile.h"
 
 #include <algorithm>
 #include <cmath>

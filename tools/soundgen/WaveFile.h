@@ -1,7 +1,7 @@
 #pragma once
 // RIFF WAVE encoding of a mono signal as uncompressed PCM.
 
-#include "Signal.h"
+#include "tools/soundgen/Signal.h"
 
 #include <cstdint>
 #include <filesystem>

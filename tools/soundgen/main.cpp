@@ -3,8 +3,8 @@
 //   zarle_soundgen program-folder <folder>  the program folder's sound files that are missing
 //   zarle_soundgen report                   length and peak level of every sound
 
-#include "ProgramFolder.h"
-#include "ResourceSounds.h"
+#include "tools/soundgen/ProgramFolder.h"
+#include "tools/soundgen/ResourceSounds.h"
 
 #include <cmath>
 #include <cstdio>

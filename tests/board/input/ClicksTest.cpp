@@ -1,11 +1,11 @@
 // Double-clicks on the human's cards, right clicks on every pile, the stock's counts, the status
 // bar's opponent panel and the Deal button, on the real window.
 
-#include "InputTable.h"
+#include "tests/board/input/InputTable.h"
 
-#include "VbText.h"
-#include "controls/StatusBar.h"
-#include "input/StatusPanels.h"
+#include "base/text/VbText.h"
+#include "platform/controls/StatusBar.h"
+#include "board/input/StatusPanels.h"
 
 #include <QTest>
 

@@ -1,11 +1,11 @@
 // Dragging the human's cards on the real window: plays to a center through the engine, refused
 // plays that go home with their reason, discards that end the turn, and the hand rearranged.
 
-#include "InputTable.h"
+#include "tests/board/input/InputTable.h"
 
-#include "VbText.h"
-#include "controls/StatusBar.h"
-#include "input/StatusPanels.h"
+#include "base/text/VbText.h"
+#include "platform/controls/StatusBar.h"
+#include "board/input/StatusPanels.h"
 
 #include <QTest>
 

@@ -1,7 +1,7 @@
 // The hit test of a card let go on the board, and the slide home, on a board of plain numbers.
 
-#include "input/DropTarget.h"
-#include "input/SlideHome.h"
+#include "board/input/DropTarget.h"
+#include "board/input/SlideHome.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // What the hidden-cards window lists for each kind of pile.
 
-#include "input/HoldInfo.h"
+#include "board/input/HoldInfo.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 // The hidden-cards window on the real board: what a right click on a hold pile lists, where the
 // window stands, and how it closes.
 
-#include "InputTable.h"
+#include "tests/board/input/InputTable.h"
 
-#include "units/Twips.h"
+#include "platform/units/Twips.h"
 
 #include <QGuiApplication>
 #include <QScreen>

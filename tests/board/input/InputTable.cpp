@@ -1,6 +1,6 @@
-#include "InputTable.h"
+#include "tests/board/input/InputTable.h"
 
-#include "StartUpLayout.h"
+#include "board/StartUpLayout.h"
 
 #include <QTest>
 

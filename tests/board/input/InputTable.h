@@ -4,15 +4,15 @@
 // shown, and the random numbers follow a fixed seed. Helpers deal a game up to the human's turn,
 // put chosen cards into the human's slots, and drag, click and double-click the real widgets.
 
-#include "BoardPresenter.h"
-#include "CardPictureBank.h"
-#include "ComputerPlayer.h"
-#include "Engine.h"
-#include "FrmZarle.h"
-#include "IdleServices.h"
-#include "SeededRandom.h"
-#include "input/BoardInput.h"
-#include "input/OpponentWindowPorts.h"
+#include "board/BoardPresenter.h"
+#include "rendering/cards/CardPictureBank.h"
+#include "opponents/ComputerPlayer.h"
+#include "engine/Engine.h"
+#include "board/FrmZarle.h"
+#include "engine/IdleServices.h"
+#include "engine/SeededRandom.h"
+#include "board/input/BoardInput.h"
+#include "board/input/OpponentWindowPorts.h"
 
 #include <QPoint>
 #include <QTemporaryDir>

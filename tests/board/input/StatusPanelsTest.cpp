@@ -1,6 +1,6 @@
 // The opponent's status panels and the order the name panel shows the opponents in.
 
-#include "input/StatusPanels.h"
+#include "board/input/StatusPanels.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // A whole game against the computer player, dealt with the Deal button and played by the human
 // through mouse events only: double-clicks and drags onto the centers, drags onto the hold piles.
 
-#include "InputTable.h"
+#include "tests/board/input/InputTable.h"
 
 #include <QTest>
 

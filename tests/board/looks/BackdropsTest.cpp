@@ -1,14 +1,14 @@
 // The small windows' backdrop (the skin's table stretched over them) and their edge lines.
 
-#include "LooksTable.h"
+#include "tests/board/looks/LooksTable.h"
 
-#include "CardPictureBank.h"
-#include "controls/CommandButton.h"
-#include "controls/Label.h"
-#include "forms/EdgeLines.h"
-#include "forms/Form.h"
-#include "looks/FormBackdrops.h"
-#include "windows/frmHold.h"
+#include "rendering/cards/CardPictureBank.h"
+#include "platform/controls/CommandButton.h"
+#include "platform/controls/Label.h"
+#include "platform/forms/EdgeLines.h"
+#include "platform/forms/Form.h"
+#include "board/looks/FormBackdrops.h"
+#include "board/windows/frmHold.h"
 
 #include <QTemporaryDir>
 

@@ -1,10 +1,10 @@
 // Table backgrounds: stepping through the pictures and the plain colour, tiled and stretched
 // pictures on the board, broken pictures, and adding a picture to the backgrounds folder.
 
-#include "LooksTable.h"
+#include "tests/board/looks/LooksTable.h"
 
-#include "looks/Backgrounds.h"
-#include "looks/TablePicture.h"
+#include "board/looks/Backgrounds.h"
+#include "board/looks/TablePicture.h"
 
 #include <gtest/gtest.h>
 

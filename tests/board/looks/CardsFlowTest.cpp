@@ -1,12 +1,12 @@
 // The card-back flow animation: its frames cover what they should, and the board's mouse, a new
 // game, a resize and the menus' stop end it, with the board painted again and no file left.
 
-#include "LooksTable.h"
+#include "tests/board/looks/LooksTable.h"
 
-#include "CardPictureBank.h"
-#include "FrmZarle.h"
-#include "PixmapOf.h"
-#include "looks/FlowFrames.h"
+#include "rendering/cards/CardPictureBank.h"
+#include "board/FrmZarle.h"
+#include "tests/support/board/PixmapOf.h"
+#include "board/looks/FlowFrames.h"
 
 #include <QApplication>
 #include <QMouseEvent>

@@ -1,7 +1,7 @@
-#include "LooksTable.h"
+#include "tests/board/looks/LooksTable.h"
 
-#include "PicturesFolder.h"
-#include "forms/Form.h"
+#include "tests/support/PicturesFolder.h"
+#include "platform/forms/Form.h"
 
 #include <QDir>
 #include <QFile>

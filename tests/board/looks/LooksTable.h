@@ -2,7 +2,7 @@
 // A laid-out board window on a program folder with the default backgrounds and text store, the
 // backgrounds listed; pictures of what the tests show go to a folder of the build for review.
 
-#include "BoardTable.h"
+#include "tests/support/board/BoardTable.h"
 
 #include <QImage>
 #include <QString>

@@ -2,16 +2,16 @@
 // Apply for the tab showing and OK for every tab, Cancel and the close box, the colour dialog, the
 // font size limits, and a picture of every tab at normal and large fonts.
 
-#include "LooksTable.h"
+#include "tests/board/looks/LooksTable.h"
 
-#include "BackDesigns.h"
-#include "CardPictureBank.h"
-#include "CardPictureComponent.h"
-#include "PixmapOf.h"
-#include "clsDLL.h"
-#include "controls/Label.h"
-#include "controls/PictureBox.h"
-#include "frmOptions.h"
+#include "rendering/cards/BackDesigns.h"
+#include "rendering/cards/CardPictureBank.h"
+#include "rendering/cards/CardPictureComponent.h"
+#include "tests/support/board/PixmapOf.h"
+#include "rendering/cards/clsDLL.h"
+#include "platform/controls/Label.h"
+#include "platform/controls/PictureBox.h"
+#include "persistence/dialogs/frmOptions.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -1,8 +1,8 @@
 // The board's keys: the keypad move, the Game menu's keys refused as its title is, the sound
 // keys at every sound level, emoticons, Home, Alt and Esc; and keys typed on the real window.
 
-#include "MenusFixture.h"
-#include "WindowEvents.h"
+#include "tests/board/menus/MenusFixture.h"
+#include "tests/support/board/WindowEvents.h"
 
 #include <QApplication>
 #include <QKeyEvent>

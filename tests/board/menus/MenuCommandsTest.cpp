@@ -2,11 +2,11 @@
 // finished game, a cancelled connect dialog, a new game after a given-up stalemate, the peek switch
 // and the status bar.
 
-#include "MenusFixture.h"
-#include "RecordFile.h"
-#include "SavedGameRecord.h"
-#include "frmPlayers.h"
-#include "frmRules.h"
+#include "tests/board/menus/MenusFixture.h"
+#include "base/records/RecordFile.h"
+#include "base/records/SavedGameRecord.h"
+#include "network/windows/frmPlayers.h"
+#include "persistence/dialogs/frmRules.h"
 
 #include <QPushButton>
 #include <QRadioButton>

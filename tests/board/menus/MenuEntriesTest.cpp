@@ -1,7 +1,7 @@
 // The four menus' entries as data: captions, tabs, keys and separators, with the Internet and
 // Help menus' variants.
 
-#include "menus/MenuEntries.h"
+#include "board/menus/MenuEntries.h"
 
 #include <gtest/gtest.h>
 

@@ -2,9 +2,9 @@
 // of it saved under window-shots/; choices, separators, pop-ups, the refusals of the titles, and
 // the program closed while a menu waits.
 
-#include "MenusFixture.h"
-#include "WindowEvents.h"
-#include "controls/ListBox.h"
+#include "tests/board/menus/MenusFixture.h"
+#include "tests/support/board/WindowEvents.h"
+#include "platform/controls/ListBox.h"
 
 namespace zarle::test {
 namespace {

@@ -1,7 +1,7 @@
-#include "MenusFixture.h"
+#include "tests/board/menus/MenusFixture.h"
 
-#include "WindowEvents.h"
-#include "controls/ListBox.h"
+#include "tests/support/board/WindowEvents.h"
+#include "platform/controls/ListBox.h"
 
 #include <QCoreApplication>
 #include <QTimer>

@@ -2,10 +2,10 @@
 // The program started on a copy of the default program folder, with helpers to open a drawn menu
 // and act inside its wait, to choose entries with real clicks, and to press the board's keys.
 
-#include "FrmZarle.h"
-#include "ProgramFolderFixture.h"
-#include "help/HelpPort.h"
-#include "menus/frmMenu.h"
+#include "board/FrmZarle.h"
+#include "tests/support/board/ProgramFolderFixture.h"
+#include "platform/help/HelpPort.h"
+#include "board/menus/frmMenu.h"
 
 #include <QApplication>
 #include <QTimer>

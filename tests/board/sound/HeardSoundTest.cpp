@@ -2,12 +2,12 @@
 // played by the program's own player on a real sound server, arrive at the sink loud and about
 // as long as the sound. The 11025 Hz and the 8-bit resources are among them.
 
-#include "BoardSound.h"
-#include "PulseServer.h"
-#include "SoundIds.h"
-#include "SoundSetUp.h"
-#include "sound/WavFile.h"
-#include "wait/Wait.h"
+#include "board/BoardSound.h"
+#include "tests/board/sound/PulseServer.h"
+#include "rendering/sound/SoundIds.h"
+#include "rendering/sound/SoundSetUp.h"
+#include "platform/sound/WavFile.h"
+#include "platform/wait/Wait.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,11 +1,11 @@
-#include "PulseServer.h"
+#include "tests/board/sound/PulseServer.h"
 
 #include <QDeadlineTimer>
 #include <QFileInfo>
 #include <QProcessEnvironment>
 #include <QThread>
 
-#include "wait/Wait.h"
+#include "platform/wait/Wait.h"
 
 #include <algorithm>
 

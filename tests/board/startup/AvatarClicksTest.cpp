@@ -1,10 +1,10 @@
 // Clicks on the opponent's avatar: the slap and its sound at every sound level, taking the slap
 // away, the avatar chooser and the personality's own picture.
 
-#include "BoardSound.h"
-#include "FrmZarle.h"
-#include "ProgramFolderFixture.h"
-#include "WindowEvents.h"
+#include "board/BoardSound.h"
+#include "board/FrmZarle.h"
+#include "tests/support/board/ProgramFolderFixture.h"
+#include "tests/support/board/WindowEvents.h"
 
 namespace zarle::test {
 namespace {

@@ -1,10 +1,10 @@
 // The card counter, the developer's deck view and the display report, on the running program.
 
-#include "FrmZarle.h"
-#include "ProgramFolderFixture.h"
-#include "VbText.h"
-#include "WindowEvents.h"
-#include "windows/DisplayStats.h"
+#include "board/FrmZarle.h"
+#include "tests/support/board/ProgramFolderFixture.h"
+#include "base/text/VbText.h"
+#include "tests/support/board/WindowEvents.h"
+#include "board/windows/DisplayStats.h"
 
 #include <QAbstractButton>
 #include <QScreen>

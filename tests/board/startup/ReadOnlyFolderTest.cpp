@@ -1,7 +1,7 @@
 // A program folder the game may not write to: it starts, plays and closes, tells every save that
 // failed and why, and changes nothing.
 
-#include "ProgramFolderFixture.h"
+#include "tests/support/board/ProgramFolderFixture.h"
 
 #include <QWidget>
 

@@ -1,7 +1,7 @@
 // The rules dialog over the running program: four centers chosen show on the board at once, and
 // the rules caption on the menu strip follows the forced cards.
 
-#include "ProgramFolderFixture.h"
+#include "tests/support/board/ProgramFolderFixture.h"
 
 #include <QApplication>
 #include <QCheckBox>

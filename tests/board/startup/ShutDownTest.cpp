@@ -2,9 +2,9 @@
 // once that is done; the window placement stored at exit and restored at the next start,
 // a damaged one fitted onto the screen.
 
-#include "PlayerRecord.h"
-#include "ProgramFolderFixture.h"
-#include "RecordFile.h"
+#include "base/records/PlayerRecord.h"
+#include "tests/support/board/ProgramFolderFixture.h"
+#include "base/records/RecordFile.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -2,14 +2,14 @@
 // icon's sound and credits; the hidden-cards window as the board knows it. Both are saved as pictures under
 // window-shots/ to look at.
 
-#include "CardPictureBank.h"
-#include "FrmZarle.h"
-#include "ProgramFolderFixture.h"
-#include "Utilities.h"
-#include "WebSites.h"
-#include "WindowEvents.h"
-#include "windows/frmAbout.h"
-#include "windows/frmSplash.h"
+#include "rendering/cards/CardPictureBank.h"
+#include "board/FrmZarle.h"
+#include "tests/support/board/ProgramFolderFixture.h"
+#include "engine/Utilities.h"
+#include "engine/WebSites.h"
+#include "tests/support/board/WindowEvents.h"
+#include "board/windows/frmAbout.h"
+#include "board/windows/frmSplash.h"
 
 #include <QAbstractButton>
 #include <QApplication>

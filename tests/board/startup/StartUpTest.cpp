@@ -2,13 +2,13 @@
 // the close, the data files test, an update killed half done, one running copy only, damaged
 // profiles and the developer switch.
 
-#include "FrmZarle.h"
-#include "PlayerRecord.h"
-#include "ProgramFolderFixture.h"
-#include "RecordFile.h"
-#include "VbText.h"
-#include "shell/InstanceLock.h"
-#include "startup/CommandLine.h"
+#include "board/FrmZarle.h"
+#include "base/records/PlayerRecord.h"
+#include "tests/support/board/ProgramFolderFixture.h"
+#include "base/records/RecordFile.h"
+#include "base/text/VbText.h"
+#include "platform/shell/InstanceLock.h"
+#include "board/startup/CommandLine.h"
 
 #include <QAbstractButton>
 #include <QCoreApplication>

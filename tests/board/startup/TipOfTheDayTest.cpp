@@ -2,11 +2,11 @@
 // a damaged stored tip number, a missing or empty tips file, growing the window, and start-up
 // opening it when the player asked for it.
 
-#include "CardPictureBank.h"
-#include "ProgramFolderFixture.h"
-#include "WindowEvents.h"
-#include "help/HelpPort.h"
-#include "settings/Registry.h"
+#include "rendering/cards/CardPictureBank.h"
+#include "tests/support/board/ProgramFolderFixture.h"
+#include "tests/support/board/WindowEvents.h"
+#include "platform/help/HelpPort.h"
+#include "platform/settings/Registry.h"
 
 #include <QAbstractButton>
 #include <QApplication>

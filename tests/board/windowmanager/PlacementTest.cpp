@@ -1,10 +1,10 @@
 // The board window under openbox: placed by its frame, so the title bar is on screen, and the
 // same window again after an exit and a new start; never smaller than the board it shows.
 
-#include "ProgramFolderFixture.h"
-#include "VirtualScreen.h"
+#include "tests/support/board/ProgramFolderFixture.h"
+#include "tests/board/windowmanager/VirtualScreen.h"
 
-#include "FrmZarle.h"
+#include "board/FrmZarle.h"
 
 #include <QApplication>
 #include <QScreen>

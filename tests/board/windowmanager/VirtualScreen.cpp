@@ -1,4 +1,4 @@
-#include "VirtualScreen.h"
+#include "tests/board/windowmanager/VirtualScreen.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>

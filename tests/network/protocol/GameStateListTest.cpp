@@ -1,10 +1,10 @@
 // The "RC" list: a game written by the host and read on every remote seat gives the same piles,
 // seen from that seat; a list that does not add up is refused whole.
 
-#include "GameStateList.h"
-#include "OldGameStateList.h"
+#include "network/protocol/GameStateList.h"
+#include "network/protocol/OldGameStateList.h"
 
-#include "VbText.h"
+#include "base/text/VbText.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // Framing: complete lines at once and in order, partial lines kept per socket, long lines refused.
 
-#include "LineFramer.h"
+#include "network/protocol/LineFramer.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // A peer's move is taken only when the moving seat's piles allow it.
 
-#include "MoveCheck.h"
+#include "network/protocol/MoveCheck.h"
 
 #include <gtest/gtest.h>
 

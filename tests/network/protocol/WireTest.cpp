@@ -1,9 +1,9 @@
 // The wire, byte for byte: what this side writes and how it reads what peers write.
 
-#include "DeckMessage.h"
-#include "Messages.h"
-#include "TableLayout.h"
-#include "WireLine.h"
+#include "engine/DeckMessage.h"
+#include "network/protocol/Messages.h"
+#include "network/protocol/TableLayout.h"
+#include "network/protocol/WireLine.h"
 
 #include <gtest/gtest.h>
 

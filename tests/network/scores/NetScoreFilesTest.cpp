@@ -1,10 +1,10 @@
 // The score files written at the end of a network game, byte by byte: the owner's record 1, an
 // opponent per record for two players, line-ups for three and four players, competitions apart.
 
-#include "NetScoreFiles.h"
-#include "FakeServices.h"
-#include "NetScoreLists.h"
-#include "TempFolder.h"
+#include "network/scores/NetScoreFiles.h"
+#include "tests/support/engine/FakeServices.h"
+#include "network/scores/NetScoreLists.h"
+#include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // The viewer's deletions on score files and the choice of a line-up from a grid row.
 
-#include "NetScoreLists.h"
-#include "RecordFile.h"
-#include "TempFolder.h"
+#include "network/scores/NetScoreLists.h"
+#include "base/records/RecordFile.h"
+#include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 

@@ -1,12 +1,12 @@
 // The scores viewer on real files: the player's own 2-player file first, "Next ->" to the next
 // player, a line-up chosen by a click and deleted, and a whole file deleted.
 
-#include "FakeServices.h"
-#include "NetScoreFiles.h"
-#include "NetScoreLists.h"
-#include "RecordFile.h"
-#include "TempFolder.h"
-#include "frmScoresNet.h"
+#include "tests/support/engine/FakeServices.h"
+#include "network/scores/NetScoreFiles.h"
+#include "network/scores/NetScoreLists.h"
+#include "base/records/RecordFile.h"
+#include "tests/support/TempFolder.h"
+#include "network/scores/frmScoresNet.h"
 
 #include <QComboBox>
 #include <QLabel>

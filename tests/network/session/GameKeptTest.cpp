@@ -2,10 +2,10 @@
 // past the limit is told as what it is and offers to save the game, like a lost connection; an
 // ended game never leaves a turn behind to save; the scores count the game as it ended.
 
-#include "ScriptedTables.h"
-#include "TempFolder.h"
+#include "tests/network/session/ScriptedTables.h"
+#include "tests/support/TempFolder.h"
 
-#include "NetScoreLists.h"
+#include "network/scores/NetScoreLists.h"
 
 #include <gtest/gtest.h>
 

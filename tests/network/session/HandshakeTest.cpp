@@ -1,7 +1,7 @@
 // Sessions meeting over loopback: joining a table of 2, 3 and 4, a full table, and leaving.
 
-#include "NetSide.h"
-#include "TempFolder.h"
+#include "tests/support/netplay/NetSide.h"
+#include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 

@@ -1,11 +1,11 @@
 // A current side with a scripted peer of an older version: what it answers, which notices it
 // shows, and which features it leaves out for that peer.
 
-#include "NetSide.h"
+#include "tests/support/netplay/NetSide.h"
 
-#include "DeckMessage.h"
-#include "GameStateList.h"
-#include "OldGameStateList.h"
+#include "engine/DeckMessage.h"
+#include "network/protocol/GameStateList.h"
+#include "network/protocol/OldGameStateList.h"
 
 #include <gtest/gtest.h>
 

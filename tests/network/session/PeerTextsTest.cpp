@@ -2,12 +2,12 @@
 // notice older peers read, names cleaned where they arrive, avatars and beeps on arrival, the
 // announcement of a secure saved game, the first-turn notice, and the clean-up after the game.
 
-#include "ScriptedTables.h"
-#include "TempFolder.h"
-#include "TestDecks.h"
+#include "tests/network/session/ScriptedTables.h"
+#include "tests/support/TempFolder.h"
+#include "tests/support/engine/TestDecks.h"
 
-#include "AvatarFile.h"
-#include "Messages.h"
+#include "network/windows/AvatarFile.h"
+#include "network/protocol/Messages.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 // A session against a peer that speaks the wire by hand: framing, acknowledgements, hellos, and
 // a remote seat's moves, good and bad.
 
-#include "ScriptedTables.h"
+#include "tests/network/session/ScriptedTables.h"
 
-#include "VbText.h"
+#include "base/text/VbText.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "ScriptedTables.h"
+#include "tests/network/session/ScriptedTables.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #pragma once
 // Tables set up with scripted peers for the session's tests.
 
-#include "NetSide.h"
+#include "tests/support/netplay/NetSide.h"
 
 namespace zarle::testing {
 

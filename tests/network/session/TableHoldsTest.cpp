@@ -2,7 +2,7 @@
 // connection that leaves or stays silent during its handshake, a flood of connections or of lines.
 // After each, the next well-behaved joiner is seated.
 
-#include "NetSide.h"
+#include "tests/support/netplay/NetSide.h"
 
 #include <gtest/gtest.h>
 

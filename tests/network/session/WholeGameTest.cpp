@@ -1,7 +1,7 @@
 // Whole games over loopback with a host and one, two and three remotes: every side's board equal
 // to the host's after every move, and every card kept on every side.
 
-#include "NetPlayHarness.h"
+#include "tests/support/netplay/NetPlayHarness.h"
 
 #include <gtest/gtest.h>
 

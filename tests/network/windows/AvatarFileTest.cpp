@@ -1,8 +1,8 @@
 // users/<player>.avt: an opponent's avatar remembered by name, byte by byte.
 
-#include "AvatarFile.h"
-#include "OpponentSlot.h"
-#include "TempFolder.h"
+#include "network/windows/AvatarFile.h"
+#include "base/records/OpponentSlot.h"
+#include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "ChatFixture.h"
+#include "tests/network/windows/ChatFixture.h"
 
 #include <fstream>
 

@@ -1,12 +1,12 @@
 #pragma once
 // The chat with a fake session and a fake board: what is sent, logged, shown and heard.
 
-#include "ChatLink.h"
-#include "ChatOutbox.h"
-#include "ChatReceiver.h"
-#include "FakeServices.h"
-#include "ProfileState.h"
-#include "TempFolder.h"
+#include "network/windows/ChatLink.h"
+#include "network/windows/ChatOutbox.h"
+#include "network/windows/ChatReceiver.h"
+#include "tests/support/engine/FakeServices.h"
+#include "base/records/ProfileState.h"
+#include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // Receiving chat lines: logged, shown and heard; slaps, sounds and pictures only when they name
 // files that are there; the quit notice, the busy refusal, peeking and the host's relay.
 
-#include "ChatFixture.h"
+#include "tests/network/windows/ChatFixture.h"
 
 namespace zarle::testing {
 namespace {

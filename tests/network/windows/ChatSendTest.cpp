@@ -1,8 +1,8 @@
 // Sending chat lines: the line each peer gets for its version, the sender's own log, and typed
 // text that cannot break out of its line.
 
-#include "ChatFixture.h"
-#include "ChatText.h"
+#include "tests/network/windows/ChatFixture.h"
+#include "network/windows/ChatText.h"
 
 namespace zarle::testing {
 namespace {

@@ -1,9 +1,9 @@
 // The chat's personality sounds: installed from each pack, removed when untucked, and left
 // alone when the choice stays the same.
 
-#include "ChatSounds.h"
-#include "FakeServices.h"
-#include "TempFolder.h"
+#include "network/windows/ChatSounds.h"
+#include "tests/support/engine/FakeServices.h"
+#include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // The chat window as a player uses it: on top of the board, quick phrases from the first
 // opponent's lines, the sound and picture lists from their folders, typing and sending.
 
-#include "ChatFixture.h"
-#include "frmChat.h"
+#include "tests/network/windows/ChatFixture.h"
+#include "network/windows/frmChat.h"
 
 #include <QComboBox>
 #include <QImage>

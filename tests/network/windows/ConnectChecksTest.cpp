@@ -1,6 +1,6 @@
 // The connect dialog's checks of the host's address and of the port.
 
-#include "ConnectChecks.h"
+#include "network/windows/ConnectChecks.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // The connect dialog driven by mouse and keys: the address and port checks, the host's own
 // addresses in the chat log, a port that cannot be opened, and cancelling.
 
-#include "FakeServices.h"
-#include "frmPlayers.h"
+#include "tests/support/engine/FakeServices.h"
+#include "network/windows/frmPlayers.h"
 
 #include <QLineEdit>
 #include <QPushButton>

@@ -1,12 +1,12 @@
 // The internet windows together: the receiver's lines reach the board through its port and the
 // chat window once it opens; a network game's end writes the chosen score file.
 
-#include "InternetWindows.h"
-#include "BoardChatView.h"
-#include "ChatFixture.h"
-#include "FakeBoard.h"
-#include "NetScoreLists.h"
-#include "frmChat.h"
+#include "network/windows/InternetWindows.h"
+#include "network/windows/BoardChatView.h"
+#include "tests/network/windows/ChatFixture.h"
+#include "tests/support/engine/FakeBoard.h"
+#include "network/scores/NetScoreLists.h"
+#include "network/windows/frmChat.h"
 
 #include <QPlainTextEdit>
 

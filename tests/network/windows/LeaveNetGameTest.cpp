@@ -1,8 +1,8 @@
 // F11 in the running program during a network game: the game ends only once the player says Yes.
 
-#include "DialogFixture.h"
-#include "FrmZarle.h"
-#include "controls/StatusBar.h"
+#include "tests/support/board/DialogFixture.h"
+#include "board/FrmZarle.h"
+#include "platform/controls/StatusBar.h"
 
 namespace zarle::test {
 namespace {

@@ -1,13 +1,13 @@
 // The internet players setup in the running program: the reserved name, the opponents' names and
 // avatars kept in users/<player>.avt, the table sizes the peers allow and the score file.
 
-#include "DialogFixture.h"
-#include "FakeNeighbours.h"
-#include "OpponentSlot.h"
-#include "PicturesFolder.h"
-#include "SetupSession.h"
-#include "frmMultiNET.h"
-#include "frmPlayers.h"
+#include "tests/support/board/DialogFixture.h"
+#include "tests/support/engine/FakeNeighbours.h"
+#include "base/records/OpponentSlot.h"
+#include "tests/support/PicturesFolder.h"
+#include "opponents/dialogs/SetupSession.h"
+#include "network/windows/frmMultiNET.h"
+#include "network/windows/frmPlayers.h"
 
 #include <QCheckBox>
 #include <QGroupBox>

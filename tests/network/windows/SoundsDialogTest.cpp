@@ -1,9 +1,9 @@
 // The chat sounds dialog: the personalities but Zadure, the three chosen ticked, a fourth tick
 // refused.
 
-#include "FakeServices.h"
-#include "TempFolder.h"
-#include "frmSounds.h"
+#include "tests/support/engine/FakeServices.h"
+#include "tests/support/TempFolder.h"
+#include "network/windows/frmSounds.h"
 
 #include <QLabel>
 #include <QListWidget>

@@ -1,12 +1,12 @@
 // The internet windows at both screen sizes: every control inside its window, and a picture of each
 // in the temporary folder to look at.
 
-#include "ChatFixture.h"
-#include "PicturesFolder.h"
-#include "frmChat.h"
-#include "frmPlayers.h"
-#include "frmScoresNet.h"
-#include "frmSounds.h"
+#include "tests/network/windows/ChatFixture.h"
+#include "tests/support/PicturesFolder.h"
+#include "network/windows/frmChat.h"
+#include "network/windows/frmPlayers.h"
+#include "network/scores/frmScoresNet.h"
+#include "network/windows/frmSounds.h"
 
 #include <QPixmap>
 

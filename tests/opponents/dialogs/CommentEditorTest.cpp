@@ -2,9 +2,9 @@
 // name taken as it is meant, and a set put into play for the first opponent in memory and in the
 // player file, where it outlasts the program's close.
 
-#include "CommentSets.h"
-#include "DialogFixture.h"
-#include "frmCustom.h"
+#include "opponents/CommentSets.h"
+#include "tests/support/board/DialogFixture.h"
+#include "opponents/dialogs/frmCustom.h"
 
 #include <QCheckBox>
 #include <QLabel>

@@ -1,9 +1,9 @@
 // The custom-sound editor of the opponents setup: a sound played by a click, a new one chosen and
 // saved, the custom list reset; only the custom list of the personality being edited is written.
 
-#include "DialogFixture.h"
-#include "PersonalityRecord.h"
-#include "frmMulti.h"
+#include "tests/support/board/DialogFixture.h"
+#include "base/records/PersonalityRecord.h"
+#include "opponents/dialogs/frmMulti.h"
 
 #include <QPushButton>
 #include <QRadioButton>

@@ -2,11 +2,11 @@
 // fonts: saved as pictures to look at, and checked to fit the screen with every caption whole and
 // no control over another.
 
-#include "DialogFixture.h"
-#include "PicturesFolder.h"
-#include "frmCustom.h"
-#include "frmMulti.h"
-#include "frmSpeed.h"
+#include "tests/support/board/DialogFixture.h"
+#include "tests/support/PicturesFolder.h"
+#include "opponents/dialogs/frmCustom.h"
+#include "opponents/dialogs/frmMulti.h"
+#include "opponents/dialogs/frmSpeed.h"
 
 #include <QAbstractButton>
 #include <QLabel>

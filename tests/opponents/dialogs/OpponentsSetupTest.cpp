@@ -1,10 +1,10 @@
 // The opponents setup in the running program: the window's opening state for the table, empty
 // seats filled, seats stored, what "Done" and "Cancel" leave behind, and the messages it shows.
 
-#include "DialogFixture.h"
-#include "OpponentSlot.h"
-#include "WebSites.h"
-#include "frmMulti.h"
+#include "tests/support/board/DialogFixture.h"
+#include "base/records/OpponentSlot.h"
+#include "engine/WebSites.h"
+#include "opponents/dialogs/frmMulti.h"
 
 #include <QCheckBox>
 #include <QGroupBox>

@@ -2,10 +2,10 @@
 // newer peer "EG" and the new layout, then waits for every peer's answer, for the end of the
 // network game or for the program's close.
 
-#include "DialogFixture.h"
-#include "FakeNeighbours.h"
-#include "OpponentsSetup.h"
-#include "frmMulti.h"
+#include "tests/support/board/DialogFixture.h"
+#include "tests/support/engine/FakeNeighbours.h"
+#include "opponents/dialogs/OpponentsSetup.h"
+#include "opponents/dialogs/frmMulti.h"
 
 #include <QPushButton>
 #include <QRadioButton>

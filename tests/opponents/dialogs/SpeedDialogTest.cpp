@@ -1,8 +1,8 @@
 // The speed dialog: its scroll bars set the computer's pause and the card flights' steps at once,
 // with the dialog's own pause table; a stored profile keeps applying its table.
 
-#include "DialogFixture.h"
-#include "frmSpeed.h"
+#include "tests/support/board/DialogFixture.h"
+#include "opponents/dialogs/frmSpeed.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -1,9 +1,9 @@
 // The winner's animation on the running board: the frames and pauses of each order, whose frames
 // are shown, the pack read once for repeated wins, and what ends it.
 
-#include "flash/WinnerFlash.h"
-#include "DialogFixture.h"
-#include "PicturesFolder.h"
+#include "board/flash/WinnerFlash.h"
+#include "tests/support/board/DialogFixture.h"
+#include "tests/support/PicturesFolder.h"
 
 #include <QLabel>
 

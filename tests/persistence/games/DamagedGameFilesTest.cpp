@@ -2,12 +2,12 @@
 // repaired so that the next start is quiet, and named in the one "Damaged files" message with the
 // player file; a slot that cannot be read is listed as damaged, not as a game.
 
-#include "DamagedGameFiles.h"
-#include "GamesFixture.h"
-#include "HighScores.h"
-#include "RecordFile.h"
-#include "ScoreRecord.h"
-#include "Scoreboard.h"
+#include "persistence/games/DamagedGameFiles.h"
+#include "tests/persistence/games/GamesFixture.h"
+#include "persistence/games/HighScores.h"
+#include "base/records/RecordFile.h"
+#include "base/records/ScoreRecord.h"
+#include "persistence/games/Scoreboard.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "DiskChanges.h"
+#include "tests/persistence/games/DiskChanges.h"
 
 #include <cerrno>
 #include <fcntl.h>

@@ -2,9 +2,9 @@
 // that would make a file longer fails for want of room. Every save of the player's that fails is
 // told, each time, with the system's reason and what the files keep; the files stay as they were.
 
-#include "DiskChanges.h"
-#include "GamesFixture.h"
-#include "WelcomePrompt.h"
+#include "tests/persistence/games/DiskChanges.h"
+#include "tests/persistence/games/GamesFixture.h"
+#include "persistence/profiles/WelcomePrompt.h"
 
 #include <gtest/gtest.h>
 

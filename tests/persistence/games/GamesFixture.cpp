@@ -1,10 +1,10 @@
-#include "GamesFixture.h"
+#include "tests/persistence/games/GamesFixture.h"
 
-#include "HighScoreRecord.h"
-#include "RecordFile.h"
-#include "Rules.h"
-#include "SavedGameCopy.h"
-#include "ScoreRecord.h"
+#include "base/records/HighScoreRecord.h"
+#include "base/records/RecordFile.h"
+#include "engine/Rules.h"
+#include "persistence/games/SavedGameCopy.h"
+#include "base/records/ScoreRecord.h"
 
 namespace zarle::testing {
 

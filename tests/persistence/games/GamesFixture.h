@@ -3,20 +3,20 @@
 // statistics, with recording stand-ins for the board, the opponent seats (plain rules), sounds,
 // waits, boxes and the network, and a saved-games window played by a script.
 
-#include "Engine.h"
-#include "FakeBoard.h"
-#include "FakeNeighbours.h"
-#include "FakeServices.h"
-#include "GamePersistence.h"
-#include "ProfileFixture.h"
-#include "ProfilePersistence.h"
-#include "SaveSlotsPrompt.h"
-#include "SavedGameRecord.h"
-#include "SavedGames.h"
-#include "ScriptedOpponents.h"
-#include "Statistics.h"
-#include "Transcript.h"
-#include "UndoLog.h"
+#include "engine/Engine.h"
+#include "tests/support/engine/FakeBoard.h"
+#include "tests/support/engine/FakeNeighbours.h"
+#include "tests/support/engine/FakeServices.h"
+#include "persistence/games/GamePersistence.h"
+#include "tests/persistence/profiles/ProfileFixture.h"
+#include "persistence/profiles/ProfilePersistence.h"
+#include "persistence/games/SaveSlotsPrompt.h"
+#include "base/records/SavedGameRecord.h"
+#include "persistence/games/SavedGames.h"
+#include "tests/support/engine/ScriptedOpponents.h"
+#include "persistence/games/Statistics.h"
+#include "tests/support/engine/Transcript.h"
+#include "engine/UndoLog.h"
 
 #include <functional>
 #include <vector>

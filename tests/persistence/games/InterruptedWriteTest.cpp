@@ -4,12 +4,12 @@
 // data file is then either as it was or as the whole update leaves it, and the files that must
 // agree with each other, after the next start's repair, are all as they were or all as updated.
 
-#include "DiskChanges.h"
-#include "GamesFixture.h"
-#include "HighScores.h"
-#include "RecordFile.h"
-#include "ScoreRecord.h"
-#include "Scoreboard.h"
+#include "tests/persistence/games/DiskChanges.h"
+#include "tests/persistence/games/GamesFixture.h"
+#include "persistence/games/HighScores.h"
+#include "base/records/RecordFile.h"
+#include "base/records/ScoreRecord.h"
+#include "persistence/games/Scoreboard.h"
 
 #include <gtest/gtest.h>
 

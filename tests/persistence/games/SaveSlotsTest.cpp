@@ -2,8 +2,8 @@
 // names, choosing a slot by typing and with the arrow keys, refusals, the cancel question and
 // network saves.
 
-#include "GamesFixture.h"
-#include "RecordFile.h"
+#include "tests/persistence/games/GamesFixture.h"
+#include "base/records/RecordFile.h"
 
 #include <gtest/gtest.h>
 

@@ -1,11 +1,11 @@
 // Saved games on the real engine: round trips, refused records, the automatic copies, Undo,
 // Restart Turn and Previous Turn.
 
-#include "GameInvariants.h"
-#include "GamesFixture.h"
-#include "RecordFile.h"
-#include "SavedGameCheck.h"
-#include "SavedGameCopy.h"
+#include "tests/support/engine/GameInvariants.h"
+#include "tests/persistence/games/GamesFixture.h"
+#include "base/records/RecordFile.h"
+#include "persistence/games/SavedGameCheck.h"
+#include "persistence/games/SavedGameCopy.h"
 
 #include <gtest/gtest.h>
 

@@ -1,11 +1,11 @@
 // The scoreboard's listing and maintenance on the player file, the high-score file and the
 // computer's best runs.
 
-#include "Scoreboard.h"
-#include "GamesFixture.h"
-#include "HighScores.h"
-#include "RecordFile.h"
-#include "ScoreRecord.h"
+#include "persistence/games/Scoreboard.h"
+#include "tests/persistence/games/GamesFixture.h"
+#include "persistence/games/HighScores.h"
+#include "base/records/RecordFile.h"
+#include "base/records/ScoreRecord.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 // Runs, records and the ranked lists of best runs.
 
-#include "GamesFixture.h"
-#include "HighScores.h"
-#include "RecordFile.h"
-#include "ScoreRecord.h"
+#include "tests/persistence/games/GamesFixture.h"
+#include "persistence/games/HighScores.h"
+#include "base/records/RecordFile.h"
+#include "base/records/ScoreRecord.h"
 
 #include <gtest/gtest.h>
 

@@ -2,15 +2,15 @@
 // mouse and keys, checked by what they wrote to the files; pictures of each are saved under
 // dialog-shots/ for review, with the standard and a large font.
 
-#include "GamesFixture.h"
-#include "HighScores.h"
-#include "PicturesFolder.h"
-#include "RecordFile.h"
-#include "SavedGameCopy.h"
-#include "ScoreRecord.h"
-#include "Scoreboard.h"
-#include "frmSave.h"
-#include "frmScoreStat.h"
+#include "tests/persistence/games/GamesFixture.h"
+#include "persistence/games/HighScores.h"
+#include "tests/support/PicturesFolder.h"
+#include "base/records/RecordFile.h"
+#include "persistence/games/SavedGameCopy.h"
+#include "base/records/ScoreRecord.h"
+#include "persistence/games/Scoreboard.h"
+#include "persistence/dialogs/frmSave.h"
+#include "persistence/dialogs/frmScoreStat.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -2,9 +2,9 @@
 // counts out of range are repaired in the file, and every damage is kept beside the file (one
 // copy, none of a file too large) and reported once.
 
-#include "DamagedFile.h"
-#include "ProfileFixture.h"
-#include "WelcomePrompt.h"
+#include "base/records/DamagedFile.h"
+#include "tests/persistence/profiles/ProfileFixture.h"
+#include "persistence/profiles/WelcomePrompt.h"
 
 #include <gtest/gtest.h>
 

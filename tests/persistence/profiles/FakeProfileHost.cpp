@@ -1,4 +1,4 @@
-#include "FakeProfileHost.h"
+#include "tests/persistence/profiles/FakeProfileHost.h"
 
 #include <algorithm>
 #include <sstream>

@@ -2,7 +2,7 @@
 // One recording stand-in for everything the profiles reach: the board and its pictures, the
 // engine and the computer seats, sounds, pauses and message boxes. Each call is one line of Log.
 
-#include "ProfilePorts.h"
+#include "persistence/profiles/ProfilePorts.h"
 
 #include <map>
 #include <optional>

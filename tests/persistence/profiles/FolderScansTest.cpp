@@ -1,7 +1,7 @@
 // Lists of the data folders, the personality list, the opponent's name and importing an avatar.
 
-#include "PersonalityRecord.h"
-#include "ProfileFixture.h"
+#include "base/records/PersonalityRecord.h"
+#include "tests/persistence/profiles/ProfileFixture.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 // The player file: the list of players, saving at exit and the profile's scores.
 
-#include "ByteOrder.h"
-#include "ProfileFixture.h"
-#include "ProfilePersistence.h"
-#include "VbText.h"
+#include "base/records/ByteOrder.h"
+#include "tests/persistence/profiles/ProfileFixture.h"
+#include "persistence/profiles/ProfilePersistence.h"
+#include "base/text/VbText.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 // Applying a profile: repairs of damaged records, the order of the board's work, the hidden-cards
 // window's place and the table background.
 
-#include "ByteOrder.h"
-#include "ProfileFixture.h"
-#include "VbText.h"
+#include "base/records/ByteOrder.h"
+#include "tests/persistence/profiles/ProfileFixture.h"
+#include "base/text/VbText.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
-#include "ProfileFixture.h"
+#include "tests/persistence/profiles/ProfileFixture.h"
 
-#include "ByteOrder.h"
-#include "RecordFile.h"
-#include "VbText.h"
+#include "base/records/ByteOrder.h"
+#include "base/records/RecordFile.h"
+#include "base/text/VbText.h"
 
 #include <fstream>
 

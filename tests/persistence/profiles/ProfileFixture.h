@@ -1,11 +1,11 @@
 #pragma once
 // A program folder of its own for each test, with the profile code wired to a recording host.
 
-#include "FakeProfileHost.h"
-#include "GameState.h"
-#include "PlayerRecord.h"
-#include "Profiles.h"
-#include "TempFolder.h"
+#include "tests/persistence/profiles/FakeProfileHost.h"
+#include "engine/GameState.h"
+#include "base/records/PlayerRecord.h"
+#include "persistence/profiles/Profiles.h"
+#include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 

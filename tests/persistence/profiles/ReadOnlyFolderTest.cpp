@@ -1,8 +1,8 @@
 // A program folder the game may not write to: the profile still applies, each save that fails is
 // told with the system's reason, nothing is changed and nothing crashes.
 
-#include "ProfileFixture.h"
-#include "WelcomePrompt.h"
+#include "tests/persistence/profiles/ProfileFixture.h"
+#include "persistence/profiles/WelcomePrompt.h"
 
 #include <gtest/gtest.h>
 

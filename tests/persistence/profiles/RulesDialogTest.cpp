@@ -1,10 +1,10 @@
 // The rules dialog driven with real clicks: what it puts in force on Apply, its refusals and
 // questions, Restore Defaults, the network gates and its look at two font sizes.
 
-#include "FakeProfileHost.h"
-#include "PicturesFolder.h"
-#include "frmRules.h"
-#include "help/HelpPort.h"
+#include "tests/persistence/profiles/FakeProfileHost.h"
+#include "tests/support/PicturesFolder.h"
+#include "persistence/dialogs/frmRules.h"
+#include "platform/help/HelpPort.h"
 
 #include <gtest/gtest.h>
 

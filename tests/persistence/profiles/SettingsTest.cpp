@@ -1,8 +1,8 @@
 // The settings records written at exit, and the window placement read back at the next start.
 
-#include "ProfileFixture.h"
-#include "ScoreRecord.h"
-#include "WindowPlacement.h"
+#include "tests/persistence/profiles/ProfileFixture.h"
+#include "base/records/ScoreRecord.h"
+#include "persistence/profiles/WindowPlacement.h"
 
 #include <gtest/gtest.h>
 

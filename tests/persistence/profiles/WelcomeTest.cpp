@@ -1,8 +1,8 @@
 // The welcome prompt: refused names, known players in any case, and new players.
 
-#include "ProfileFixture.h"
-#include "VbText.h"
-#include "WelcomePrompt.h"
+#include "tests/persistence/profiles/ProfileFixture.h"
+#include "base/text/VbText.h"
+#include "persistence/profiles/WelcomePrompt.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // The welcome window on screen: its look, typing a name, refusals and dragging.
 
-#include "ProfileFixture.h"
-#include "frmWelcome.h"
+#include "tests/persistence/profiles/ProfileFixture.h"
+#include "persistence/dialogs/frmWelcome.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "CardPictureBank.h"
-#include "CardGeometry.h"
-#include "CardSheet.h"
+#include "rendering/cards/CardPictureBank.h"
+#include "rendering/cards/CardGeometry.h"
+#include "rendering/cards/CardSheet.h"
 
 #include <QBuffer>
 #include <QColor>

@@ -1,5 +1,5 @@
-#include "CardSheet.h"
-#include "BackDesigns.h"
+#include "rendering/cards/CardSheet.h"
+#include "rendering/cards/BackDesigns.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "BackDesigns.h"
-#include "CardGeometry.h"
-#include "clsDLL.h"
+#include "rendering/cards/BackDesigns.h"
+#include "rendering/cards/CardGeometry.h"
+#include "rendering/cards/clsDLL.h"
 
 #include <QTemporaryDir>
 

@@ -1,4 +1,4 @@
-#include "ShowCardChoice.h"
+#include "rendering/cards/ShowCardChoice.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The flight's steps: where it stops, which axis it takes, and speeds a profile may hold.
 
-#include "CardFlight.h"
+#include "rendering/flight/CardFlight.h"
 
 #include <gtest/gtest.h>
 

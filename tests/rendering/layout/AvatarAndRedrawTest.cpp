@@ -1,7 +1,7 @@
 // The avatar in its box, the stock with its turn markers, the name captions and the redraw of the
 // piles from the game state.
 
-#include "LayoutFixture.h"
+#include "tests/rendering/layout/LayoutFixture.h"
 
 #include <gmock/gmock.h>
 

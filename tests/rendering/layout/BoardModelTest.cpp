@@ -1,7 +1,7 @@
 // The control model: elements loaded and unloaded at run time, and the record of what changed.
 
-#include "BoardModel.h"
-#include "VbRound.h"
+#include "rendering/model/BoardModel.h"
+#include "rendering/model/VbRound.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // Where every board puts the piles, with large cards and the rows down.
 
-#include "LayoutFixture.h"
+#include "tests/rendering/layout/LayoutFixture.h"
 
 #include <gmock/gmock.h>
 

@@ -1,7 +1,7 @@
 // The display-size commands: card rows up and down, the display made smaller and larger, and the
 // drop zone that follows the card size.
 
-#include "LayoutFixture.h"
+#include "tests/rendering/layout/LayoutFixture.h"
 
 #include <gmock/gmock.h>
 

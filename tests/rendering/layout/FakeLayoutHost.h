@@ -1,7 +1,7 @@
 #pragma once
 // A host that records what the layout asked of the rest of the program.
 
-#include "LayoutHost.h"
+#include "rendering/layout/LayoutHost.h"
 
 #include <map>
 #include <set>

@@ -2,9 +2,9 @@
 // A board as start-up leaves it: the design, the seats' slots and the side-pile frames, laid
 // out for a player and center count with large cards and the rows down.
 
-#include "BoardDesign.h"
-#include "BoardLayout.h"
-#include "FakeLayoutHost.h"
+#include "rendering/model/BoardDesign.h"
+#include "rendering/layout/BoardLayout.h"
+#include "tests/rendering/layout/FakeLayoutHost.h"
 
 #include <gtest/gtest.h>
 

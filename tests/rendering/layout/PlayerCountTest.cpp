@@ -1,7 +1,7 @@
 // Changing the number of players: seats 3 and 4 come and go with their pictures, frames, boxes
 // and captions, and the board never depends on what it showed before.
 
-#include "LayoutFixture.h"
+#include "tests/rendering/layout/LayoutFixture.h"
 
 #include <gmock/gmock.h>
 

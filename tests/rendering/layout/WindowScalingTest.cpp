@@ -1,8 +1,8 @@
 // Scaling windows to the screen and by the display-size steps, fitting the board window to its
 // piles, and the board's resize handling.
 
-#include "FormScaling.h"
-#include "LayoutFixture.h"
+#include "rendering/layout/FormScaling.h"
+#include "tests/rendering/layout/LayoutFixture.h"
 
 #include <gmock/gmock.h>
 

@@ -1,8 +1,8 @@
-#include "SoundEffects.h"
-#include "SoundFiles.h"
-#include "SoundIds.h"
-#include "SoundSetUp.h"
-#include "TempFolder.h"
+#include "rendering/sound/SoundEffects.h"
+#include "rendering/sound/SoundFiles.h"
+#include "rendering/sound/SoundIds.h"
+#include "rendering/sound/SoundSetUp.h"
+#include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 

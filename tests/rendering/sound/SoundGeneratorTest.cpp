@@ -1,7 +1,7 @@
-#include "PersonalitySounds.h"
-#include "ProgramFolder.h"
-#include "TempFolder.h"
-#include "WaveInfo.h"
+#include "tools/soundgen/PersonalitySounds.h"
+#include "tools/soundgen/ProgramFolder.h"
+#include "tests/support/TempFolder.h"
+#include "tests/rendering/sound/WaveInfo.h"
 
 #include <gtest/gtest.h>
 

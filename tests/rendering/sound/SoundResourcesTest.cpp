@@ -1,9 +1,9 @@
-#include "SoundResources.h"
-#include "SoundFiles.h"
-#include "SoundIds.h"
-#include "SoundSetUp.h"
-#include "TempFolder.h"
-#include "WaveInfo.h"
+#include "rendering/sound/SoundResources.h"
+#include "rendering/sound/SoundFiles.h"
+#include "rendering/sound/SoundIds.h"
+#include "rendering/sound/SoundSetUp.h"
+#include "tests/support/TempFolder.h"
+#include "tests/rendering/sound/WaveInfo.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "WaveInfo.h"
+#include "tests/rendering/sound/WaveInfo.h"
 
 #include <cstring>
 #include <string_view>

@@ -1,6 +1,6 @@
-#include "BoardTable.h"
+#include "tests/support/board/BoardTable.h"
 
-#include "FrmZarle.h"
+#include "board/FrmZarle.h"
 
 #include <QDir>
 #include <QFile>

@@ -3,7 +3,7 @@
 // player count and display size, with sounds, waits and message boxes recorded instead of played,
 // waited and shown.
 
-#include "GameWindow.h"
+#include "board/GameWindow.h"
 
 #include <QTemporaryDir>
 #include <QWidget>

@@ -1,7 +1,7 @@
-#include "DialogFixture.h"
+#include "tests/support/board/DialogFixture.h"
 
-#include "RecordFile.h"
-#include "VbText.h"
+#include "base/records/RecordFile.h"
+#include "base/text/VbText.h"
 
 #include <QCheckBox>
 #include <QRadioButton>

@@ -3,8 +3,8 @@
 // dialogs and the manual answered from the test, the player file read back byte by byte, and
 // real mouse and key events for the controls.
 
-#include "PlayerRecord.h"
-#include "ProgramFolderFixture.h"
+#include "base/records/PlayerRecord.h"
+#include "tests/support/board/ProgramFolderFixture.h"
 
 #include <QApplication>
 #include <QComboBox>

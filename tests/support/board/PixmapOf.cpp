@@ -1,7 +1,7 @@
-#include "PixmapOf.h"
+#include "tests/support/board/PixmapOf.h"
 
-#include "controls/ImageBox.h"
-#include "controls/PictureBox.h"
+#include "platform/controls/ImageBox.h"
+#include "platform/controls/PictureBox.h"
 
 namespace zarle::test {
 

@@ -1,8 +1,8 @@
-#include "ProgramFolderFixture.h"
+#include "tests/support/board/ProgramFolderFixture.h"
 
-#include "RecordFile.h"
-#include "VbText.h"
-#include "frmWelcome.h"
+#include "base/records/RecordFile.h"
+#include "base/text/VbText.h"
+#include "persistence/dialogs/frmWelcome.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -3,9 +3,9 @@
 // process: sounds and message boxes recorded, waits instant, the welcome window answered by a
 // typed name.
 
-#include "GameWindow.h"
-#include "HeldInput.h"
-#include "ScoreRecord.h"
+#include "board/GameWindow.h"
+#include "tests/support/engine/HeldInput.h"
+#include "base/records/ScoreRecord.h"
 
 #include <QTemporaryDir>
 #include <QTimer>

@@ -1,6 +1,6 @@
-#include "WindowEvents.h"
+#include "tests/support/board/WindowEvents.h"
 
-#include "PicturesFolder.h"
+#include "tests/support/PicturesFolder.h"
 
 #include <QApplication>
 #include <QKeyEvent>

@@ -1,4 +1,4 @@
-#include "FakeBoard.h"
+#include "tests/support/engine/FakeBoard.h"
 
 #include <cstdio>
 

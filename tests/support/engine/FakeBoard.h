@@ -1,8 +1,8 @@
 #pragma once
 // A board that records every operation the engine performs on it.
 
-#include "BoardPort.h"
-#include "Transcript.h"
+#include "engine/BoardPort.h"
+#include "tests/support/engine/Transcript.h"
 
 #include <functional>
 #include <map>

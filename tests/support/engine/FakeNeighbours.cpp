@@ -1,4 +1,4 @@
-#include "FakeNeighbours.h"
+#include "tests/support/engine/FakeNeighbours.h"
 
 namespace zarle::testing {
 

@@ -2,9 +2,9 @@
 // Recording stand-ins for the player files and saved games, and for internet play with a
 // simulated peer.
 
-#include "GameState.h"
-#include "NeighbourPorts.h"
-#include "Transcript.h"
+#include "engine/GameState.h"
+#include "engine/NeighbourPorts.h"
+#include "tests/support/engine/Transcript.h"
 
 #include <deque>
 #include <functional>

@@ -1,4 +1,4 @@
-#include "FakeServices.h"
+#include "tests/support/engine/FakeServices.h"
 
 namespace zarle::testing {
 

@@ -2,9 +2,9 @@
 // Recording sounds, waits that return at once, message boxes answered from a script, and random
 // numbers drawn from a script and then from a seeded generator.
 
-#include "HeldInput.h"
-#include "ServicePorts.h"
-#include "Transcript.h"
+#include "tests/support/engine/HeldInput.h"
+#include "engine/ServicePorts.h"
+#include "tests/support/engine/Transcript.h"
 
 #include <deque>
 #include <functional>

@@ -1,4 +1,4 @@
-#include "FakeTable.h"
+#include "tests/support/engine/FakeTable.h"
 
 namespace zarle::testing {
 

@@ -1,13 +1,13 @@
 #pragma once
 // A game state, the engine and a recording fake behind every port, wired together.
 
-#include "Engine.h"
-#include "FakeBoard.h"
-#include "FakeNeighbours.h"
-#include "FakeServices.h"
-#include "GameState.h"
-#include "ScriptedOpponents.h"
-#include "Transcript.h"
+#include "engine/Engine.h"
+#include "tests/support/engine/FakeBoard.h"
+#include "tests/support/engine/FakeNeighbours.h"
+#include "tests/support/engine/FakeServices.h"
+#include "engine/GameState.h"
+#include "tests/support/engine/ScriptedOpponents.h"
+#include "tests/support/engine/Transcript.h"
 
 namespace zarle::testing {
 

@@ -1,4 +1,4 @@
-#include "GameInvariants.h"
+#include "tests/support/engine/GameInvariants.h"
 
 #include <vector>
 

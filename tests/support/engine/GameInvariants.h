@@ -2,7 +2,7 @@
 // What must hold after every step of a game: each card of the deck lies exactly once across the
 // stock, the used pile, the centers and every seat's piles, and no pile passes its bounds.
 
-#include "GameState.h"
+#include "engine/GameState.h"
 
 #include <string>
 

@@ -1,7 +1,7 @@
 #pragma once
 // The window's and the timer's ports for a side without a window: nothing to show, no time.
 
-#include "OpponentsPorts.h"
+#include "opponents/OpponentsPorts.h"
 
 namespace zarle::testing {
 

@@ -1,6 +1,6 @@
-#include "ScriptedOpponents.h"
+#include "tests/support/engine/ScriptedOpponents.h"
 
-#include "SeatPictures.h"
+#include "engine/SeatPictures.h"
 
 namespace zarle::testing {
 

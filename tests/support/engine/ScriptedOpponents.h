@@ -4,10 +4,10 @@
 // hold pile. Seats keep their piles the way the computer player does (a hold top is also the last
 // card of its pile, and column 1 of HoldInfo is the pile's depth).
 
-#include "Engine.h"
-#include "GameState.h"
-#include "NeighbourPorts.h"
-#include "Transcript.h"
+#include "engine/Engine.h"
+#include "engine/GameState.h"
+#include "engine/NeighbourPorts.h"
+#include "tests/support/engine/Transcript.h"
 
 namespace zarle::testing {
 

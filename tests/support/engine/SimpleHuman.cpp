@@ -1,6 +1,6 @@
-#include "SimpleHuman.h"
+#include "tests/support/engine/SimpleHuman.h"
 
-#include "GameState.h"
+#include "engine/GameState.h"
 
 namespace zarle::testing {
 

@@ -1,7 +1,7 @@
 #pragma once
 // The human's seat of a whole game without a window, played by a simple policy.
 
-#include "Engine.h"
+#include "engine/Engine.h"
 
 namespace zarle::testing {
 

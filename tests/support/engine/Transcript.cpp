@@ -1,4 +1,4 @@
-#include "Transcript.h"
+#include "tests/support/engine/Transcript.h"
 
 #include <cstdio>
 

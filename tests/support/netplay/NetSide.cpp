@@ -1,6 +1,6 @@
-#include "NetSide.h"
+#include "tests/support/netplay/NetSide.h"
 
-#include "NetScoreFiles.h"
+#include "network/scores/NetScoreFiles.h"
 
 #include <gtest/gtest.h>
 

@@ -2,15 +2,15 @@
 // One side of a network game in a test: its own game state, engine, computer player and session
 // behind recording fakes (no animation pacing), and a scripted peer on a raw socket.
 
-#include "ComputerPlayer.h"
-#include "Engine.h"
-#include "EngineSessionGame.h"
-#include "FakeBoard.h"
-#include "FakeNeighbours.h"
-#include "FakeServices.h"
-#include "InternetSession.h"
-#include "QuietPorts.h"
-#include "Transcript.h"
+#include "opponents/ComputerPlayer.h"
+#include "engine/Engine.h"
+#include "network/session/EngineSessionGame.h"
+#include "tests/support/engine/FakeBoard.h"
+#include "tests/support/engine/FakeNeighbours.h"
+#include "tests/support/engine/FakeServices.h"
+#include "network/session/InternetSession.h"
+#include "tests/support/engine/QuietPorts.h"
+#include "tests/support/engine/Transcript.h"
 
 #include <QTcpServer>
 #include <QTcpSocket>

@@ -1,4 +1,4 @@
-#include "OutOfCards.h"
+#include "tests/support/netplay/OutOfCards.h"
 
 #include <vector>
 

@@ -2,7 +2,7 @@
 // A game position in which the cards have run out: every card of the stock and the used pile goes
 // onto the seats' hold piles, so the next hand refill finds no card and the game is stalemated.
 
-#include "GameState.h"
+#include "engine/GameState.h"
 
 namespace zarle::testing {
 

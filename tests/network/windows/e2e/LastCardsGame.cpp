@@ -11,8 +11,8 @@
 //
 //   e2e_last_cards PROGRAM_FOLDER PLAYERS
 
-#include "RecordFile.h"
-#include "SavedGameRecord.h"
+#include "base/records/RecordFile.h"
+#include "base/records/SavedGameRecord.h"
 
 #include <cstdlib>
 #include <iostream>
