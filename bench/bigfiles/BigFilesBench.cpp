@@ -21,9 +21,9 @@
 #include "platform/dialogs/MsgBox.h"
 #include "persistence/dialogs/frmWelcome.h"
 #include "platform/pictures/Pictures.h"
+#include "tests/support/qt/ClaimingPictures.h"
 
 #include <QApplication>
-#include <QBuffer>
 #include <QComboBox>
 #include <QDir>
 #include <QDirIterator>
@@ -31,7 +31,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
-#include <QImageWriter>
 #include <QKeyEvent>
 #include <QProcess>
 #include <QPushButton>
@@ -135,25 +134,6 @@ QByteArray HugeWaveHead() {
     return head;
 }
 
-// A progressive JPEG of a few hundred bytes whose frame header claims `side` x `side`, its colours
-// at the full resolution.
-QByteArray JpegClaiming(int side) {
-    QImage small(16, 16, QImage::Format_RGB32);
-    small.fill(Qt::darkGreen);
-    QByteArray jpeg;
-    QBuffer buffer(&jpeg);
-    buffer.open(QIODevice::WriteOnly);
-    QImageWriter writer(&buffer, "JPG");
-    writer.setProgressiveScanWrite(true);
-    writer.write(small);
-    const qsizetype frame = jpeg.indexOf("\xFF\xC2");
-    if (frame < 0) return {};
-    qToBigEndian<quint16>(quint16(side), jpeg.data() + frame + 5);
-    qToBigEndian<quint16>(quint16(side), jpeg.data() + frame + 7);
-    jpeg[frame + 11] = 0x11; // the first component sampled as finely as the others
-    return jpeg;
-}
-
 int PictureSide(Pictures pictures) {
     switch (pictures) {
     case Pictures::LargestTaken: return SquareSide(LargestPictureMb);
@@ -210,9 +190,12 @@ int RunSeries(int argc, char** argv, const Series& series, const QString& source
     for (const char* name : HugeFiles)
         if (!MakeHuge(folder + "/" + name, series.bytes)) return 2;
     if (!MakeHuge(folder + "/" + HugeSound, series.bytes, HugeWaveHead())) return 2;
+    // Progressive with every colour at full resolution: the most a picture's decoding can take.
     const int side = PictureSide(series.pictures);
+    const QByteArray picture =
+        testing::JpegClaiming({side, side}, testing::JpegCoding::Progressive, testing::JpegColours::FullResolution);
     for (const char* name : PictureFiles)
-        if (!WritePicture(folder + "/" + name, JpegClaiming(side))) return 2;
+        if (!WritePicture(folder + "/" + name, picture)) return 2;
 
     QStringList boxes;
     SetMsgBoxHook([&boxes](const MsgBoxRequest& box) {

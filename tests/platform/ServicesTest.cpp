@@ -3,15 +3,15 @@
 #include "platform/settings/Registry.h"
 #include "platform/shell/InstanceLock.h"
 
+#include "tests/support/qt/ClaimingPictures.h"
+
 #include <QBuffer>
 #include <QFile>
 #include <QFontDatabase>
-#include <QImageWriter>
 #include <QScopeGuard>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QUuid>
-#include <QtEndian>
 
 #include <gtest/gtest.h>
 
@@ -19,6 +19,8 @@
 #include <memory>
 
 using namespace zarle;
+using zarle::testing::JpegClaiming;
+using zarle::testing::JpegCoding;
 
 namespace {
 
@@ -28,24 +30,6 @@ QByteArray Encoded(const QImage& picture, const char* format) {
     buffer.open(QIODevice::WriteOnly);
     picture.save(&buffer, format);
     return bytes;
-}
-
-// A JPEG of a few hundred bytes whose frame header claims `size`: the decoder fills what the data
-// leaves out, so the picture would take the whole size in memory.
-enum class Coding { Sequential, Progressive };
-QByteArray JpegClaiming(QSize size, Coding coding = Coding::Sequential) {
-    QImage small(16, 16, QImage::Format_RGB32);
-    small.fill(Qt::darkGreen);
-    QByteArray jpeg;
-    QBuffer buffer(&jpeg);
-    buffer.open(QIODevice::WriteOnly);
-    QImageWriter writer(&buffer, "JPG");
-    writer.setProgressiveScanWrite(coding == Coding::Progressive);
-    writer.write(small);
-    const qsizetype frame = jpeg.indexOf(coding == Coding::Progressive ? "\xFF\xC2" : "\xFF\xC0");
-    qToBigEndian<quint16>(quint16(size.height()), jpeg.data() + frame + 5);
-    qToBigEndian<quint16>(quint16(size.width()), jpeg.data() + frame + 7);
-    return jpeg;
 }
 
 // A GIF whose logical screen is `screen`, drawn on by a single 16x16 frame.
@@ -144,9 +128,9 @@ TEST(Pictures, PastTheLargestSizeShrinkOrLoadAsNoPicture) {
         {"a twelve-megapixel photo", Encoded(phone, "JPG"), {2000, 1500}},
         {"a photo just past the largest size", JpegClaiming({side + 2, side}), {(side + 2) / 2, side / 2}},
         {"a header claiming 30000x30000", JpegClaiming({30000, 30000}), {}},
-        {"a progressive photo past the largest size", JpegClaiming({side + 2, side}, Coding::Progressive),
+        {"a progressive photo past the largest size", JpegClaiming({side + 2, side}, JpegCoding::Progressive),
          {(side + 2) / 2, side / 2}},
-        {"a progressive photo past what is shrunk", JpegClaiming({4000, 3000}, Coding::Progressive), {}},
+        {"a progressive photo past what is shrunk", JpegClaiming({4000, 3000}, JpegCoding::Progressive), {}},
         {"a GIF whose screen is past the largest size", GifWithScreen({2 * side, 2 * side}), {}},
         {"a palette picture of one byte a pixel, past the largest size on screen", Encoded(palette, "PNG"), {}},
     };
